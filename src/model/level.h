@@ -1,0 +1,239 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "model/fixed_text.h"
+
+namespace mapedit {
+
+constexpr int kMapWidth = 80;
+constexpr int kMapHeight = 21;
+constexpr int kMaxMapParts = 10;
+constexpr int kMaxListEntries = 10;
+constexpr int kDefaultColor = 18;
+
+using NameText = FixedText<64>;   // names: 63 bytes
+using LabelText = FixedText<16>;  // labels and trap names: 15 bytes
+using LevelName = FixedText<9>;   // level name: 8 bytes
+
+// Where a placement record stands.
+enum PlacementKind : std::int32_t {
+    kAtPosition = 0,
+    kPlacedRandom = 1,
+    kAtRandomPlace = 2,
+    kContained = 3,  // objects only
+};
+
+// Class symbols: >= 0 the class character, -1 random, -10 - n list entry n.
+constexpr int kRandomSymbol = -1;
+constexpr int listSymbol(int n) { return -10 - n; }
+
+struct MonsterSpec {
+    std::int32_t symbol = 0;
+    std::int32_t attitude = 0;  // 0 unspecified, 1 hostile, 2 peaceful
+    std::int32_t sleep = 0;     // 0 unspecified, 1 asleep, 2 awake
+    std::int32_t placement = kAtPosition;
+    std::int32_t alignment = 0;   // 0 none, 1 law .. 4 noalign, 5..7 align[0..2]
+    std::int32_t appearKind = 0;  // 0 none, 1 m_feature, 2 m_object, 3 m_monster
+    std::int32_t chance = 0;      // 1..99 written as a percentage; others mean always
+    std::int32_t color = 0;
+    NameText name;
+    NameText appearName;
+};
+
+struct ObjectSpec {
+    std::int32_t symbol = 0;
+    std::int32_t spe = 0;  // -1 random
+    std::int32_t buc = 0;  // 0 none, 1 blessed, 2 uncursed, 3 cursed, 4 random
+    std::int32_t placement = kAtPosition;
+    std::int32_t material = 0;  // index into materialNames; 0 none
+    std::int32_t isContainer = 0;
+    std::int32_t chance = 0;
+    std::int32_t color = 0;
+    NameText name;
+    NameText monsterName;
+    NameText optionalName;
+};
+
+struct TrapSpec {
+    std::int32_t placement = kAtPosition;
+    std::int32_t chance = 0;
+    std::int32_t color = 0;
+    std::int32_t trapType = 0;  // index into trapNames
+    LabelText trapName;
+};
+
+// One grid cell. Placement records are owned by the cell; the object list
+// keeps its order with the head (the first object) at index 0.
+struct MapCell {
+    std::int8_t terrain = 0;
+    std::uint8_t detail = 0;   // door state, or altar alignment (low 4) and type (high 4)
+    std::uint8_t overlay = 0;  // marker: high 4 bits 1 drawbridge / 2 mazewalk, low 2 direction
+    std::uint8_t glyph = 0;
+    std::vector<std::unique_ptr<ObjectSpec>> objects;
+    std::unique_ptr<MonsterSpec> monster;
+    std::unique_ptr<TrapSpec> trap;
+};
+
+// Overlay marker encoding.
+constexpr std::uint8_t kDrawbridgeMarker = 0x10;
+constexpr std::uint8_t kMazewalkMarker = 0x20;
+constexpr std::uint8_t kDrawbridgeClosed = 0x04;
+constexpr int markerType(std::uint8_t overlay) { return overlay >> 4; }
+constexpr int markerDirection(std::uint8_t overlay) { return overlay & 3; }
+
+// Area kinds beyond the room types 0..20.
+enum AreaKind : std::int32_t {
+    kMapPartArea = 22,
+    kNonDiggableArea = 23,
+    kNonPasswallArea = 24,
+    kPortalArea = 25,
+    kPortalExclusion = 26,
+    kBranchArea = 27,
+    kBranchExclusion = 28,
+    kTeleportArea = 29,
+    kTeleportExclusion = 30,
+    kStairArea = 31,
+    kStairExclusion = 32,
+};
+
+struct AreaRecord {
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // absolute, inclusive
+    std::int32_t kind = 0;
+    std::int32_t color = 0;
+    std::int32_t param = 0;
+    std::uint32_t filled = 0;  // rooms: 0 not given, 1 unfilled, 2 filled
+    std::uint32_t irregular = 0;
+    LabelText label;
+    LabelText destination;  // portal areas: the destination level name
+
+    int size() const { return (x2 - x1 + 1) * (y2 - y1 + 1); }
+    bool contains(int x, int y) const { return x1 <= x && x <= x2 && y1 <= y && y <= y2; }
+};
+
+struct MapPart {
+    std::int32_t halign = 0;  // 0 left .. 4 right
+    std::int32_t valign = 0;  // 0 top, 1 center, 2 bottom
+    std::int32_t width = 0, height = 0;
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // placed rectangle, absolute, inclusive
+
+    bool contains(int x, int y) const { return x1 <= x && x <= x2 && y1 <= y && y <= y2; }
+    int size() const { return (x2 - x1 + 1) * (y2 - y1 + 1); }
+};
+
+struct StairSpot {
+    std::int32_t state = 0;  // 0 none, 1 fixed, -1 random, 2 at a random place
+    std::int32_t x = 0, y = 0;
+};
+
+struct Extent {
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// levelFlags bits.
+enum LevelFlag : std::uint8_t {
+    kSmoothed = 1,
+    kJoined = 2,
+    kLit = 4,
+    kWalled = 8,
+    kNoTeleport = 16,
+    kHardFloor = 32,
+    kNoMMap = 64,
+    kArboreal = 128,
+};
+// levelFlags2 bits.
+enum LevelFlag2 : std::uint8_t {
+    kShortSighted = 1,
+    kNoMonGen = 2,
+    kWallify = 4,
+    kBackgroundGenerated = 8,
+};
+
+// Background modes.
+enum FillMode : std::int32_t { kMazeFill = 0, kPlainFill = 1, kCaveFill = 2 };
+
+struct LevelSettings {
+    LevelName mazeName;
+    std::int8_t filling = 0;  // MAZE filling map symbol; -1 random
+    std::uint8_t initForeground = 0;
+    std::uint8_t initBackground = 0;
+    std::int32_t fillMode = kMazeFill;
+    std::int32_t partCount = 0;
+    Extent extent;
+    StairSpot stairUp, stairDown, ladderUp, ladderDown;
+    std::int32_t mazewalkCount = 0;
+    std::int32_t randomObjectCount = 0;
+    std::int32_t randomMonsterCount = 0;
+    std::int32_t randomPlaceCount = 0;
+    std::array<std::int8_t, kMaxListEntries> randomObjects{};
+    std::array<std::int8_t, kMaxListEntries> randomMonsters{};
+    std::array<std::int8_t, kMaxListEntries> randomPlaceX{};
+    std::array<std::int8_t, kMaxListEntries> randomPlaceY{};
+    std::uint8_t levelFlags = 0;
+    std::uint8_t levelFlags2 = 0;
+};
+
+// The brushes that painting copies into cells and the dialogs edit. They
+// belong to the editor, not to the level.
+struct Templates {
+    MonsterSpec monsterTemplate;
+    ObjectSpec objectTemplate;
+    TrapSpec trapTemplate;
+
+    Templates();  // the start-up values
+};
+
+bool isOnGrid(int x, int y);
+
+// The one level being edited: grid, placements, areas, settings, map parts.
+class Level {
+public:
+    using AreaList = std::vector<std::unique_ptr<AreaRecord>>;  // head first
+
+    Level();
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+
+    // Cells, column-major as the format's grid: (x, y) is element x * 21 + y.
+    MapCell& cell(int x, int y) { return cells_[static_cast<std::size_t>(x * kMapHeight + y)]; }
+    const MapCell& cell(int x, int y) const {
+        return cells_[static_cast<std::size_t>(x * kMapHeight + y)];
+    }
+
+    LevelSettings settings;
+    std::array<MapPart, kMaxMapParts> mapParts{};
+
+    const AreaList& areas() const { return areas_; }
+
+    // Every cell gets the kind, detail/overlay 0, the kind's glyph and no
+    // placements; settings and map parts are zero-filled. Areas stay.
+    void clearLevel(int kind);
+    void freePlacements();
+    // Frees every area and sets partCount to 0.
+    void freeAreas();
+
+    // A new area linked at the head of the list; the caller fills the rest.
+    AreaRecord* newArea(int x1, int y1, int x2, int y2);
+    // The first record after `after` (from the head when null) of the kind.
+    AreaRecord* findAreaOfKind(const AreaRecord* after, int kind) const;
+    // The first record in list order holding the point.
+    AreaRecord* areaAt(int x, int y) const;
+    // Unlinks and frees the record; a map-part record first drops its part.
+    void removeArea(AreaRecord* area);
+    void removeMapPart(int index);
+    // Stable reorder by rectangle size.
+    void sortAreasAscending();
+    void sortAreasDescending();
+
+    // terrain := kind and glyph := the kind's glyph; nothing else changes.
+    void setTerrain(int x, int y, int kind);
+
+private:
+    std::array<MapCell, kMapWidth * kMapHeight> cells_;
+    AreaList areas_;
+};
+
+}  // namespace mapedit

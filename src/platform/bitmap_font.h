@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+namespace mapedit {
+
+// A fixed-pitch code page 437 bitmap font: 256 glyphs of width x height
+// pixels, one row per byte pair (bit 15 - column is the leftmost pixel).
+struct BitmapFont {
+    int width;
+    int height;
+    const std::uint16_t* rows;  // 256 * height entries
+    const bool* present;        // 256 entries: false for glyphs the font lacks (drawn blank)
+
+    bool pixel(unsigned char ch, int x, int y) const {
+        return (rows[ch * height + y] >> (15 - x)) & 1u;
+    }
+};
+
+// Terminus 10 x 18: the map, palette and readout font.
+const BitmapFont& mapFont();
+// Terminus 6 x 12: the area label font.
+const BitmapFont& labelFont();
+
+}  // namespace mapedit

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "generate/random.h"
+#include "model/level.h"
+#include "model/variant.h"
+
+namespace mapedit {
+
+// Location codes returned in x by readLocation (y holds the parameter).
+constexpr int kLocationRandom = -1;
+constexpr int kLocationPlace = -2;
+constexpr int kLocationContained = -3;
+
+// Conditions of pickRandomCell.
+enum CellCondition : int {
+    kNoMonster = 1,
+    kNoObject = 2,
+    kNoTrap = 4,
+    kNotFeature = 8,
+    kOnFloor = 16,
+    kOnLiquid = 32,
+};
+
+// The state of one read: the text, where reading stands, the message in
+// force, and the model being filled.
+struct ReaderState {
+    ReaderState(std::string_view text, Level& level, Random& random, Variant variant)
+        : text(text), level(level), random(random), variant(variant) {}
+
+    std::string_view text;
+    std::size_t cursor = 0;
+    int line = 1;
+    const char* message = nullptr;
+    std::string report;
+    int currentPart = -1;
+    int lastObjectX = 0, lastObjectY = 0;
+    int phase = 0;
+
+    Level& level;
+    Random& random;
+    Variant variant;
+
+    const MapPart& part() const;  // the map part at currentPart
+};
+
+// Scanner primitives.
+unsigned char peekChar(const ReaderState& s);
+unsigned char advance(ReaderState& s);
+bool atTextEnd(const ReaderState& s);
+bool atLineEnd(const ReaderState& s);
+void skipBlanks(ReaderState& s);
+bool expect(ReaderState& s, char c);
+void nextLine(ReaderState& s);
+
+// Argument readers; each returns success and writes its result through out.
+// `size` is the buffer size of the format: at most size - 1 bytes are read.
+bool readNumber(ReaderState& s, int& out);
+bool readKeyword(ReaderState& s, std::string& out, int size);
+bool readWord(ReaderState& s, std::string& out, int size);
+bool readString(ReaderState& s, std::string& out, int size);
+bool readSymbol(ReaderState& s, int& out, const char* listWord);
+bool readListIndex(ReaderState& s, int& out);
+bool readChance(ReaderState& s, int& out);
+bool readCoord(ReaderState& s, int& x, int& y);
+bool readLocation(ReaderState& s, int& x, int& y);
+// 0 failure, 1 region, 2 region written as all zeros.
+int readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2);
+bool readBoolean(ReaderState& s, int& out);
+bool readUpDown(ReaderState& s, int& out);
+bool readLighting(ReaderState& s, int& out);
+bool readDirection(ReaderState& s, int& out);
+// Case-insensitive alignment word: law 1 .. noncoaligned 6, align 7, random 0; else -1.
+int alignmentOf(std::string_view word);
+
+// A random qualifying cell of the current map part (walkable, plus the
+// condition bits); false when none qualifies or the part is empty.
+bool pickRandomCell(ReaderState& s, int& x, int& y, int conditions);
+// Entry n of the random places as the level holds it now (bytes taken as signed).
+void randomPlaceCell(const ReaderState& s, int n, int& x, int& y);
+// Fails with "Invalid location" unless (x, y) lies on the 80 x 21 grid.
+bool checkOnGrid(ReaderState& s, int x, int y);
+// Skips blanks and fails with `message` unless the line ends here.
+bool endOfStatement(ReaderState& s, const char* message);
+
+}  // namespace mapedit
