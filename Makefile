@@ -2,7 +2,7 @@
 PRESET ?= debug
 BUILD  := build/$(PRESET)
 JOBS   ?= 2
-SAMPLE ?= samples/castle.des
+SAMPLE ?= samples/keep.des
 WERROR := $(if $(CI),-DMAPEDIT_WERROR=ON,)
 
 .PHONY: deps configure build test run bench fuzz clean format
