@@ -1,0 +1,160 @@
+// REGION, NON_DIGGABLE, NON_PASSWALL, TELEPORT_REGION, BRANCH and PORTAL:
+// the statements that mark rectangular areas.
+
+#include <array>
+
+#include "model/area_style.h"
+#include "model/names.h"
+#include "reader/messages.h"
+#include "reader/statements.h"
+
+namespace mapedit {
+
+namespace {
+
+constexpr const char* kInvalidRoomType = "Invalid room type";
+constexpr const char* kInvalidFillType = "Invalid fill type";
+
+struct Rect {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// 0 failure, 1 region, 2 region written as all zeros.
+int readRect(ReaderState& s, Rect& r) {
+    return readRegion(s, r.x1, r.y1, r.x2, r.y2);
+}
+
+AreaRecord* addArea(ReaderState& s, const Rect& r, int kind, int param) {
+    AreaRecord* area = s.level.newArea(r.x1, r.y1, r.x2, r.y2);
+    area->kind = kind;
+    area->param = param;
+    return area;
+}
+
+// The optional ", filled|unfilled [, irregular]" tail of REGION.
+bool readRoomOptions(ReaderState& s, int& filled, int& irregular) {
+    skipBlanks(s);
+    if (peekChar(s) != ',') return true;
+    advance(s);
+    s.message = kInvalidFillType;
+    std::string word;
+    if (!readWord(s, word, 16)) return false;
+    if (word == "unfilled") {
+        filled = 1;
+    } else if (word == "filled") {
+        filled = 2;
+    } else {
+        return false;
+    }
+    skipBlanks(s);
+    if (peekChar(s) != ',') return true;
+    advance(s);
+    return readBoolean(s, irregular);
+}
+
+bool readWallArea(ReaderState& s, int kind) {
+    s.message = msg::kMissingColon;
+    Rect r;
+    if (!expect(s, ':') || readRect(s, r) == 0) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+    styleArea(*addArea(s, r, kind, 0));
+    return true;
+}
+
+// An area with its exclusion area, as TELEPORT_REGION, BRANCH and PORTAL
+// write them.
+struct PairedAreas {
+    Rect area;
+    Rect exclusion;
+    bool hasExclusion = false;
+};
+
+bool readPairedAreas(ReaderState& s, PairedAreas& p) {
+    s.message = msg::kMissingColon;
+    if (!expect(s, ':') || readRect(s, p.area) == 0 || !expect(s, ',')) return false;
+    const int result = readRect(s, p.exclusion);
+    p.hasExclusion = result == 1;
+    return result != 0;
+}
+
+// The area is styled (colour and label); its exclusion shares the colour
+// but carries no label.
+AreaRecord* addPairedAreas(ReaderState& s, const PairedAreas& p, int kind, int exclusionKind,
+                           int param) {
+    AreaRecord* area = addArea(s, p.area, kind, param);
+    styleArea(*area);
+    if (p.hasExclusion) {
+        addArea(s, p.exclusion, exclusionKind, param)->color = area->color;
+    }
+    return area;
+}
+
+}  // namespace
+
+bool readRegionStatement(ReaderState& s) {
+    s.message = msg::kMissingColon;
+    Rect r;
+    int lighting = 0;
+    if (!expect(s, ':') || readRect(s, r) == 0) return false;
+    if (!expect(s, ',') || !readLighting(s, lighting)) return false;
+    std::string roomType;
+    if (!expect(s, ',') || !readString(s, roomType, 16)) return false;
+    const int kind = indexOfName(roomTypes, roomType);
+    if (kind < 0) {
+        s.message = kInvalidRoomType;
+        return false;
+    }
+    int filled = 0;
+    int irregular = 0;
+    if (!readRoomOptions(s, filled, irregular)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+
+    AreaRecord* area = addArea(s, r, kind, lighting);
+    area->filled = static_cast<std::uint32_t>(filled);
+    area->irregular = static_cast<std::uint32_t>(irregular);
+    styleArea(*area);
+    return true;
+}
+
+bool readNonDiggableStatement(ReaderState& s) {
+    return readWallArea(s, kNonDiggableArea);
+}
+
+bool readNonPasswallStatement(ReaderState& s) {
+    return readWallArea(s, kNonPasswallArea);
+}
+
+bool readTeleportRegionStatement(ReaderState& s) {
+    PairedAreas p;
+    if (!readPairedAreas(s, p)) return false;
+    int direction = -1;
+    skipBlanks(s);
+    if (peekChar(s) == ',') {
+        advance(s);
+        if (!readUpDown(s, direction)) return false;
+    }
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+    addPairedAreas(s, p, kTeleportArea, kTeleportExclusion, direction);
+    return true;
+}
+
+bool readBranchStatement(ReaderState& s) {
+    PairedAreas p;
+    if (!readPairedAreas(s, p)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+    addPairedAreas(s, p, kBranchArea, kBranchExclusion, 0);
+    return true;
+}
+
+bool readPortalStatement(ReaderState& s) {
+    PairedAreas p;
+    if (!readPairedAreas(s, p)) return false;
+    std::string destination;
+    if (!expect(s, ',') || !readString(s, destination, 16)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+    // The destination stays with the portal so that it can be written back.
+    addPairedAreas(s, p, kPortalArea, kPortalExclusion, 0)->destination.assign(destination);
+    return true;
+}
+
+}  // namespace mapedit

@@ -1,0 +1,209 @@
+// The statement loop: reads a level description line by line, keeps the
+// order of its sections and reports the first error with its line number.
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "generate/background.h"
+#include "reader/messages.h"
+#include "reader/reader.h"
+#include "reader/statements.h"
+
+namespace mapedit {
+
+namespace {
+
+constexpr const char* kNoMapDescription = "No MAP description???";
+constexpr const char* kSingleMaze = "Only single maze is supported";
+constexpr const char* kTooManyMapParts = "Too many map parts";
+
+// Where the loop stands: before MAZE, in the header, expecting a map, after a map.
+enum Phase : int { kBeforeMaze = 0, kHeader = 1, kExpectingMap = 2, kAfterMap = 3 };
+
+struct StatementEntry {
+    std::string_view keyword;
+    Statement run;
+};
+
+// Matched exactly, first match wins.
+constexpr std::array<StatementEntry, 30> kStatementTable = {{
+    {"OBJECT", readObjectStatement},
+    {"CONTAINER", readContainerStatement},
+    {"MONSTER", readMonsterStatement},
+    {"STAIR", readStairStatement},
+    {"DOOR", readDoorStatement},
+    {"TRAP", readTrapStatement},
+    {"REGION", readRegionStatement},
+    {"ALTAR", readAltarStatement},
+    {"FOUNTAIN", readFountainStatement},
+    {"DRAWBRIDGE", readDrawbridgeStatement},
+    {"LADDER", readLadderStatement},
+    {"TELEPORT_REGION", readTeleportRegionStatement},
+    {"BRANCH", readBranchStatement},
+    {"PORTAL", readPortalStatement},
+    {"MAZEWALK", readMazewalkStatement},
+    {"NON_DIGGABLE", readNonDiggableStatement},
+    {"NON_PASSWALL", readNonPasswallStatement},
+    {"FLAGS", readFlagsStatement},
+    {"INIT_MAP", readInitMapStatement},
+    {"MAZE", readMazeStatement},
+    {"GEOMETRY", readGeometryStatement},
+    {"MAP", readMapStatement},
+    {"MESSAGE", readMessageStatement},
+    {"ENGRAVING", readEngravingStatement},
+    {"RANDOM_PLACES", readRandomPlacesStatement},
+    {"RANDOM_OBJECTS", readRandomObjectsStatement},
+    {"RANDOM_MONSTERS", readRandomMonstersStatement},
+    {"WALLIFY", readWallifyStatement},
+    {"NOMAP", readNomapStatement},
+    // Written for kitchen sinks; read like FOUNTAIN.
+    {"SINK", readSinkStatement},
+}};
+
+Statement findStatement(std::string_view keyword) {
+    for (const StatementEntry& e : kStatementTable) {
+        if (e.keyword == keyword) return e.run;
+    }
+    return nullptr;
+}
+
+// Reports are one line of at most 79 characters.
+using ReportBuffer = std::array<char, 80>;
+
+std::string statementReport(int line, const char* message) {
+    ReportBuffer buf{};
+    std::snprintf(buf.data(), buf.size(), "%d: %s", line, message != nullptr ? message : "");
+    return buf.data();
+}
+
+std::string beforeMazeReport(int line) {
+    ReportBuffer buf{};
+    std::snprintf(buf.data(), buf.size(), "%d: Command before 'MAZE'", line);
+    return buf.data();
+}
+
+std::string notAllowedReport(const std::string& keyword) {
+    ReportBuffer buf{};
+    std::snprintf(buf.data(), buf.size(), "Command '%s' is not allowed here", keyword.c_str());
+    return buf.data();
+}
+
+std::string illegalCommandReport(int line, const std::string& keyword) {
+    ReportBuffer buf{};
+    std::snprintf(buf.data(), buf.size(), "%d: Illegal command '%s'", line, keyword.c_str());
+    return buf.data();
+}
+
+// What became of one statement line.
+enum class Outcome { kRead, kFailed, kReported };
+
+Outcome ran(bool ok) {
+    return ok ? Outcome::kRead : Outcome::kFailed;
+}
+
+// GEOMETRY opens the next map part; there are ten slots.
+Outcome openMapPart(ReaderState& s) {
+    LevelSettings& settings = s.level.settings;
+    if (settings.partCount >= kMaxMapParts || s.currentPart + 1 >= kMaxMapParts) {
+        s.message = kTooManyMapParts;
+        return Outcome::kFailed;
+    }
+    ++s.currentPart;
+    ++settings.partCount;
+    const bool ok = readGeometryStatement(s);
+    s.phase = kExpectingMap;
+    return ran(ok);
+}
+
+// The background is generated once per read, just before the first map.
+Outcome readFirstMap(ReaderState& s, Statement statement) {
+    LevelSettings& settings = s.level.settings;
+    if ((settings.levelFlags2 & kBackgroundGenerated) == 0) {
+        applyBackground(s.level, s.random, false);
+        settings.levelFlags2 |= kBackgroundGenerated;
+    }
+    const bool ok = statement(s);
+    s.phase = kAfterMap;
+    return ran(ok);
+}
+
+Outcome dispatch(ReaderState& s, const std::string& keyword) {
+    switch (s.phase) {
+        case kBeforeMaze:
+            if (keyword == "MAZE") {
+                s.phase = kHeader;
+                return ran(readMazeStatement(s));
+            }
+            s.report = beforeMazeReport(s.line);
+            return Outcome::kReported;
+        case kHeader:
+            if (keyword == "GEOMETRY") return openMapPart(s);
+            if (keyword == "FLAGS" || keyword == "INIT_MAP" || keyword == "MESSAGE") {
+                return ran(findStatement(keyword)(s));
+            }
+            s.report = notAllowedReport(keyword);
+            return Outcome::kReported;
+        case kExpectingMap:
+            if (keyword == "MAP") return readFirstMap(s, readMapStatement);
+            if (keyword == "NOMAP") return readFirstMap(s, readNomapStatement);
+            s.message = kNoMapDescription;
+            return Outcome::kFailed;
+        default:
+            break;
+    }
+    if (keyword == "GEOMETRY") return openMapPart(s);
+    if (keyword == "MAZE") {
+        s.message = kSingleMaze;
+        return Outcome::kFailed;
+    }
+    const Statement statement = findStatement(keyword);
+    if (statement == nullptr) {
+        s.report = illegalCommandReport(s.line, keyword);
+        return Outcome::kReported;
+    }
+    return ran(statement(s));
+}
+
+ReadResult failure(std::string message) {
+    return ReadResult{false, std::move(message)};
+}
+
+}  // namespace
+
+ReadResult readLevel(std::string_view text, Level& level, Random& random, Variant variant) {
+    ReaderState s(text, level, random, variant);
+    level.settings = LevelSettings{};
+    level.settings.extent = Extent{kMapWidth, kMapHeight, 0, 0};
+    s.phase = kBeforeMaze;
+
+    for (;;) {
+        skipBlanks(s);
+        s.message = msg::kBrokenMap;
+        if (atTextEnd(s)) {
+            if (s.phase == kAfterMap) return ReadResult{true, {}};
+            return failure(msg::kBrokenMap);
+        }
+        if (atLineEnd(s)) {
+            nextLine(s);
+            continue;
+        }
+        std::string keyword;
+        // Lines that do not start with a keyword are skipped silently.
+        if (readKeyword(s, keyword, 32)) {
+            switch (dispatch(s, keyword)) {
+                case Outcome::kRead:
+                    break;
+                case Outcome::kFailed:
+                    return failure(statementReport(s.line, s.message));
+                case Outcome::kReported:
+                    return failure(s.report);
+            }
+        }
+        nextLine(s);
+    }
+}
+
+}  // namespace mapedit

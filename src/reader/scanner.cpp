@@ -1,0 +1,347 @@
+#include "reader/scanner.h"
+
+#include <array>
+
+#include "reader/messages.h"
+
+namespace mapedit {
+
+namespace {
+
+// Digit strings saturate here so that a long number cannot overflow; such a
+// coordinate is far off the grid and is rejected where it is used.
+constexpr int kNumberLimit = 1'000'000'000;
+
+constexpr unsigned char kCtrlZ = 26;
+
+// The part a statement refers to before any GEOMETRY: no offset, no cells.
+constexpr MapPart kNoPart{};
+
+bool isBlank(unsigned char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
+bool isKeywordChar(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || c == '_';
+}
+bool isWordChar(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || isDigit(c) || c == '_' || c == '-';
+}
+
+// Copies bytes of one class, at most size - 1 of them; false when none.
+template <typename Pred>
+bool copyRun(ReaderState& s, std::string& out, int size, Pred inClass) {
+    skipBlanks(s);
+    out.clear();
+    while (static_cast<int>(out.size()) < size - 1 && !atLineEnd(s) && inClass(peekChar(s))) {
+        out.push_back(static_cast<char>(advance(s)));
+    }
+    return !out.empty();
+}
+
+struct WordValue {
+    const char* word;
+    int value;
+};
+
+// One word of a closed set, mapped to its value.
+template <std::size_t N>
+bool readWordOf(ReaderState& s, int& out, const char* message,
+                const std::array<WordValue, N>& words) {
+    skipBlanks(s);
+    s.message = message;
+    std::string word;
+    if (!readWord(s, word, 8)) return false;
+    for (const WordValue& w : words) {
+        if (word == w.word) {
+            out = w.value;
+            return true;
+        }
+    }
+    return false;
+}
+
+constexpr std::array<WordValue, 2> kBooleanWords = {{{"true", 1}, {"false", 0}}};
+constexpr std::array<WordValue, 2> kUpDownWords = {{{"up", 0}, {"down", 1}}};
+constexpr std::array<WordValue, 3> kLightingWords = {{{"lit", 1}, {"unlit", 0}, {"random", -1}}};
+constexpr std::array<WordValue, 4> kDirectionWords = {
+    {{"north", 0}, {"east", 1}, {"south", 2}, {"west", 3}}};
+constexpr std::array<WordValue, 8> kAlignmentWords = {{{"law", 1},
+                                                       {"neutral", 2},
+                                                       {"chaos", 3},
+                                                       {"noalign", 4},
+                                                       {"coaligned", 5},
+                                                       {"noncoaligned", 6},
+                                                       {"align", 7},
+                                                       {"random", 0}}};
+
+unsigned char lowerAscii(unsigned char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lowerAscii(static_cast<unsigned char>(a[i])) !=
+            lowerAscii(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+const MapPart& ReaderState::part() const {
+    if (currentPart < 0 || currentPart >= kMaxMapParts) return kNoPart;
+    return level.mapParts[static_cast<std::size_t>(currentPart)];
+}
+
+// --- Primitives -------------------------------------------------------------
+
+unsigned char peekChar(const ReaderState& s) {
+    if (s.cursor >= s.text.size()) return 0;
+    return static_cast<unsigned char>(s.text[s.cursor]);
+}
+
+bool atTextEnd(const ReaderState& s) {
+    const unsigned char c = peekChar(s);
+    return c == 0 || c == kCtrlZ;
+}
+
+bool atLineEnd(const ReaderState& s) {
+    const unsigned char c = peekChar(s);
+    return c == '\r' || c == '\n' || atTextEnd(s);
+}
+
+unsigned char advance(ReaderState& s) {
+    if (atTextEnd(s)) return 0;
+    return static_cast<unsigned char>(s.text[s.cursor++]);
+}
+
+void skipBlanks(ReaderState& s) {
+    while (isBlank(peekChar(s))) ++s.cursor;
+    if (peekChar(s) == '#') {
+        while (!atLineEnd(s)) ++s.cursor;
+    }
+}
+
+bool expect(ReaderState& s, char c) {
+    skipBlanks(s);
+    if (atTextEnd(s) || peekChar(s) != static_cast<unsigned char>(c)) return false;
+    ++s.cursor;
+    return true;
+}
+
+void nextLine(ReaderState& s) {
+    while (!atLineEnd(s)) ++s.cursor;
+    if (atTextEnd(s)) return;
+    // CR LF, a lone CR and a lone LF each end one line.
+    if (advance(s) == '\r' && peekChar(s) == '\n') ++s.cursor;
+    ++s.line;
+}
+
+bool endOfStatement(ReaderState& s, const char* message) {
+    skipBlanks(s);
+    s.message = message;
+    return atLineEnd(s);
+}
+
+// --- Lexical readers --------------------------------------------------------
+
+bool readNumber(ReaderState& s, int& out) {
+    skipBlanks(s);
+    int sign = 1;
+    if (peekChar(s) == '-') {
+        sign = -1;
+        ++s.cursor;
+    } else if (peekChar(s) == '+') {
+        ++s.cursor;
+    }
+    skipBlanks(s);
+    if (!isDigit(peekChar(s))) return false;
+    int value = 0;
+    while (isDigit(peekChar(s))) {
+        const int digit = advance(s) - '0';
+        value = value > (kNumberLimit - digit) / 10 ? kNumberLimit : value * 10 + digit;
+    }
+    out = sign * value;
+    return true;
+}
+
+bool readKeyword(ReaderState& s, std::string& out, int size) {
+    return copyRun(s, out, size, isKeywordChar);
+}
+
+bool readWord(ReaderState& s, std::string& out, int size) {
+    return copyRun(s, out, size, isWordChar);
+}
+
+bool readString(ReaderState& s, std::string& out, int size) {
+    skipBlanks(s);
+    s.message = msg::kMissingQuote;
+    out.clear();
+    if (peekChar(s) != '"') {
+        s.message = msg::kSyntaxError;
+        std::string word;
+        return readWord(s, word, 16) && word == "random";
+    }
+    ++s.cursor;
+    while (peekChar(s) != '"' && !atLineEnd(s) && static_cast<int>(out.size()) < size - 1) {
+        out.push_back(static_cast<char>(advance(s)));
+    }
+    s.message = msg::kMissingQuote;
+    return !out.empty() && expect(s, '"');
+}
+
+bool readListIndex(ReaderState& s, int& out) {
+    skipBlanks(s);
+    s.message = msg::kMissingOpenBrace;
+    if (!expect(s, '[')) return false;
+    skipBlanks(s);
+    s.message = msg::kIllegalShuffleNumber;
+    if (!isDigit(peekChar(s))) return false;
+    out = advance(s) - '0';
+    skipBlanks(s);
+    s.message = msg::kMissingCloseBrace;
+    return expect(s, ']');
+}
+
+bool readSymbol(ReaderState& s, int& out, const char* listWord) {
+    s.message = msg::kIllegalSymbol;
+    skipBlanks(s);
+    if (peekChar(s) == '\'') {
+        ++s.cursor;
+        const unsigned char ch = advance(s);
+        if (ch == 0 || advance(s) != '\'') return false;
+        out = static_cast<signed char>(ch);
+        return true;
+    }
+    std::string word;
+    if (!readWord(s, word, 32)) return false;
+    if (word == "random") {
+        out = kRandomSymbol;
+        return true;
+    }
+    if (listWord != nullptr && word == listWord) {
+        int n = 0;
+        if (!readListIndex(s, n)) return false;
+        out = listSymbol(n);
+        return true;
+    }
+    return false;
+}
+
+bool readChance(ReaderState& s, int& out) {
+    skipBlanks(s);
+    if (peekChar(s) == ':') {
+        out = 100;
+        return true;
+    }
+    s.message = msg::kMissingOpenBrace;
+    int n = 0;
+    if (!expect(s, '[') || !readNumber(s, n)) return false;
+    skipBlanks(s);
+    s.message = msg::kMissingPercent;
+    if (!expect(s, '%')) return false;
+    s.message = msg::kMissingCloseBrace;
+    if (!expect(s, ']')) return false;
+    if (n < 1 || n > 99) {
+        s.message = msg::kInvalidChance;
+        return false;
+    }
+    out = n;
+    return true;
+}
+
+// --- Positions --------------------------------------------------------------
+
+bool readCoord(ReaderState& s, int& x, int& y) {
+    skipBlanks(s);
+    s.message = msg::kInvalidLocation;
+    if (!expect(s, '(') || !readNumber(s, x) || !expect(s, ',') || !readNumber(s, y) ||
+        !expect(s, ')')) {
+        return false;
+    }
+    x += s.part().x1;
+    y += s.part().y1;
+    return true;
+}
+
+bool readLocation(ReaderState& s, int& x, int& y) {
+    skipBlanks(s);
+    s.message = msg::kInvalidLocation;
+    if (peekChar(s) == '(') return readCoord(s, x, y);
+    std::string word;
+    if (!readWord(s, word, 16)) return false;
+    if (word == "random") {
+        x = kLocationRandom;
+        y = 0;
+        return true;
+    }
+    if (word == "place") {
+        x = kLocationPlace;
+        return readListIndex(s, y);
+    }
+    if (word == "contained") {
+        x = kLocationContained;
+        y = 0;
+        return true;
+    }
+    return false;
+}
+
+int readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2) {
+    skipBlanks(s);
+    s.message = msg::kInvalidRegion;
+    const bool absolute = peekChar(s) == 'l';
+    if (absolute) {
+        std::string word;
+        if (!readWord(s, word, 16) || word != "levregion") return 0;
+    }
+    if (!expect(s, '(') || !readNumber(s, x1) || !expect(s, ',') || !readNumber(s, y1) ||
+        !expect(s, ',') || !readNumber(s, x2) || !expect(s, ',') || !readNumber(s, y2) ||
+        !expect(s, ')')) {
+        return 0;
+    }
+    const bool allZero = x1 == 0 && y1 == 0 && x2 == 0 && y2 == 0;
+    if (!absolute) {
+        x1 += s.part().x1;
+        x2 += s.part().x1;
+        y1 += s.part().y1;
+        y2 += s.part().y1;
+    }
+    // An area off the grid could never be drawn or edited; refuse it here
+    // rather than in every statement that reads one.
+    if (!isOnGrid(x1, y1) || !isOnGrid(x2, y2)) return 0;
+    return allZero ? 2 : 1;
+}
+
+// --- Closed word sets -------------------------------------------------------
+
+bool readBoolean(ReaderState& s, int& out) {
+    return readWordOf(s, out, msg::kInvalidBoolean, kBooleanWords);
+}
+
+bool readUpDown(ReaderState& s, int& out) {
+    return readWordOf(s, out, msg::kInvalidUpDown, kUpDownWords);
+}
+
+bool readLighting(ReaderState& s, int& out) {
+    return readWordOf(s, out, msg::kInvalidLighting, kLightingWords);
+}
+
+bool readDirection(ReaderState& s, int& out) {
+    return readWordOf(s, out, msg::kInvalidDirection, kDirectionWords);
+}
+
+int alignmentOf(std::string_view word) {
+    for (const WordValue& w : kAlignmentWords) {
+        if (equalsIgnoringCase(word, w.word)) return w.value;
+    }
+    return -1;
+}
+
+}  // namespace mapedit
