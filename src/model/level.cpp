@@ -18,9 +18,13 @@ Templates::Templates() {
     trapTemplate.color = kDefaultColor;
 }
 
-bool isOnGrid(int x, int y) { return x >= 0 && x < kMapWidth && y >= 0 && y < kMapHeight; }
+bool isOnGrid(int x, int y) {
+    return x >= 0 && x < kMapWidth && y >= 0 && y < kMapHeight;
+}
 
-Level::Level() { clearLevel(kFloor); }
+Level::Level() {
+    clearLevel(kFloor);
+}
 
 void Level::clearLevel(int kind) {
     const auto glyph = terrainKind(kind).glyph;
@@ -93,10 +97,12 @@ void Level::removeArea(AreaRecord* area) {
 }
 
 void Level::removeMapPart(int index) {
-    if (settings.partCount <= 0) return;
+    // An index outside the parts in use names no part: dropping one anyway
+    // would lose the last real part.
+    if (index < 0 || index >= settings.partCount || settings.partCount > kMaxMapParts) return;
     settings.partCount -= 1;
     const int last = settings.partCount;
-    if (last == 0 || index == last || index < 0 || index >= kMaxMapParts) return;
+    if (last == 0 || index == last) return;
     mapParts[static_cast<std::size_t>(index)] = mapParts[static_cast<std::size_t>(last)];
     for (const auto& a : areas_) {
         if (a->kind == kMapPartArea && a->param == last) {

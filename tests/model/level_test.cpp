@@ -1,0 +1,227 @@
+#include "model/level.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/terrain.h"
+
+namespace mapedit {
+namespace {
+
+AreaRecord* addArea(Level& level, int x1, int y1, int x2, int y2, int kind, int param = 0) {
+    AreaRecord* a = level.newArea(x1, y1, x2, y2);
+    a->kind = kind;
+    a->param = param;
+    return a;
+}
+
+std::vector<const AreaRecord*> order(const Level& level) {
+    std::vector<const AreaRecord*> out;
+    for (const auto& a : level.areas()) out.push_back(a.get());
+    return out;
+}
+
+TEST(TemplatesTest, StartWithTheBrushValues) {
+    const Templates t;
+    EXPECT_EQ(t.monsterTemplate.symbol, 'a');
+    EXPECT_EQ(t.monsterTemplate.chance, 100);
+    EXPECT_EQ(t.monsterTemplate.color, 18);
+    EXPECT_TRUE(t.monsterTemplate.name.empty());
+    EXPECT_EQ(t.objectTemplate.symbol, ')');
+    EXPECT_EQ(t.objectTemplate.chance, 100);
+    EXPECT_EQ(t.objectTemplate.color, 18);
+    EXPECT_EQ(t.objectTemplate.spe, 0);
+    EXPECT_EQ(t.trapTemplate.trapType, 0);
+    EXPECT_EQ(t.trapTemplate.chance, 100);
+    EXPECT_EQ(t.trapTemplate.color, 18);
+}
+
+TEST(LevelTest, StartsAsAllFloor) {
+    const Level level;
+    EXPECT_EQ(level.cell(1, 0).terrain, kFloor);
+    EXPECT_EQ(level.cell(79, 20).glyph, 250);
+    EXPECT_TRUE(level.areas().empty());
+}
+
+TEST(LevelTest, ClearLevelResetsCellsSettingsAndPartsButKeepsAreas) {
+    Level level;
+    MapCell& c = level.cell(40, 10);
+    c.detail = 2;
+    c.overlay = kMazewalkMarker | 1;
+    c.monster = std::make_unique<MonsterSpec>();
+    c.trap = std::make_unique<TrapSpec>();
+    c.objects.push_back(std::make_unique<ObjectSpec>());
+    c.objects.push_back(std::make_unique<ObjectSpec>());
+    level.settings.partCount = 2;
+    level.settings.mazeName.assign("minetn");
+    level.mapParts[1].width = 12;
+    addArea(level, 1, 1, 5, 5, kNonDiggableArea);
+
+    level.clearLevel(kStone);
+
+    for (int x = 0; x < kMapWidth; ++x) {
+        for (int y = 0; y < kMapHeight; ++y) {
+            const MapCell& m = level.cell(x, y);
+            ASSERT_EQ(m.terrain, kStone) << x << "," << y;
+            ASSERT_EQ(m.glyph, terrainKinds[kStone].glyph);
+            ASSERT_EQ(m.detail, 0);
+            ASSERT_EQ(m.overlay, 0);
+            ASSERT_FALSE(m.monster || m.trap || !m.objects.empty());
+        }
+    }
+    EXPECT_EQ(level.settings.partCount, 0);
+    EXPECT_TRUE(level.settings.mazeName.empty());
+    EXPECT_EQ(level.mapParts[1].width, 0);
+    EXPECT_EQ(level.areas().size(), 1u);
+}
+
+TEST(LevelTest, CellsAreColumnMajorAndDistinct) {
+    Level level;
+    level.setTerrain(3, 4, kHorizontalWall);
+    EXPECT_EQ(level.cell(3, 4).terrain, kHorizontalWall);
+    EXPECT_EQ(level.cell(3, 4).glyph, '-');
+    EXPECT_EQ(level.cell(4, 3).terrain, kFloor);
+    EXPECT_EQ(&level.cell(1, 0), &level.cell(0, 20) + 1);
+}
+
+TEST(LevelTest, FreeAreasEmptiesTheListAndDropsParts) {
+    Level level;
+    addArea(level, 1, 1, 10, 5, kMapPartArea, 0);
+    level.settings.partCount = 1;
+    level.freeAreas();
+    EXPECT_TRUE(level.areas().empty());
+    EXPECT_EQ(level.settings.partCount, 0);
+}
+
+TEST(LevelTest, NewAreaLinksAtTheHead) {
+    Level level;
+    AreaRecord* first = level.newArea(1, 2, 3, 4);
+    AreaRecord* second = level.newArea(5, 6, 7, 8);
+    EXPECT_EQ(order(level), (std::vector<const AreaRecord*>{second, first}));
+    EXPECT_EQ(first->x1, 1);
+    EXPECT_EQ(first->y1, 2);
+    EXPECT_EQ(first->x2, 3);
+    EXPECT_EQ(first->y2, 4);
+}
+
+TEST(LevelTest, FindAreaOfKindIteratesInListOrder) {
+    Level level;
+    AreaRecord* a = addArea(level, 1, 1, 2, 2, kNonDiggableArea);
+    addArea(level, 1, 1, 2, 2, kMapPartArea);
+    AreaRecord* b = addArea(level, 1, 1, 2, 2, kNonDiggableArea);
+    // List order is b, part, a.
+    EXPECT_EQ(level.findAreaOfKind(nullptr, kNonDiggableArea), b);
+    EXPECT_EQ(level.findAreaOfKind(b, kNonDiggableArea), a);
+    EXPECT_EQ(level.findAreaOfKind(a, kNonDiggableArea), nullptr);
+    EXPECT_EQ(level.findAreaOfKind(nullptr, kStairArea), nullptr);
+    AreaRecord stranger;
+    EXPECT_EQ(level.findAreaOfKind(&stranger, kNonDiggableArea), nullptr);
+}
+
+TEST(LevelTest, AreaAtTakesTheFirstHolderInListOrder) {
+    Level level;
+    AreaRecord* small = addArea(level, 10, 5, 12, 7, 0);
+    AreaRecord* big = addArea(level, 5, 2, 30, 15, 0);
+    EXPECT_EQ(level.areaAt(11, 6), big);
+    level.sortAreasAscending();
+    EXPECT_EQ(level.areaAt(11, 6), small);
+    // Corners are inclusive.
+    EXPECT_EQ(level.areaAt(12, 7), small);
+    EXPECT_EQ(level.areaAt(13, 7), big);
+    EXPECT_EQ(level.areaAt(5, 2), big);
+    EXPECT_EQ(level.areaAt(30, 15), big);
+    EXPECT_EQ(level.areaAt(31, 15), nullptr);
+    EXPECT_EQ(level.areaAt(5, 1), nullptr);
+}
+
+// Three map parts, each with its outline record; returns the records by part.
+std::vector<AreaRecord*> threeParts(Level& level) {
+    std::vector<AreaRecord*> records;
+    for (int i = 0; i < 3; ++i) {
+        level.mapParts[static_cast<std::size_t>(i)].width = 10 + i;
+        records.push_back(addArea(level, 1 + 10 * i, 1, 9 + 10 * i, 5, kMapPartArea, i));
+    }
+    level.settings.partCount = 3;
+    return records;
+}
+
+TEST(LevelTest, RemovingTheLastPartOnlyLowersTheCount) {
+    Level level;
+    auto parts = threeParts(level);
+    level.removeArea(parts[2]);
+    EXPECT_EQ(level.settings.partCount, 2);
+    EXPECT_EQ(parts[0]->param, 0);
+    EXPECT_EQ(parts[1]->param, 1);
+    EXPECT_EQ(level.mapParts[0].width, 10);
+    EXPECT_EQ(level.mapParts[1].width, 11);
+    EXPECT_EQ(level.areas().size(), 2u);
+}
+
+TEST(LevelTest, RemovingAnotherPartMovesTheLastIntoItsSlot) {
+    Level level;
+    auto parts = threeParts(level);
+    AreaRecord* other = addArea(level, 1, 1, 3, 3, kStairArea, 2);
+    level.removeArea(parts[0]);
+    EXPECT_EQ(level.settings.partCount, 2);
+    EXPECT_EQ(level.mapParts[0].width, 12);
+    EXPECT_EQ(level.mapParts[1].width, 11);
+    EXPECT_EQ(parts[2]->param, 0);
+    EXPECT_EQ(parts[1]->param, 1);
+    EXPECT_EQ(other->param, 2);  // not a map-part record
+    EXPECT_EQ(level.areas().size(), 3u);
+}
+
+TEST(LevelTest, RemovingTheOnlyPartLeavesNone) {
+    Level level;
+    AreaRecord* part = addArea(level, 1, 1, 9, 5, kMapPartArea, 0);
+    level.settings.partCount = 1;
+    level.removeArea(part);
+    EXPECT_EQ(level.settings.partCount, 0);
+    EXPECT_TRUE(level.areas().empty());
+}
+
+TEST(LevelTest, RemovingOtherAreasLeavesPartsAlone) {
+    Level level;
+    auto parts = threeParts(level);
+    AreaRecord* room = addArea(level, 2, 2, 4, 4, 0, 1);
+    level.removeArea(room);
+    EXPECT_EQ(level.settings.partCount, 3);
+    EXPECT_EQ(level.areas().size(), 3u);
+    // A record that is not in the list changes nothing.
+    AreaRecord stranger;
+    stranger.kind = kMapPartArea;
+    level.removeArea(&stranger);
+    EXPECT_EQ(level.settings.partCount, 3);
+    EXPECT_EQ(level.areas().size(), 3u);
+}
+
+TEST(LevelTest, RemoveMapPartIgnoresIndexesOutsideThePartsInUse) {
+    Level level;
+    auto parts = threeParts(level);
+    for (int index : {-1, 3, 9, 10}) {
+        level.removeMapPart(index);
+        EXPECT_EQ(level.settings.partCount, 3) << index;
+    }
+    EXPECT_EQ(parts[2]->param, 2);
+    EXPECT_EQ(level.mapParts[2].width, 12);
+}
+
+TEST(LevelTest, SortsOrderBySizeAndKeepEqualSizesInPlace) {
+    Level level;
+    AreaRecord* a = level.newArea(1, 1, 2, 2);  // 4
+    AreaRecord* b = level.newArea(1, 1, 1, 4);  // 4
+    AreaRecord* c = level.newArea(1, 1, 5, 5);  // 25
+    AreaRecord* d = level.newArea(1, 1, 1, 1);  // 1
+    AreaRecord* e = level.newArea(1, 1, 4, 1);  // 4
+    // List order: e, d, c, b, a.
+    level.sortAreasAscending();
+    EXPECT_EQ(order(level), (std::vector<const AreaRecord*>{d, e, b, a, c}));
+    level.sortAreasDescending();
+    EXPECT_EQ(order(level), (std::vector<const AreaRecord*>{c, e, b, a, d}));
+    level.sortAreasAscending();
+    EXPECT_EQ(order(level), (std::vector<const AreaRecord*>{d, e, b, a, c}));
+}
+
+}  // namespace
+}  // namespace mapedit
