@@ -15,6 +15,12 @@ struct BitmapFont {
     bool pixel(unsigned char ch, int x, int y) const {
         return (rows[ch * height + y] >> (15 - x)) & 1u;
     }
+    // Row y of the glyph as drawn: all clear for a glyph the font lacks.
+    std::uint16_t glyphRow(unsigned char ch, int y) const {
+        return present[ch] ? rows[ch * height + y] : std::uint16_t{0};
+    }
+    // The bits of a row that lie inside the glyph box.
+    std::uint16_t rowMask() const { return static_cast<std::uint16_t>(0xFFFFu << (16 - width)); }
 };
 
 // Terminus 10 x 18: the map, palette and readout font.

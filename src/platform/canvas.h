@@ -13,6 +13,15 @@ struct Rgb {
     friend bool operator==(Rgb, Rgb) = default;
 };
 
+// The framebuffer's pixel format, 0x00RRGGBB.
+constexpr std::uint32_t packRgb(Rgb c) {
+    return (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | std::uint32_t{c.b};
+}
+constexpr Rgb unpackRgb(std::uint32_t v) {
+    return Rgb{static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
+               static_cast<std::uint8_t>(v)};
+}
+
 // The software framebuffer of the client area. Every primitive clips to the
 // framebuffer, so nothing drawn off the edges writes outside it.
 // Rectangles are left, top, right, bottom with right and bottom exclusive.
