@@ -1,0 +1,131 @@
+#include "view/cell_look.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "model/terrain.h"
+
+namespace mapedit {
+
+namespace {
+
+constexpr std::uint8_t kRandomMonsterGlyph = 0x9C;
+constexpr std::uint8_t kRandomObjectGlyph = 0xA8;
+constexpr std::uint8_t kUnknownMarkerGlyph = '?';
+constexpr int kUnknownMarkerColor = 9;
+constexpr int kTrapTypeWeb = 18;
+
+// Object colour by material index; 0 (none) keeps the object's own colour.
+constexpr std::array<int, 22> kMaterialColors = {
+    0, 14, 15, 3, 3,  15, 3, 3,  3,  15, 3,  // none .. dragon hide
+    6, 6,  11, 7, 11, 7,  6, 15, 15, 13, 7,  // iron .. mineral
+};
+
+constexpr std::array<std::uint8_t, 4> kDrawbridgeGlyphs = {0x1F, 0x11, 0x1E, 0x10};
+constexpr std::array<std::uint8_t, 4> kMazewalkGlyphs = {0x18, 0x1A, 0x19, 0x1B};
+
+std::uint8_t lowByte(int value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
+
+const TerrainKind& kindOfCell(const Level& level, int x, int y) {
+    return terrainKind(level.cell(x, y).terrain);
+}
+
+int clampedCount(int count) {
+    return std::clamp(count, 0, kMaxListEntries);
+}
+
+// A class symbol -10 - n names entry n of a random list; other negative
+// values (and entries past the list) show as the plain random glyph.
+std::optional<std::uint8_t> listEntrySymbol(const std::array<std::int8_t, kMaxListEntries>& list,
+                                            int symbol) {
+    const int n = -10 - symbol;
+    if (n < 0 || n >= kMaxListEntries) return std::nullopt;
+    return static_cast<std::uint8_t>(list[static_cast<std::size_t>(n)]);
+}
+
+Appearance placementLook(int symbol, int color, std::uint8_t randomGlyph,
+                         const std::array<std::int8_t, kMaxListEntries>& list) {
+    if (symbol >= 0) return {lowByte(symbol), color};
+    if (symbol == kRandomSymbol) return {randomGlyph, kDefaultColor};
+    return {listEntrySymbol(list, symbol).value_or(randomGlyph), kDefaultColor};
+}
+
+Appearance objectLook(const ObjectSpec& object, const LevelSettings& settings) {
+    int color = object.color;
+    if (object.material > 0 && object.material < static_cast<int>(kMaterialColors.size())) {
+        color = kMaterialColors[static_cast<std::size_t>(object.material)];
+    }
+    return placementLook(object.symbol, color, kRandomObjectGlyph, settings.randomObjects);
+}
+
+}  // namespace
+
+bool isEditableCell(int x, int y) {
+    return x >= 1 && x < kMapWidth && y >= 0 && y < kMapHeight;
+}
+
+bool isWallLike(const Level& level, int x, int y) {
+    return (kindOfCell(level, x, y).flags & kWall) != 0;
+}
+
+bool joinsWalls(const Level& level, int x, int y) {
+    return (kindOfCell(level, x, y).flags & (kWall | kRockLike)) != 0;
+}
+
+bool canHoldPlacement(const Level& level, int x, int y) {
+    return (kindOfCell(level, x, y).flags & kWalkable) != 0;
+}
+
+bool inMapPart(const Level& level, int x, int y) {
+    const int count = clampedCount(level.settings.partCount);
+    for (int i = 0; i < count; ++i) {
+        if (level.mapParts[static_cast<std::size_t>(i)].contains(x, y)) return true;
+    }
+    return false;
+}
+
+int randomPlaceAt(const Level& level, int x, int y) {
+    const LevelSettings& s = level.settings;
+    const int count = clampedCount(s.randomPlaceCount);
+    for (int i = 0; i < count; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (s.randomPlaceX[at] == x && s.randomPlaceY[at] == y) return i;
+    }
+    return -1;
+}
+
+Appearance markerAppearance(std::uint8_t overlay) {
+    const auto direction = static_cast<std::size_t>(markerDirection(overlay));
+    switch (markerType(overlay)) {
+        case 1:
+            return {kDrawbridgeGlyphs[direction], terrainKinds[kDrawbridgeKind].color};
+        case 2:
+            return {kMazewalkGlyphs[direction], terrainKinds[kMazewalkKind].color};
+        default:
+            return {kUnknownMarkerGlyph, kUnknownMarkerColor};
+    }
+}
+
+Appearance cellAppearance(const Level& level, const EditorState& editor, int x, int y) {
+    if (!isEditableCell(x, y)) return {terrainKinds[kStone].glyph, terrainKinds[kStone].color};
+    const MapCell& cell = level.cell(x, y);
+    const LevelSettings& settings = level.settings;
+    if (editor.showMonsters && cell.monster) {
+        const MonsterSpec& m = *cell.monster;
+        return placementLook(m.symbol, m.color, kRandomMonsterGlyph, settings.randomMonsters);
+    }
+    if (cell.overlay != 0) return markerAppearance(cell.overlay);
+    if (editor.showObjects && !cell.objects.empty() && cell.objects.front()) {
+        return objectLook(*cell.objects.front(), settings);
+    }
+    if (cell.trap) {
+        const std::uint8_t ch = cell.trap->trapType == kTrapTypeWeb ? '"' : '^';
+        return {ch, cell.trap->color};
+    }
+    return {cell.glyph, terrainKind(cell.terrain).color};
+}
+
+}  // namespace mapedit

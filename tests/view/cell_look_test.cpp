@@ -1,0 +1,108 @@
+#include "view/cell_look.h"
+#include "model/terrain.h"
+#include "view/colors.h"
+#include "view_fixture.h"
+
+namespace mapedit::testing {
+namespace {
+
+TEST(ColorTest, IndexesAreSignedBytesAndNeverReadPastTheTable) {
+    struct Case {
+        int index;
+        Rgb color;
+    };
+    const Case cases[] = {
+        {0, {0, 0, 0}},        {7, {192, 192, 192}}, {16, {255, 51, 0}},
+        {18, {192, 255, 128}}, {19, {0, 0, 0}},      {127, {0, 0, 0}},
+        {-1, {0, 0, 0}},       {255, {0, 0, 0}},     {256 + 9, {255, 0, 0}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(colorOf(c.index), c.color) << c.index;
+    EXPECT_EQ(dimmed(Rgb{255, 51, 1}), (Rgb{127, 25, 0}));
+}
+
+using CellLookTest = ViewTest;
+
+TEST_F(CellLookTest, PlacementsShowInOrderOfPrecedence) {
+    MapCell& cell = level.cell(10, 5);
+    cell.trap = std::make_unique<TrapSpec>();
+    cell.trap->trapType = 18;
+    cell.trap->color = 5;
+    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'"', 5}));
+
+    cell.objects.push_back(std::make_unique<ObjectSpec>());
+    cell.objects[0]->symbol = '(';
+    cell.objects[0]->color = 4;
+    cell.objects[0]->material = 13;  // copper
+    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'(', 11}));
+
+    cell.overlay = kDrawbridgeMarker | 3;
+    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{0x10, 3}));
+
+    cell.monster = std::make_unique<MonsterSpec>();
+    cell.monster->symbol = kRandomSymbol;
+    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{0x9C, 18}));
+
+    editor.showMonsters = false;
+    cell.overlay = 0;
+    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'(', 11}));
+    editor.showObjects = false;
+    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'"', 5}));
+}
+
+TEST_F(CellLookTest, RandomListSymbolsNameTheirEntry) {
+    level.settings.randomMonsterCount = 2;
+    level.settings.randomMonsters = {'D', 'T'};
+    level.settings.randomObjectCount = 1;
+    level.settings.randomObjects = {'%'};
+    level.cell(10, 5).monster = std::make_unique<MonsterSpec>();
+    level.cell(11, 5).objects.push_back(std::make_unique<ObjectSpec>());
+    struct Case {
+        int symbol;
+        std::uint8_t monster, object;
+    };
+    const Case cases[] = {
+        {listSymbol(1), 'T', 0},
+        {listSymbol(0), 'D', '%'},
+        {kRandomSymbol, 0x9C, 0xA8},
+        // Outside the ten list entries: shown as plain random, never read past the list.
+        {listSymbol(10), 0x9C, 0xA8},
+        {-5, 0x9C, 0xA8},
+    };
+    for (const Case& c : cases) {
+        level.cell(10, 5).monster->symbol = c.symbol;
+        level.cell(11, 5).objects[0]->symbol = c.symbol;
+        EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{c.monster, 18})) << c.symbol;
+        EXPECT_EQ(cellAppearance(level, editor, 11, 5), (Appearance{c.object, 18})) << c.symbol;
+    }
+}
+
+TEST_F(CellLookTest, MarkersAndCellsOffTheEditableGrid) {
+    EXPECT_EQ(markerAppearance(0x20), (Appearance{0x18, 15}));
+    EXPECT_EQ(markerAppearance(0x22), (Appearance{0x19, 15}));
+    EXPECT_EQ(markerAppearance(0x14), (Appearance{0x1F, 3}));
+    EXPECT_EQ(markerAppearance(0x31), (Appearance{'?', 9}));
+    level.setTerrain(0, 5, kDoorway);
+    EXPECT_EQ(cellAppearance(level, editor, 0, 5), (Appearance{' ', 8}));
+    EXPECT_EQ(cellAppearance(level, editor, 81, 5), (Appearance{' ', 8}));
+}
+
+TEST_F(CellLookTest, MapPartsAndRandomPlacesAreFoundByPosition) {
+    addMapPart(5, 3, 20, 10);
+    addMapPart(30, 3, 40, 10);
+    level.mapParts[2] = MapPart{.x1 = 50, .y1 = 3, .x2 = 60, .y2 = 10};  // slot not in use
+    EXPECT_TRUE(inMapPart(level, 5, 3));
+    EXPECT_TRUE(inMapPart(level, 40, 10));
+    EXPECT_FALSE(inMapPart(level, 21, 5));
+    EXPECT_FALSE(inMapPart(level, 55, 5));
+
+    level.settings.randomPlaceCount = 2;
+    level.settings.randomPlaceX = {10, 10, 12};
+    level.settings.randomPlaceY = {5, 5, 6};
+    EXPECT_EQ(randomPlaceAt(level, 10, 5), 0);
+    EXPECT_EQ(randomPlaceAt(level, 12, 6), -1);
+    level.settings.randomPlaceCount = 99;  // a damaged count reads no further than the list
+    EXPECT_EQ(randomPlaceAt(level, 12, 6), 2);
+}
+
+}  // namespace
+}  // namespace mapedit::testing

@@ -1,0 +1,240 @@
+#include <array>
+
+#include "model/area_style.h"
+#include "platform/bitmap_font.h"
+#include "view/overlays.h"
+#include "view_fixture.h"
+
+namespace mapedit::testing {
+namespace {
+
+class OverlayTest : public ViewTest {
+  protected:
+    AreaRecord& addArea(int x1, int y1, int x2, int y2, int kind, int param = 0) {
+        AreaRecord* area = level.newArea(x1, y1, x2, y2);
+        area->kind = kind;
+        area->param = param;
+        styleArea(*area);
+        return *area;
+    }
+    AreaRecord& addPlainArea(int x1, int y1, int x2, int y2, int color) {
+        AreaRecord& area = addArea(x1, y1, x2, y2, kNonDiggableArea);
+        area.color = color;
+        return area;
+    }
+    bool squareIs(int cx, int cy, Rgb c) const {
+        for (int y = cy - 3; y <= cy + 3; ++y) {
+            for (int x = cx - 3; x <= cx + 3; ++x) {
+                if (canvas.pixel(x, y) != c) return false;
+            }
+        }
+        return true;
+    }
+    // Colour-c pixels strictly inside the outline, below the label row.
+    int pixelsBelowLabel(const AreaRecord& area, Rgb c) const {
+        const AreaPixels p = areaPixels(area);
+        int n = 0;
+        for (int y = cellTop(area.y1) + kCellHeight; y < p.bottom; ++y) {
+            for (int x = p.left + 1; x < p.right; ++x) n += canvas.pixel(x, y) == c;
+        }
+        return n;
+    }
+};
+
+TEST_F(OverlayTest, OneCellAreaHasItsOutlineOnePixelOutsideTheCell) {
+    fillCanvas(kUntouched);
+    const AreaRecord& area = addPlainArea(10, 5, 10, 5, 9);
+    const AreaPixels p = areaPixels(area);
+    EXPECT_EQ(p.left, 99);
+    EXPECT_EQ(p.top, 98);
+    EXPECT_EQ(p.right, 110);
+    EXPECT_EQ(p.bottom, 117);
+
+    drawAreaOutline(view, area);
+    const Rgb red = colorTable[9];
+    for (int x = 99; x <= 110; ++x) {
+        EXPECT_EQ(canvas.pixel(x, 98), red) << x;
+        EXPECT_EQ(canvas.pixel(x, 117), red) << x;
+        EXPECT_EQ(canvas.pixel(x, 97), kUntouched) << x;
+        EXPECT_EQ(canvas.pixel(x, 118), kUntouched) << x;
+    }
+    for (int y = 98; y <= 117; ++y) {
+        EXPECT_EQ(canvas.pixel(99, y), red) << y;
+        EXPECT_EQ(canvas.pixel(110, y), red) << y;
+        EXPECT_EQ(canvas.pixel(98, y), kUntouched) << y;
+        EXPECT_EQ(canvas.pixel(111, y), kUntouched) << y;
+    }
+    // The character box itself stays free.
+    EXPECT_EQ(canvas.pixel(100, 99), kUntouched);
+    EXPECT_EQ(canvas.pixel(109, 116), kUntouched);
+}
+
+TEST_F(OverlayTest, HandlesAreSevenPixelSquaresOnCornersAndEdgeMidpoints) {
+    struct Case {
+        int x1, y1, x2, y2;
+        std::array<int, 3> columns, rows;
+    };
+    const Case cases[] = {
+        {10, 5, 10, 5, {99, 104, 110}, {98, 107, 117}},
+        {10, 5, 13, 8, {99, 119, 140}, {98, 134, 171}},
+    };
+    for (const Case& c : cases) {
+        fillCanvas(kUntouched);
+        level.freeAreas();
+        const AreaRecord& area = addPlainArea(c.x1, c.y1, c.x2, c.y2, 13);
+        drawAreaWithHandles(view, area);
+        const Rgb magenta = colorTable[13];
+        for (int r = 0; r < 3; ++r) {
+            for (int col = 0; col < 3; ++col) {
+                const int px = c.columns[static_cast<std::size_t>(col)];
+                const int py = c.rows[static_cast<std::size_t>(r)];
+                if (r == 1 && col == 1) {
+                    EXPECT_EQ(canvas.pixel(px, py), kUntouched) << "no centre handle";
+                    continue;
+                }
+                EXPECT_TRUE(squareIs(px, py, magenta)) << px << "," << py;
+                // One pixel beyond the square, away from the outline.
+                EXPECT_NE(canvas.pixel(px - 4, py - 4), magenta) << px << "," << py;
+                EXPECT_NE(canvas.pixel(px + 4, py + 4), magenta) << px << "," << py;
+            }
+        }
+    }
+}
+
+TEST_F(OverlayTest, OnlyExclusionAreasAreCrossed) {
+    struct Case {
+        int kind;
+        bool crossed;
+    };
+    const Case cases[] = {
+        {kPortalExclusion, true}, {kBranchExclusion, true},  {kTeleportExclusion, true},
+        {kStairExclusion, true},  {kTeleportArea, false},    {kStairArea, false},
+        {kPortalArea, false},     {kNonDiggableArea, false}, {3, false},
+    };
+    for (const Case& c : cases) {
+        fillCanvas(kUntouched);
+        level.freeAreas();
+        const AreaRecord& area = addArea(10, 5, 20, 12, c.kind);
+        drawAreaOutline(view, area);
+        const int inside = pixelsBelowLabel(area, colorOf(area.color));
+        if (c.crossed) {
+            const AreaPixels p = areaPixels(area);
+            // Both diagonals start at a corner of the outline.
+            EXPECT_EQ(canvas.pixel(p.left + 1, p.top + 1), colorOf(area.color)) << c.kind;
+            EXPECT_EQ(canvas.pixel(p.right - 1, p.top + 1), colorOf(area.color)) << c.kind;
+            EXPECT_GT(inside, 100) << c.kind;
+        } else {
+            EXPECT_EQ(inside, 0) << c.kind;
+        }
+    }
+}
+
+TEST_F(OverlayTest, LabelIsDrawnInTheLabelFontBlackOnTheAreaColour) {
+    fillCanvas(kUntouched);
+    const AreaRecord& area = addArea(10, 5, 20, 12, 9);  // a temple room
+    ASSERT_EQ(area.label.view(), "TEMPLE");
+    drawAreaOutline(view, area);
+
+    const BitmapFont& font = labelFont();
+    const Rgb areaColor = colorOf(area.color);
+    const std::string_view label = area.label.view();
+    for (std::size_t i = 0; i < label.size(); ++i) {
+        const auto ch = static_cast<unsigned char>(label[i]);
+        for (int row = 0; row < font.height; ++row) {
+            for (int col = 0; col < font.width; ++col) {
+                const int px = 100 + static_cast<int>(i) * font.width + col;
+                const Rgb want = font.pixel(ch, col, row) ? colorTable[0] : areaColor;
+                ASSERT_EQ(canvas.pixel(px, 99 + row), want) << i << ":" << col << "," << row;
+            }
+        }
+    }
+    // Nothing past the label's last glyph or below its line.
+    EXPECT_EQ(canvas.pixel(100 + 6 * 6, 99), kUntouched);
+    EXPECT_EQ(canvas.pixel(100, 99 + font.height), kUntouched);
+}
+
+TEST_F(OverlayTest, XorOutlineDrawnTwiceRestoresEveryPixel) {
+    addArea(10, 5, 20, 12, 9);
+    addMapPart(5, 3, 40, 15);
+    paintClientArea(view);
+    const std::vector<std::uint32_t> before = canvas.pixels();
+
+    const std::array<int, 4> rects[] = {
+        {10, 5, 10, 5},
+        {1, 0, 79, 20},  // on the frame and the map's edges
+        {12, 6, 30, 9},
+    };
+    for (const auto& r : rects) {
+        AreaRecord a;
+        a.x1 = r[0];
+        a.y1 = r[1];
+        a.x2 = r[2];
+        a.y2 = r[3];
+        xorOutline(view, a);
+        const AreaPixels p = areaPixels(a);
+        EXPECT_NE(canvas.pixels(), before);
+        EXPECT_NE(canvas.pixel(p.left, p.top), unpackRgb(before[p.top * 810 + p.left]));
+        xorOutline(view, a);
+        EXPECT_EQ(canvas.pixels(), before);
+    }
+}
+
+TEST_F(OverlayTest, NestedAreasAreDrawnLargestFirst) {
+    fillCanvas(kUntouched);
+    // Both share the top-left corner, so the shared pixels show the later one.
+    addPlainArea(10, 5, 30, 15, 9);
+    addPlainArea(10, 5, 12, 6, 11);
+    level.sortAreasAscending();
+    drawAreas(view);
+    EXPECT_EQ(canvas.pixel(99, 98), colorTable[11]);
+    EXPECT_EQ(canvas.pixel(105, 98), colorTable[11]);
+    EXPECT_EQ(canvas.pixel(200, 98), colorTable[9]);
+
+    level.sortAreasDescending();
+    drawAreas(view);
+    EXPECT_EQ(canvas.pixel(99, 98), colorTable[9]);
+}
+
+TEST_F(OverlayTest, OnlyTheFirstSixtyFourAreasOfTheListAreDrawn) {
+    fillCanvas(kUntouched);
+    // newArea links at the head, so the first created ends last in the list.
+    for (int i = 0; i < kMaxDrawnAreas + 1; ++i)
+        addPlainArea(2 + i, 2 + (i % 2) * 10, 2 + i, 2 + (i % 2) * 10, 9);
+    const auto& list = level.areas();
+    const AreaPixels last = areaPixels(*list.back());
+    const AreaPixels kept = areaPixels(*list[kMaxDrawnAreas - 1]);
+    const AreaPixels head = areaPixels(*list.front());
+    drawAreas(view);
+    EXPECT_EQ(canvas.pixel(kept.left, kept.bottom), colorTable[9]);
+    EXPECT_EQ(canvas.pixel(head.left, head.bottom), colorTable[9]);
+    // The 65th area's left line is nobody else's.
+    EXPECT_EQ(canvas.pixel(last.left, last.bottom), kUntouched);
+}
+
+TEST_F(OverlayTest, SelectedAreaHasHandlesAndIsHiddenWhileDragged) {
+    AreaRecord& selected = addPlainArea(10, 5, 20, 12, 14);
+    addPlainArea(40, 5, 50, 12, 10);
+    editor.selectArea(&selected);
+    const AreaPixels p = areaPixels(selected);
+
+    for (bool dragging : {false, true}) {
+        fillCanvas(kUntouched);
+        editor.areaDragActive = dragging;
+        drawAreas(view);
+        EXPECT_EQ(squareIs(p.left, p.top, colorTable[14]), !dragging);
+        EXPECT_EQ(canvas.pixel(p.left + 5, p.top) == colorTable[14], !dragging);
+        EXPECT_EQ(canvas.pixel(cellLeft(40) - 1, cellTop(5) - 1), colorTable[10]) << dragging;
+    }
+}
+
+TEST_F(OverlayTest, FullRedrawShowsAreasOnlyWhenRegionsAreShown) {
+    addPlainArea(10, 5, 20, 12, 14);
+    for (bool shown : {true, false}) {
+        editor.showRegions = shown;
+        redrawMapArea(view);
+        EXPECT_EQ(canvas.pixel(99, 98) == colorTable[14], shown);
+    }
+}
+
+}  // namespace
+}  // namespace mapedit::testing

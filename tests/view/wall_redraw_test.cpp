@@ -1,0 +1,120 @@
+#include <string_view>
+
+#include "model/terrain.h"
+#include "view/cell_look.h"
+#include "view_fixture.h"
+
+namespace mapedit::testing {
+namespace {
+
+using WallRedrawTest = ViewTest;
+
+// Lays rows of terrain with the top-left character at (x, y):
+// '#' stone, '.' floor, '-' horizontal wall, '|' vertical wall.
+void layOut(Level& level, int x, int y, std::initializer_list<std::string_view> rows) {
+    for (std::string_view row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const int kind = row[i] == '#'   ? kStone
+                             : row[i] == '-' ? kHorizontalWall
+                             : row[i] == '|' ? kVerticalWall
+                                             : kFloor;
+            level.setTerrain(x + static_cast<int>(i), y, kind);
+        }
+        ++y;
+    }
+}
+
+TEST_F(WallRedrawTest, SettlesTheCentreCellByItsNeighbourhood) {
+    struct Case {
+        const char* what;
+        std::initializer_list<std::string_view> rows;  // 3 x 3, centre at (11, 6)
+        int kind;
+        std::uint8_t ch;
+    };
+    const Case cases[] = {
+        {"stone above floor", {"###", "###", "..."}, kHorizontalWall, 0xC4},
+        {"stone left of floor", {"##.", "##.", "##."}, kVerticalWall, 0xB3},
+        {"lone vertical wall", {"...", ".|.", "..."}, kVerticalWall, 0xB3},
+        {"lone horizontal wall", {"...", ".-.", "..."}, kHorizontalWall, 0xC4},
+        {"stone in stone", {"###", "###", "###"}, kStone, ' '},
+        {"wall in a solid block", {"---", "---", "---"}, kStone, ' '},
+        {"vertical wall in a solid block", {"|#|", "#|#", "|#|"}, kStone, ' '},
+        {"corner of a room below right", {"...", ".##", ".#."}, kHorizontalWall, 0xDA},
+        {"stone inside a room's corner", {"###", "##.", "#.."}, kHorizontalWall, 0xD9},
+        {"horizontal wall between rooms", {"...", "---", "..."}, kHorizontalWall, 0xC4},
+        {"tee of walls", {"...", "---", ".|."}, kHorizontalWall, 0xC2},
+        {"cross of walls", {".|.", "---", ".|."}, kHorizontalWall, 0xC5},
+        {"vertical run", {".|.", ".-.", ".|."}, kVerticalWall, 0xB3},
+    };
+    for (const Case& c : cases) {
+        level.clearLevel(kFloor);
+        layOut(level, 10, 5, c.rows);
+        wallRedraw(view, 11, 6, 11, 6);
+        const MapCell& cell = level.cell(11, 6);
+        EXPECT_EQ(cell.terrain, c.kind) << c.what;
+        EXPECT_EQ(cell.glyph, c.ch) << c.what;
+        EXPECT_EQ(lookAt(11, 6).ch, c.ch) << c.what;
+    }
+}
+
+TEST_F(WallRedrawTest, SettledBoxShowsCornersAndSides) {
+    layOut(level, 10, 5, {"####", "#..#", "####"});
+    wallRedraw(view, 10, 5, 13, 7);
+    const std::uint8_t top[] = {0xDA, 0xC4, 0xC4, 0xBF};
+    const std::uint8_t bottom[] = {0xC0, 0xC4, 0xC4, 0xD9};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(level.cell(10 + i, 5).glyph, top[i]) << i;
+        EXPECT_EQ(level.cell(10 + i, 7).glyph, bottom[i]) << i;
+    }
+    EXPECT_EQ(level.cell(10, 6).terrain, kVerticalWall);
+    EXPECT_EQ(level.cell(10, 6).glyph, 0xB3);
+    EXPECT_EQ(level.cell(11, 5).terrain, kHorizontalWall);
+}
+
+TEST_F(WallRedrawTest, VisitsTheRectangleGrownInsideTheEditableRange) {
+    struct Case {
+        int x1, y1, x2, y2;
+        std::vector<CellPos> visited;
+    };
+    const Case cases[] = {
+        {5, 5, 5, 5, cellsOf(4, 4, 6, 6)},
+        {7, 9, 5, 5, cellsOf(4, 4, 8, 10)},
+        {1, 0, 79, 20, cellsOf(1, 0, 79, 20)},
+        {2, 1, 78, 19, cellsOf(1, 0, 79, 20)},
+        {1, 0, 1, 0, cellsOf(1, 0, 2, 1)},
+        // Corners off the grid: only the editable cells are touched.
+        {-5, -5, 120, 40, cellsOf(1, 0, 79, 20)},
+        {0, 3, 0, 3, cellsOf(1, 2, 1, 4)},
+        {90, 30, 95, 35, {}},
+    };
+    for (const Case& c : cases) {
+        fillCanvas(kUntouched);
+        wallRedraw(view, c.x1, c.y1, c.x2, c.y2);
+        EXPECT_EQ(drawnCells(), c.visited) << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
+    }
+}
+
+TEST_F(WallRedrawTest, DrawsWallsPlainButOtherCellsWithTheirHighlights) {
+    // No map part: redrawn cells are dimmed, settled walls are not.
+    level.setTerrain(10, 5, kVerticalWall);
+    level.settings.randomPlaceCount = 1;
+    level.settings.randomPlaceX[0] = 10;
+    level.settings.randomPlaceY[0] = 5;
+    editor.selectCell(11, 5);
+    wallRedraw(view, 10, 5, 11, 5);
+    EXPECT_EQ(lookAt(10, 5), (CellLook{0xB3, colorTable[7], colorTable[0]}));
+    EXPECT_EQ(lookAt(11, 5), (CellLook{0xFA, dimmed(colorTable[7]), colorTable[16]}));
+}
+
+TEST_F(WallRedrawTest, LeavesColumnZeroAlone) {
+    level.setTerrain(0, 5, kHorizontalWall);
+    level.setTerrain(1, 5, kHorizontalWall);
+    wallRedraw(view, 0, 0, 79, 20);
+    EXPECT_EQ(level.cell(0, 5).terrain, kHorizontalWall);
+    EXPECT_EQ(level.cell(0, 5).glyph, terrainKinds[kHorizontalWall].glyph);
+    // Column 0 does not count as a joining neighbour either.
+    EXPECT_EQ(level.cell(1, 5).glyph, 0xC4);
+}
+
+}  // namespace
+}  // namespace mapedit::testing
