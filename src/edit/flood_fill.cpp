@@ -1,0 +1,11 @@
+#include "edit/shapes.h"
+#include "edit/span_fill.h"
+
+namespace mapedit {
+
+void floodFill(PaintContext& p, int x, int y, int kind) {
+    SpanFill<kFillStackSpans> fill(p, p.level.cell(x, y).terrain, kind);
+    fill.run(x, y);
+}
+
+}  // namespace mapedit

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "edit/shapes.h"
+#include "edit/span_fill.h"
+#include "edit_fixture.h"
+#include "model/terrain.h"
+
+namespace mapedit::test {
+namespace {
+
+using FloodFillTest = EditFixture;
+using Cells = std::vector<CellPos>;
+
+TEST_F(FloodFillTest, FillsTheWalledRoomButNotCellsReachedDiagonally) {
+    // A room (11..19, 6..9) inside a wall box; its corner (19, 9) is cut off
+    // by walls at (18, 9) and (19, 8) and touches the room only diagonally.
+    drawRectOutline(ctx, 10, 5, 20, 10, kHorizontalWall);
+    level.setTerrain(18, 9, kVerticalWall);
+    level.setTerrain(19, 8, kVerticalWall);
+    floodFill(ctx, 12, 7, kFountain);
+    for (int x = 1; x < kMapWidth; ++x) {
+        for (int y = 0; y < kMapHeight; ++y) {
+            const int t = level.cell(x, y).terrain;
+            const bool room = x >= 11 && x <= 19 && y >= 6 && y <= 9;
+            if (t == kFountain) {
+                EXPECT_TRUE(room) << x << "," << y;
+            }
+            if (t == kFloor) {
+                EXPECT_TRUE(!room || (x == 19 && y == 9)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(level.cell(11, 6).terrain, kFountain);
+}
+
+TEST_F(FloodFillTest, PaintsSpansInStackOrder) {
+    level.clearLevel(kStone);
+    for (auto [x, y] :
+         Cells{{2, 5}, {3, 5}, {4, 5}, {5, 5}, {2, 4}, {3, 4}, {5, 4}, {3, 6}, {3, 7}, {4, 7}}) {
+        level.setTerrain(x, y, kFloor);
+    }
+    floodFill(ctx, 2, 5, kRandomPlaceKind);
+    EXPECT_EQ(
+        randomPlaces(),
+        (Cells{{2, 5}, {3, 5}, {4, 5}, {5, 5}, {3, 6}, {3, 7}, {4, 7}, {5, 4}, {2, 4}, {3, 4}}));
+}
+
+// Floor everywhere, with walls on even columns of odd rows: full rows joined by
+// combs of single cells, which push the most spans.
+void buildComb(Level& level) {
+    level.clearLevel(kFloor);
+    for (int y = 1; y < kMapHeight; y += 2) {
+        for (int x = 2; x < kMapWidth; x += 2) level.setTerrain(x, y, kHorizontalWall);
+    }
+}
+
+TEST_F(FloodFillTest, DeepCombStillFitsTheStack) {
+    buildComb(level);
+    floodFill(ctx, 1, 0, kFountain);
+    for (int x = 1; x < kMapWidth; ++x) {
+        for (int y = 0; y < kMapHeight; ++y) EXPECT_NE(level.cell(x, y).terrain, kFloor);
+    }
+    EXPECT_EQ(level.cell(0, 0).terrain, kFloor);  // column 0 is never filled
+}
+
+TEST_F(FloodFillTest, FullStackStopsTheWholeFill) {
+    buildComb(level);
+    SpanFill<4> fill(ctx, kFloor, kFountain);
+    fill.run(1, 0);  // row 0 is painted, the fourth comb cell fills the stack
+    for (int x = 1; x < kMapWidth; ++x) {
+        EXPECT_EQ(level.cell(x, 0).terrain, kFountain);
+        for (int y = 1; y < kMapHeight; ++y) EXPECT_NE(level.cell(x, y).terrain, kFountain);
+    }
+}
+
+// Kinds that leave the region's terrain as it was must still end, painting
+// every cell once: the mazewalk count and the objects tell how often.
+TEST_F(FloodFillTest, KindsThatKeepTheTerrainPaintEachCellOnce) {
+    level.clearLevel(kStone);
+    drawRectFilled(ctx, 10, 5, 30, 6, kFloor);  // two rows
+    floodFill(ctx, 15, 5, kMazewalkKind);
+    EXPECT_EQ(level.settings.mazewalkCount, 42);
+    floodFill(ctx, 15, 6, kObjectKind);
+    floodFill(ctx, 30, 6, kFloor);
+    for (int x = 1; x < kMapWidth; ++x) {
+        for (int y = 0; y < kMapHeight; ++y) {
+            const bool region = x >= 10 && x <= 30 && y >= 5 && y <= 6;
+            EXPECT_EQ(objectsAt(x, y), region ? 1u : 0u) << x << "," << y;
+        }
+    }
+    level.clearLevel(kFloor);
+    floodFill(ctx, 40, 10, kMazewalkKind);
+    EXPECT_EQ(level.settings.mazewalkCount, 79 * 21);
+}
+
+TEST_F(FloodFillTest, MazewalkStoneOverStoneMarksOnlyOddOddCells) {
+    level.clearLevel(kStone);
+    floodFill(ctx, 1, 0, kMazewalkStone);
+    EXPECT_EQ(level.cell(3, 3).terrain, kMazewalkStone);
+    EXPECT_EQ(level.cell(4, 3).terrain, kStone);
+    EXPECT_EQ(level.cell(79, 19).terrain, kMazewalkStone);
+}
+
+TEST(MarkMazeStones, TurnsIsolatedOddOddStonesOfMapPartsIntoMazeStones) {
+    Level level;
+    level.settings.partCount = 2;
+    level.mapParts[0] = MapPart{0, 0, 0, 0, 2, 2, 8, 8};
+    level.mapParts[1] = MapPart{0, 0, 0, 0, 1, 12, 3, 14};
+    struct Case {
+        int x, y, expected;
+    };
+    const Case cases[] = {
+        {3, 3, kMazewalkStone},  {5, 5, kMazewalkStone},  // isolated
+        {3, 7, kStone},          {4, 7, kStone},          // side by side
+        {7, 3, kStone},          {8, 2, kStone},          // a diagonal stone neighbour
+        {9, 9, kStone},                                   // outside every part
+        {1, 13, kMazewalkStone},                          // column 0 does not count
+    };
+    for (const Case& c : cases) level.setTerrain(c.x, c.y, kStone);
+    for (int y = 12; y <= 14; ++y) level.setTerrain(0, y, kStone);
+    markMazeStones(level);
+    for (const Case& c : cases) EXPECT_EQ(level.cell(c.x, c.y).terrain, c.expected) << c.x;
+    level.settings.partCount = 0;
+    level.setTerrain(5, 5, kStone);
+    markMazeStones(level);
+    EXPECT_EQ(level.cell(5, 5).terrain, kStone);
+}
+
+}  // namespace
+}  // namespace mapedit::test
