@@ -1,0 +1,213 @@
+// DOOR, LADDER, ALTAR, FOUNTAIN, SINK, DRAWBRIDGE, MAZEWALK and ENGRAVING:
+// statements that change a cell itself or put a marker on it.
+
+#include <array>
+#include <string>
+
+#include "model/level.h"
+#include "model/names.h"
+#include "model/terrain.h"
+#include "reader/location_rules.h"
+#include "reader/messages.h"
+#include "reader/statements.h"
+
+namespace mapedit {
+
+namespace {
+
+constexpr const char* kIllegalDoorState = "Illegal door state";
+constexpr const char* kLocationMissing = "Location missing";
+constexpr const char* kInvalidLadderDirection = "Invalid ladder direction";
+constexpr const char* kInvalidAlignment = "Invalid alignment";
+constexpr const char* kInvalidAltarType = "Invalid altar type";
+constexpr const char* kDirectionMissing = "Direction missing";
+constexpr const char* kBridgeStateMissing = "Bridge state missing";
+constexpr const char* kIllegalDirection = "Illegal direction";
+constexpr const char* kEngraveTypeMissing = "Engrave type missing";
+constexpr const char* kInvalidEngraveType = "Invalid engrave type";
+
+// Indexed by the door state kept in MapCell::detail.
+constexpr std::array<const char*, 6> kDoorStates = {"open",   "closed", "locked",
+                                                    "nodoor", "broken", "random"};
+constexpr std::array<const char*, 2> kBridgeStates = {"open", "closed"};
+constexpr std::array<const char*, 4> kEngraveTypes = {"dust", "engrave", "burn", "mark"};
+
+constexpr int kFeatureConditions = kNotFeature;
+constexpr int kDrawbridgeConditions = kNoTrap | kNotFeature;
+
+bool failWith(ReaderState& s, const char* message) {
+    s.message = message;
+    return false;
+}
+
+// ':' and the location, the common head of the feature statements.
+bool readColonAndLocation(ReaderState& s, StatementLocation& where) {
+    s.message = msg::kMissingColon;
+    return expect(s, ':') && readStatementLocation(s, where);
+}
+
+// Index of the word just read in `table`, failing with `message` when the
+// word is missing or not there.
+template <std::size_t N>
+bool readWordOf(ReaderState& s, const std::array<const char*, N>& table, int size,
+                const char* message, int& out) {
+    s.message = message;
+    std::string word;
+    if (!readWord(s, word, size)) return false;
+    out = indexOfName(table, word);
+    return out >= 0;
+}
+
+// Sets the terrain of a feature cell given by coordinates, a random cell or
+// a random place; a random location that finds no cell changes nothing.
+bool placeFeature(ReaderState& s, const StatementLocation& where, int conditions, int kind) {
+    int x = 0, y = 0, state = 0;
+    const FeatureCell found = resolveFeatureCell(s, where, conditions, x, y, state);
+    if (found == FeatureCell::Rejected) return false;
+    if (found == FeatureCell::Found) s.level.setTerrain(x, y, kind);
+    return true;
+}
+
+bool readFountainOrSink(ReaderState& s, int kind) {
+    StatementLocation where;
+    if (!readColonAndLocation(s, where)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+    return placeFeature(s, where, kFeatureConditions, kind);
+}
+
+// Altar alignment: a word of alignmentOf, with align followed by [0..2].
+bool readAltarAlignment(ReaderState& s, int& alignment) {
+    s.message = kInvalidAlignment;
+    std::string word;
+    if (!expect(s, ',') || !readWord(s, word, 16)) return false;
+    alignment = alignmentOf(word);
+    if (alignment < 0) return false;
+    if (alignment != 7) return true;
+    int n = 0;
+    if (!readListIndex(s, n)) return false;
+    if (n > 2) return failWith(s, kInvalidAlignment);
+    alignment = 7 + n;
+    return true;
+}
+
+}  // namespace
+
+bool readDoorStatement(ReaderState& s) {
+    s.message = msg::kMissingColon;
+    if (!expect(s, ':')) return false;
+    int state = 0;
+    if (!readWordOf(s, kDoorStates, 16, kIllegalDoorState, state)) return false;
+    s.message = kLocationMissing;
+    StatementLocation where;
+    if (!expect(s, ',') || !readStatementLocation(s, where)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+
+    // A door stands at fixed coordinates only.
+    if (!where.isCoordinate) return failWith(s, msg::kInvalidLocation);
+    if (!checkOnGrid(s, where.x, where.y)) return false;
+    MapCell& cell = s.level.cell(where.x, where.y);
+    const int kind = cell.terrain == kSecretDoor ? kSecretDoor : kDoorway;
+    s.level.setTerrain(where.x, where.y, kind);
+    cell.detail = static_cast<std::uint8_t>(state);
+    return true;
+}
+
+bool readLadderStatement(ReaderState& s) {
+    StatementLocation where;
+    if (!readColonAndLocation(s, where)) return false;
+    s.message = kInvalidLadderDirection;
+    int down = 0;
+    if (!expect(s, ',') || !readUpDown(s, down)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+
+    int x = 0, y = 0, state = 0;
+    const FeatureCell found = resolveFeatureCell(s, where, kFeatureConditions, x, y, state);
+    if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
+    StairSpot& spot = down ? s.level.settings.ladderDown : s.level.settings.ladderUp;
+    spot = StairSpot{state, x, y};
+    s.level.setTerrain(x, y, down ? kLadderDown : kLadderUp);
+    return true;
+}
+
+bool readAltarStatement(ReaderState& s) {
+    StatementLocation where;
+    if (!readColonAndLocation(s, where)) return false;
+    int alignment = 0;
+    if (!readAltarAlignment(s, alignment)) return false;
+    s.message = kInvalidAltarType;
+    int type = 0;
+    if (!expect(s, ',') || !readWordOf(s, altarTypeNames, 16, kInvalidAltarType, type)) {
+        return false;
+    }
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+
+    int x = 0, y = 0, state = 0;
+    const FeatureCell found = resolveFeatureCell(s, where, kFeatureConditions, x, y, state);
+    if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
+    s.level.setTerrain(x, y, kAltar);
+    s.level.cell(x, y).detail = static_cast<std::uint8_t>(alignment + 16 * type);
+    return true;
+}
+
+bool readFountainStatement(ReaderState& s) {
+    return readFountainOrSink(s, kFountain);
+}
+
+bool readSinkStatement(ReaderState& s) {
+    return readFountainOrSink(s, kKitchenSink);
+}
+
+bool readDrawbridgeStatement(ReaderState& s) {
+    StatementLocation where;
+    if (!readColonAndLocation(s, where)) return false;
+    s.message = kDirectionMissing;
+    int direction = 0;
+    if (!expect(s, ',') || !readDirection(s, direction)) return false;
+    s.message = kBridgeStateMissing;
+    int closed = 0;
+    if (!expect(s, ',') || !readWordOf(s, kBridgeStates, 8, kBridgeStateMissing, closed)) {
+        return false;
+    }
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+
+    int x = 0, y = 0, state = 0;
+    const FeatureCell found = resolveFeatureCell(s, where, kDrawbridgeConditions, x, y, state);
+    if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
+    s.level.cell(x, y).overlay =
+        static_cast<std::uint8_t>(kDrawbridgeMarker | direction | (closed ? kDrawbridgeClosed : 0));
+    return true;
+}
+
+bool readMazewalkStatement(ReaderState& s) {
+    StatementLocation where;
+    if (!readColonAndLocation(s, where)) return false;
+    // A mazewalk starts at fixed coordinates; the location codes are negative.
+    if (where.x < 0) return failWith(s, kIllegalDirection);
+    s.message = kDirectionMissing;
+    int direction = 0;
+    if (!expect(s, ',') || !readDirection(s, direction)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+
+    if (!checkOnGrid(s, where.x, where.y)) return false;
+    s.level.cell(where.x, where.y).overlay = static_cast<std::uint8_t>(kMazewalkMarker | direction);
+    s.level.settings.mazewalkCount += 1;
+    return true;
+}
+
+// Checked and dropped: the level keeps no engravings, so every location
+// form is fine.
+bool readEngravingStatement(ReaderState& s) {
+    StatementLocation where;
+    if (!readColonAndLocation(s, where)) return false;
+    s.message = kEngraveTypeMissing;
+    if (!expect(s, ',')) return false;
+    int type = 0;
+    if (!readWordOf(s, kEngraveTypes, 16, kInvalidEngraveType, type)) return false;
+    if (!expect(s, ',')) return false;
+    s.message = msg::kSyntaxError;
+    std::string text;
+    if (!readString(s, text, 80)) return false;
+    return endOfStatement(s, msg::kTooManyArguments);
+}
+
+}  // namespace mapedit

@@ -1,0 +1,79 @@
+#include "reader/location_rules.h"
+
+#include "model/level.h"
+#include "reader/messages.h"
+
+namespace mapedit {
+
+namespace {
+
+bool rejectLocation(ReaderState& s) {
+    s.message = msg::kInvalidLocation;
+    return false;
+}
+
+}  // namespace
+
+bool readStatementLocation(ReaderState& s, StatementLocation& out) {
+    skipBlanks(s);
+    out.isCoordinate = peekChar(s) == '(';
+    return readLocation(s, out.x, out.y);
+}
+
+bool placeEntryCell(ReaderState& s, int n, int& x, int& y) {
+    // An entry never set would put the record on column 0, outside every
+    // map part, where nothing shows or saves it.
+    if (n < 0 || n >= s.level.settings.randomPlaceCount) return rejectLocation(s);
+    randomPlaceCell(s, n, x, y);
+    return checkOnGrid(s, x, y);
+}
+
+bool resolvePlacement(ReaderState& s, const StatementLocation& where, const PlacementRule& rule,
+                      int& x, int& y, int& placement) {
+    if (where.isCoordinate) {
+        x = where.x;
+        y = where.y;
+        placement = kAtPosition;
+        return checkOnGrid(s, x, y);
+    }
+    switch (where.x) {
+        case kLocationRandom:
+            placement = kPlacedRandom;
+            s.message = rule.noCellMessage;
+            return pickRandomCell(s, x, y, rule.randomConditions) && checkOnGrid(s, x, y);
+        case kLocationPlace:
+            placement = kAtRandomPlace;
+            return placeEntryCell(s, where.y, x, y);
+        case kLocationContained:
+            if (!rule.allowContained) return rejectLocation(s);
+            placement = kContained;
+            x = s.lastObjectX;
+            y = s.lastObjectY;
+            return checkOnGrid(s, x, y);
+        default:
+            return rejectLocation(s);
+    }
+}
+
+FeatureCell resolveFeatureCell(ReaderState& s, const StatementLocation& where, int randomConditions,
+                               int& x, int& y, int& state) {
+    bool onGrid = false;
+    if (where.isCoordinate) {
+        x = where.x;
+        y = where.y;
+        state = 1;
+        onGrid = checkOnGrid(s, x, y);
+    } else if (where.x == kLocationRandom) {
+        if (!pickRandomCell(s, x, y, randomConditions)) return FeatureCell::NoneQualifies;
+        state = -1;
+        onGrid = checkOnGrid(s, x, y);
+    } else if (where.x == kLocationPlace) {
+        state = 2;
+        onGrid = placeEntryCell(s, where.y, x, y);
+    } else {
+        rejectLocation(s);
+    }
+    return onGrid ? FeatureCell::Found : FeatureCell::Rejected;
+}
+
+}  // namespace mapedit

@@ -1,0 +1,167 @@
+// OBJECT and CONTAINER: an object record appended to a cell's object list.
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "model/catalogue.h"
+#include "model/level.h"
+#include "model/names.h"
+#include "reader/location_rules.h"
+#include "reader/messages.h"
+#include "reader/statements.h"
+
+namespace mapedit {
+
+namespace {
+
+constexpr const char* kIllegalBuc = "Illegal BUC type";
+constexpr const char* kMissingSpe = "Missing obj->spe field";
+constexpr const char* kInvalidSpe = "Invalid obj->spe value";
+constexpr const char* kInvalidMaterial = "Invalid material id";
+constexpr const char* kCannotPlaceObject = "Cannot place object";
+
+// Curse state words, indexed by ObjectSpec::buc (0 is "not given").
+constexpr std::array<const char*, 5> kBucWords = {"", "blessed", "uncursed", "cursed", "random"};
+
+struct MaterialWord {
+    const char* word;
+    int material;
+};
+// The materials a level description may name (Tavrel only).
+constexpr std::array<MaterialWord, 6> kMaterialWords = {{{"mat_normal", 0},
+                                                         {"mat_liquid", 1},
+                                                         {"mat_silver", 14},
+                                                         {"mat_copper", 13},
+                                                         {"mat_mineral", 21},
+                                                         {"mat_glass", 19}}};
+
+bool readMaterial(ReaderState& s, std::int32_t& material) {
+    s.message = kInvalidMaterial;
+    std::string word;
+    if (!readWord(s, word, 16)) return false;
+    for (const MaterialWord& m : kMaterialWords) {
+        if (word == m.word) {
+            material = m.material;
+            return true;
+        }
+    }
+    return false;
+}
+
+// [curse state ','] [monster name ','] spe [',' material] [',' optional name]
+// The part after spe is read only when a curse state or a monster name
+// came first; the material only in the Tavrel variant.
+bool readSpeAndNames(ReaderState& s, ObjectSpec& spec) {
+    s.message = kInvalidSpe;
+    skipBlanks(s);
+    if (peekChar(s) == 'r') {
+        std::string word;
+        if (!readWord(s, word, 16) || word != "random") return false;
+        spec.spe = -1;
+    } else {
+        int spe = 0;
+        if (!readNumber(s, spe)) return false;
+        spec.spe = spe;
+    }
+    skipBlanks(s);
+    if (peekChar(s) != ',') return true;
+    if (s.variant == Variant::Tavrel) {
+        advance(s);
+        if (!readMaterial(s, spec.material)) return false;
+        skipBlanks(s);
+    }
+    if (peekChar(s) == ',') {
+        advance(s);
+        std::string name;
+        if (!readString(s, name, 64)) return false;
+        spec.optionalName.assign(name);
+    }
+    return true;
+}
+
+bool readObjectTail(ReaderState& s, ObjectSpec& spec) {
+    skipBlanks(s);
+    if (peekChar(s) != ',') return true;
+    advance(s);
+    bool hasPrefix = false;
+
+    skipBlanks(s);
+    const unsigned char c = peekChar(s);
+    if (c == 'b' || c == 'u' || c == 'c' || c == 'r') {
+        std::string word;
+        readWord(s, word, 16);
+        const int buc = indexOfName(kBucWords, word);
+        if (buc <= 0) {
+            s.message = kIllegalBuc;
+            return false;
+        }
+        spec.buc = buc;
+        hasPrefix = true;
+        s.message = kMissingSpe;
+        if (!expect(s, ',')) return false;
+    }
+
+    skipBlanks(s);
+    if (peekChar(s) == '"') {
+        std::string name;
+        if (!readString(s, name, 64)) return false;
+        if (name != "random") spec.monsterName.assign(name);
+        hasPrefix = true;
+        s.message = kMissingSpe;
+        if (!expect(s, ',')) return false;
+    }
+
+    return !hasPrefix || readSpeAndNames(s, spec);
+}
+
+bool readObjectOrContainer(ReaderState& s, bool isContainer) {
+    ObjectSpec spec;
+    spec.isContainer = isContainer ? 1 : 0;
+
+    int chance = 0;
+    if (!readChance(s, chance)) return false;
+    spec.chance = chance;
+    s.message = msg::kMissingColon;
+    if (!expect(s, ':')) return false;
+
+    int symbol = 0;
+    if (!readSymbol(s, symbol, "object")) return false;
+    spec.symbol = symbol;
+
+    s.message = msg::kMissingComma;
+    std::string name;
+    if (!expect(s, ',') || !readString(s, name, 64)) return false;
+    spec.name.assign(name);
+
+    s.message = msg::kMissingComma;
+    StatementLocation where;
+    if (!expect(s, ',') || !readStatementLocation(s, where)) return false;
+
+    if (!readObjectTail(s, spec)) return false;
+    if (!endOfStatement(s, msg::kSyntaxError)) return false;
+
+    int x = 0, y = 0, placement = 0;
+    const PlacementRule rule{kOnFloor | kNoObject, kCannotPlaceObject, true};
+    if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
+    spec.placement = placement;
+    spec.color = catalogueColor(s.variant, spec.name.view(), spec.symbol < 0 ? 0 : spec.symbol);
+
+    // Appended, so that the objects of a cell keep the order of the file.
+    s.level.cell(x, y).objects.push_back(std::make_unique<ObjectSpec>(spec));
+    s.lastObjectX = x;
+    s.lastObjectY = y;
+    return true;
+}
+
+}  // namespace
+
+bool readObjectStatement(ReaderState& s) {
+    return readObjectOrContainer(s, false);
+}
+
+bool readContainerStatement(ReaderState& s) {
+    return readObjectOrContainer(s, true);
+}
+
+}  // namespace mapedit

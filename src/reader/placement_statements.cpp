@@ -1,0 +1,197 @@
+// MONSTER and TRAP: one record hung on a cell. A record placed at random
+// gives way to a later statement that names its cell.
+
+#include <memory>
+#include <string>
+
+#include "model/catalogue.h"
+#include "model/level.h"
+#include "model/names.h"
+#include "reader/location_rules.h"
+#include "reader/messages.h"
+#include "reader/statements.h"
+
+namespace mapedit {
+
+namespace {
+
+constexpr const char* kInvalidMonsterOptions = "Invalid monster options";
+constexpr const char* kCannotPlaceMonster = "Cannot place monster";
+constexpr const char* kMonsterAlreadyPlaced = "Monster is already placed";
+constexpr const char* kInvalidTrapName = "Invalid trap name";
+constexpr const char* kLocationMissing = "Location missing";
+constexpr const char* kCannotPlaceTrap = "Cannot place trap";
+constexpr const char* kTrapAlreadyPlaced = "Trap is already placed";
+
+constexpr int kTrapConditions = kOnFloor | kNoTrap | kNotFeature;
+constexpr int kTrapClass = '^';
+
+// Sea monsters go into liquid, every other monster onto floor.
+int monsterConditions(int symbol) {
+    return symbol == ';' ? (kOnLiquid | kNoMonster) : (kOnFloor | kNoMonster);
+}
+
+bool failWith(ReaderState& s, const char* message) {
+    s.message = message;
+    return false;
+}
+
+// Alignment option of a monster: law .. noalign, random, or align[n].
+bool readMonsterAlignment(ReaderState& s, const std::string& word, MonsterSpec& spec) {
+    const int alignment = alignmentOf(word);
+    if (alignment >= 0 && alignment <= 4) {
+        spec.alignment = alignment;
+        return true;
+    }
+    // coaligned and noncoaligned are altar alignments; the monster field
+    // uses 5 and 6 for align[0] and align[1], so they cannot be kept.
+    if (alignment != 7) return failWith(s, kInvalidMonsterOptions);
+    int n = 0;
+    if (!readListIndex(s, n)) return false;
+    if (n < 0 || n > 2) return failWith(s, kInvalidMonsterOptions);
+    spec.alignment = 5 + n;
+    return true;
+}
+
+bool readAppearance(ReaderState& s, int kind, MonsterSpec& spec) {
+    std::string name;
+    if (!readString(s, name, 64)) return false;
+    if (kind != 0) spec.appearKind = kind;
+    spec.appearName.assign(name);
+    return true;
+}
+
+bool readMonsterOption(ReaderState& s, MonsterSpec& spec) {
+    skipBlanks(s);
+    if (peekChar(s) == '"') return readAppearance(s, 0, spec);
+    s.message = kInvalidMonsterOptions;
+    std::string word;
+    if (!readWord(s, word, 16)) return false;
+    if (word == "peaceful") {
+        spec.attitude = 2;
+    } else if (word == "hostile") {
+        spec.attitude = 1;
+    } else if (word == "awake") {
+        spec.sleep = 2;
+    } else if (word == "asleep") {
+        spec.sleep = 1;
+    } else if (word == "m_feature") {
+        return readAppearance(s, 1, spec);
+    } else if (word == "m_object") {
+        return readAppearance(s, 2, spec);
+    } else if (word == "m_monster") {
+        return readAppearance(s, 3, spec);
+    } else {
+        return readMonsterAlignment(s, word, spec);
+    }
+    return true;
+}
+
+// A monster placed at random moves to another cell; any other stays and
+// the new one is refused.
+bool clearMonsterCell(ReaderState& s, MapCell& cell) {
+    if (!cell.monster) return true;
+    if (cell.monster->placement != kPlacedRandom) return failWith(s, kMonsterAlreadyPlaced);
+    s.message = kCannotPlaceMonster;
+    int x = 0, y = 0;
+    if (!pickRandomCell(s, x, y, monsterConditions(cell.monster->symbol))) return false;
+    if (!checkOnGrid(s, x, y)) return false;
+    s.level.cell(x, y).monster = std::move(cell.monster);
+    return true;
+}
+
+bool clearTrapCell(ReaderState& s, MapCell& cell) {
+    if (!cell.trap) return true;
+    if (cell.trap->placement != kPlacedRandom) return failWith(s, kTrapAlreadyPlaced);
+    s.message = kCannotPlaceTrap;
+    int x = 0, y = 0;
+    if (!pickRandomCell(s, x, y, kTrapConditions)) return false;
+    if (!checkOnGrid(s, x, y)) return false;
+    s.level.cell(x, y).trap = std::move(cell.trap);
+    return true;
+}
+
+// "random" and "rust" may stand bare; every other trap name is quoted.
+bool readTrapName(ReaderState& s, std::string& name) {
+    s.message = kInvalidTrapName;
+    skipBlanks(s);
+    if (peekChar(s) == 'r') return readWord(s, name, 16);
+    return readString(s, name, 16);
+}
+
+}  // namespace
+
+bool readMonsterStatement(ReaderState& s) {
+    MonsterSpec spec;
+    int chance = 0;
+    if (!readChance(s, chance)) return false;
+    spec.chance = chance;
+    s.message = msg::kMissingColon;
+    if (!expect(s, ':')) return false;
+
+    int symbol = 0;
+    if (!readSymbol(s, symbol, "monster")) return false;
+    spec.symbol = symbol;
+
+    s.message = msg::kMissingComma;
+    std::string name;
+    if (!expect(s, ',') || !readString(s, name, 64)) return false;
+    spec.name.assign(name);
+
+    s.message = msg::kMissingComma;
+    StatementLocation where;
+    if (!expect(s, ',') || !readStatementLocation(s, where)) return false;
+
+    skipBlanks(s);
+    while (peekChar(s) == ',') {
+        advance(s);
+        if (!readMonsterOption(s, spec)) return false;
+        skipBlanks(s);
+    }
+    if (!endOfStatement(s, msg::kSyntaxError)) return false;
+
+    int x = 0, y = 0, placement = 0;
+    const PlacementRule rule{monsterConditions(spec.symbol), kCannotPlaceMonster};
+    if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
+    spec.placement = placement;
+
+    MapCell& cell = s.level.cell(x, y);
+    if (!clearMonsterCell(s, cell)) return false;
+    spec.color = catalogueColor(s.variant, spec.name.view(), spec.symbol < 0 ? 0 : spec.symbol);
+    cell.monster = std::make_unique<MonsterSpec>(spec);
+    return true;
+}
+
+bool readTrapStatement(ReaderState& s) {
+    TrapSpec spec;
+    int chance = 0;
+    if (!readChance(s, chance)) return false;
+    spec.chance = chance;
+    s.message = msg::kMissingColon;
+    if (!expect(s, ':')) return false;
+
+    std::string name;
+    if (!readTrapName(s, name)) return false;
+    const int type = indexOfName(trapNames, name);
+    if (type < 0) return failWith(s, kInvalidTrapName);
+    spec.trapType = type;
+    spec.trapName.assign(name);
+
+    s.message = kLocationMissing;
+    StatementLocation where;
+    if (!expect(s, ',') || !readStatementLocation(s, where)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+
+    int x = 0, y = 0, placement = 0;
+    const PlacementRule rule{kTrapConditions, kCannotPlaceTrap};
+    if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
+    spec.placement = placement;
+
+    MapCell& cell = s.level.cell(x, y);
+    if (!clearTrapCell(s, cell)) return false;
+    spec.color = catalogueColor(s.variant, spec.trapName.view(), kTrapClass);
+    cell.trap = std::make_unique<TrapSpec>(spec);
+    return true;
+}
+
+}  // namespace mapedit

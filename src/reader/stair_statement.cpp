@@ -1,0 +1,133 @@
+// STAIR: either one stair cell, or a stair area with its exclusion area.
+
+#include <string>
+
+#include "model/area_style.h"
+#include "model/level.h"
+#include "model/terrain.h"
+#include "reader/location_rules.h"
+#include "reader/messages.h"
+#include "reader/statements.h"
+
+namespace mapedit {
+
+namespace {
+
+struct Rect {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// What follows "STAIR:": a cell location, or an area rectangle (absolute).
+struct StairWhere {
+    bool isArea = false;
+    StatementLocation cell;
+    Rect area;
+};
+
+bool readNumbers(ReaderState& s, int* values, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !expect(s, ',')) return false;
+        if (!readNumber(s, values[i])) return false;
+    }
+    return true;
+}
+
+// "(x, y)" is a cell, "(x1, y1, x2, y2)" an area; both relative to the map part.
+bool readParenthesised(ReaderState& s, StairWhere& out) {
+    advance(s);  // '('
+    int v[4] = {};
+    if (!readNumbers(s, v, 2)) return false;
+    skipBlanks(s);
+    const MapPart& part = s.part();
+    if (peekChar(s) == ',') {
+        advance(s);
+        if (!readNumbers(s, v + 2, 2) || !expect(s, ')')) return false;
+        out.isArea = true;
+        out.area = Rect{v[0] + part.x1, v[1] + part.y1, v[2] + part.x1, v[3] + part.y1};
+        return true;
+    }
+    if (!expect(s, ')')) return false;
+    out.cell = StatementLocation{v[0] + part.x1, v[1] + part.y1, true};
+    return true;
+}
+
+// "levregion(x1, y1, x2, y2)": an area in level coordinates.
+bool readLevelRegion(ReaderState& s, StairWhere& out) {
+    s.message = msg::kInvalidRegion;
+    int v[4] = {};
+    if (!expect(s, '(') || !readNumbers(s, v, 4) || !expect(s, ')')) return false;
+    out.isArea = true;
+    out.area = Rect{v[0], v[1], v[2], v[3]};
+    return true;
+}
+
+bool readStairWhere(ReaderState& s, StairWhere& out) {
+    s.message = msg::kInvalidLocation;
+    skipBlanks(s);
+    if (peekChar(s) == '(') return readParenthesised(s, out);
+    std::string word;
+    if (!readWord(s, word, 16)) return false;
+    if (word == "random") {
+        out.cell = StatementLocation{kLocationRandom, 0, false};
+        return true;
+    }
+    if (word == "place") {
+        out.cell = StatementLocation{kLocationPlace, 0, false};
+        return readListIndex(s, out.cell.y);
+    }
+    if (word == "levregion") return readLevelRegion(s, out);
+    return false;
+}
+
+void addStairAreas(ReaderState& s, const Rect& area, const Rect* exclusion, int down) {
+    if (AreaRecord* a = s.level.newArea(area.x1, area.y1, area.x2, area.y2)) {
+        a->kind = kStairArea;
+        a->param = down;
+        styleArea(*a);
+    }
+    if (exclusion == nullptr) return;
+    if (AreaRecord* a =
+            s.level.newArea(exclusion->x1, exclusion->y1, exclusion->x2, exclusion->y2)) {
+        a->kind = kStairExclusion;
+        a->param = down;
+        styleArea(*a);
+    }
+}
+
+bool placeStairCell(ReaderState& s, const StatementLocation& where, int down) {
+    int x = 0, y = 0, state = 0;
+    const FeatureCell found = resolveFeatureCell(s, where, kNotFeature, x, y, state);
+    if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
+    StairSpot& spot = down ? s.level.settings.stairDown : s.level.settings.stairUp;
+    spot = StairSpot{state, x, y};
+    s.level.setTerrain(x, y, down ? kDownstairs : kUpstairs);
+    return true;
+}
+
+}  // namespace
+
+bool readStairStatement(ReaderState& s) {
+    s.message = msg::kMissingColon;
+    if (!expect(s, ':')) return false;
+    StairWhere where;
+    if (!readStairWhere(s, where) || !expect(s, ',')) return false;
+
+    Rect exclusion;
+    int exclusionForm = 0;
+    if (where.isArea) {
+        exclusionForm = readRegion(s, exclusion.x1, exclusion.y1, exclusion.x2, exclusion.y2);
+        if (exclusionForm == 0 || !expect(s, ',')) return false;
+    }
+    int down = 0;
+    if (!readUpDown(s, down)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+
+    // Areas are kept as written: the view draws them clipped to the grid.
+    if (where.isArea) {
+        addStairAreas(s, where.area, exclusionForm == 2 ? nullptr : &exclusion, down);
+        return true;
+    }
+    return placeStairCell(s, where.cell, down);
+}
+
+}  // namespace mapedit
