@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string_view>
+
+#include "writer/write_context.h"
+
+namespace mapedit::writer {
+
+// The statements of a level description in the order they are written. The
+// functions answering bool tell whether they wrote anything, since a blank
+// line follows some groups only when they did.
+
+// MAZE, FLAGS, INIT_MAP.
+void writeHeader(WriteContext& ctx);
+// GEOMETRY and the MAP rows of the part being written.
+void writeMapText(WriteContext& ctx);
+// RANDOM_MONSTERS, RANDOM_OBJECTS, RANDOM_PLACES with the part they belong to.
+bool writeLists(WriteContext& ctx);
+
+// DRAWBRIDGE and MAZEWALK markers.
+void writeMarkers(WriteContext& ctx);
+// TELEPORT_REGION or the region form of STAIR: at most one per direction.
+bool writeDirectedRegions(WriteContext& ctx, int areaKind, int exclusionKind,
+                          std::string_view prefix);
+// One BRANCH or PORTAL.
+void writeBranchOrPortal(WriteContext& ctx, int areaKind, int exclusionKind,
+                         std::string_view keyword);
+// STAIR and LADDER cells.
+bool writeStairs(WriteContext& ctx);
+// NON_PASSWALL or NON_DIGGABLE.
+void writeWallAreas(WriteContext& ctx, int areaKind, std::string_view keyword);
+// REGION, by room type.
+bool writeRooms(WriteContext& ctx);
+
+// FOUNTAIN and SINK.
+bool writeFountainsAndSinks(WriteContext& ctx);
+bool writeAltars(WriteContext& ctx);
+bool writeDoors(WriteContext& ctx);
+
+bool writeMonsters(WriteContext& ctx);
+bool writeObjects(WriteContext& ctx);
+bool writeTraps(WriteContext& ctx);
+
+}  // namespace mapedit::writer

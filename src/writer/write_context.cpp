@@ -1,0 +1,153 @@
+#include "writer/write_context.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace mapedit::writer {
+
+namespace {
+
+std::size_t cellIndex(int x, int y) {
+    return static_cast<std::size_t>(y * kMapWidth + x);
+}
+
+bool inRange(int v, int lo, int hi) {
+    return lo <= v && v <= hi;
+}
+
+}  // namespace
+
+WriteContext::WriteContext(const Level& level, Variant variant, ByteSink& sink)
+    : level(level), settings(level.settings), variant(variant), sink_(sink) {
+    line.reserve(320);
+}
+
+void WriteContext::emitLine() {
+    emit(line);
+    line.clear();
+}
+
+void WriteContext::emit(std::string_view text) {
+    if (ok) ok = sink_.write(text);
+}
+
+bool WriteContext::isWrittenCell(int x, int y) const {
+    return isOnGrid(x, y) && writtenCells_.test(cellIndex(x, y));
+}
+
+void WriteContext::markPending(int x, int y) {
+    if (isOnGrid(x, y)) pendingCells_.set(cellIndex(x, y));
+}
+
+void WriteContext::finishPart() {
+    writtenCells_ |= pendingCells_;
+    pendingCells_.reset();
+}
+
+AreaEntry* WriteContext::findArea(const AreaEntry* after, int kind) {
+    auto it = areas.begin();
+    if (after != nullptr) it += (after - areas.data()) + 1;
+    for (; it != areas.end(); ++it) {
+        if (!it->written && it->area->kind == kind) return &*it;
+    }
+    return nullptr;
+}
+
+bool WriteContext::belongsToPart(const AreaRecord& area) const {
+    for (int later = writePart + 1; later < partCount; ++later) {
+        if (liesInside(area, parts[static_cast<std::size_t>(later)])) return false;
+    }
+    return true;
+}
+
+void WriteContext::addNumber(long value) {
+    char buf[24];
+    auto result = std::to_chars(buf, buf + sizeof buf, value);
+    line.append(buf, result.ptr);
+}
+
+void WriteContext::addTwoDigits(int value) {
+    if (value >= 0 && value < 10) line.push_back('0');
+    addNumber(value);
+}
+
+void WriteContext::addQuoted(std::string_view text) {
+    line.push_back('"');
+    line.append(text);
+    line.push_back('"');
+}
+
+void WriteContext::addCellPosition(int x, int y) {
+    line.push_back('(');
+    addTwoDigits(x - part().x1);
+    line.push_back(',');
+    addTwoDigits(y - part().y1);
+    line.push_back(')');
+}
+
+void WriteContext::addPosition(int x, int y, int placement) {
+    if (placement == kPlacedRandom) {
+        line.append("random");
+        return;
+    }
+    if (placement == kAtRandomPlace) {
+        const int count = std::clamp(settings.randomPlaceCount, 0, kMaxListEntries);
+        for (int i = 0; i < count; ++i) {
+            const auto n = static_cast<std::size_t>(i);
+            if (settings.randomPlaceX[n] == x && settings.randomPlaceY[n] == y) {
+                line.append("place[");
+                addNumber(i);
+                line.push_back(']');
+                return;
+            }
+        }
+    }
+    addCellPosition(x, y);
+}
+
+void WriteContext::addRectangle(std::string_view opening, int x1, int y1, int x2, int y2) {
+    line.append(opening);
+    addTwoDigits(x1);
+    line.push_back(',');
+    addTwoDigits(y1);
+    line.push_back(',');
+    addTwoDigits(x2);
+    line.push_back(',');
+    addTwoDigits(y2);
+    line.push_back(')');
+}
+
+void WriteContext::addRegion(const AreaRecord& area) {
+    const MapPart& p = part();
+    if (liesInside(area, p)) {
+        addRectangle("(", area.x1 - p.x1, area.y1 - p.y1, area.x2 - p.x1, area.y2 - p.y1);
+    } else {
+        addRectangle("levregion(", area.x1, area.y1, area.x2, area.y2);
+    }
+}
+
+void WriteContext::addExclusionRegion(const AreaRecord& area) {
+    // The reader takes an exclusion written as four zeros for "none"; a one
+    // cell exclusion on the part's top-left corner is therefore given in
+    // level coordinates, which are not all zero.
+    const MapPart& p = part();
+    const bool zeroWhenRelative =
+        area.x1 == p.x1 && area.x2 == p.x1 && area.y1 == p.y1 && area.y2 == p.y1;
+    if (zeroWhenRelative) {
+        addRectangle("levregion(", area.x1, area.y1, area.x2, area.y2);
+    } else {
+        addRegion(area);
+    }
+}
+
+bool touches(const AreaRecord& b, const AreaRecord& a) {
+    const bool xMeets = inRange(b.x1, a.x1, a.x2) || inRange(b.x2, a.x1, a.x2);
+    const bool yMeets = inRange(b.y1, a.y1, a.y2) || inRange(b.y2, a.y1, a.y2);
+    return xMeets && yMeets;
+}
+
+bool liesInside(const AreaRecord& area, const MapPart& part) {
+    return part.x1 <= area.x1 && area.x2 <= part.x2 && part.y1 <= area.y1 && area.y2 <= part.y2;
+}
+
+}  // namespace mapedit::writer

@@ -1,0 +1,132 @@
+#include "writer/writer.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "writer/sections.h"
+
+namespace mapedit {
+
+namespace writer {
+namespace {
+
+int largestPart(const WriteContext& ctx) {
+    int largest = 0;
+    for (int i = 1; i < ctx.partCount; ++i) {
+        if (ctx.parts[static_cast<std::size_t>(i)].size() >
+            ctx.parts[static_cast<std::size_t>(largest)].size()) {
+            largest = i;
+        }
+    }
+    return largest;
+}
+
+// The lowest part (in writing order) holding the cell, or kNoListPart.
+int firstPartHolding(const WriteContext& ctx, int x, int y) {
+    for (int i = 0; i < ctx.partCount; ++i) {
+        if (ctx.parts[static_cast<std::size_t>(i)].contains(x, y)) return i;
+    }
+    return kNoListPart;
+}
+
+bool cellHasListObject(const MapCell& cell) {
+    for (const auto& object : cell.objects) {
+        if (object && isListSymbol(object->symbol)) return true;
+    }
+    return false;
+}
+
+// A list goes with the part of the first placement that refers to it, and
+// is left out when no placement in a part does.
+void chooseListParts(WriteContext& ctx) {
+    const LevelSettings& s = ctx.settings;
+    if (s.randomPlaceCount > 0) {
+        ctx.placeListPart = firstPartHolding(ctx, s.randomPlaceX[0], s.randomPlaceY[0]);
+    }
+    bool monstersSettled = s.randomMonsterCount <= 0;
+    bool objectsSettled = s.randomObjectCount <= 0;
+    for (int y = 0; y < kMapHeight && !(monstersSettled && objectsSettled); ++y) {
+        for (int x = 1; x < kMapWidth; ++x) {
+            const MapCell& cell = ctx.level.cell(x, y);
+            const bool monsterRefers =
+                !monstersSettled && cell.monster && isListSymbol(cell.monster->symbol);
+            const bool objectRefers = !objectsSettled && cellHasListObject(cell);
+            if (!monsterRefers && !objectRefers) continue;
+            const int part = firstPartHolding(ctx, x, y);
+            if (part == kNoListPart) continue;
+            if (monsterRefers) {
+                ctx.monsterListPart = part;
+                monstersSettled = true;
+            }
+            if (objectRefers) {
+                ctx.objectListPart = part;
+                objectsSettled = true;
+            }
+        }
+    }
+}
+
+void prepare(WriteContext& ctx, const Level& level) {
+    for (const auto& area : level.areas()) ctx.areas.push_back(AreaEntry{area.get()});
+    std::stable_sort(ctx.areas.begin(), ctx.areas.end(),
+                     [](const auto& a, const auto& b) { return a.area->size() > b.area->size(); });
+    std::copy(level.mapParts.begin(), level.mapParts.end(), ctx.parts.begin());
+    std::swap(ctx.parts[0], ctx.parts[static_cast<std::size_t>(largestPart(ctx))]);
+    chooseListParts(ctx);
+}
+
+void blankLineIf(WriteContext& ctx, bool wrote) {
+    if (wrote) ctx.emit("\n");
+}
+
+void writePart(WriteContext& ctx) {
+    writeMapText(ctx);
+    blankLineIf(ctx, writeLists(ctx));
+    writeMarkers(ctx);
+    writeDirectedRegions(ctx, kTeleportArea, kTeleportExclusion, "TELEPORT_REGION: ");
+    writeBranchOrPortal(ctx, kBranchArea, kBranchExclusion, "BRANCH");
+    writeBranchOrPortal(ctx, kPortalArea, kPortalExclusion, "PORTAL");
+    const bool stairRegions = writeDirectedRegions(ctx, kStairArea, kStairExclusion, "STAIR: ");
+    const bool stairs = writeStairs(ctx);
+    blankLineIf(ctx, stairRegions || stairs);
+    writeWallAreas(ctx, kNonPasswallArea, "NON_PASSWALL");
+    writeWallAreas(ctx, kNonDiggableArea, "NON_DIGGABLE");
+    blankLineIf(ctx, writeRooms(ctx));
+    blankLineIf(ctx, writeFountainsAndSinks(ctx));
+    blankLineIf(ctx, writeAltars(ctx));
+    blankLineIf(ctx, writeDoors(ctx));
+    blankLineIf(ctx, writeMonsters(ctx));
+    blankLineIf(ctx, writeObjects(ctx));
+    blankLineIf(ctx, writeTraps(ctx));
+    ctx.finishPart();
+}
+
+}  // namespace
+}  // namespace writer
+
+bool writeLevel(Level& level, Variant variant, ByteSink& sink, std::string* reason) {
+    using namespace writer;
+    WriteContext ctx(level, variant, sink);
+    ctx.partCount = std::clamp(level.settings.partCount, 0, kMaxMapParts);
+    if (ctx.partCount == 0) {
+        if (reason != nullptr) *reason = kNoGeometryReason;
+        return false;
+    }
+    prepare(ctx, level);
+    writeHeader(ctx);
+    for (ctx.writePart = 0; ctx.writePart < ctx.partCount && ctx.ok; ++ctx.writePart) {
+        writePart(ctx);
+    }
+    // The editor keeps its areas smallest first.
+    level.sortAreasAscending();
+    if (!ctx.ok && reason != nullptr) *reason = kWriteFailedReason;
+    return ctx.ok;
+}
+
+bool writeLevel(Level& level, Variant variant, std::string& out, std::string* reason) {
+    out.clear();
+    StringSink sink(out);
+    return writeLevel(level, variant, sink, reason);
+}
+
+}  // namespace mapedit
