@@ -62,6 +62,17 @@ TEST(CaveTest, SeedingChangesExactly624BandCells) {
     for (int y = 0; y < kMapHeight; ++y) EXPECT_EQ(grid.symbol(0, y), 0);
 }
 
+TEST(CaveTest, SeedingDrawsTheColumnFirst) {
+    for (std::uint32_t seed = 1; seed <= 10; ++seed) {
+        BackgroundGrid grid = blankGrid();
+        Random random(seed), reference(seed);
+        seedCave(grid, random, kBg, kFg);
+        const int x = 2 + reference.randomBelow(77);
+        const int y = reference.randomOneTo(19);
+        EXPECT_EQ(grid.symbol(x, y), kFg) << "seed " << seed;
+    }
+}
+
 TEST(CaveTest, SeedingWithFgEqualToBgStillEndsAfter624Draws) {
     BackgroundGrid grid = blankGrid();
     Random random(77), reference(77);
@@ -181,6 +192,33 @@ TEST(CaveTest, ConnectingJoinsEveryRegion) {
     Random random(4);
     connectCaveRegions(grid, random, regions, kBg, kFg);
     EXPECT_EQ(pieceCount(grid), 1);
+}
+
+TEST(CaveTest, ConnectingStaysOnARegionThatSharesRowsAndColumns) {
+    // Region 1 is an L along the left and bottom edges; region 2 sits in its
+    // corner, walled in by '#', so no corridor gets out of it. Region 2 lies
+    // within region 1's columns and rows, so region 3 is reached from
+    // region 1 and joins it.
+    BackgroundGrid grid = blankGrid();
+    for (int y = 1; y <= 19; ++y) grid.symbol(2, y) = kFg;
+    for (int x = 2; x <= 40; ++x) grid.symbol(x, 19) = kFg;
+    for (int x = 9; x <= 12; ++x) put(grid, {{x, 2}, {x, 5}}, '#');
+    for (int y = 2; y <= 5; ++y) put(grid, {{9, y}, {12, y}}, '#');
+    put(grid, {{10, 3}, {11, 3}, {10, 4}, {11, 4}});
+    put(grid, {{60, 16}, {61, 16}, {60, 17}, {61, 17}});
+    const CaveRegions regions = markCaveRegions(grid, kBg, kFg);
+    ASSERT_EQ(regions.count, 3);
+    ASSERT_EQ(grid.mark(10, 3), 2);
+    for (std::uint32_t seed = 1; seed <= 5; ++seed) {
+        SCOPED_TRACE(seed);
+        BackgroundGrid joined = grid;
+        Random random(seed);
+        connectCaveRegions(joined, random, regions, kBg, kFg);
+        joined.marks.fill(0);
+        markCaveRegions(joined, kBg, kFg);
+        EXPECT_EQ(joined.mark(60, 16), joined.mark(2, 1));
+        EXPECT_NE(joined.mark(10, 3), joined.mark(2, 1));
+    }
 }
 
 TEST(CaveTest, CorridorFollowsAStaircaseToItsTarget) {
