@@ -5,6 +5,10 @@
 #include <cstring>
 #include <memory>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace mapedit {
 
 std::optional<std::string> readWholeFile(const std::string& path, std::string& error) {
@@ -22,6 +26,55 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string& e
         return std::nullopt;
     }
     return text;
+}
+
+namespace {
+
+std::string directoryOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Writes all of text to a fresh descriptor and syncs it.
+bool writeAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return ::fsync(fd) == 0;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view text, std::string& error) {
+    std::string temp = directoryOf(path) + "/.mapedit-save-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        error = "Cannot write " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    const bool written = writeAll(fd, text);
+    const int savedErrno = errno;
+    if (::close(fd) != 0 || !written) {
+        error = "Cannot write " + path + ": " + std::strerror(written ? errno : savedErrno);
+        ::unlink(temp.c_str());
+        return false;
+    }
+    // Keep the permissions an existing file had; a new file gets the usual ones.
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    ::chmod(temp.c_str(), mode);
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        error = "Cannot write " + path + ": " + std::strerror(errno);
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
 }
 
 std::string fileNameOf(const std::string& path) {

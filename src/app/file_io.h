@@ -2,12 +2,18 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace mapedit {
 
 // The whole content of a file, or nothing with `error` set to a sentence
 // that names the file and the reason.
 std::optional<std::string> readWholeFile(const std::string& path, std::string& error);
+
+// Replaces the file at `path` with `text`: the text goes to a temporary file
+// in the same directory, which is renamed over the target only once it is
+// complete, so a failed save never leaves a damaged or emptied file.
+bool writeFileAtomically(const std::string& path, std::string_view text, std::string& error);
 
 // The file name part of a path, as a file dialog reports it.
 std::string fileNameOf(const std::string& path);

@@ -19,7 +19,9 @@ template <typename T>
 bool parseUnsigned(const std::string& text, T& out, T max) {
     unsigned long long v = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc{} || end != text.data() + text.size() || v > max) return false;
+    if (ec != std::errc{} || end != text.data() + text.size() ||
+        v > static_cast<unsigned long long>(max))
+        return false;
     out = static_cast<T>(v);
     return true;
 }

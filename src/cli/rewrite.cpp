@@ -1,0 +1,46 @@
+#include "app/file_io.h"
+#include "cli/commands.h"
+#include "cli/seed.h"
+#include "model/terrain.h"
+#include "reader/reader.h"
+#include "writer/writer.h"
+
+namespace mapedit::cli {
+
+int runRewrite(const Options& o, std::FILE* out, std::FILE* err) {
+    const std::string& path = o.files[0];
+    std::string error;
+    const auto text = readWholeFile(path, error);
+    if (!text) {
+        std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
+        return 1;
+    }
+    Level level;
+    level.clearLevel(kStone);
+    Random random(seedOf(o));
+    const ReadResult result = readLevel(*text, level, random, o.variant);
+    if (!result.ok) {
+        std::fprintf(err, "%s: %s\n", path.c_str(), result.message.c_str());
+        return 1;
+    }
+    std::string written, reason;
+    if (!writeLevel(level, o.variant, written, &reason)) {
+        std::fprintf(err, "%s: %s\n", path.c_str(), reason.c_str());
+        return 1;
+    }
+    if (o.output.empty()) {
+        if (std::fwrite(written.data(), 1, written.size(), out) != written.size() ||
+            std::fflush(out) != 0) {
+            std::fprintf(err, "mapedit-cli: cannot write to standard output\n");
+            return 1;
+        }
+        return 0;
+    }
+    if (!writeFileAtomically(o.output, written, error)) {
+        std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace mapedit::cli

@@ -1,0 +1,132 @@
+// mapedit-cli end to end: the real program, its output and exit codes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out;
+};
+
+// Runs mapedit-cli with the arguments (already shell-quoted where needed);
+// standard error is discarded unless `withStderr`.
+CliRun runCli(const std::string& args, bool withStderr = false) {
+    const std::string command =
+        std::string(MAPEDIT_CLI) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    const int raw = pclose(pipe);
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
+}
+
+std::string data(const std::string& name) {
+    return std::string(MAPEDIT_TEST_DATA) + "/" + name;
+}
+
+std::string slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("mapedit-cli-test-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path dir_;
+};
+
+TEST_F(CliTest, CheckIsSilentAndSucceedsWhenEveryFileReads) {
+    const CliRun r = runCli("check " + data("cli/good.des"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+}
+
+TEST_F(CliTest, CheckReportsEachFailingFileWithTheReadersReport) {
+    const std::string noMaze = data("cli/bad_no_maze.des"), badTrap = data("cli/bad_trap.des");
+    const CliRun r =
+        runCli("check --variant tavrel " + data("cli/good.des") + " " + noMaze + " " + badTrap);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out,
+              noMaze + ": 3: Command before 'MAZE'\n" + badTrap + ": 6: Invalid trap name\n");
+}
+
+TEST_F(CliTest, CheckNamesAFileThatCannotBeOpened) {
+    const std::string missing = (dir_ / "missing.des").string();
+    const CliRun r = runCli("check " + missing, true);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find(missing), std::string::npos) << r.out;
+}
+
+TEST_F(CliTest, UsageErrorsExitWithTwo) {
+    for (const char* args :
+         {"", "frobnicate x.des", "check", "check --variant nethack x.des", "render x.des",
+          "rewrite a.des b.des", "check --seed -3 x.des", "check --bogus x.des"}) {
+        SCOPED_TRACE(args);
+        EXPECT_EQ(runCli(args).status, 2);
+    }
+}
+
+TEST_F(CliTest, HelpDescribesTheCommands) {
+    const CliRun r = runCli("--help");
+    EXPECT_EQ(r.status, 0);
+    for (const char* word : {"check", "rewrite", "render", "--seed", "--variant", "--zoom"}) {
+        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+    }
+}
+
+TEST_F(CliTest, RewriteWritesTheLevelBackThroughTheWriter) {
+    const CliRun r = runCli("rewrite " + data("cli/good.des"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "MAZE: \"good\", ' '\n"
+              "\n"
+              "GEOMETRY: left, top\n"
+              "MAP\n"
+              "---\n"
+              "|.|\n"
+              "---\n"
+              "ENDMAP\n"
+              "\n"
+              "MONSTER: 'a',\"giant ant\",(01,01)\n"
+              "\n");
+}
+
+TEST_F(CliTest, RewriteToAFileAndReadingItBackGivesTheSameText) {
+    const fs::path once = dir_ / "once.des", twice = dir_ / "twice.des";
+    ASSERT_EQ(runCli("rewrite --seed 3 " + data("cli/good.des") + " -o " + once.string()).status,
+              0);
+    ASSERT_EQ(runCli("rewrite --seed 3 " + once.string() + " -o " + twice.string()).status, 0);
+    EXPECT_EQ(slurp(once), slurp(twice));
+    EXPECT_FALSE(slurp(once).empty());
+}
+
+TEST_F(CliTest, RewriteOfAFailingFileReportsAndLeavesTheOutputAlone) {
+    const fs::path out = dir_ / "out.des";
+    { std::ofstream(out) << "precious"; }
+    const CliRun r = runCli("rewrite " + data("cli/bad_trap.des") + " -o " + out.string(), true);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("6: Invalid trap name"), std::string::npos) << r.out;
+    EXPECT_EQ(slurp(out), "precious");
+}
+
+}  // namespace
