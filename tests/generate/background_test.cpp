@@ -86,15 +86,6 @@ TEST(BackgroundTest, RefreshWithTreesSparesTheMapParts) {
     }
 }
 
-TEST(BackgroundTest, WithoutKeepPartsTheWholeMapIsReplaced) {
-    Level level;
-    usePlainFill(level, 'T');
-    addPart(level, 10, 5, 20, 10);
-    Random random(1);
-    applyBackground(level, random, false);
-    EXPECT_EQ(level.cell(15, 7).terrain, 14);
-}
-
 TEST(BackgroundTest, MazeGridLayout) {
     Level level;  // fillMode 0
     Random random(1);

@@ -182,18 +182,6 @@ TEST(CaveTest, OnlyFortyNineRegionsAreMarkedAndConnected) {
     EXPECT_GT(countSymbol(grid, kFg), countSymbol(before, kFg));
 }
 
-TEST(CaveTest, ConnectingJoinsEveryRegion) {
-    BackgroundGrid grid = blankGrid();
-    put(grid, {{5, 5}, {6, 5}, {5, 6}, {6, 6}});
-    put(grid, {{60, 15}, {61, 15}, {60, 16}, {61, 16}});
-    put(grid, {{30, 2}, {31, 2}, {32, 2}, {33, 2}});
-    const CaveRegions regions = markCaveRegions(grid, kBg, kFg);
-    ASSERT_EQ(regions.count, 3);
-    Random random(4);
-    connectCaveRegions(grid, random, regions, kBg, kFg);
-    EXPECT_EQ(pieceCount(grid), 1);
-}
-
 TEST(CaveTest, ConnectingStaysOnARegionThatSharesRowsAndColumns) {
     // Region 1 is an L along the left and bottom edges; region 2 sits in its
     // corner, walled in by '#', so no corridor gets out of it. Region 2 lies
@@ -219,15 +207,6 @@ TEST(CaveTest, ConnectingStaysOnARegionThatSharesRowsAndColumns) {
         EXPECT_EQ(joined.mark(60, 16), joined.mark(2, 1));
         EXPECT_NE(joined.mark(10, 3), joined.mark(2, 1));
     }
-}
-
-TEST(CaveTest, CorridorFollowsAStaircaseToItsTarget) {
-    BackgroundGrid grid = blankGrid();
-    EXPECT_TRUE(digCorridor(grid, 5, 5, 20, 12, kBg, kFg));
-    EXPECT_EQ(grid.symbol(5, 5), kFg);
-    EXPECT_EQ(grid.symbol(20, 12), kFg);
-    EXPECT_EQ(countSymbol(grid, kFg), 15 + 7 + 1);  // never a step away
-    EXPECT_EQ(pieceCount(grid), 1);
 }
 
 TEST(CaveTest, CorridorStopsAtAForeignSymbolAndKeepsWhatItDug) {

@@ -112,16 +112,6 @@ TEST(MazewalkTest, EvenMarkerMovesToOddStartAndCarvesATree) {
     EXPECT_GT(floorCount(level), 3);
 }
 
-TEST(MazewalkTest, SameSeedSameMaze) {
-    Level a, b;
-    makeMazeGrid(a);
-    makeMazeGrid(b);
-    Random ra(99), rb(99);
-    startMazewalk(a, ra, 4, 6, 1);
-    startMazewalk(b, rb, 4, 6, 1);
-    EXPECT_EQ(terrains(a), terrains(b));
-}
-
 TEST(MazewalkTest, WalkGoesOnFromTheCellItReachedNotFromItsStart) {
     // From (5, 5) two branches are open: east to (7, 5) and south to (5, 7).
     // After the first branch, the walk looks around the branch's end, finds
