@@ -1,0 +1,54 @@
+#pragma once
+
+// Helpers for the scanner, driver and level statement tests.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "generate/random.h"
+#include "model/level.h"
+#include "model/terrain.h"
+#include "reader/reader.h"
+#include "reader/scanner.h"
+
+namespace mapedit::reader_test {
+
+constexpr std::uint32_t kFixedSeed = 4711;
+
+// A reader state over a text of its own, with map part 0 at (10, 5)-(14, 7)
+// current so that relative coordinates move by (10, 5).
+struct Scan {
+    explicit Scan(std::string t) : text(std::move(t)), s(text, level, random, Variant::Vanilla) {
+        level.mapParts[0] = MapPart{0, 0, 5, 3, 10, 5, 14, 7};
+        s.currentPart = 0;
+        s.message = kSentinel;
+    }
+
+    static constexpr const char* kSentinel = "(untouched)";
+
+    std::string text;
+    Level level;
+    Random random{kFixedSeed};
+    ReaderState s;
+};
+
+// Reads a whole text as the Open command does: the level emptied to stone.
+inline ReadResult readFresh(Level& level, std::string_view text, std::uint32_t seed = kFixedSeed) {
+    level.freeAreas();
+    level.freePlacements();
+    level.clearLevel(kStone);
+    Random random(seed);
+    return readLevel(text, level, random, Variant::Vanilla);
+}
+
+// Line 1 of every test level.
+inline const std::string kMazeLine = "MAZE: \"test\", ' '\n";
+// Lines 2-7: one 3 x 3 part placed left and top at (3, 3)-(5, 5). Statements
+// after it start on line 8.
+inline const std::string kClosetPart = "GEOMETRY: left, top\nMAP\n---\n|.|\n---\nENDMAP\n";
+inline const std::string kCloset = kMazeLine + kClosetPart;
+constexpr int kClosetX = 3, kClosetY = 3;
+
+}  // namespace mapedit::reader_test
