@@ -86,22 +86,18 @@ TEST_F(CellLookTest, MarkersAndCellsOffTheEditableGrid) {
     EXPECT_EQ(cellAppearance(level, editor, 81, 5), (Appearance{' ', 8}));
 }
 
-TEST_F(CellLookTest, MapPartsAndRandomPlacesAreFoundByPosition) {
-    addMapPart(5, 3, 20, 10);
-    addMapPart(30, 3, 40, 10);
-    level.mapParts[2] = MapPart{.x1 = 50, .y1 = 3, .x2 = 60, .y2 = 10};  // slot not in use
-    EXPECT_TRUE(inMapPart(level, 5, 3));
-    EXPECT_TRUE(inMapPart(level, 40, 10));
-    EXPECT_FALSE(inMapPart(level, 21, 5));
-    EXPECT_FALSE(inMapPart(level, 55, 5));
+TEST_F(CellLookTest, DamagedCountsReadNoFurtherThanTheirLists) {
+    level.settings.partCount = 99;
+    level.mapParts[9] = MapPart{.x1 = 50, .y1 = 3, .x2 = 60, .y2 = 10};
+    EXPECT_TRUE(inMapPart(level, 55, 5));
+    EXPECT_FALSE(inMapPart(level, 61, 5));
 
-    level.settings.randomPlaceCount = 2;
+    level.settings.randomPlaceCount = 99;
     level.settings.randomPlaceX = {10, 10, 12};
     level.settings.randomPlaceY = {5, 5, 6};
     EXPECT_EQ(randomPlaceAt(level, 10, 5), 0);
-    EXPECT_EQ(randomPlaceAt(level, 12, 6), -1);
-    level.settings.randomPlaceCount = 99;  // a damaged count reads no further than the list
     EXPECT_EQ(randomPlaceAt(level, 12, 6), 2);
+    EXPECT_EQ(randomPlaceAt(level, 13, 6), -1);
 }
 
 }  // namespace

@@ -90,17 +90,6 @@ TEST_F(MapViewTest, RedrawCellsOrdersCornersAndClampsToEditableCells) {
     EXPECT_EQ(canvas.pixel(5, 100), kUntouched);
 }
 
-TEST_F(MapViewTest, RedrawCellShowsTheModelsAppearance) {
-    addMapPart(1, 0, 79, 20);
-    level.cell(10, 5).trap = std::make_unique<TrapSpec>();
-    level.cell(10, 5).trap->color = 9;
-    level.cell(11, 5).overlay = kMazewalkMarker | 1;
-    redrawCells(view, 10, 5, 12, 5);
-    EXPECT_EQ(lookAt(10, 5), (CellLook{'^', colorTable[9], colorTable[0]}));
-    EXPECT_EQ(lookAt(11, 5), (CellLook{0x1A, colorTable[15], colorTable[0]}));
-    EXPECT_EQ(lookAt(12, 5), (CellLook{0xFA, colorTable[7], colorTable[0]}));
-}
-
 TEST_F(MapViewTest, PaintCoversTheClientAreaWithPanelAndReadout) {
     fillCanvas(kUntouched);
     paintClientArea(view);
