@@ -197,7 +197,8 @@ ReadResult readLevel(std::string_view text, Level& level, Random& random, Varian
                 case Outcome::kRead:
                     break;
                 case Outcome::kFailed:
-                    return failure(statementReport(s.line, s.message));
+                    s.report = statementReport(s.line, s.message);
+                    return failure(s.report);
                 case Outcome::kReported:
                     return failure(s.report);
             }

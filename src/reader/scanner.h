@@ -67,7 +67,8 @@ bool readListIndex(ReaderState& s, int& out);
 bool readChance(ReaderState& s, int& out);
 bool readCoord(ReaderState& s, int& x, int& y);
 bool readLocation(ReaderState& s, int& x, int& y);
-// 0 failure, 1 region, 2 region written as all zeros.
+// 0 failure, 1 region, 2 region written as all zeros. A region with a corner
+// off the 80 x 21 grid (after the map-part offset) fails with "Invalid region".
 int readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2);
 bool readBoolean(ReaderState& s, int& out);
 bool readUpDown(ReaderState& s, int& out);
