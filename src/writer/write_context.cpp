@@ -31,12 +31,8 @@ void WriteContext::emit(std::string_view text) {
     if (ok) ok = sink_.write(text);
 }
 
-bool WriteContext::isWrittenCell(int x, int y) const {
-    return isOnGrid(x, y) && writtenCells_.test(cellIndex(x, y));
-}
-
 void WriteContext::markPending(int x, int y) {
-    if (isOnGrid(x, y)) pendingCells_.set(cellIndex(x, y));
+    if (isOnGrid(x, y)) pendingCells_[cellIndex(x, y)] = true;
 }
 
 void WriteContext::finishPart() {

@@ -52,7 +52,10 @@ class WriteContext {
 
     // The two cell sets: cells written with an earlier part are skipped, the
     // cells of the part being written join them when the part is done.
-    bool isWrittenCell(int x, int y) const;
+    bool isWrittenCell(int x, int y) const {
+        return x >= 0 && x < kMapWidth && y >= 0 && y < kMapHeight &&
+               writtenCells_[static_cast<std::size_t>(y * kMapWidth + x)];
+    }
     void markPending(int x, int y);
     void finishPart();
 
