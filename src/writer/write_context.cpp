@@ -73,6 +73,12 @@ void WriteContext::addQuoted(std::string_view text) {
     line.push_back('"');
 }
 
+void WriteContext::addQuotedChar(int ch) {
+    line.push_back('\'');
+    line.push_back(static_cast<char>(ch));
+    line.push_back('\'');
+}
+
 void WriteContext::addCellPosition(int x, int y) {
     line.push_back('(');
     addTwoDigits(x - part().x1);

@@ -75,6 +75,7 @@ class WriteContext {
     void addNumber(long value);
     void addTwoDigits(int value);  // "%02d"
     void addQuoted(std::string_view text);
+    void addQuotedChar(int ch);          // "'%c'"
     void addCellPosition(int x, int y);  // relative to the part, "(%02d,%02d)"
     void addPosition(int x, int y, int placement);
     void addRegion(const AreaRecord& area);

@@ -29,9 +29,8 @@ void addClassSymbol(WriteContext& ctx, int symbol, std::string_view listWord) {
     } else if (symbol == kRandomSymbol) {
         ctx.line.append("random,");
     } else {
-        ctx.line.push_back('\'');
-        ctx.line.push_back(static_cast<char>(symbol));
-        ctx.line.append("',");
+        ctx.addQuotedChar(symbol);
+        ctx.line.push_back(',');
     }
 }
 
