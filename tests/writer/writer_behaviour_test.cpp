@@ -198,11 +198,11 @@ TEST(WriterModel, IsUnchangedApartFromTheAreaOrder) {
     }
     EXPECT_EQ(level.settings.partCount, 3);
     ASSERT_EQ(level.areas().size(), kindsBefore.size());
-    for (auto [area, kind] : kindsBefore) {
+    for (const auto& before : kindsBefore) {
         auto it = std::find_if(level.areas().begin(), level.areas().end(),
-                               [area](const auto& a) { return a.get() == area; });
+                               [&before](const auto& a) { return a.get() == before.first; });
         ASSERT_NE(it, level.areas().end());
-        EXPECT_EQ((*it)->kind, kind);
+        EXPECT_EQ((*it)->kind, before.second);
     }
     EXPECT_TRUE(std::is_sorted(level.areas().begin(), level.areas().end(),
                                [](const auto& a, const auto& b) { return a->size() < b->size(); }));
