@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <cmath>
 

@@ -21,9 +21,9 @@ bool readStatementLocation(ReaderState& s, StatementLocation& out) {
 }
 
 bool placeEntryCell(ReaderState& s, int n, int& x, int& y) {
-    // An entry never set would put the record on column 0, outside every
-    // map part, where nothing shows or saves it.
-    if (n < 0 || n >= s.level.settings.randomPlaceCount) return rejectLocation(s);
+    // The list may come after the statements that use it: an entry not set
+    // yet reads as it stands, (0, 0). Only an index outside the list fails.
+    if (n < 0 || n >= kMaxListEntries) return rejectLocation(s);
     randomPlaceCell(s, n, x, y);
     return checkOnGrid(s, x, y);
 }

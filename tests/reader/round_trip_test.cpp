@@ -62,7 +62,7 @@ std::string writeOrFail(Level& level, Variant variant) {
 // file is read as vanilla.
 Variant variantOf(const fs::path& p) {
     return p.filename().string().find("tavrel") != std::string::npos ? Variant::Tavrel
-                                                                      : Variant::Vanilla;
+                                                                     : Variant::Vanilla;
 }
 
 TEST(RoundTrip, EveryShippedLevelFileReadsBackToTheSameText) {

@@ -1,0 +1,85 @@
+// mapedit-cli render: the painted client area as a PNG, zoomed.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "platform/canvas.h"
+#include "support/cell_probe.h"
+
+namespace mapedit {
+namespace {
+
+namespace fs = std::filesystem;
+
+int runCli(const std::string& args) {
+    const int raw = std::system((std::string(MAPEDIT_CLI) + " " + args + " 2>/dev/null").c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+// The image scaled back down to one pixel per framebuffer pixel (taking the
+// top-left pixel of each zoom x zoom block).
+Canvas canvasFromImage(const QImage& image, int zoom) {
+    Canvas canvas(image.width() / zoom, image.height() / zoom);
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            const QRgb p = image.pixel(x * zoom, y * zoom);
+            canvas.setPixel(
+                x, y,
+                Rgb{static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
+                    static_cast<std::uint8_t>(qBlue(p))});
+        }
+    }
+    return canvas;
+}
+
+class RenderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        out_ =
+            fs::temp_directory_path() /
+            ("mapedit-render-" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".png");
+    }
+    void TearDown() override { fs::remove(out_); }
+    fs::path out_;
+    const std::string good_ = std::string(MAPEDIT_TEST_DATA) + "/cli/good.des";
+};
+
+TEST_F(RenderTest, ImageIsTheClientAreaTimesTheZoom) {
+    for (int zoom : {1, 3}) {
+        SCOPED_TRACE(zoom);
+        ASSERT_EQ(runCli("render --seed 1 --zoom " + std::to_string(zoom) + " " + good_ + " -o " +
+                         out_.string()),
+                  0);
+        const QImage image(QString::fromStdString(out_.string()));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.width(), 810 * zoom);
+        EXPECT_EQ(image.height(), 450 * zoom);
+    }
+}
+
+TEST_F(RenderTest, CellsReadBackWithTheirColours) {
+    ASSERT_EQ(runCli("render --seed 1 --zoom 2 " + good_ + " -o " + out_.string()), 0);
+    const Canvas canvas = canvasFromImage(QImage(QString::fromStdString(out_.string())), 2);
+    // The map part sits at (3, 3); its middle cell holds a giant ant, drawn
+    // in the ant's catalogue colour (index 3) on black.
+    const auto ant = test::readMapCell(canvas, 4, 4, Rgb{0, 0, 0});
+    ASSERT_TRUE(ant.has_value());
+    EXPECT_EQ(ant->ch, 'a');
+    EXPECT_EQ(ant->fg, (Rgb{128, 96, 0}));
+    EXPECT_EQ(ant->bg, (Rgb{0, 0, 0}));
+    // The frame of the map area in light grey at x = 9.
+    EXPECT_EQ(canvas.pixel(9, 100), (Rgb{192, 192, 192}));
+}
+
+TEST_F(RenderTest, UnreadableLevelFailsWithoutAnImage) {
+    EXPECT_EQ(runCli("render /nonexistent/level.des -o " + out_.string()), 1);
+    EXPECT_FALSE(fs::exists(out_));
+}
+
+}  // namespace
+}  // namespace mapedit
