@@ -28,6 +28,16 @@ bool placeEntryCell(ReaderState& s, int n, int& x, int& y) {
     return checkOnGrid(s, x, y);
 }
 
+bool readPlacementHead(ReaderState& s, const char* listWord, PlacementHead& head) {
+    if (!readChance(s, head.chance)) return false;
+    s.message = msg::kMissingColon;
+    if (!expect(s, ':') || !readSymbol(s, head.symbol, listWord)) return false;
+    s.message = msg::kMissingComma;
+    if (!expect(s, ',') || !readString(s, head.name, 64)) return false;
+    s.message = msg::kMissingComma;
+    return expect(s, ',') && readStatementLocation(s, head.where);
+}
+
 bool resolvePlacement(ReaderState& s, const StatementLocation& where, const PlacementRule& rule,
                       int& x, int& y, int& placement) {
     if (where.isCoordinate) {

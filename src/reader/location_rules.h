@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "reader/scanner.h"
 
 namespace mapedit {
@@ -15,9 +17,20 @@ struct StatementLocation {
 // readLocation, remembering whether the location was written as coordinates.
 bool readStatementLocation(ReaderState& s, StatementLocation& out);
 
-// Entry n of the random places as a cell of the grid. An entry the level has
-// not set, or one off the grid, fails with "Invalid location".
+// Entry n of the random places as a cell of the grid, as the entry stands
+// now (an entry not set yet is (0, 0)); an entry off the grid fails with
+// "Invalid location".
 bool placeEntryCell(ReaderState& s, int n, int& x, int& y);
+
+// The leading arguments shared by OBJECT, CONTAINER and MONSTER:
+// [chance] ':' symbol ',' name ',' location.
+struct PlacementHead {
+    int chance = 100;
+    int symbol = 0;
+    std::string name;
+    StatementLocation where;
+};
+bool readPlacementHead(ReaderState& s, const char* listWord, PlacementHead& head);
 
 // The cell of a placed record (object, monster, trap) and how it was given.
 struct PlacementRule {

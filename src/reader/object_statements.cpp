@@ -119,24 +119,12 @@ bool readObjectOrContainer(ReaderState& s, bool isContainer) {
     ObjectSpec spec;
     spec.isContainer = isContainer ? 1 : 0;
 
-    int chance = 0;
-    if (!readChance(s, chance)) return false;
-    spec.chance = chance;
-    s.message = msg::kMissingColon;
-    if (!expect(s, ':')) return false;
-
-    int symbol = 0;
-    if (!readSymbol(s, symbol, "object")) return false;
-    spec.symbol = symbol;
-
-    s.message = msg::kMissingComma;
-    std::string name;
-    if (!expect(s, ',') || !readString(s, name, 64)) return false;
-    spec.name.assign(name);
-
-    s.message = msg::kMissingComma;
-    StatementLocation where;
-    if (!expect(s, ',') || !readStatementLocation(s, where)) return false;
+    PlacementHead head;
+    if (!readPlacementHead(s, "object", head)) return false;
+    spec.chance = head.chance;
+    spec.symbol = head.symbol;
+    spec.name.assign(head.name);
+    const StatementLocation& where = head.where;
 
     if (!readObjectTail(s, spec)) return false;
     if (!endOfStatement(s, msg::kSyntaxError)) return false;

@@ -123,24 +123,12 @@ bool readTrapName(ReaderState& s, std::string& name) {
 
 bool readMonsterStatement(ReaderState& s) {
     MonsterSpec spec;
-    int chance = 0;
-    if (!readChance(s, chance)) return false;
-    spec.chance = chance;
-    s.message = msg::kMissingColon;
-    if (!expect(s, ':')) return false;
-
-    int symbol = 0;
-    if (!readSymbol(s, symbol, "monster")) return false;
-    spec.symbol = symbol;
-
-    s.message = msg::kMissingComma;
-    std::string name;
-    if (!expect(s, ',') || !readString(s, name, 64)) return false;
-    spec.name.assign(name);
-
-    s.message = msg::kMissingComma;
-    StatementLocation where;
-    if (!expect(s, ',') || !readStatementLocation(s, where)) return false;
+    PlacementHead head;
+    if (!readPlacementHead(s, "monster", head)) return false;
+    spec.chance = head.chance;
+    spec.symbol = head.symbol;
+    spec.name.assign(head.name);
+    const StatementLocation& where = head.where;
 
     skipBlanks(s);
     while (peekChar(s) == ',') {
