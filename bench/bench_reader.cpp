@@ -1,0 +1,54 @@
+// Cost of opening the largest level of the corpus: the level is emptied to
+// stone and read whole, cave background and placements included, as the
+// Open command does.
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "generate/random.h"
+#include "model/level.h"
+#include "model/terrain.h"
+#include "model/variant.h"
+#include "reader/reader.h"
+
+namespace mapedit {
+namespace {
+
+constexpr std::uint32_t kSeed = 20240607;
+
+std::string slurp(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void BM_ReadLargeLevel(benchmark::State& state) {
+    const std::string text = slurp(MAPEDIT_TEST_DATA "/levels/large.des");
+    if (text.empty()) {
+        state.SkipWithError("tests/data/levels/large.des is missing");
+        return;
+    }
+    Level level;
+    for (auto _ : state) {
+        level.freeAreas();
+        level.freePlacements();
+        level.clearLevel(kStone);
+        Random random(kSeed);  // the same draws every time
+        const ReadResult result = readLevel(text, level, random, Variant::Vanilla);
+        if (!result.ok) {
+            state.SkipWithError(result.message.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(level.settings.partCount);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_ReadLargeLevel)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace mapedit
