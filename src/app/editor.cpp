@@ -5,6 +5,7 @@
 #include "edit/shapes.h"
 #include "model/terrain.h"
 #include "reader/reader.h"
+#include "view/background_refresh.h"
 #include "view/map_view.h"
 
 namespace mapedit {
@@ -45,6 +46,13 @@ bool Editor::openText(std::string_view text, const std::string& path) {
     }
     state.paintMode = kPaintStore;
     return result.ok;
+}
+
+void Editor::refreshBackground() {
+    ViewContext v = view();
+    mapedit::refreshBackground(v, random);
+    shell_.invalidate();
+    state.paintMode = kPaintStore;
 }
 
 void Editor::updateTitle() {

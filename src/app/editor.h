@@ -43,6 +43,10 @@ class Editor {
 
     void updateTitle();
 
+    // "Refresh background": regenerate, walk the mazewalks, settle the
+    // walls, repaint.
+    void refreshBackground();
+
   private:
     void emptyLevel();
     void settleOpenedLevel();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "generate/random.h"
+#include "view/view_context.h"
+
+namespace mapedit {
+
+// "Refresh background": the background outside the map parts is generated
+// again, every mazewalk marker walked again, and the wall redraw settles the
+// changed rectangle (the inside of each map part for a blank filling, else
+// the whole map). The caller repaints the window afterwards.
+void refreshBackground(ViewContext& v, Random& random);
+
+}  // namespace mapedit
