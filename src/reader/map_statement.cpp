@@ -56,6 +56,8 @@ bool readEndmap(ReaderState& s) {
 
 // Copies the rows up to "ENDMAP" into the grid. Rows are copied byte for
 // byte ('#' and blanks are map characters); a leading digit is dropped.
+// Up to 22 lines are read; a 22nd that is not "ENDMAP" is read and counted
+// like the others (but kept nowhere) before the map is refused.
 bool readMapRows(ReaderState& s, ScratchGrid& grid, int& width, int& height) {
     width = 0;
     for (int row = 0; row <= kMaxRows; ++row) {
@@ -64,24 +66,25 @@ bool readMapRows(ReaderState& s, ScratchGrid& grid, int& width, int& height) {
             height = row;
             return true;
         }
-        s.message = kIrregularShape;
-        if (row == kMaxRows) return false;
         if (isDigit(peekChar(s))) advance(s);
         int copied = 0;
-        auto& line = grid[static_cast<std::size_t>(row)];
         while (!atLineEnd(s)) {
             if (copied == kScratchWidth) {
                 s.message = kMapTooWide;
                 return false;
             }
-            line[static_cast<std::size_t>(copied++)] = advance(s);
+            const unsigned char c = advance(s);
+            if (row < kMaxRows) {
+                grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(copied)] = c;
+            }
+            ++copied;
         }
         s.message = kIrregularShape;
         if (copied == 0) return false;
         width = std::max(width, copied);
         nextLine(s);
     }
-    return false;
+    return false;  // 22 lines without "ENDMAP"
 }
 
 void widenExtent(Extent& e, const MapPart& part) {

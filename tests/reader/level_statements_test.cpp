@@ -105,10 +105,14 @@ TEST(LevelStatements, GeometryAndMapMessages) {
     });
 }
 
-TEST(LevelStatements, MapOfTwentyTwoRowsFailsOnItsLastRow) {
+TEST(LevelStatements, MapOfTwentyTwoRowsFailsAfterCountingItsLastRow) {
     std::vector<std::string> rows(22, "...");
-    // MAP is line 3, so row 22 stands on line 25.
-    expectReports({{mapOf(rows), "25: Irregular map shape"}});
+    // MAP is line 3, so row 22 stands on line 25: it is read and counted like
+    // every row before the map is refused. An empty 22nd line fails on itself.
+    std::vector<std::string> blankLast(21, "...");
+    blankLast.push_back("");
+    expectReports(
+        {{mapOf(rows), "26: Irregular map shape"}, {mapOf(blankLast), "25: Irregular map shape"}});
     rows.pop_back();
     Level level;
     EXPECT_TRUE(readFresh(level, mapOf(rows)).ok);
