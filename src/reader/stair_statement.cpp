@@ -24,6 +24,14 @@ struct StairWhere {
     Rect area;
 };
 
+// Stair areas stay on the grid, as every other area does. The message is
+// only changed on failure: the next step keeps the one in force.
+bool areaOnGrid(ReaderState& s, const Rect& r) {
+    if (isOnGrid(r.x1, r.y1) && isOnGrid(r.x2, r.y2)) return true;
+    s.message = msg::kInvalidRegion;
+    return false;
+}
+
 bool readNumbers(ReaderState& s, int* values, int count) {
     for (int i = 0; i < count; ++i) {
         if (i > 0 && !expect(s, ',')) return false;
@@ -44,7 +52,7 @@ bool readParenthesised(ReaderState& s, StairWhere& out) {
         if (!readNumbers(s, v + 2, 2) || !expect(s, ')')) return false;
         out.isArea = true;
         out.area = Rect{v[0] + part.x1, v[1] + part.y1, v[2] + part.x1, v[3] + part.y1};
-        return true;
+        return areaOnGrid(s, out.area);
     }
     if (!expect(s, ')')) return false;
     out.cell = StatementLocation{v[0] + part.x1, v[1] + part.y1, true};
@@ -58,7 +66,7 @@ bool readLevelRegion(ReaderState& s, StairWhere& out) {
     if (!expect(s, '(') || !readNumbers(s, v, 4) || !expect(s, ')')) return false;
     out.isArea = true;
     out.area = Rect{v[0], v[1], v[2], v[3]};
-    return true;
+    return areaOnGrid(s, out.area);
 }
 
 bool readStairWhere(ReaderState& s, StairWhere& out) {
@@ -122,7 +130,6 @@ bool readStairStatement(ReaderState& s) {
     if (!readUpDown(s, down)) return false;
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
 
-    // Areas are kept as written: the view draws them clipped to the grid.
     if (where.isArea) {
         addStairAreas(s, where.area, exclusionForm == 2 ? nullptr : &exclusion, down);
         return true;

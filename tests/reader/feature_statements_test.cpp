@@ -38,6 +38,12 @@ const std::vector<FailureCase> kFailures = {
     {"STAIR: (1,1,3,3), (0,0,0), up", 1, "Invalid region"},
     {"STAIR: (1,1,3,3), up", 1, "Invalid region"},
     {"STAIR: (1,40), up", 1, "Invalid location"},
+    // Stair areas, like every other area, stay on the grid.
+    {"STAIR: (60,1,90,3), (0,0,0,0), up", 1, "Invalid region"},
+    {"STAIR: (-4,0,1,1), (0,0,0,0), up", 1, "Invalid region"},
+    {"STAIR: levregion(0,0,80,20), (0,0,0,0), down", 1, "Invalid region"},
+    {"STAIR: levregion(1,-1,10,5), (0,0,0,0), down", 1, "Invalid region"},
+    {"STAIR: (1,1,3,3) (0,0,0,0), up", 1, "Invalid location"},
     {"LADDER (1,1), up", 1, "Missing ':'"},
     {"LADDER: (1,1) up", 1, "Invalid ladder direction"},
     {"LADDER: (1,1), left", 1, "Invalid up/down value"},
@@ -173,8 +179,7 @@ TEST(FeatureStatements, StairAreaFormsMakeAStairAreaAndAnExclusion) {
         {"STAIR: (1,1,3,3), (0,0,0,0), up", rect(4, 4, 6, 6, 0), false, {}},
         {"STAIR: levregion(10,1,20,5), (1,1,2,2), down", rect(10, 1, 20, 5, 1), true,
          rect(4, 4, 5, 5, 1)},
-        // Kept as written even where it leaves the grid.
-        {"STAIR: (60,1,90,3), levregion(0,0,0,0), up", rect(63, 4, 93, 6, 0), false, {}},
+        {"STAIR: levregion(0,0,79,20), levregion(0,0,0,0), up", rect(0, 0, 79, 20, 0), false, {}},
     };
     for (const AreaCase& c : cases) {
         SCOPED_TRACE(c.statement);
