@@ -36,12 +36,46 @@ bool cellHasListObject(const MapCell& cell) {
     return false;
 }
 
+// Whether a statement written for the cell names a random place: a
+// placement or a stair spot standing on it at a place.
+bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
+    const MapCell& cell = ctx.level.cell(x, y);
+    if (cell.monster && cell.monster->placement == kAtRandomPlace) return true;
+    if (cell.trap && cell.trap->placement == kAtRandomPlace) return true;
+    for (const auto& object : cell.objects) {
+        if (object && object->placement == kAtRandomPlace) return true;
+    }
+    const LevelSettings& s = ctx.settings;
+    for (const StairSpot* spot : {&s.stairUp, &s.stairDown, &s.ladderUp, &s.ladderDown}) {
+        const bool atPlace = spot->state != 0 && spot->state != 1 && spot->state != -1;
+        if (atPlace && spot->x == x && spot->y == y) return true;
+    }
+    return false;
+}
+
+// The first part that writes a place[n]: such a statement reads the list as
+// it stands at its line, so the list must not come later.
+int firstPartNamingPlace(const WriteContext& ctx) {
+    const LevelSettings& s = ctx.settings;
+    int first = kNoListPart;
+    for (int i = 0; i < std::clamp(s.randomPlaceCount, 0, kMaxListEntries); ++i) {
+        const int x = s.randomPlaceX[static_cast<std::size_t>(i)];
+        const int y = s.randomPlaceY[static_cast<std::size_t>(i)];
+        if (isOnGrid(x, y) && cellNamesPlace(ctx, x, y)) {
+            first = std::min(first, firstPartHolding(ctx, x, y));
+        }
+    }
+    return first;
+}
+
 // A list goes with the part of the first placement that refers to it, and
-// is left out when no placement in a part does.
+// is left out when no placement in a part does. The place list goes with the
+// part of its first entry, or earlier when an earlier part names a place.
 void chooseListParts(WriteContext& ctx) {
     const LevelSettings& s = ctx.settings;
     if (s.randomPlaceCount > 0) {
-        ctx.placeListPart = firstPartHolding(ctx, s.randomPlaceX[0], s.randomPlaceY[0]);
+        ctx.placeListPart = std::min(firstPartHolding(ctx, s.randomPlaceX[0], s.randomPlaceY[0]),
+                                     firstPartNamingPlace(ctx));
     }
     bool monstersSettled = s.randomMonsterCount <= 0;
     bool objectsSettled = s.randomObjectCount <= 0;

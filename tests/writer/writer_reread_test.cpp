@@ -1,0 +1,125 @@
+// Levels whose written text must read back to the same placements and areas:
+// the cases where the order or form of a statement decides what the reader
+// makes of it.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "generate/random.h"
+#include "level_builder.h"
+#include "reader/reader.h"
+
+namespace mapedit::test {
+namespace {
+
+// Writes the level and reads the text into `again` as the Open command does.
+ReadResult writeAndReread(Level& level, Level& again, std::string& text) {
+    text = written(level);
+    again.freeAreas();
+    again.freePlacements();
+    again.clearLevel(kStone);
+    Random random(99);
+    return readLevel(text, again, random, Variant::Vanilla);
+}
+
+// Two parts: the small one first in the model, the large one written first.
+constexpr int kLargeX = 3, kLargeY = 3;
+void addTwoParts(Level& level) {
+    level.settings.mazeName.assign("places");
+    addPart(level, 4, 2, 73, 17, 5, 2);             // written second
+    addPart(level, 0, 0, kLargeX, kLargeY, 10, 3);  // the largest, written first
+}
+
+void setPlace(Level& level, int index, int x, int y) {
+    LevelSettings& s = level.settings;
+    s.randomPlaceX[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(x);
+    s.randomPlaceY[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(y);
+    s.randomPlaceCount = std::max(s.randomPlaceCount, index + 1);
+}
+
+struct PlaceUse {
+    const char* name;
+    std::function<void(Level&, int x, int y)> put;
+    std::function<bool(const Level&, int x, int y)> isBack;
+};
+
+const PlaceUse kPlaceUses[] = {
+    {"Monster", [](Level& l, int x, int y) { putMonster(l, x, y, 'a').placement = kAtRandomPlace; },
+     [](const Level& l, int x, int y) {
+         const auto& m = l.cell(x, y).monster;
+         return m && m->placement == kAtRandomPlace;
+     }},
+    {"Object", [](Level& l, int x, int y) { putObject(l, x, y, ')').placement = kAtRandomPlace; },
+     [](const Level& l, int x, int y) {
+         const auto& list = l.cell(x, y).objects;
+         return list.size() == 1 && list[0]->placement == kAtRandomPlace;
+     }},
+    {"Trap", [](Level& l, int x, int y) { putTrap(l, x, y, 11).placement = kAtRandomPlace; },
+     [](const Level& l, int x, int y) {
+         const auto& t = l.cell(x, y).trap;
+         return t && t->placement == kAtRandomPlace;
+     }},
+    {"Stair",
+     [](Level& l, int x, int y) {
+         l.setTerrain(x, y, kDownstairs);
+         l.settings.stairDown = StairSpot{2, x, y};
+     },
+     [](const Level& l, int x, int y) {
+         const StairSpot& s = l.settings.stairDown;
+         return s.state == 2 && s.x == x && s.y == y && l.cell(x, y).terrain == kDownstairs;
+     }},
+};
+
+class PlaceReference : public ::testing::TestWithParam<PlaceUse> {};
+
+// The statement naming place[1] is written with the first part, while the
+// first entry of the list lies in the part written second.
+TEST_P(PlaceReference, ReadsBackWhenTheFirstEntryLiesInALaterPart) {
+    Level level;
+    addTwoParts(level);
+    setPlace(level, 0, 74, 17);
+    setPlace(level, 1, 5, 4);
+    GetParam().put(level, 5, 4);
+
+    Level again;
+    std::string text;
+    const ReadResult read = writeAndReread(level, again, text);
+    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    EXPECT_TRUE(GetParam().isBack(again, 5, 4)) << text;
+    EXPECT_LT(text.find("RANDOM_PLACES: "), text.find("place[1]")) << text;
+}
+
+// The same when the first entry lies in no part at all.
+TEST_P(PlaceReference, ReadsBackWhenTheFirstEntryLiesInNoPart) {
+    Level level;
+    addTwoParts(level);
+    setPlace(level, 0, 40, 1);
+    setPlace(level, 1, 5, 4);
+    GetParam().put(level, 5, 4);
+
+    Level again;
+    std::string text;
+    const ReadResult read = writeAndReread(level, again, text);
+    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    EXPECT_TRUE(GetParam().isBack(again, 5, 4)) << text;
+    EXPECT_EQ(again.settings.randomPlaceCount, 2) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Writer, PlaceReference, ::testing::ValuesIn(kPlaceUses),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WriterPlaceList, StaysWithTheFirstEntryWhenNothingEarlierNamesAPlace) {
+    Level level;
+    addTwoParts(level);
+    setPlace(level, 0, 74, 17);
+    setPlace(level, 1, 5, 4);  // in the first part, but nothing stands on it
+    putMonster(level, 75, 18, 'a').placement = kAtRandomPlace;  // no entry: coordinates
+    const std::string text = written(level);
+    EXPECT_NE(text.find("ENDMAP\n\nRANDOM_PLACES: (01,00),(-68,-13)\n\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("RANDOM_PLACES: "), text.rfind("RANDOM_PLACES: "));
+    EXPECT_GT(text.find("RANDOM_PLACES: "), text.find("GEOMETRY: right, bottom")) << text;
+}
+
+}  // namespace
+}  // namespace mapedit::test
