@@ -131,12 +131,16 @@ void WriteContext::addRegion(const AreaRecord& area) {
 void WriteContext::addExclusionRegion(const AreaRecord& area) {
     // The reader takes an exclusion written as four zeros for "none"; a one
     // cell exclusion on the part's top-left corner is therefore given in
-    // level coordinates, which are not all zero.
+    // level coordinates, and one on the level's corner cell relative to the
+    // part, whichever is not all zero.
     const MapPart& p = part();
     const bool zeroWhenRelative =
         area.x1 == p.x1 && area.x2 == p.x1 && area.y1 == p.y1 && area.y2 == p.y1;
+    const bool zeroInLevel = area.x1 == 0 && area.x2 == 0 && area.y1 == 0 && area.y2 == 0;
     if (zeroWhenRelative) {
         addRectangle("levregion(", area.x1, area.y1, area.x2, area.y2);
+    } else if (zeroInLevel) {
+        addRectangle("(", -p.x1, -p.y1, -p.x1, -p.y1);
     } else {
         addRegion(area);
     }

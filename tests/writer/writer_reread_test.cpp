@@ -121,5 +121,43 @@ TEST(WriterPlaceList, StaysWithTheFirstEntryWhenNothingEarlierNamesAPlace) {
     EXPECT_GT(text.find("RANDOM_PLACES: "), text.find("GEOMETRY: right, bottom")) << text;
 }
 
+struct ExclusionUse {
+    const char* name;
+    int areaKind;
+    int exclusionKind;
+    int param;
+};
+
+class ExclusionOnTheCorner : public ::testing::TestWithParam<ExclusionUse> {};
+
+// An exclusion on the level's corner cell would be written as four zeros in
+// level coordinates, which the reader takes for "no exclusion".
+TEST_P(ExclusionOnTheCorner, ReadsBackAsAnExclusion) {
+    const ExclusionUse& c = GetParam();
+    Level level;
+    level.settings.mazeName.assign("corner");
+    addPart(level, 0, 0, kLargeX, kLargeY, 10, 3);
+    addArea(level, c.areaKind, 0, 0, 4, 4, c.param);
+    addArea(level, c.exclusionKind, 0, 0, 0, 0, c.param);
+
+    Level again;
+    std::string text;
+    const ReadResult read = writeAndReread(level, again, text);
+    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    const AreaRecord* exclusion = again.findAreaOfKind(nullptr, c.exclusionKind);
+    ASSERT_NE(exclusion, nullptr) << text;
+    EXPECT_TRUE(exclusion->x1 == 0 && exclusion->y1 == 0 && exclusion->x2 == 0 &&
+                exclusion->y2 == 0)
+        << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Writer, ExclusionOnTheCorner,
+                         ::testing::Values(ExclusionUse{"Teleport", kTeleportArea,
+                                                        kTeleportExclusion, 0},
+                                           ExclusionUse{"Branch", kBranchArea, kBranchExclusion, 0},
+                                           ExclusionUse{"Portal", kPortalArea, kPortalExclusion, 0},
+                                           ExclusionUse{"Stair", kStairArea, kStairExclusion, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace mapedit::test
