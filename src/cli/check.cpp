@@ -1,6 +1,5 @@
-#include "app/file_io.h"
 #include "cli/commands.h"
-#include "cli/seed.h"
+#include "cli/common.h"
 #include "model/terrain.h"
 #include "reader/reader.h"
 
@@ -10,10 +9,8 @@ int runCheck(const Options& o, std::FILE* out, std::FILE* err) {
     Random random(seedOf(o));
     int status = 0;
     for (const std::string& path : o.files) {
-        std::string error;
-        const auto text = readWholeFile(path, error);
+        const auto text = loadOrReport(path, err);
         if (!text) {
-            std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
             status = 1;
             continue;
         }

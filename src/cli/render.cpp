@@ -1,7 +1,6 @@
 #include "app/editor.h"
-#include "app/file_io.h"
 #include "cli/commands.h"
-#include "cli/seed.h"
+#include "cli/common.h"
 #include "platform/headless_shell.h"
 #include "qt/png_export.h"
 
@@ -9,12 +8,8 @@ namespace mapedit::cli {
 
 int runRender(const Options& o, std::FILE* err) {
     const std::string& path = o.files[0];
-    std::string error;
-    const auto text = readWholeFile(path, error);
-    if (!text) {
-        std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
-        return 1;
-    }
+    const auto text = loadOrReport(path, err);
+    if (!text) return 1;
     HeadlessShell shell;
     Editor editor(shell, seedOf(o), o.variant);
     const bool ok = editor.openText(*text, path);
@@ -22,6 +17,7 @@ int runRender(const Options& o, std::FILE* err) {
         std::fprintf(err, "%s: %s\n", path.c_str(), m.text.c_str());
     // A level that failed to read is still shown, as the editor shows it.
     editor.onPaint();
+    std::string error;
     if (!savePng(editor.canvas, o.zoom, o.output, error)) {
         std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
         return 1;

@@ -1,6 +1,6 @@
 #include "app/file_io.h"
 #include "cli/commands.h"
-#include "cli/seed.h"
+#include "cli/common.h"
 #include "model/terrain.h"
 #include "reader/reader.h"
 #include "writer/writer.h"
@@ -9,12 +9,8 @@ namespace mapedit::cli {
 
 int runRewrite(const Options& o, std::FILE* out, std::FILE* err) {
     const std::string& path = o.files[0];
-    std::string error;
-    const auto text = readWholeFile(path, error);
-    if (!text) {
-        std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
-        return 1;
-    }
+    const auto text = loadOrReport(path, err);
+    if (!text) return 1;
     Level level;
     level.clearLevel(kStone);
     Random random(seedOf(o));
@@ -36,6 +32,7 @@ int runRewrite(const Options& o, std::FILE* out, std::FILE* err) {
         }
         return 0;
     }
+    std::string error;
     if (!writeFileAtomically(o.output, written, error)) {
         std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
         return 1;
