@@ -6,8 +6,9 @@
 // level that changes again on its second trip loses or changes data.
 // Crashes, sanitizer reports and aborts are bugs.
 //
-// A first byte of 1 or 2 selects the Tavrel or Orvandel variant and is not
-// part of the text; any other input is read as vanilla.
+// A first byte of 1 to 8 selects the variants and is not part of the text:
+// the level is opened in one variant and saved (and read back) in another,
+// as after a change in the Variant menu. Any other input stays vanilla.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <functional>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,15 +30,30 @@ namespace {
 using namespace mapedit;
 
 struct FuzzInput {
-    Variant variant = Variant::Vanilla;
+    Variant readVariant = Variant::Vanilla;   // the first read
+    Variant writeVariant = Variant::Vanilla;  // every write and read after it
     std::string_view text;
+};
+
+struct VariantPair {
+    Variant read, write;
+};
+
+// Indexed by the selector byte less one.
+constexpr VariantPair kSelectors[] = {
+    {Variant::Tavrel, Variant::Tavrel},    {Variant::Orvandel, Variant::Orvandel},
+    {Variant::Tavrel, Variant::Vanilla},   {Variant::Vanilla, Variant::Tavrel},
+    {Variant::Tavrel, Variant::Orvandel},  {Variant::Orvandel, Variant::Tavrel},
+    {Variant::Vanilla, Variant::Orvandel}, {Variant::Orvandel, Variant::Vanilla},
 };
 
 FuzzInput split(const std::uint8_t* data, std::size_t size) {
     FuzzInput in;
     in.text = std::string_view(reinterpret_cast<const char*>(data), size);
-    if (size > 0 && (data[0] == 1 || data[0] == 2)) {
-        in.variant = data[0] == 1 ? Variant::Tavrel : Variant::Orvandel;
+    if (size > 0 && data[0] >= 1 && data[0] <= std::size(kSelectors)) {
+        const VariantPair& pair = kSelectors[data[0] - 1];
+        in.readVariant = pair.read;
+        in.writeVariant = pair.write;
         in.text.remove_prefix(1);
     }
     return in;
@@ -161,7 +178,7 @@ std::string firstDifference(const std::string& a, const std::string& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzInput in = split(data, size);
     Level level;
-    if (!readInto(level, in.text, in.variant)) return 0;
+    if (!readInto(level, in.text, in.readVariant)) return 0;
 
     // Four trips: the first two may normalise the level (a byte that is no
     // map symbol reads as "none", is written as a blank and comes back as
@@ -171,12 +188,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string text;
     std::string before;
     for (int trip = 1; trip <= 4; ++trip) {
-        if (!writeLevel(level, in.variant, text)) {
+        if (!writeLevel(level, in.writeVariant, text)) {
             if (trip == 1) return 0;  // e.g. NOMAP only: no map part
             fail("the writer refuses a level it wrote", text);
         }
         if (trip == 3) before = digest(level);
-        if (!readInto(level, text, in.variant)) fail("the reader rejects the writer's text", text);
+        if (!readInto(level, text, in.writeVariant))
+            fail("the reader rejects the writer's text", text);
     }
     // Hashes are compared, not the texts, so that libFuzzer does not take
     // the digests' bytes for tokens worth trying in its inputs.
