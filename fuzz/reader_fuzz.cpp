@@ -88,9 +88,18 @@ bool hasRandomPositions(const Level& level) {
     return false;
 }
 
+bool isExclusion(int kind) {
+    return kind == kPortalExclusion || kind == kBranchExclusion || kind == kTeleportExclusion ||
+           kind == kStairExclusion;
+}
+
 // What a level holds, as text: settings, map parts, every cell with its
 // placements, and the areas as a sorted list, since areas of equal size
 // swap places at every trip and may then be written with another part.
+// Exclusion areas are left out: they are not linked to their areas, and
+// the writer pairs each area with the first exclusion in list order that
+// touches it, so when one exclusion touches two areas the pairs may change
+// at every trip as the list order swaps.
 std::string digest(const Level& level) {
     std::string out;
     const auto add = [&out](std::initializer_list<long long> values) {
@@ -142,6 +151,7 @@ std::string digest(const Level& level) {
     }
     std::vector<std::string> areas;
     for (const auto& a : level.areas()) {
+        if (isExclusion(a->kind)) continue;
         std::string line;
         for (long long v : {a->x1, a->y1, a->x2, a->y2, a->kind, a->color, a->param,
                             static_cast<int>(a->filled), static_cast<int>(a->irregular)}) {
