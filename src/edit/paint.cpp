@@ -25,11 +25,11 @@ Appearance lookOf(const PaintContext& p, int x, int y) {
 // Monsters and traps need a cell that can hold them and a free slot; either
 // way the cell is then shown as it is. A record that cannot be allocated is
 // not placed and the kind's own glyph stays until the cell is redrawn.
-template <typename Spec>
-Appearance placeSingle(PaintContext& p, int x, int y, int kind, std::unique_ptr<Spec>& slot,
-                       const Spec& brush) {
+template <typename Record>
+Appearance placeSingle(PaintContext& p, int x, int y, int kind, std::unique_ptr<Record>& slot,
+                       const Record& brush) {
     if (canHoldPlacement(p.level, x, y) && !slot) {
-        slot.reset(new (std::nothrow) Spec(brush));
+        slot.reset(new (std::nothrow) Record(brush));
         if (!slot) return kindLook(kind);
     }
     return lookOf(p, x, y);

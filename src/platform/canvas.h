@@ -26,7 +26,7 @@ constexpr Rgb unpackRgb(std::uint32_t v) {
 // framebuffer, so nothing drawn off the edges writes outside it.
 // Rectangles are left, top, right, bottom with right and bottom exclusive.
 class Canvas {
-public:
+  public:
     static constexpr int kClientWidth = 810;
     static constexpr int kClientHeight = 450;
 
@@ -51,7 +51,7 @@ public:
     // glyph's pixels in fg. Returns the x after the last glyph.
     int drawText(int x, int y, std::string_view bytes, const BitmapFont& font, Rgb fg, Rgb bg);
 
-private:
+  private:
     int width_;
     int height_;
     std::vector<std::uint32_t> pixels_;

@@ -52,35 +52,35 @@ bool readMaterial(ReaderState& s, std::int32_t& material) {
 // [curse state ','] [monster name ','] spe [',' material] [',' optional name]
 // The part after spe is read only when a curse state or a monster name
 // came first; the material only in the Tavrel variant.
-bool readSpeAndNames(ReaderState& s, ObjectSpec& spec) {
+bool readSpeAndNames(ReaderState& s, ObjectSpec& object) {
     s.message = kInvalidSpe;
     skipBlanks(s);
     if (peekChar(s) == 'r') {
         std::string word;
         if (!readWord(s, word, 16) || word != "random") return false;
-        spec.spe = -1;
+        object.spe = -1;
     } else {
         int spe = 0;
         if (!readNumber(s, spe)) return false;
-        spec.spe = spe;
+        object.spe = spe;
     }
     skipBlanks(s);
     if (peekChar(s) != ',') return true;
     if (s.variant == Variant::Tavrel) {
         advance(s);
-        if (!readMaterial(s, spec.material)) return false;
+        if (!readMaterial(s, object.material)) return false;
         skipBlanks(s);
     }
     if (peekChar(s) == ',') {
         advance(s);
         std::string name;
         if (!readString(s, name, 64)) return false;
-        spec.optionalName.assign(name);
+        object.optionalName.assign(name);
     }
     return true;
 }
 
-bool readObjectTail(ReaderState& s, ObjectSpec& spec) {
+bool readObjectTail(ReaderState& s, ObjectSpec& object) {
     skipBlanks(s);
     if (peekChar(s) != ',') return true;
     advance(s);
@@ -96,7 +96,7 @@ bool readObjectTail(ReaderState& s, ObjectSpec& spec) {
             s.message = kIllegalBuc;
             return false;
         }
-        spec.buc = buc;
+        object.buc = buc;
         hasPrefix = true;
         s.message = kMissingSpe;
         if (!expect(s, ',')) return false;
@@ -106,37 +106,38 @@ bool readObjectTail(ReaderState& s, ObjectSpec& spec) {
     if (peekChar(s) == '"') {
         std::string name;
         if (!readString(s, name, 64)) return false;
-        if (name != "random") spec.monsterName.assign(name);
+        if (name != "random") object.monsterName.assign(name);
         hasPrefix = true;
         s.message = kMissingSpe;
         if (!expect(s, ',')) return false;
     }
 
-    return !hasPrefix || readSpeAndNames(s, spec);
+    return !hasPrefix || readSpeAndNames(s, object);
 }
 
 bool readObjectOrContainer(ReaderState& s, bool isContainer) {
-    ObjectSpec spec;
-    spec.isContainer = isContainer ? 1 : 0;
+    ObjectSpec object;
+    object.isContainer = isContainer ? 1 : 0;
 
     PlacementHead head;
     if (!readPlacementHead(s, "object", head)) return false;
-    spec.chance = head.chance;
-    spec.symbol = head.symbol;
-    spec.name.assign(head.name);
+    object.chance = head.chance;
+    object.symbol = head.symbol;
+    object.name.assign(head.name);
     const StatementLocation& where = head.where;
 
-    if (!readObjectTail(s, spec)) return false;
+    if (!readObjectTail(s, object)) return false;
     if (!endOfStatement(s, msg::kSyntaxError)) return false;
 
     int x = 0, y = 0, placement = 0;
     const PlacementRule rule{kOnFloor | kNoObject, kCannotPlaceObject, true};
     if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
-    spec.placement = placement;
-    spec.color = catalogueColor(s.variant, spec.name.view(), spec.symbol < 0 ? 0 : spec.symbol);
+    object.placement = placement;
+    object.color =
+        catalogueColor(s.variant, object.name.view(), object.symbol < 0 ? 0 : object.symbol);
 
     // Appended, so that the objects of a cell keep the order of the file.
-    s.level.cell(x, y).objects.push_back(std::make_unique<ObjectSpec>(spec));
+    s.level.cell(x, y).objects.push_back(std::make_unique<ObjectSpec>(object));
     s.lastObjectX = x;
     s.lastObjectY = y;
     return true;

@@ -37,10 +37,10 @@ bool failWith(ReaderState& s, const char* message) {
 }
 
 // Alignment option of a monster: law .. noalign, random, or align[n].
-bool readMonsterAlignment(ReaderState& s, const std::string& word, MonsterSpec& spec) {
+bool readMonsterAlignment(ReaderState& s, const std::string& word, MonsterSpec& monster) {
     const int alignment = alignmentOf(word);
     if (alignment >= 0 && alignment <= 4) {
-        spec.alignment = alignment;
+        monster.alignment = alignment;
         return true;
     }
     // coaligned and noncoaligned are altar alignments; the monster field
@@ -49,40 +49,40 @@ bool readMonsterAlignment(ReaderState& s, const std::string& word, MonsterSpec& 
     int n = 0;
     if (!readListIndex(s, n)) return false;
     if (n < 0 || n > 2) return failWith(s, kInvalidMonsterOptions);
-    spec.alignment = 5 + n;
+    monster.alignment = 5 + n;
     return true;
 }
 
-bool readAppearance(ReaderState& s, int kind, MonsterSpec& spec) {
+bool readAppearance(ReaderState& s, int kind, MonsterSpec& monster) {
     std::string name;
     if (!readString(s, name, 64)) return false;
-    if (kind != 0) spec.appearKind = kind;
-    spec.appearName.assign(name);
+    if (kind != 0) monster.appearKind = kind;
+    monster.appearName.assign(name);
     return true;
 }
 
-bool readMonsterOption(ReaderState& s, MonsterSpec& spec) {
+bool readMonsterOption(ReaderState& s, MonsterSpec& monster) {
     skipBlanks(s);
-    if (peekChar(s) == '"') return readAppearance(s, 0, spec);
+    if (peekChar(s) == '"') return readAppearance(s, 0, monster);
     s.message = kInvalidMonsterOptions;
     std::string word;
     if (!readWord(s, word, 16)) return false;
     if (word == "peaceful") {
-        spec.attitude = 2;
+        monster.attitude = 2;
     } else if (word == "hostile") {
-        spec.attitude = 1;
+        monster.attitude = 1;
     } else if (word == "awake") {
-        spec.sleep = 2;
+        monster.sleep = 2;
     } else if (word == "asleep") {
-        spec.sleep = 1;
+        monster.sleep = 1;
     } else if (word == "m_feature") {
-        return readAppearance(s, 1, spec);
+        return readAppearance(s, 1, monster);
     } else if (word == "m_object") {
-        return readAppearance(s, 2, spec);
+        return readAppearance(s, 2, monster);
     } else if (word == "m_monster") {
-        return readAppearance(s, 3, spec);
+        return readAppearance(s, 3, monster);
     } else {
-        return readMonsterAlignment(s, word, spec);
+        return readMonsterAlignment(s, word, monster);
     }
     return true;
 }
@@ -122,39 +122,40 @@ bool readTrapName(ReaderState& s, std::string& name) {
 }  // namespace
 
 bool readMonsterStatement(ReaderState& s) {
-    MonsterSpec spec;
+    MonsterSpec monster;
     PlacementHead head;
     if (!readPlacementHead(s, "monster", head)) return false;
-    spec.chance = head.chance;
-    spec.symbol = head.symbol;
-    spec.name.assign(head.name);
+    monster.chance = head.chance;
+    monster.symbol = head.symbol;
+    monster.name.assign(head.name);
     const StatementLocation& where = head.where;
 
     skipBlanks(s);
     while (peekChar(s) == ',') {
         advance(s);
-        if (!readMonsterOption(s, spec)) return false;
+        if (!readMonsterOption(s, monster)) return false;
         skipBlanks(s);
     }
     if (!endOfStatement(s, msg::kSyntaxError)) return false;
 
     int x = 0, y = 0, placement = 0;
-    const PlacementRule rule{monsterConditions(spec.symbol), kCannotPlaceMonster};
+    const PlacementRule rule{monsterConditions(monster.symbol), kCannotPlaceMonster};
     if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
-    spec.placement = placement;
+    monster.placement = placement;
 
     MapCell& cell = s.level.cell(x, y);
     if (!clearMonsterCell(s, cell)) return false;
-    spec.color = catalogueColor(s.variant, spec.name.view(), spec.symbol < 0 ? 0 : spec.symbol);
-    cell.monster = std::make_unique<MonsterSpec>(spec);
+    monster.color =
+        catalogueColor(s.variant, monster.name.view(), monster.symbol < 0 ? 0 : monster.symbol);
+    cell.monster = std::make_unique<MonsterSpec>(monster);
     return true;
 }
 
 bool readTrapStatement(ReaderState& s) {
-    TrapSpec spec;
+    TrapSpec trap;
     int chance = 0;
     if (!readChance(s, chance)) return false;
-    spec.chance = chance;
+    trap.chance = chance;
     s.message = msg::kMissingColon;
     if (!expect(s, ':')) return false;
 
@@ -162,8 +163,8 @@ bool readTrapStatement(ReaderState& s) {
     if (!readTrapName(s, name)) return false;
     const int type = indexOfName(trapNames, name);
     if (type < 0) return failWith(s, kInvalidTrapName);
-    spec.trapType = type;
-    spec.trapName.assign(name);
+    trap.trapType = type;
+    trap.trapName.assign(name);
 
     s.message = kLocationMissing;
     StatementLocation where;
@@ -173,12 +174,12 @@ bool readTrapStatement(ReaderState& s) {
     int x = 0, y = 0, placement = 0;
     const PlacementRule rule{kTrapConditions, kCannotPlaceTrap};
     if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
-    spec.placement = placement;
+    trap.placement = placement;
 
     MapCell& cell = s.level.cell(x, y);
     if (!clearTrapCell(s, cell)) return false;
-    spec.color = catalogueColor(s.variant, spec.trapName.view(), kTrapClass);
-    cell.trap = std::make_unique<TrapSpec>(spec);
+    trap.color = catalogueColor(s.variant, trap.trapName.view(), kTrapClass);
+    cell.trap = std::make_unique<TrapSpec>(trap);
     return true;
 }
 

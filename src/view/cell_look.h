@@ -19,7 +19,7 @@ struct Appearance {
 // The wall join characters, indexed by north 1, east 2, south 4, west 8.
 extern const std::uint8_t wallJoinChars[16];
 
-bool isEditableCell(int x, int y);              // 1 <= x <= 79, 0 <= y <= 20
+bool isEditableCell(int x, int y);  // 1 <= x <= 79, 0 <= y <= 20
 bool isWallLike(const Level& level, int x, int y);
 bool joinsWalls(const Level& level, int x, int y);
 bool canHoldPlacement(const Level& level, int x, int y);
@@ -30,8 +30,8 @@ Appearance cellAppearance(const Level& level, const EditorState& editor, int x, 
 Appearance markerAppearance(std::uint8_t overlay);
 
 struct WallShape {
-    int kind;        // 0 (no joining neighbour), 3 or 4
-    std::uint8_t ch; // join character
+    int kind;         // 0 (no joining neighbour), 3 or 4
+    std::uint8_t ch;  // join character
 };
 WallShape wallJoinShape(const Level& level, int x, int y);
 

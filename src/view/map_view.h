@@ -10,8 +10,12 @@ namespace mapedit {
 constexpr int kCellWidth = 10;
 constexpr int kCellHeight = 18;
 constexpr int kMapAreaHeight = 396;
-inline int cellLeft(int x) { return kCellWidth * x; }
-inline int cellTop(int y) { return kCellHeight * y + 9; }
+inline int cellLeft(int x) {
+    return kCellWidth * x;
+}
+inline int cellTop(int y) {
+    return kCellHeight * y + 9;
+}
 
 // One character at cell (x, y) in the colours of two colour indexes.
 void drawGlyph(ViewContext& v, int x, int y, std::uint8_t ch, int fg, int bg);

@@ -79,7 +79,7 @@ TEST_F(CliTest, CheckNamesAFileThatCannotBeOpened) {
 
 TEST_F(CliTest, UsageErrorsExitWithTwo) {
     for (const char* args :
-         {"", "frobnicate x.des", "check", "check --variant nethack x.des", "render x.des",
+         {"", "frobnicate x.des", "check", "check --variant plain x.des", "render x.des",
           "rewrite a.des b.des", "check --seed -3 x.des", "check --bogus x.des"}) {
         SCOPED_TRACE(args);
         EXPECT_EQ(runCli(args).status, 2);
