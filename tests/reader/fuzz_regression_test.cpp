@@ -9,11 +9,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "level_files.h"
 #include "model/terrain.h"
 #include "reader/reader.h"
 #include "writer/writer.h"
@@ -32,39 +31,15 @@ std::vector<fs::path> keptInputs() {
     return files;
 }
 
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-ReadResult readFresh(Level& level, const std::string& text, Variant variant) {
-    level.freeAreas();
-    level.freePlacements();
-    level.clearLevel(kStone);
-    Random random(99);
-    return readLevel(text, level, random, variant);
-}
-
-Variant variantOf(const fs::path& p) {
-    return p.filename().string().find("tavrel") != std::string::npos ? Variant::Tavrel
-                                                                     : Variant::Vanilla;
-}
-
-bool expectedToFail(const fs::path& p) {
-    return p.filename().string().rfind("bad_", 0) == 0;
-}
-
 TEST(FuzzRegression, EveryKeptInputReadsSafelyAndSurvivesTheWriter) {
     const auto files = keptInputs();
     ASSERT_FALSE(files.empty());
     for (const fs::path& file : files) {
         SCOPED_TRACE(file.filename().string());
-        const Variant variant = variantOf(file);
+        const Variant variant = test::variantOfFile(file);
         Level level;
-        const ReadResult read = readFresh(level, slurp(file), variant);
-        if (expectedToFail(file)) {
+        const ReadResult read = test::readFresh(level, test::slurp(file), variant, 99);
+        if (test::expectedToFail(file)) {
             EXPECT_FALSE(read.ok);
             EXPECT_FALSE(read.message.empty());
             continue;
@@ -74,7 +49,7 @@ TEST(FuzzRegression, EveryKeptInputReadsSafelyAndSurvivesTheWriter) {
         for (int trip = 1; trip <= 2; ++trip) {
             std::string text, reason;
             ASSERT_TRUE(writeLevel(level, variant, text, &reason)) << reason;
-            const ReadResult back = readFresh(level, text, variant);
+            const ReadResult back = test::readFresh(level, text, variant, 99);
             ASSERT_TRUE(back.ok) << "trip " << trip << ": " << back.message << "\n" << text;
         }
     }

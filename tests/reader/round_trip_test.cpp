@@ -5,11 +5,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "level_files.h"
 #include "model/terrain.h"
 #include "reader/reader.h"
 #include "writer/writer.h"
@@ -32,37 +31,10 @@ std::vector<fs::path> levelFiles() {
     return files;
 }
 
-// Files named bad_* hold a deliberate error.
-bool expectedToFail(const fs::path& p) {
-    return p.filename().string().rfind("bad_", 0) == 0;
-}
-
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-ReadResult readFresh(Level& level, const std::string& text, Variant variant) {
-    level.freeAreas();
-    level.freePlacements();
-    level.clearLevel(kStone);
-    Random random(2024);
-    return readLevel(text, level, random, variant);
-}
-
 std::string writeOrFail(Level& level, Variant variant) {
     std::string out, reason;
     EXPECT_TRUE(writeLevel(level, variant, out, &reason)) << reason;
     return out;
-}
-
-// A file written for the Tavrel variant says so in its name; every other
-// file is read as vanilla.
-Variant variantOf(const fs::path& p) {
-    return p.filename().string().find("tavrel") != std::string::npos ? Variant::Tavrel
-                                                                     : Variant::Vanilla;
 }
 
 TEST(RoundTrip, EveryShippedLevelFileReadsBackToTheSameText) {
@@ -70,10 +42,10 @@ TEST(RoundTrip, EveryShippedLevelFileReadsBackToTheSameText) {
     ASSERT_GE(files.size(), 5u);
     for (const fs::path& file : files) {
         SCOPED_TRACE(file.string());
-        const Variant variant = variantOf(file);
+        const Variant variant = test::variantOfFile(file);
         Level level;
-        const ReadResult read = readFresh(level, slurp(file), variant);
-        if (expectedToFail(file)) {
+        const ReadResult read = test::readFresh(level, test::slurp(file), variant, 2024);
+        if (test::expectedToFail(file)) {
             EXPECT_FALSE(read.ok);
             continue;
         }
@@ -81,7 +53,7 @@ TEST(RoundTrip, EveryShippedLevelFileReadsBackToTheSameText) {
         if (level.settings.partCount == 0) continue;  // NOMAP only: nothing to write
         const std::string first = writeOrFail(level, variant);
         Level again;
-        const ReadResult reread = readFresh(again, first, variant);
+        const ReadResult reread = test::readFresh(again, first, variant, 2024);
         ASSERT_TRUE(reread.ok) << reread.message << "\n" << first;
         EXPECT_EQ(writeOrFail(again, variant), first);
     }
