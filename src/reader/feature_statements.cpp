@@ -120,13 +120,9 @@ bool readLadderStatement(ReaderState& s) {
     if (!expect(s, ',') || !readUpDown(s, down)) return false;
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
 
-    int x = 0, y = 0, state = 0;
-    const FeatureCell found = resolveFeatureCell(s, where, kFeatureConditions, x, y, state);
-    if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
-    StairSpot& spot = down ? s.level.settings.ladderDown : s.level.settings.ladderUp;
-    spot = StairSpot{state, x, y};
-    s.level.setTerrain(x, y, down ? kLadderDown : kLadderUp);
-    return true;
+    LevelSettings& settings = s.level.settings;
+    return down ? placeStairSpot(s, where, settings.ladderDown, kLadderDown)
+                : placeStairSpot(s, where, settings.ladderUp, kLadderUp);
 }
 
 bool readAltarStatement(ReaderState& s) {

@@ -86,4 +86,13 @@ FeatureCell resolveFeatureCell(ReaderState& s, const StatementLocation& where, i
     return onGrid ? FeatureCell::Found : FeatureCell::Rejected;
 }
 
+bool placeStairSpot(ReaderState& s, const StatementLocation& where, StairSpot& spot, int kind) {
+    int x = 0, y = 0, state = 0;
+    const FeatureCell found = resolveFeatureCell(s, where, kNotFeature, x, y, state);
+    if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
+    spot = StairSpot{state, x, y};
+    s.level.setTerrain(x, y, kind);
+    return true;
+}
+
 }  // namespace mapedit

@@ -49,4 +49,8 @@ enum class FeatureCell { Found, NoneQualifies, Rejected };
 FeatureCell resolveFeatureCell(ReaderState& s, const StatementLocation& where, int randomConditions,
                                int& x, int& y, int& state);
 
+// Puts a stair or ladder of `kind` on its cell and records it in `spot`.
+// A random location that finds no cell succeeds and changes nothing.
+bool placeStairSpot(ReaderState& s, const StatementLocation& where, StairSpot& spot, int kind);
+
 }  // namespace mapedit

@@ -103,13 +103,9 @@ void addStairAreas(ReaderState& s, const Rect& area, const Rect* exclusion, int 
 }
 
 bool placeStairCell(ReaderState& s, const StatementLocation& where, int down) {
-    int x = 0, y = 0, state = 0;
-    const FeatureCell found = resolveFeatureCell(s, where, kNotFeature, x, y, state);
-    if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
-    StairSpot& spot = down ? s.level.settings.stairDown : s.level.settings.stairUp;
-    spot = StairSpot{state, x, y};
-    s.level.setTerrain(x, y, down ? kDownstairs : kUpstairs);
-    return true;
+    LevelSettings& settings = s.level.settings;
+    return down ? placeStairSpot(s, where, settings.stairDown, kDownstairs)
+                : placeStairSpot(s, where, settings.stairUp, kUpstairs);
 }
 
 }  // namespace

@@ -64,8 +64,7 @@ bool writeDirectedRegions(WriteContext& ctx, int areaKind, int exclusionKind,
         ctx.line.push_back(',');
         addExclusionOrNone(ctx, touchingExclusion(ctx, area, exclusionKind));
         ctx.line.append(directionSuffix(cls));
-        ctx.line.push_back('\n');
-        ctx.emitLine();
+        ctx.endLine();
         found->written = true;
         wrote = true;
     }
@@ -97,8 +96,7 @@ void writeBranchOrPortal(WriteContext& ctx, int areaKind, int exclusionKind,
             ctx.addQuoted(area.destination.view());
         }
     }
-    ctx.line.push_back('\n');
-    ctx.emitLine();
+    ctx.endLine();
     found->written = true;
 }
 
@@ -109,8 +107,7 @@ void writeWallAreas(WriteContext& ctx, int areaKind, std::string_view keyword) {
         ctx.line.append(keyword);
         ctx.line.append(": ");
         ctx.addRegion(*e->area);
-        ctx.line.push_back('\n');
-        ctx.emitLine();
+        ctx.endLine();
         e->written = true;
     }
 }
@@ -129,8 +126,7 @@ bool writeRooms(WriteContext& ctx) {
                 ctx.line.append(room.filled == 1 ? ",unfilled" : ",filled");
                 if (room.irregular != 0) ctx.line.append(",true");
             }
-            ctx.line.push_back('\n');
-            ctx.emitLine();
+            ctx.endLine();
             e->written = true;
             wrote = true;
         }

@@ -27,6 +27,16 @@ void WriteContext::emitLine() {
     line.clear();
 }
 
+void WriteContext::endLine() {
+    line.push_back('\n');
+    emitLine();
+}
+
+void WriteContext::endCellLine(int x, int y) {
+    endLine();
+    markPending(x, y);
+}
+
 void WriteContext::emit(std::string_view text) {
     if (ok) ok = sink_.write(text);
 }

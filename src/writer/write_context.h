@@ -48,6 +48,11 @@ class WriteContext {
 
     // Sends the finished line and starts a new one.
     void emitLine();
+    // Ends the line with its line feed and sends it.
+    void endLine();
+    // The same for a statement of a cell, which then counts as written
+    // with this part.
+    void endCellLine(int x, int y);
     void emit(std::string_view text);
 
     // The two cell sets: cells written with an earlier part are skipped, the

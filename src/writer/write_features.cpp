@@ -42,9 +42,7 @@ void writeMarkers(WriteContext& ctx) {
         ctx.line.push_back(',');
         ctx.line.append(kDirectionWords[static_cast<std::size_t>(markerDirection(cell.overlay))]);
         if (bridge) ctx.line.append((cell.overlay & kDrawbridgeClosed) != 0 ? ",closed" : ",open");
-        ctx.line.push_back('\n');
-        ctx.emitLine();
-        ctx.markPending(x, y);
+        ctx.endCellLine(x, y);
     });
 }
 
@@ -70,9 +68,7 @@ bool writeFountainsAndSinks(WriteContext& ctx) {
         if (cell.terrain != kFountain && cell.terrain != kKitchenSink) return;
         ctx.line.append(cell.terrain == kFountain ? "FOUNTAIN: " : "SINK: ");
         ctx.addCellPosition(x, y);
-        ctx.line.push_back('\n');
-        ctx.emitLine();
-        ctx.markPending(x, y);
+        ctx.endCellLine(x, y);
         wrote = true;
     });
     return wrote;
@@ -88,9 +84,7 @@ bool writeAltars(WriteContext& ctx) {
         ctx.line.append(wordAt(kAlignmentWords, cell.detail & 15, "random"));
         ctx.line.push_back(',');
         ctx.line.append(wordAt(kAltarTypeWords, cell.detail >> 4, "altar"));
-        ctx.line.push_back('\n');
-        ctx.emitLine();
-        ctx.markPending(x, y);
+        ctx.endCellLine(x, y);
         wrote = true;
     });
     return wrote;
@@ -104,9 +98,7 @@ bool writeDoors(WriteContext& ctx) {
         ctx.line.append(wordAt(kDoorStateWords, cell.detail, "random"));
         ctx.line.push_back(',');
         ctx.addCellPosition(x, y);
-        ctx.line.push_back('\n');
-        ctx.emitLine();
-        ctx.markPending(x, y);
+        ctx.endCellLine(x, y);
         wrote = true;
     });
     return wrote;

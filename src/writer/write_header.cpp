@@ -39,8 +39,7 @@ void writeMaze(WriteContext& ctx) {
     } else {
         ctx.addQuotedChar(s.filling);
     }
-    ctx.line.push_back('\n');
-    ctx.emitLine();
+    ctx.endLine();
 }
 
 void writeFlags(WriteContext& ctx) {
@@ -54,8 +53,7 @@ void writeFlags(WriteContext& ctx) {
         separator = ", ";
     }
     if (ctx.line.empty()) return;
-    ctx.line.push_back('\n');
-    ctx.emitLine();
+    ctx.endLine();
 }
 
 void writeInitMap(WriteContext& ctx) {
@@ -73,8 +71,7 @@ void writeInitMap(WriteContext& ctx) {
     ctx.line.append(lightingWord(bit(2)));
     ctx.line.append(", ");
     ctx.line.append(booleanWord(bit(3)));
-    ctx.line.push_back('\n');
-    ctx.emitLine();
+    ctx.endLine();
 }
 
 }  // namespace

@@ -32,8 +32,7 @@ void addListSymbols(WriteContext& ctx, std::string_view keyword, int count,
         if (i > 0) ctx.line.push_back(',');
         ctx.addQuotedChar(static_cast<std::uint8_t>(symbols[static_cast<std::size_t>(i)]));
     }
-    ctx.line.push_back('\n');
-    ctx.emitLine();
+    ctx.endLine();
 }
 
 int listCount(int count) {
@@ -58,8 +57,7 @@ void writeMapText(WriteContext& ctx) {
     ctx.emitLine();
     for (int y = p.y1; y <= p.y2; ++y) {
         for (int x = p.x1; x <= p.x2; ++x) ctx.line.push_back(mapChar(ctx, x, y));
-        ctx.line.push_back('\n');
-        ctx.emitLine();
+        ctx.endLine();
     }
     ctx.emit("ENDMAP\n\n");
 }
@@ -82,8 +80,7 @@ bool writeLists(WriteContext& ctx) {
             if (i > 0) ctx.line.push_back(',');
             ctx.addCellPosition(s.randomPlaceX[n], s.randomPlaceY[n]);
         }
-        ctx.line.push_back('\n');
-        ctx.emitLine();
+        ctx.endLine();
         wrote = true;
     }
     return wrote;

@@ -68,8 +68,7 @@ void writeMonster(WriteContext& ctx, int x, int y, const MonsterSpec& m) {
         ctx.line.append(wordAt(kAppearanceWords, m.appearKind, " "));
         ctx.addQuoted(m.appearName.view());
     }
-    ctx.line.push_back('\n');
-    ctx.emitLine();
+    ctx.endLine();
 }
 
 // Outside Tavrel a material is told by a prefix on the few names that have
@@ -129,8 +128,7 @@ void writeObject(WriteContext& ctx, int x, int y, const ObjectSpec& o) {
         ctx.addPosition(x, y, o.placement);
     }
     addObjectTail(ctx, o);
-    ctx.line.push_back('\n');
-    ctx.emitLine();
+    ctx.endLine();
 }
 
 void writeTrap(WriteContext& ctx, int x, int y, const TrapSpec& t) {
@@ -140,8 +138,7 @@ void writeTrap(WriteContext& ctx, int x, int y, const TrapSpec& t) {
     const std::string_view name = t.trapType == 0 ? "" : wordAt(trapNames, t.trapType, "");
     addNameOrRandom(ctx, "", name);
     ctx.addPosition(x, y, t.placement);
-    ctx.line.push_back('\n');
-    ctx.emitLine();
+    ctx.endLine();
 }
 
 }  // namespace
