@@ -8,18 +8,13 @@
 
 #include "generate/cave.h"
 #include "generate/mazewalk.h"
+#include "level_terrains.h"
 #include "model/terrain.h"
 
 namespace mapedit {
 namespace {
 
-std::vector<int> terrains(const Level& level) {
-    std::vector<int> out;
-    for (int x = 0; x < kMapWidth; ++x) {
-        for (int y = 0; y < kMapHeight; ++y) out.push_back(level.cell(x, y).terrain);
-    }
-    return out;
-}
+using test::terrains;
 
 void addPart(Level& level, int x1, int y1, int x2, int y2) {
     MapPart& part = level.mapParts[static_cast<std::size_t>(level.settings.partCount++)];

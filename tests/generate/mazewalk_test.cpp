@@ -5,18 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include "level_terrains.h"
 #include "model/terrain.h"
 
 namespace mapedit {
 namespace {
 
-std::vector<int> terrains(const Level& level) {
-    std::vector<int> out;
-    for (int x = 0; x < kMapWidth; ++x) {
-        for (int y = 0; y < kMapHeight; ++y) out.push_back(level.cell(x, y).terrain);
-    }
-    return out;
-}
+using test::terrains;
 
 // Stone on odd-odd cells of columns 3..77, rows 3..19, walls around them,
 // stone in rows 0..1 and columns 0, 1 and 79: the maze background.

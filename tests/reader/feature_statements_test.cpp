@@ -13,12 +13,6 @@ namespace {
 
 using namespace statement_test;
 
-struct FailureCase {
-    const char* statements;
-    int line;  // within `statements`
-    const char* message;
-};
-
 const std::vector<FailureCase> kFailures = {
     {"DOOR locked, (0,1)", 1, "Missing ':'"},
     {"DOOR: ajar, (0,1)", 1, "Illegal door state"},
@@ -83,13 +77,7 @@ const std::vector<FailureCase> kFailures = {
 };
 
 TEST(FeatureStatements, ReportTheFailingLineAndMessage) {
-    for (const FailureCase& c : kFailures) {
-        SCOPED_TRACE(c.statements);
-        Level level;
-        const ReadResult r = readStatements(level, kRoom, c.statements);
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.message, reportAt(kRoom, c.line, c.message));
-    }
+    for (const FailureCase& c : kFailures) expectFailure(c);
 }
 
 struct CellCase {

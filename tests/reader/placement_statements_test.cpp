@@ -12,14 +12,6 @@ namespace {
 
 using namespace statement_test;
 
-struct FailureCase {
-    const char* statements;
-    int line;  // within `statements`
-    const char* message;
-    const MapRows* rows = &kRoom;
-    Variant variant = Variant::Vanilla;
-};
-
 const std::vector<FailureCase> kFailures = {
     // OBJECT and CONTAINER.
     {"OBJECT ')', \"dagger\", (1,1)", 1, "Missing brace '['"},
@@ -79,13 +71,7 @@ const std::vector<FailureCase> kFailures = {
 };
 
 TEST(PlacementStatements, ReportTheFailingLineAndMessage) {
-    for (const FailureCase& c : kFailures) {
-        SCOPED_TRACE(c.statements);
-        Level level;
-        const ReadResult r = readStatements(level, *c.rows, c.statements, c.variant);
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.message, reportAt(*c.rows, c.line, c.message));
-    }
+    for (const FailureCase& c : kFailures) expectFailure(c);
 }
 
 TEST(PlacementStatements, ObjectsOfOneCellKeepFileOrderAndContainedFollowsTheLastObject) {

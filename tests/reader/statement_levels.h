@@ -3,6 +3,8 @@
 // Small complete level descriptions for the statement tests: one map part
 // placed left and top, so that the relative cell (0, 0) is absolute (3, 3).
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,6 +51,24 @@ inline ReadResult readStatements(Level& level, const MapRows& rows, const std::s
     level.clearLevel(kStone);
     Random random(kSeed);
     return readLevel(levelText(rows, statements), level, random, variant);
+}
+
+// A statement text that must fail on line `line` (within the statements)
+// with `message`.
+struct FailureCase {
+    const char* statements;
+    int line;
+    const char* message;
+    const MapRows* rows = &kRoom;
+    Variant variant = Variant::Vanilla;
+};
+
+inline void expectFailure(const FailureCase& c) {
+    SCOPED_TRACE(c.statements);
+    Level level;
+    const ReadResult r = readStatements(level, *c.rows, c.statements, c.variant);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, reportAt(*c.rows, c.line, c.message));
 }
 
 struct Cell {
