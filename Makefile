@@ -1,17 +1,20 @@
 # The two everyday commands: `make test` and `make run`.
+# NO_DEPS=1 skips the package check; CI=1 turns warnings into errors.
 PRESET ?= debug
 BUILD  := build/$(PRESET)
 JOBS   ?= 2
 SAMPLE ?= samples/keep.des
 WERROR := $(if $(CI),-DMAPEDIT_WERROR=ON,)
+DEPS   := $(if $(NO_DEPS),,deps)
 
-.PHONY: deps configure build test run bench fuzz clean format
+.PHONY: deps configure build test run bench fuzz clean format format-check
 
 deps:
 	@scripts/setup-deps
 
-configure: deps
-	@cmake --preset $(PRESET) $(WERROR) >/dev/null
+# Quiet when configuring works; the whole output when it does not.
+configure: $(DEPS)
+	@log=$$(cmake --preset $(PRESET) $(WERROR) 2>&1) || { printf '%s\n' "$$log" >&2; exit 1; }
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
@@ -19,15 +22,17 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
-run: build
+# Builds the editor alone, not the tests and benchmarks.
+run: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target mapedit
 	@scripts/run-editor $(BUILD)/src/qt/mapedit $(SAMPLE)
 
-bench: deps
-	@cmake --preset release >/dev/null
+bench: $(DEPS)
+	@$(MAKE) --no-print-directory configure PRESET=release NO_DEPS=1
 	@cmake --build build/release -j$(JOBS)
 	@for b in build/release/bench/bench_*; do $$b; done
 
-fuzz: deps
+fuzz: $(DEPS)
 	@cmake -S . -B build/fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	    -DMAPEDIT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build build/fuzz -j$(JOBS) --target reader_fuzz
@@ -37,3 +42,10 @@ clean:
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails, naming the files, when any C++ file is not clang-formatted.
+format-check:
+	@bad=$$(git ls-files '*.cpp' '*.h' | while read -r f; do \
+	    clang-format --dry-run -Werror "$$f" >/dev/null 2>&1 || echo "$$f"; done); \
+	if [ -n "$$bad" ]; then echo "Not clang-formatted (run make format):" >&2; \
+	    echo "$$bad" >&2; exit 1; fi
