@@ -1,5 +1,9 @@
 #pragma once
 
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,7 +11,9 @@
 
 namespace mapedit {
 
-// A shell without a window: remembers what it was asked to do.
+// A shell without a window: answers requests from queues, keeps the menu
+// and toolbar marks, and logs one line per thing a user would notice, in
+// the words of the edit-script log.
 class HeadlessShell : public Shell {
   public:
     struct Message {
@@ -16,14 +22,47 @@ class HeadlessShell : public Shell {
     };
 
     void invalidate() override { ++invalidations; }
-    void setTitle(const std::string& t) override { title = t; }
-    void showMessage(const std::string& text, const std::string& caption) override {
-        messages.push_back({text, caption});
-    }
+    void setTitle(const std::string& t) override;
+    void showMessage(const std::string& text, const std::string& caption) override;
+    MessageAnswer askMessage(const std::string& text, const std::string& caption,
+                             MessageButtons buttons) override;
+    std::optional<std::string> askOpenPath(const FileDialogRequest& request) override;
+    std::optional<std::string> askSavePath(const FileDialogRequest& request) override;
+    DialogResult runDialog(PropertyDialog& dialog) override;
+    void setMenuCheck(int id, bool checked) override;
+    void setMenuRadio(int firstId, int lastId, int checkedId) override;
+    void setMenuEnabled(int id, bool enabled) override;
+    void checkToolButton(int id) override;
+    void closeWindow() override { closed = true; }
 
+    bool isMenuEnabled(int id) const;
+    bool isMenuChecked(int id) const;
+    // Takes the pending repaint request, if any.
+    bool takeInvalidation();
+
+    // Queued answers; a request finding its queue empty is cancelled.
+    std::deque<std::optional<std::string>> openAnswers, saveAnswers;
+    std::deque<MessageAnswer> messageAnswers;
+    // Runs property dialogs; without one every dialog is cancelled.
+    std::function<DialogResult(PropertyDialog&)> dialogHost;
+
+    std::vector<std::string> log;
     int invalidations = 0;
     std::string title;
     std::vector<Message> messages;
+    int toolButton = 0;
+    bool closed = false;
+
+  private:
+    std::optional<std::string> askPath(const char* kind, const FileDialogRequest& request,
+                                       std::deque<std::optional<std::string>>& answers);
+
+    std::map<int, bool> checked_;
+    std::map<int, bool> enabled_;
+    int seenInvalidations_ = 0;
 };
+
+// The log's spelling of a message answer: ok, yes, no, cancel.
+const char* answerWord(MessageAnswer answer);
 
 }  // namespace mapedit

@@ -1,11 +1,40 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace mapedit {
 
+// One entry of a file dialog's type list: "text(*.txt)" with "*.txt".
+struct FileFilter {
+    std::string name;
+    std::string pattern;
+};
+
+// What an open or save dialog shows.
+struct FileDialogRequest {
+    std::string title;
+    std::vector<FileFilter> filters;  // the first is selected
+    std::string defaultExtension;     // added to a name typed without one
+    std::string initialPath;          // offered as the name
+};
+
+enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class DialogResult { Ok, Cancel };
+
+// A modal property dialog as the editor asks for it: the template it is
+// built from. The dialog procedures attach here.
+class PropertyDialog {
+  public:
+    virtual ~PropertyDialog() = default;
+    virtual int templateId() const = 0;
+};
+
 // The window services the editor asks of its host. The desktop shell does
-// the real thing; the headless shell records the calls for tests and the CLI.
+// the real thing; the headless shell answers from a queue and records the
+// calls for tests and the script player.
 class Shell {
   public:
     virtual ~Shell() = default;
@@ -14,6 +43,21 @@ class Shell {
     virtual void setTitle(const std::string& title) = 0;
     // A modal message box with an OK button.
     virtual void showMessage(const std::string& text, const std::string& caption) = 0;
+    // A modal message box that asks; the answer is one of its buttons.
+    virtual MessageAnswer askMessage(const std::string& text, const std::string& caption,
+                                     MessageButtons buttons) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> askOpenPath(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> askSavePath(const FileDialogRequest& request) = 0;
+    virtual DialogResult runDialog(PropertyDialog& dialog) = 0;
+    // Menu marks and states, by command id.
+    virtual void setMenuCheck(int id, bool checked) = 0;
+    virtual void setMenuRadio(int firstId, int lastId, int checkedId) = 0;
+    virtual void setMenuEnabled(int id, bool enabled) = 0;
+    // Puts the toolbar button of that command down, the others up.
+    virtual void checkToolButton(int id) = 0;
+    // The window is asked to close (Quit).
+    virtual void closeWindow() = 0;
 };
 
 }  // namespace mapedit

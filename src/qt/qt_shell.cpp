@@ -1,7 +1,9 @@
 #include "qt/qt_shell.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 namespace mapedit {
 
@@ -26,6 +28,69 @@ void QtShell::showMessage(const std::string& text, const std::string& caption) {
     QMessageBox box(QMessageBox::NoIcon, fromBytes(caption), fromBytes(text), QMessageBox::Ok,
                     &window_);
     box.exec();
+}
+
+MessageAnswer QtShell::askMessage(const std::string& text, const std::string& caption,
+                                  MessageButtons buttons) {
+    const auto standard = buttons == MessageButtons::Ok
+                              ? QMessageBox::Ok
+                              : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::NoIcon, fromBytes(caption), fromBytes(text), standard, &window_);
+    switch (box.exec()) {
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        default:
+            return MessageAnswer::Cancel;
+    }
+}
+
+namespace {
+
+QString filterText(const FileDialogRequest& request) {
+    QStringList entries;
+    for (const FileFilter& f : request.filters) {
+        entries << fromBytes(f.name) + " (" + fromBytes(f.pattern) + ")";
+    }
+    return entries.join(";;");
+}
+
+std::optional<std::string> chosenPath(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toLocal8Bit().toStdString();
+}
+
+void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(fromBytes(request.title));
+    dialog.setNameFilter(filterText(request));
+    dialog.setDefaultSuffix(fromBytes(request.defaultExtension));
+    if (!request.initialPath.empty())
+        dialog.selectFile(QString::fromLocal8Bit(request.initialPath));
+}
+
+}  // namespace
+
+std::optional<std::string> QtShell::askOpenPath(const FileDialogRequest& request) {
+    QFileDialog dialog(&window_);
+    prepare(dialog, request);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    return chosenPath(dialog);
+}
+
+std::optional<std::string> QtShell::askSavePath(const FileDialogRequest& request) {
+    QFileDialog dialog(&window_);
+    prepare(dialog, request);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return chosenPath(dialog);
+}
+
+void QtShell::closeWindow() {
+    window_.close();
 }
 
 bool QtShell::takeInvalidation() {

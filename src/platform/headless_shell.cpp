@@ -1,0 +1,117 @@
+#include "platform/headless_shell.h"
+
+#include <fmt/format.h>
+
+namespace mapedit {
+
+const char* answerWord(MessageAnswer answer) {
+    switch (answer) {
+        case MessageAnswer::Ok:
+            return "ok";
+        case MessageAnswer::Yes:
+            return "yes";
+        case MessageAnswer::No:
+            return "no";
+        case MessageAnswer::Cancel:
+            break;
+    }
+    return "cancel";
+}
+
+void HeadlessShell::setTitle(const std::string& t) {
+    title = t;
+    log.push_back(fmt::format("title \"{}\"", t));
+}
+
+void HeadlessShell::showMessage(const std::string& text, const std::string& caption) {
+    messages.push_back({text, caption});
+    log.push_back(fmt::format("message \"{}\" \"{}\"", caption, text));
+}
+
+MessageAnswer HeadlessShell::askMessage(const std::string& text, const std::string& caption,
+                                        MessageButtons buttons) {
+    messages.push_back({text, caption});
+    std::string line = fmt::format("message \"{}\" \"{}\" -> ", caption, text);
+    if (buttons == MessageButtons::Ok) {
+        log.push_back(line + "ok");
+        return MessageAnswer::Ok;
+    }
+    if (messageAnswers.empty()) {
+        log.push_back(line + "cancel (no answer)");
+        return MessageAnswer::Cancel;
+    }
+    const MessageAnswer answer = messageAnswers.front();
+    messageAnswers.pop_front();
+    log.push_back(line + answerWord(answer));
+    return answer;
+}
+
+std::optional<std::string> HeadlessShell::askPath(const char* kind,
+                                                  const FileDialogRequest& request,
+                                                  std::deque<std::optional<std::string>>& answers) {
+    std::string line = fmt::format("{}-dialog \"{}\" initial=\"{}\" -> ", kind, request.title,
+                                   request.initialPath);
+    if (answers.empty()) {
+        log.push_back(line + "cancel (no answer)");
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = answers.front();
+    answers.pop_front();
+    log.push_back(line + (answer ? *answer : std::string("cancel")));
+    return answer;
+}
+
+std::optional<std::string> HeadlessShell::askOpenPath(const FileDialogRequest& request) {
+    return askPath("open", request, openAnswers);
+}
+
+std::optional<std::string> HeadlessShell::askSavePath(const FileDialogRequest& request) {
+    return askPath("save", request, saveAnswers);
+}
+
+DialogResult HeadlessShell::runDialog(PropertyDialog& dialog) {
+    if (dialogHost) return dialogHost(dialog);
+    log.push_back(fmt::format("dialog {} (no answer)", dialog.templateId()));
+    return DialogResult::Cancel;
+}
+
+void HeadlessShell::setMenuCheck(int id, bool checked) {
+    auto [it, added] = checked_.try_emplace(id, !checked);
+    if (it->second == checked) return;
+    it->second = checked;
+    log.push_back(fmt::format("check {} {}", id, checked ? "on" : "off"));
+}
+
+void HeadlessShell::setMenuRadio(int firstId, int lastId, int checkedId) {
+    if (isMenuChecked(checkedId)) return;
+    for (int id = firstId; id <= lastId; ++id) checked_[id] = id == checkedId;
+    log.push_back(fmt::format("radio {}", checkedId));
+}
+
+void HeadlessShell::setMenuEnabled(int id, bool enabled) {
+    enabled_[id] = enabled;
+}
+
+void HeadlessShell::checkToolButton(int id) {
+    if (toolButton == id) return;
+    toolButton = id;
+    log.push_back(fmt::format("toolbar {}", id));
+}
+
+bool HeadlessShell::isMenuEnabled(int id) const {
+    const auto it = enabled_.find(id);
+    return it == enabled_.end() || it->second;
+}
+
+bool HeadlessShell::isMenuChecked(int id) const {
+    const auto it = checked_.find(id);
+    return it != checked_.end() && it->second;
+}
+
+bool HeadlessShell::takeInvalidation() {
+    const bool pending = invalidations != seenInvalidations_;
+    seenInvalidations_ = invalidations;
+    return pending;
+}
+
+}  // namespace mapedit
