@@ -1,0 +1,174 @@
+#include "edit/area_commands.h"
+
+#include <array>
+
+#include "model/area_style.h"
+#include "model/terrain.h"
+#include "reader/map_placement.h"
+#include "view/cell_look.h"
+
+namespace mapedit {
+
+namespace {
+
+struct MenuArea {
+    int id;
+    MenuAreaKind what;
+};
+constexpr std::array<MenuArea, 14> kMenuAreas = {{
+    {401, {kNonDiggableArea, 0}},
+    {402, {kNonPasswallArea, 0}},
+    {403, {kStairArea, 0}},
+    {404, {kStairArea, 1}},
+    {405, {kStairArea, -1}},
+    {406, {kStairExclusion, 0}},
+    {407, {kTeleportArea, 1}},
+    {408, {kTeleportArea, 0}},
+    {409, {kTeleportArea, -1}},
+    {410, {kTeleportExclusion, 0}},
+    {411, {kBranchArea, 0}},
+    {412, {kBranchExclusion, 0}},
+    {413, {kPortalArea, 0}},
+    {414, {kPortalExclusion, 0}},
+}};
+
+constexpr int kCascadeSteps = 8;
+constexpr int kMapPartColor = 9;
+
+StairSpot* stairSpotOf(LevelSettings& s, int kind) {
+    switch (kind) {
+        case kUpstairs:
+            return &s.stairUp;
+        case kDownstairs:
+            return &s.stairDown;
+        case kLadderUp:
+            return &s.ladderUp;
+        case kLadderDown:
+            return &s.ladderDown;
+        default:
+            return nullptr;
+    }
+}
+
+bool isFeature(const Level& level, int x, int y) {
+    return (terrainKind(level.cell(x, y).terrain).flags & kFeature) != 0;
+}
+
+void removeRandomPlace(LevelSettings& s, int index) {
+    const int last = s.randomPlaceCount - 1;
+    if (index != last) {
+        s.randomPlaceX[static_cast<std::size_t>(index)] =
+            s.randomPlaceX[static_cast<std::size_t>(last)];
+        s.randomPlaceY[static_cast<std::size_t>(index)] =
+            s.randomPlaceY[static_cast<std::size_t>(last)];
+    }
+    s.randomPlaceCount = last;
+}
+
+}  // namespace
+
+std::optional<MenuAreaKind> menuAreaKind(int commandId) {
+    for (const MenuArea& m : kMenuAreas) {
+        if (m.id == commandId) return m.what;
+    }
+    return std::nullopt;
+}
+
+AreaRecord& addCascadedArea(Level& level, int& cascade, MenuAreaKind what) {
+    const int k = cascade;
+    AreaRecord& area = *level.newArea(2 * k + 20, k + 6, 2 * k + 25, k + 11);
+    cascade = (k + 1) % kCascadeSteps;
+    area.kind = what.kind;
+    area.param = what.param;
+    styleArea(area);
+    return area;
+}
+
+AreaRecord provisionalRoom() {
+    AreaRecord room;
+    room.x1 = 15;
+    room.y1 = 8;
+    room.x2 = 20;
+    room.y2 = 11;
+    room.kind = 0;
+    room.param = 1;  // lit
+    return room;
+}
+
+AreaRecord& addAreaCopy(Level& level, const AreaRecord& record) {
+    AreaRecord& area = *level.newArea(record.x1, record.y1, record.x2, record.y2);
+    area = record;
+    return area;
+}
+
+bool placeMapPart(Level& level, int index, int halign, int valign, int width, int height) {
+    const PartOrigin origin = mapPartOrigin(halign, valign, width, height);
+    if (!mapPartFits(origin, width, height)) return false;
+    MapPart& part = level.mapParts[static_cast<std::size_t>(index)];
+    part.halign = halign;
+    part.valign = valign;
+    part.width = width;
+    part.height = height;
+    part.x1 = origin.x;
+    part.y1 = origin.y;
+    part.x2 = origin.x + width - 1;
+    part.y2 = origin.y + height - 1;
+    return true;
+}
+
+AreaRecord* addMapPart(Level& level, int alignment) {
+    const int index = level.settings.partCount;
+    if (index < 0 || index >= kMaxMapParts) return nullptr;
+    if (!placeMapPart(level, index, alignment / 16, alignment % 16, 5, 3)) return nullptr;
+    level.settings.partCount = index + 1;
+    const MapPart& part = level.mapParts[static_cast<std::size_t>(index)];
+    AreaRecord* area = level.newArea(part.x1, part.y1, part.x2, part.y2);
+    area->kind = kMapPartArea;
+    area->color = kMapPartColor;
+    area->param = index;
+    return area;
+}
+
+AreaRecord* mapPartArea(const Level& level, int index) {
+    for (const auto& a : level.areas()) {
+        if (a->kind == kMapPartArea && a->param == index) return a.get();
+    }
+    return nullptr;
+}
+
+Peeled peelCell(Level& level, int x, int y) {
+    MapCell& cell = level.cell(x, y);
+    if (cell.monster) {
+        cell.monster.reset();
+        return Peeled::Monster;
+    }
+    if (cell.overlay != 0) {
+        cell.overlay = 0;
+        return Peeled::Marker;
+    }
+    if (!cell.objects.empty()) {
+        cell.objects.erase(cell.objects.begin());
+        return Peeled::Object;
+    }
+    if (cell.trap) {
+        cell.trap.reset();
+        return Peeled::Trap;
+    }
+    if (isFeature(level, x, y)) {
+        if (StairSpot* spot = stairSpotOf(level.settings, cell.terrain)) spot->state = 0;
+        level.setTerrain(x, y, kFloor);
+        return Peeled::Feature;
+    }
+    const int place = randomPlaceAt(level, x, y);
+    if (place < 0) return Peeled::Nothing;
+    removeRandomPlace(level.settings, place);
+    return Peeled::RandomPlace;
+}
+
+bool holdsItem(const Level& level, int x, int y) {
+    const MapCell& cell = level.cell(x, y);
+    return cell.monster || cell.overlay != 0 || !cell.objects.empty() || cell.trap ||
+           isFeature(level, x, y);
+}
+
+}  // namespace mapedit

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+
+#include "model/level.h"
+
+namespace mapedit {
+
+// The kind and parameter of the area a Region menu entry makes.
+struct MenuAreaKind {
+    int kind;
+    int param;
+};
+// For the commands 401..414; nothing for another id.
+std::optional<MenuAreaKind> menuAreaKind(int commandId);
+
+// A 6 x 6 area at the cascade position, styled; the cascade steps on
+// (eight places, two columns right and one row down each).
+AreaRecord& addCascadedArea(Level& level, int& cascade, MenuAreaKind what);
+
+// The room region "New region..." starts from: an ordinary lit room.
+AreaRecord provisionalRoom();
+// A new area holding a copy of the record.
+AreaRecord& addAreaCopy(Level& level, const AreaRecord& record);
+
+// Alignments packed as the map part dialog edits them: horizontal in the
+// high nibble, vertical in the low one.
+constexpr int packAlignment(int halign, int valign) {
+    return halign * 16 + valign;
+}
+constexpr int kCenteredAlignment = packAlignment(2, 1);
+
+// Map part `index` placed on the grid by its alignments and size. False,
+// with the part unchanged, when that place would leave the grid.
+bool placeMapPart(Level& level, int index, int halign, int valign, int width, int height);
+// A new 5 x 3 map part with its area; null when ten parts are in use.
+AreaRecord* addMapPart(Level& level, int alignment);
+// The map-part area of part `index`, or null.
+AreaRecord* mapPartArea(const Level& level, int index);
+
+// What Delete took off a cell.
+enum class Peeled { Nothing, Monster, Marker, Object, Trap, Feature, RandomPlace };
+// Removes the first thing the cell holds, in the order monster, marker,
+// newest object, trap, feature, random place.
+Peeled peelCell(Level& level, int x, int y);
+// Whether the cell holds something that keeps it selected (a random place
+// alone does not).
+bool holdsItem(const Level& level, int x, int y);
+
+}  // namespace mapedit
