@@ -1,0 +1,176 @@
+#include "cli/script_player.h"
+
+#include <fmt/format.h>
+
+#include "app/file_io.h"
+#include "cli/script_looks.h"
+#include "qt/png_export.h"
+#include "resources/menu.h"
+#include "resources/toolbar.h"
+#include "writer/writer.h"
+
+namespace mapedit::cli {
+
+ScriptPlayer::ScriptPlayer(std::uint32_t seed, Variant variant)
+    : editor_(shell_, seed, variant) {
+    shell_.dialogHost = [this](PropertyDialog& d) { return answerDialog(d); };
+    editor_.onPaint();
+    // What start-up shows is not the script's doing.
+    shell_.log.clear();
+    shell_.takeInvalidation();
+}
+
+std::vector<std::string> ScriptPlayer::takeLog() {
+    std::vector<std::string> lines;
+    lines.swap(shell_.log);
+    return lines;
+}
+
+bool ScriptPlayer::run(const Step& step, std::string& error) {
+    bool ok = true;
+    switch (step.kind) {
+        case StepKind::AnswerOpen: shell_.openAnswers.push_back(step.path); break;
+        case StepKind::AnswerSave: shell_.saveAnswers.push_back(step.path); break;
+        case StepKind::AnswerMessage:
+            shell_.messageAnswers.push_back(messageAnswerOf(step.word));
+            break;
+        case StepKind::AnswerDialog: dialogAnswers_.push_back(step.dialog); break;
+        case StepKind::Write: write(step); break;
+        case StepKind::Render:
+        case StepKind::Pixel:
+        case StepKind::Cell:
+        case StepKind::State:
+        case StepKind::Areas:
+        case StepKind::Parts:
+        case StepKind::Template: look(step); break;
+        default: ok = input(step, error); break;
+    }
+    // The message loop paints once its queue is empty.
+    if (shell_.takeInvalidation()) editor_.onPaint();
+    return ok;
+}
+
+bool ScriptPlayer::input(const Step& step, std::string& error) {
+    const int x = step.point.x, y = step.point.y;
+    switch (step.kind) {
+        case StepKind::Down: editor_.onLeftDown(x, y); break;
+        case StepKind::Up: editor_.onLeftUp(x, y); break;
+        case StepKind::Drag: editor_.onMouseMove(x, y, true); break;
+        case StepKind::Move: editor_.onMouseMove(x, y, false); break;
+        case StepKind::Click:
+            editor_.onLeftDown(x, y);
+            editor_.onLeftUp(x, y);
+            break;
+        case StepKind::Double:
+            // The platform's order: press, release, double click, release.
+            editor_.onLeftDown(x, y);
+            editor_.onLeftUp(x, y);
+            editor_.onDoubleClick(x, y);
+            editor_.onLeftUp(x, y);
+            break;
+        case StepKind::Right: editor_.onRightDown(x, y); break;
+        case StepKind::Key:
+            if (step.word == "escape") {
+                editor_.onKeyDown(Key::Escape);
+            } else if (step.word == "delete") {
+                editor_.onKeyDown(Key::Delete);
+            } else if (const int id = acceleratorCommand(step.word.back()); id != 0) {
+                deliver(id);
+            }
+            break;
+        case StepKind::Menu: return choose(step.id, error);
+        case StepKind::Tool:
+            if (!toolOfCommand(step.id)) {
+                error = fmt::format("no toolbar button {}", step.id);
+                return false;
+            }
+            // The toolbar moves its check mark itself, then sends the command.
+            shell_.checkToolButton(step.id);
+            editor_.onCommand(step.id);
+            break;
+        case StepKind::Command: editor_.onCommand(step.id); break;
+        default: break;
+    }
+    return true;
+}
+
+// The user opens the popups down to the entry, then picks it.
+bool ScriptPlayer::choose(int id, std::string& error) {
+    const MenuPath path = popupsHolding(id);
+    if (path.depth == 0) {
+        error = fmt::format("no menu entry {}", id);
+        return false;
+    }
+    for (int i = 0; i < path.depth; ++i) editor_.onMenuOpening(*path.popups[i]);
+    deliver(id);
+    return true;
+}
+
+// A greyed entry cannot be chosen, and its accelerator is not delivered.
+void ScriptPlayer::deliver(int id) {
+    if (!shell_.isMenuEnabled(id)) {
+        shell_.log.push_back(fmt::format("greyed {}", id));
+        return;
+    }
+    editor_.onCommand(id);
+}
+
+void ScriptPlayer::look(const Step& step) {
+    const Editor& e = editor_;
+    switch (step.kind) {
+        case StepKind::Render: {
+            std::string error;
+            if (!savePng(e.canvas, 1, *step.path, error)) shell_.log.push_back("render failed: " + error);
+            break;
+        }
+        case StepKind::Pixel: shell_.log.push_back(pixelLine(e.canvas, step.point.x, step.point.y)); break;
+        case StepKind::Cell: shell_.log.push_back(cellLine(e.level, step.point.x, step.point.y)); break;
+        case StepKind::State: shell_.log.push_back(stateLine(e)); break;
+        case StepKind::Areas: appendAreaLines(e.level, shell_.log); break;
+        case StepKind::Parts: appendPartLines(e, shell_.log); break;
+        case StepKind::Template: shell_.log.push_back(templateLine(e.templates, step.word)); break;
+        default: break;
+    }
+}
+
+void ScriptPlayer::write(const Step& step) {
+    std::string text, reason;
+    if (!writeLevel(editor_.level, editor_.state.variant, text, &reason)) {
+        shell_.log.push_back("write refused: " + reason);
+        return;
+    }
+    if (*step.path == "-") {
+        shell_.log.push_back("--- write");
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const auto end = text.find('\n', start);
+            shell_.log.push_back(text.substr(start, end - start));
+            start = end == std::string::npos ? text.size() : end + 1;
+        }
+        shell_.log.push_back("--- end");
+        return;
+    }
+    std::string error;
+    if (!writeFileAtomically(*step.path, text, error)) shell_.log.push_back("write failed: " + error);
+}
+
+// Until the dialogs are built, an answered dialog ends as the answer says
+// with nothing changed by its controls.
+DialogResult ScriptPlayer::answerDialog(PropertyDialog& dialog) {
+    if (dialogAnswers_.empty()) {
+        shell_.log.push_back(fmt::format("dialog {} (no answer)", dialog.templateId()));
+        return DialogResult::Cancel;
+    }
+    const DialogAnswer answer = dialogAnswers_.front();
+    dialogAnswers_.pop_front();
+    if (answer.id != dialog.templateId()) {
+        shell_.log.push_back(fmt::format("unexpected dialog {}", dialog.templateId()));
+        return DialogResult::Cancel;
+    }
+    const bool ok = answer.end == DialogAnswer::End::Ok;
+    shell_.log.push_back(fmt::format("dialog {}", dialog.templateId()));
+    shell_.log.push_back(ok ? "  -> ok" : "  -> cancel");
+    return ok ? DialogResult::Ok : DialogResult::Cancel;
+}
+
+}  // namespace mapedit::cli
