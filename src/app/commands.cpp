@@ -1,0 +1,132 @@
+// The window procedure's commands, keys and menu opening.
+#include "app/background_refresh.h"
+#include "app/editor.h"
+#include "resources/toolbar.h"
+#include "view/map_view.h"
+#include "view/overlays.h"
+
+namespace mapedit {
+
+using namespace command;
+
+void Editor::onCommand(int id) {
+    if (const auto tool = toolOfCommand(id)) {
+        // The toolbar moved its check mark itself.
+        state.currentTool = *tool;
+    } else if (const auto variant = variantOfCommand(id)) {
+        chooseVariant(id);
+    } else if (id == kNewRegion) {
+        newRegion();
+    } else if (id >= kFirstAreaCommand && id <= kLastAreaCommand) {
+        newAreaFromMenu(id);
+    } else {
+        switch (id) {
+            case kOpen: openCommand(false); break;
+            case kTest: openCommand(true); break;
+            case kSave: saveLevel(true); break;
+            case kSaveAs: saveLevel(false); break;
+            case kQuit: shell_.closeWindow(); break;
+            case kDelete: deleteSelection(); break;
+            case kNewGeometry: newMapPart(); break;
+            case kProperty: editLevelProperties(); break;
+            case kRefreshBackground: refreshBackground(); break;
+            case kShowRegion: toggleView(id, state.showRegions); break;
+            case kShowMonster: toggleView(id, state.showMonsters); break;
+            case kShowObject: toggleView(id, state.showObjects); break;
+            case kTest2: addTestArea(); break;
+            case kAbout: runDialog(dialog::kAbout, std::monostate{}); break;
+            default: break;  // Cut, Copy, Paste and unknown ids do nothing
+        }
+    }
+    finishMessage();
+}
+
+void Editor::onKeyDown(Key key) {
+    if (key == Key::Escape) {
+        selectTool(Tool::Select);
+    } else if (key == Key::Delete) {
+        deleteSelection();
+    } else {
+        return;  // default processing: paintMode stays as it is
+    }
+    finishMessage();
+}
+
+// Greys what is never offered, and Delete while nothing is selected; the
+// other entries keep their state.
+void Editor::onMenuOpening(const MenuEntry& popup) {
+    const bool selection = state.selectedArea != nullptr || state.selectedCell != CellPos{};
+    for (const MenuEntry& e : popup.entries) {
+        if (e.kind != MenuEntryKind::Command) continue;
+        if (e.availability == MenuAvailability::NeverOffered) shell_.setMenuEnabled(e.id, false);
+        if (e.availability == MenuAvailability::NeedsSelection) {
+            shell_.setMenuEnabled(e.id, selection);
+        }
+    }
+    finishMessage();
+}
+
+void Editor::selectTool(Tool tool) {
+    shell_.checkToolButton(toolCommand(tool));
+    state.currentTool = tool;
+}
+
+void Editor::toggleView(int id, bool& flag) {
+    flag = !flag;
+    shell_.setMenuCheck(id, flag);
+    if (id == kShowRegion && !flag) state.selectArea(nullptr);
+    shell_.invalidate();
+}
+
+// Only the palette shows the variant; the map is not redrawn.
+void Editor::chooseVariant(int id) {
+    state.variant = *variantOfCommand(id);
+    shell_.setMenuRadio(kFirstVariant, kLastVariant, id);
+    drawPalette();
+}
+
+// The background is made again only when one of its four settings changed.
+void Editor::editLevelProperties() {
+    const LevelSettings before = level.settings;
+    if (!runDialog(dialog::kMaze, &level.settings)) return;
+    const LevelSettings& now = level.settings;
+    if (now.filling != before.filling || now.initForeground != before.initForeground ||
+        now.initBackground != before.initBackground || now.fillMode != before.fillMode) {
+        refreshBackground();
+    }
+}
+
+void Editor::refreshBackground() {
+    PaintContext p = paintContext();
+    mapedit::refreshBackground(p, random);
+    shell_.invalidate();
+}
+
+void Editor::openCommand(bool settleWhateverHappened) {
+    const bool read = openLevel();
+    if (!read && !settleWhateverHappened) return;
+    settleOpenedLevel();
+    shell_.invalidate();
+}
+
+// A leftover of the original menu: a weapon shop region, neither selected
+// nor sorted into place.
+void Editor::addTestArea() {
+    AreaRecord* area = level.newArea(10, 5, 15, 8);
+    area->kind = 14;
+    area->color = 6;
+    area->label.assign("WEAPON");
+    shell_.invalidate();
+}
+
+bool Editor::runDialog(int templateId, DialogSubject subject) {
+    DialogRequest request(templateId, subject);
+    return shell_.runDialog(request) == DialogResult::Ok;
+}
+
+void Editor::drawPalette() {
+    ViewContext v = view();
+    drawPalettePanel(v);
+}
+
+}  // namespace mapedit

@@ -1,0 +1,124 @@
+// Open, Save and Save as, and the window title.
+#include <utility>
+
+#include "app/editor.h"
+#include "app/file_io.h"
+#include "app/title.h"
+#include "edit/shapes.h"
+#include "edit/wall_redraw.h"
+#include "reader/reader.h"
+#include "writer/writer.h"
+
+namespace mapedit {
+
+namespace {
+
+FileDialogRequest levelFileDialog(const char* title, const std::string& initialPath) {
+    return {title,
+            {{"text(*.txt)", "*.txt"}, {"All files(*.*)", "*.*"}, {"Level files(*.des)", "*.des"}},
+            "txt",
+            initialPath};
+}
+
+}  // namespace
+
+bool Editor::openLevel() {
+    const auto path = shell_.askOpenPath(levelFileDialog("Open File", state.filePath));
+    if (!path) return false;
+    return loadFile(*path);
+}
+
+bool Editor::openFile(const std::string& path) {
+    const bool ok = loadFile(path);
+    if (ok) {
+        settleOpenedLevel();
+        shell_.invalidate();
+    }
+    finishMessage();
+    return ok;
+}
+
+bool Editor::loadFile(const std::string& path) {
+    std::string error;
+    const auto text = readWholeFile(path, error);
+    if (!text) {
+        // Never hand the reader a text from a failed read; the level stays.
+        shell_.showMessage(error, "Open File");
+        return false;
+    }
+    return readLevelText(*text, path);
+}
+
+bool Editor::openText(std::string_view text, const std::string& path) {
+    const bool ok = readLevelText(text, path);
+    if (ok) {
+        settleOpenedLevel();
+        shell_.invalidate();
+    }
+    finishMessage();
+    return ok;
+}
+
+// Empties the level and reads the text into it; a failed read keeps what
+// was read before the error, and its file is not trusted for Save.
+bool Editor::readLevelText(std::string_view text, const std::string& path) {
+    state.filePath = path;
+    state.fileTitle = fileNameOf(path);
+    state.selectArea(nullptr);
+    state.selectCell(0, 0);
+    LevelRead read = readLevel(text, random, state.variant);
+    level = std::move(read.level);
+    state.currentPart = read.currentPart;
+    state.fileIsLevel = read.report.ok;
+    if (!read.report.ok) shell_.showMessage(read.report.message, "Parse Error");
+    updateTitle();
+    return read.report.ok;
+}
+
+// After an open: innermost areas first, maze stones restored, and stone
+// and walls settled over the parts read (or the whole map).
+void Editor::settleOpenedLevel() {
+    level.sortAreasAscending();
+    markMazeStones(level);
+    const LevelSettings& s = level.settings;
+    PaintContext p = paintContext();
+    if (s.filling == ' ' && s.initForeground == 0) {
+        wallRedraw(p, {s.extent.x1 + 1, s.extent.y1 + 1, s.extent.x2 - 1, s.extent.y2 - 1});
+    } else {
+        wallRedraw(p, kEditableCells);
+    }
+}
+
+// Asks for a path when there is none, when "Save as" was chosen, or when
+// the current file did not read as a level (its partial level must not
+// silently replace it). A refusal or a failed write leaves the file as it
+// was and says why.
+bool Editor::saveLevel(bool useCurrentPath) {
+    std::string path = state.filePath;
+    if (!useCurrentPath || path.empty() || !state.fileIsLevel) {
+        const auto chosen = shell_.askSavePath(levelFileDialog("Save As", state.filePath));
+        if (!chosen) return false;
+        path = *chosen;
+    }
+    std::string text, reason;
+    if (!writeLevel(level, state.variant, text, &reason)) {
+        shell_.showMessage(reason, "Save");
+        return false;
+    }
+    if (!writeFileAtomically(path, text, reason)) {
+        shell_.showMessage(reason, "Save");
+        return false;
+    }
+    level.sortAreasAscending();
+    state.filePath = path;
+    state.fileTitle = fileNameOf(path);
+    state.fileIsLevel = true;
+    updateTitle();
+    return true;
+}
+
+void Editor::updateTitle() {
+    shell_.setTitle(windowTitle(state.fileTitle));
+}
+
+}  // namespace mapedit

@@ -1,0 +1,282 @@
+// Presses, moves and releases of the pen, the shape tools, fill and pick,
+// palette clicks and the right button. The select tool's branches are in
+// select_tool.cpp.
+#include "app/editor.h"
+#include "edit/shapes.h"
+#include "edit/wall_redraw.h"
+#include "model/grid.h"
+#include "model/terrain.h"
+#include "view/map_view.h"
+#include "view/overlays.h"
+
+namespace mapedit {
+
+namespace {
+
+// Pixel to cell; row 0 covers the 9 pixels above the grid too.
+CellPos cellAt(int px, int py) {
+    return {px / kCellWidth, (py - 9) / kCellHeight};
+}
+
+bool isShapeTool(Tool tool) {
+    return tool == Tool::Line || tool == Tool::Rectangle || tool == Tool::FilledRectangle ||
+           tool == Tool::MazeRectangle;
+}
+
+CellRect rectOf(CellPos a, CellPos b) {
+    return {a.x, a.y, b.x, b.y};
+}
+
+constexpr int kTerrainBand = 23;    // palette row at y 414..431
+constexpr int kPlacementBand = 22;  // palette row at y 396..413
+
+}  // namespace
+
+int Editor::paletteKindAt(int column, int band) const {
+    if (band == kTerrainBand) {
+        const int k = column - 9;
+        if (k < 1 || k > 21) return 0;
+        const bool hidden = (terrainKind(k).flags & kVariantOnly) != 0;
+        return hidden && state.variant != Variant::Tavrel ? 0 : k;
+    }
+    if (band == kPlacementBand) {
+        const int k = column + 12;
+        return k >= kMonsterKind && k < kTerrainKindCount ? k : 0;
+    }
+    return 0;
+}
+
+void Editor::onLeftDown(int px, int py) {
+    DragState& d = state.drag;
+    const CellPos c = cellAt(px, py);
+    d.doubleClickGuard = false;
+    if (d.mode != kNoDrag) abandonDrag();
+    int handle = 0;
+    if (state.currentTool == Tool::Select && state.showRegions &&
+        (handle = handleAt(px, py)) != 0) {
+        d.mode = handle;
+        state.areaDragActive = true;
+        ViewContext v = view();
+        redrawMapArea(v);
+        xorOutline(v, *state.selectedArea);
+        d.cell = c;
+    } else if (isEditableCell(c.x, c.y)) {
+        pressOnCell(c.x, c.y);
+    } else if (const int k = paletteKindAt(px / kCellWidth, py / kCellHeight); k != 0) {
+        // The palette answers with every tool.
+        state.currentKind = k;
+        drawPalette();
+    }
+    finishMessage();
+}
+
+void Editor::pressOnCell(int cx, int cy) {
+    DragState& d = state.drag;
+    const int kind = state.currentKind;
+    markDeferredDraw(state, kind);
+    d.previousSelection = state.selectedCell;
+    state.selectCell(0, 0);
+    PaintContext p = paintContext();
+    switch (state.currentTool) {
+        case Tool::Select: pickUp(cx, cy); break;
+        case Tool::Area: break;
+        case Tool::Pen:
+            redrawPreviousSelection();
+            markDeferredDraw(state, kind);
+            paintCell(p, cx, cy, kind);
+            wallRedraw(p, rectOf({cx, cy}, d.lastMouseCell));
+            d.mode = kStroke;
+            break;
+        case Tool::Fill:
+            if (kind == kMonsterKind) break;
+            redrawPreviousSelection();
+            markDeferredDraw(state, kind);
+            floodFill(p, cx, cy, kind);
+            wallRedraw(p, kEditableCells);
+            break;
+        case Tool::Pick:
+            state.currentKind = level.cell(cx, cy).terrain;
+            drawPalette();
+            break;
+        default:  // the shapes: the anchor is previewed, not stored
+            d.cell = {cx, cy};
+            d.origin = {-1, -1};
+            state.paintMode = 0;
+            paintCell(p, cx, cy, kind);
+            d.mode = kStroke;
+            redrawPreviousSelection();
+            break;
+    }
+    state.paintMode = kPaintStore;
+    d.lastMouseCell = {cx, cy};
+}
+
+void Editor::onMouseMove(int px, int py, bool leftHeld) {
+    DragState& d = state.drag;
+    if (!leftHeld && d.mode != kNoDrag) abandonDrag();
+    const CellPos c = cellAt(px, py);
+    const CellPos last = d.lastMouseCell;
+    const bool stayed = c == last || !isEditableCell(c.x, c.y);
+    // The pen keeps its cell until the pointer has clearly left it; the box
+    // is measured from the row's top at 18 y, not from the drawn top.
+    const bool penNear = state.currentTool == Tool::Pen && px >= last.x * 10 - 2 &&
+                         px < last.x * 10 + 12 && py >= last.y * 18 - 2 && py < last.y * 18 + 20;
+    if (stayed || penNear) {
+        finishMessage();
+        return;
+    }
+    if (leftHeld) {
+        if (state.currentTool == Tool::Select) {
+            dragSelect(c.x, c.y);
+        } else if (state.currentTool == Tool::Pen) {
+            strokeTo(c.x, c.y);
+        } else if (isShapeTool(state.currentTool)) {
+            previewShape(c.x, c.y);
+        }
+    }
+    ViewContext v = view();
+    drawCoordinates(v, c.x, c.y);
+    d.lastMouseCell = c;
+    finishMessage();
+}
+
+// A fast pen joins successive cells with a straight line.
+void Editor::strokeTo(int cx, int cy) {
+    const int kind = state.currentKind;
+    if (state.drag.mode == kNoDrag || kind == kMonsterKind) return;
+    const CellPos last = state.drag.lastMouseCell;
+    PaintContext p = paintContext();
+    markDeferredDraw(state, kind);
+    const int dx = cx - last.x, dy = cy - last.y;
+    if (dx * dx + dy * dy < 3) {
+        paintCell(p, cx, cy, kind);
+    } else {
+        drawLine(p, cx, cy, last.x, last.y, kind);
+    }
+    wallRedraw(p, rectOf({cx, cy}, last));
+}
+
+// Wipes the preview on screen (kind 0 shows the cells as they are), then
+// previews the shape to the new end.
+void Editor::previewShape(int cx, int cy) {
+    DragState& d = state.drag;
+    if (d.mode == kNoDrag) return;
+    PaintContext p = paintContext();
+    if (d.origin.x >= 0) {
+        state.paintMode = kPaintShowCell;
+        runShape(d.cell, d.origin, 0);
+        wallRedraw(p, rectOf(d.cell, {cx, cy}));
+    }
+    d.origin = {cx, cy};
+    state.paintMode = 0;
+    runShape(d.cell, {cx, cy}, state.currentKind);
+}
+
+void Editor::runShape(CellPos from, CellPos to, int kind) {
+    PaintContext p = paintContext();
+    switch (state.currentTool) {
+        case Tool::Line: drawLine(p, from.x, from.y, to.x, to.y, kind); break;
+        case Tool::Rectangle: drawRectOutline(p, from.x, from.y, to.x, to.y, kind); break;
+        case Tool::FilledRectangle: drawRectFilled(p, from.x, from.y, to.x, to.y, kind); break;
+        case Tool::MazeRectangle: drawMazeRect(p, from.x, from.y, to.x, to.y, kind); break;
+        default: break;
+    }
+}
+
+void Editor::onLeftUp(int px, int py) {
+    const CellPos c = cellAt(px, py);
+    // A release off the map leaves the drag pending until the next press
+    // or a move without the button.
+    if (state.drag.doubleClickGuard || !isEditableCell(c.x, c.y)) {
+        finishMessage();
+        return;
+    }
+    if (state.currentTool == Tool::Select) {
+        dropSelect(c.x, c.y);
+    } else if (state.currentTool == Tool::Pen) {
+        state.drag.mode = kNoDrag;
+        drawAreasIfShown();
+    } else if (isShapeTool(state.currentTool)) {
+        releaseShape(c.x, c.y);
+    }
+    state.drag.lastMouseCell = c;
+    finishMessage();
+}
+
+// The shape ends at the release cell, whatever the last preview showed.
+void Editor::releaseShape(int cx, int cy) {
+    DragState& d = state.drag;
+    if (d.mode == kNoDrag) return;
+    if (d.origin.x >= 0) {
+        state.paintMode = kPaintShowCell;
+        runShape(d.cell, d.origin, 0);
+    }
+    state.paintMode = kPaintStore;
+    markDeferredDraw(state, state.currentKind);
+    runShape(d.cell, {cx, cy}, state.currentKind);
+    PaintContext p = paintContext();
+    wallRedraw(p, rectOf(d.cell, {cx, cy}));
+    drawAreasIfShown();
+    d.mode = kNoDrag;
+}
+
+// A drag whose release was lost. A shape is committed at its last preview;
+// one that never had a preview end is dropped, since nothing tells where
+// it would end.
+void Editor::abandonDrag() {
+    DragState& d = state.drag;
+    if (state.currentTool == Tool::Select) {
+        abandonSelect();
+    } else if (isShapeTool(state.currentTool)) {
+        PaintContext p = paintContext();
+        state.paintMode = kPaintStore;
+        if (d.origin.x >= 0) {
+            markDeferredDraw(state, state.currentKind);
+            runShape(d.cell, d.origin, state.currentKind);
+            wallRedraw(p, rectOf(d.cell, d.origin));
+        } else {
+            ViewContext v = view();
+            redrawCell(v, d.cell.x, d.cell.y);
+        }
+    }
+    d.mode = kNoDrag;
+}
+
+void Editor::onDoubleClick(int px, int py) {
+    state.drag.doubleClickGuard = true;
+    if (state.currentTool == Tool::Select) {
+        const CellPos c = cellAt(px, py);
+        editAt(c.x, c.y);
+    }
+    finishMessage();
+}
+
+// Copies the cell's monster into the brush (and takes the pen), or else
+// its terrain into the current kind.
+void Editor::onRightDown(int px, int py) {
+    const CellPos c = cellAt(px, py);
+    if (isEditableCell(c.x, c.y)) {
+        const MapCell& cell = level.cell(c.x, c.y);
+        if (cell.monster) {
+            templates.monsterTemplate = *cell.monster;
+            selectTool(Tool::Pen);
+        } else {
+            state.currentKind = cell.terrain;
+        }
+        drawPalette();
+    }
+    finishMessage();
+}
+
+void Editor::redrawPreviousSelection() {
+    ViewContext v = view();
+    redrawCell(v, state.drag.previousSelection.x, state.drag.previousSelection.y);
+}
+
+void Editor::drawAreasIfShown() {
+    if (!state.showRegions) return;
+    ViewContext v = view();
+    drawAreas(v);
+}
+
+}  // namespace mapedit

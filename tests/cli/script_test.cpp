@@ -1,0 +1,91 @@
+// Edit scripts with their expected logs: every NAME.script in
+// tests/data/scripts runs through `mapedit-cli play` and must print exactly
+// NAME.log. A script runs in a fresh folder where `data` is tests/data.
+// Its first lines may say `# args: ...` (more options for play) and
+// `# exit: N` (the exit status; 0 when not said).
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kScripts = fs::path(MAPEDIT_TEST_DATA) / "scripts";
+
+std::string slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The value of a `# KEY: value` header line, or `otherwise`.
+std::string header(const std::string& script, const std::string& key, std::string otherwise) {
+    std::istringstream in(script);
+    const std::string prefix = "# " + key + ": ";
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(prefix, 0) == 0) return line.substr(prefix.size());
+    }
+    return otherwise;
+}
+
+struct Run {
+    int status;
+    std::string out;
+};
+
+Run play(const fs::path& dir, const std::string& name, const std::string& args) {
+    const std::string command = "cd '" + dir.string() + "' && " + MAPEDIT_CLI + " play " + name +
+                                " " + args + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    const int raw = pclose(pipe);
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
+}
+
+std::vector<std::string> scriptNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kScripts)) {
+        if (entry.path().extension() == ".script") names.push_back(entry.path().stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class EditScript : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(EditScript, PrintsItsExpectedLog) {
+    const std::string name = GetParam();
+    const std::string script = slurp(kScripts / (name + ".script"));
+    const fs::path dir = fs::temp_directory_path() / ("mapedit-script-" + name);
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::create_directory_symlink(MAPEDIT_TEST_DATA, dir / "data");
+    fs::copy_file(kScripts / (name + ".script"), dir / (name + ".script"));
+
+    const Run run = play(dir, name + ".script", header(script, "args", "--seed 1"));
+    EXPECT_EQ(run.status, std::stoi(header(script, "exit", "0"))) << run.out;
+    EXPECT_EQ(run.out, slurp(kScripts / (name + ".log")));
+    fs::remove_all(dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, EditScript, ::testing::ValuesIn(scriptNames()),
+                         [](const auto& info) {
+                             std::string id = info.param;
+                             for (char& c : id) {
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             }
+                             return id;
+                         });
+
+}  // namespace
