@@ -1,0 +1,152 @@
+// Seeded random sessions of presses, moves, drags, releases, double and
+// right clicks, keys and commands: nothing crashes and the editor's
+// invariants hold after every event. MAPEDIT_RANDOM_EDIT_SECONDS makes it
+// run on with fresh seeds for that long (for sanitizer soak runs).
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <utility>
+
+#include "app/editor.h"
+#include "model/grid.h"
+#include "platform/headless_shell.h"
+#include "reader/reader.h"
+#include "resources/menu.h"
+#include "writer/writer.h"
+
+namespace mapedit {
+namespace {
+
+// Commands a session may send; Open, Save, Save as and the dialogs find no
+// answer and are cancelled.
+constexpr int kCommands[] = {100, 101, 102, 110, 111, 112, 113, 120, 121, 122, 150, 151, 152,
+                             200, 201, 290, 291, 292, 300, 400, 401, 402, 403, 404, 405, 406,
+                             407, 408, 409, 410, 411, 412, 413, 414, 2000, 2001, 2002, 2003,
+                             2004, 2005, 2006, 2007, 2008};
+
+class Session {
+  public:
+    explicit Session(std::uint32_t seed) : editor_(shell_, seed), rng_(seed) {}
+
+    // One random event; returns a short description for failure messages.
+    std::string step() {
+        const auto [px, py] = point();
+        switch (pick(0, 11)) {
+            case 0:
+            case 1: editor_.onLeftDown(px, py); return at("down", px, py);
+            case 2:
+            case 3: editor_.onMouseMove(px, py, true); return at("drag", px, py);
+            case 4: editor_.onMouseMove(px, py, false); return at("move", px, py);
+            case 5:
+            case 6: editor_.onLeftUp(px, py); return at("up", px, py);
+            case 7: editor_.onDoubleClick(px, py); return at("double", px, py);
+            case 8: editor_.onRightDown(px, py); return at("right", px, py);
+            case 9: editor_.onKeyDown(pick(0, 1) == 0 ? Key::Escape : Key::Delete); return "key";
+            case 10: {
+                const MenuPath path = popupsHolding(kCommands[pick(0, std::size(kCommands) - 1)]);
+                if (path.depth > 0) editor_.onMenuOpening(*path.popups[path.depth - 1]);
+                return "menu opening";
+            }
+            default: {
+                const int id = kCommands[pick(0, std::size(kCommands) - 1)];
+                editor_.onCommand(id);
+                return "command " + std::to_string(id);
+            }
+        }
+    }
+
+    // Empty when every invariant holds, else what broke.
+    std::string broken() const {
+        const EditorState& s = editor_.state;
+        if (s.selectedArea != nullptr && s.selectedCell != CellPos{}) return "two selections";
+        if (s.selectedArea != nullptr && !inAreaList(s.selectedArea)) return "stray selected area";
+        if (s.selectedCell != CellPos{} && !isEditableCell(s.selectedCell.x, s.selectedCell.y)) {
+            return "selected cell off the map";
+        }
+        if (s.paintMode != kPaintStore) return "paintMode left changed";
+        for (int y = 0; y < kMapHeight; ++y) {
+            const MapCell& c = editor_.level.cell(0, y);
+            if (c.monster || c.trap || !c.objects.empty()) return "placement in column 0";
+        }
+        for (const auto& a : editor_.level.areas()) {
+            if (!isOnGrid(a->x1, a->y1) || !isOnGrid(a->x2, a->y2)) return "area off the grid";
+        }
+        return readsBack();
+    }
+
+  private:
+    // Pure random pixels would rarely hit the palette or stay near cells
+    // that hold something, so most points aim at cells or the palette.
+    std::pair<int, int> point() {
+        switch (pick(0, 3)) {
+            case 0: return {pick(-20, 830), pick(-20, 470)};
+            case 1: return {pick(95, 305), pick(396, 431)};
+            default: {
+                const int cx = pick(0, 79), cy = pick(0, 20);
+                return {cx * 10 + 5 + pick(-6, 6), cy * 18 + 18 + pick(-10, 10)};
+            }
+        }
+    }
+
+    // A level with map parts writes and reads back.
+    std::string readsBack() const {
+        if (editor_.level.settings.partCount == 0) return {};
+        std::string text, reason;
+        if (!writeLevel(editor_.level, editor_.state.variant, text, &reason)) {
+            return "write refused: " + reason;
+        }
+        Random random(1);
+        const LevelRead read = readLevel(text, random, editor_.state.variant);
+        return read.report.ok ? std::string() : "written level does not read: " + read.report.message;
+    }
+
+    bool inAreaList(const AreaRecord* area) const {
+        for (const auto& a : editor_.level.areas()) {
+            if (a.get() == area) return true;
+        }
+        return false;
+    }
+
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+    static std::string at(const char* what, int px, int py) {
+        return std::string(what) + " " + std::to_string(px) + "," + std::to_string(py);
+    }
+
+    HeadlessShell shell_;
+    Editor editor_;
+    std::mt19937 rng_;
+};
+
+void runSession(std::uint32_t seed, int events) {
+    Session session(seed);
+    for (int i = 0; i < events; ++i) {
+        const std::string event = session.step();
+        const std::string problem = session.broken();
+        ASSERT_TRUE(problem.empty()) << "seed " << seed << ", event " << i << " (" << event
+                                     << "): " << problem;
+    }
+}
+
+TEST(RandomEditing, InvariantsHoldAfterEveryEvent) {
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) runSession(seed, 600);
+}
+
+TEST(RandomEditing, SoakForAsLongAsAsked) {
+    const char* seconds = std::getenv("MAPEDIT_RANDOM_EDIT_SECONDS");
+    if (seconds == nullptr) GTEST_SKIP() << "set MAPEDIT_RANDOM_EDIT_SECONDS to soak";
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
+    std::uint32_t seed = 1000;
+    long events = 0;
+    while (std::chrono::steady_clock::now() < end) {
+        runSession(seed++, 2000);
+        events += 2000;
+        if (HasFatalFailure()) return;
+    }
+    std::printf("soak: %u sessions, %ld events\n", seed - 1000, events);
+}
+
+}  // namespace
+}  // namespace mapedit
