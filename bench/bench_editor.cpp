@@ -1,0 +1,89 @@
+// What one user action costs through the editor's message handlers, on the
+// headless canvas: a pen step with its wall redraw, a shape preview step,
+// a fill of the whole map, an area drag step and a full repaint.
+#include <benchmark/benchmark.h>
+
+#include "app/editor.h"
+#include "model/terrain.h"
+#include "platform/headless_shell.h"
+
+namespace mapedit {
+namespace {
+
+int centreX(int cx) { return cx * 10 + 5; }
+int centreY(int cy) { return cy * 18 + 18; }
+
+struct Scene {
+    HeadlessShell shell;
+    Editor editor{shell, 1};
+
+    void chooseTool(int id) { editor.onCommand(id); }
+    void chooseKind(int kind) { editor.state.currentKind = kind; }
+};
+
+// The pen dragged to and fro between two neighbouring cells: each step
+// paints a wall cell and settles the walls around it.
+void BM_PenStep(benchmark::State& state) {
+    Scene s;
+    s.chooseKind(kHorizontalWall);
+    s.editor.onLeftDown(centreX(40), centreY(10));
+    int cx = 41;
+    for (auto _ : state) {
+        s.editor.onMouseMove(centreX(cx), centreY(10), true);
+        cx = cx == 41 ? 40 : 41;
+    }
+}
+BENCHMARK(BM_PenStep);
+
+// One preview step of a 78-column rectangle: the old outline is wiped and
+// settled, the new one drawn.
+void BM_RectanglePreviewStep(benchmark::State& state) {
+    Scene s;
+    s.chooseTool(2005);
+    s.chooseKind(kVerticalWall);
+    s.editor.onLeftDown(centreX(1), centreY(1));
+    int cy = 18;
+    for (auto _ : state) {
+        s.editor.onMouseMove(centreX(78), centreY(cy), true);
+        cy = cy == 18 ? 19 : 18;
+    }
+}
+BENCHMARK(BM_RectanglePreviewStep);
+
+// The fill tool over the whole (open) map, alternating two kinds.
+void BM_FillWholeMap(benchmark::State& state) {
+    Scene s;
+    s.chooseTool(2004);
+    int kind = kCorridor;
+    for (auto _ : state) {
+        s.chooseKind(kind);
+        s.editor.onLeftDown(centreX(40), centreY(10));
+        s.editor.onLeftUp(centreX(40), centreY(10));
+        kind = kind == kCorridor ? kFloor : kCorridor;
+    }
+}
+BENCHMARK(BM_FillWholeMap);
+
+// A selected area dragged to and fro by its body.
+void BM_AreaDragStep(benchmark::State& state) {
+    Scene s;
+    s.editor.onCommand(401);
+    s.chooseTool(2000);
+    s.editor.onLeftDown(centreX(22), centreY(8));
+    int cx = 30;
+    for (auto _ : state) {
+        s.editor.onMouseMove(centreX(cx), centreY(8), true);
+        cx = cx == 30 ? 31 : 30;
+    }
+}
+BENCHMARK(BM_AreaDragStep);
+
+void BM_FullRepaint(benchmark::State& state) {
+    Scene s;
+    s.editor.openFile(MAPEDIT_TEST_DATA "/levels/large.des");
+    for (auto _ : state) s.editor.onPaint();
+}
+BENCHMARK(BM_FullRepaint);
+
+}  // namespace
+}  // namespace mapedit
