@@ -3,6 +3,7 @@
 #include <memory>
 #include <new>
 
+#include "model/grid.h"
 #include "model/terrain.h"
 #include "view/cell_look.h"
 #include "view/map_view.h"

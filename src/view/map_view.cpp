@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "model/grid.h"
 #include "view/cell_look.h"
 #include "view/colors.h"
 #include "view/overlays.h"

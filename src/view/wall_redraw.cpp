@@ -1,6 +1,8 @@
 #include <utility>
 
+#include "model/grid.h"
 #include "model/terrain.h"
+#include "model/wall_joins.h"
 #include "view/cell_look.h"
 #include "view/colors.h"
 #include "view/map_view.h"

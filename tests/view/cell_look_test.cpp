@@ -1,4 +1,5 @@
 #include "view/cell_look.h"
+#include "model/grid.h"
 #include "model/terrain.h"
 #include "view/colors.h"
 #include "view_fixture.h"
