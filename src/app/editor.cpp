@@ -1,11 +1,12 @@
 #include "app/editor.h"
 
+#include "app/background_refresh.h"
 #include "app/file_io.h"
 #include "app/title.h"
 #include "edit/shapes.h"
+#include "edit/wall_redraw.h"
 #include "model/terrain.h"
 #include "reader/reader.h"
-#include "view/background_refresh.h"
 #include "view/map_view.h"
 
 namespace mapedit {
@@ -49,8 +50,8 @@ bool Editor::openText(std::string_view text, const std::string& path) {
 }
 
 void Editor::refreshBackground() {
-    ViewContext v = view();
-    mapedit::refreshBackground(v, random);
+    PaintContext p = paintContext();
+    mapedit::refreshBackground(p, random);
     shell_.invalidate();
     state.paintMode = kPaintStore;
 }
@@ -73,11 +74,11 @@ void Editor::settleOpenedLevel() {
     level.sortAreasAscending();
     markMazeStones(level);
     const LevelSettings& s = level.settings;
-    ViewContext v = view();
+    PaintContext p = paintContext();
     if (s.filling == ' ' && s.initForeground == 0) {
-        wallRedraw(v, s.extent.x1 + 1, s.extent.y1 + 1, s.extent.x2 - 1, s.extent.y2 - 1);
+        wallRedraw(p, CellRect{s.extent.x1 + 1, s.extent.y1 + 1, s.extent.x2 - 1, s.extent.y2 - 1});
     } else {
-        wallRedraw(v, 1, 0, 79, 20);
+        wallRedraw(p, kEditableCells);
     }
     onPaint();
 }

@@ -1,6 +1,7 @@
 #include "model/grid.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/terrain.h"
 
@@ -13,6 +14,18 @@ const TerrainKind& kindOfCell(const Level& level, int x, int y) {
 }
 
 }  // namespace
+
+CellRect ordered(CellRect r) {
+    if (r.x1 > r.x2) std::swap(r.x1, r.x2);
+    if (r.y1 > r.y2) std::swap(r.y1, r.y2);
+    return r;
+}
+
+CellRect editablePart(const CellRect& r) {
+    const CellRect& e = kEditableCells;
+    return CellRect{std::max(r.x1, e.x1), std::max(r.y1, e.y1), std::min(r.x2, e.x2),
+                    std::min(r.y2, e.y2)};
+}
 
 bool isEditableCell(int x, int y) {
     return x >= kEditableCells.x1 && x <= kEditableCells.x2 && y >= kEditableCells.y1 &&

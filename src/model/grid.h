@@ -12,6 +12,11 @@ struct CellRect {
 // Column 0 belongs to no map: the editable cells are columns 1..79 of every row.
 constexpr CellRect kEditableCells{1, 0, kMapWidth - 1, kMapHeight - 1};
 
+// The rectangle with its corners in order: x1 <= x2 and y1 <= y2.
+CellRect ordered(CellRect r);
+// The part of an ordered rectangle that lies on the editable cells.
+CellRect editablePart(const CellRect& r);
+
 // Queries on the grid that the generator, the painter and the view share.
 bool isEditableCell(int x, int y);
 bool isWallLike(const Level& level, int x, int y);

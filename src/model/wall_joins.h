@@ -4,8 +4,15 @@
 #include <cstdint>
 
 #include "model/level.h"
+#include "model/terrain.h"
 
 namespace mapedit {
+
+// The kinds whose kind and character follow from their neighbours: they are
+// settled after editing rather than drawn as painted.
+constexpr bool isStoneOrWall(int kind) {
+    return kind == kStone || kind == kHorizontalWall || kind == kVerticalWall;
+}
 
 // The wall join characters, indexed by north 1, east 2, south 4, west 8.
 extern const std::array<std::uint8_t, 16> wallJoinChars;

@@ -67,16 +67,16 @@ Appearance markerAppearance(std::uint8_t overlay) {
     }
 }
 
-Appearance cellAppearance(const Level& level, const EditorState& editor, int x, int y) {
+Appearance cellAppearance(const Level& level, const ViewState& shown, int x, int y) {
     if (!isEditableCell(x, y)) return {terrainKinds[kStone].glyph, terrainKinds[kStone].color};
     const MapCell& cell = level.cell(x, y);
     const LevelSettings& settings = level.settings;
-    if (editor.showMonsters && cell.monster) {
+    if (shown.showMonsters && cell.monster) {
         const MonsterSpec& m = *cell.monster;
         return placementLook(m.symbol, m.color, kRandomMonsterGlyph, settings.randomMonsters);
     }
     if (cell.overlay != 0) return markerAppearance(cell.overlay);
-    if (editor.showObjects && !cell.objects.empty() && cell.objects.front()) {
+    if (shown.showObjects && !cell.objects.empty() && cell.objects.front()) {
         return objectLook(*cell.objects.front(), settings);
     }
     if (cell.trap) {

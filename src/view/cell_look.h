@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "model/level.h"
-#include "view/editor_state.h"
+#include "view/view_state.h"
 
 namespace mapedit {
 
@@ -16,7 +16,7 @@ struct Appearance {
     friend bool operator==(Appearance, Appearance) = default;
 };
 
-Appearance cellAppearance(const Level& level, const EditorState& editor, int x, int y);
+Appearance cellAppearance(const Level& level, const ViewState& shown, int x, int y);
 Appearance markerAppearance(std::uint8_t overlay);
 
 }  // namespace mapedit

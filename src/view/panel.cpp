@@ -29,12 +29,12 @@ int placementEntryX(int kind) {
 }
 
 void drawEntry(ViewContext& v, int kind, int px, int py, std::uint8_t ch, int color) {
-    const int bg = kind == v.editor.currentKind ? kCurrentBackground : 0;
+    const int bg = kind == v.state.currentKind ? kCurrentBackground : 0;
     drawMapChar(v.canvas, px, py, ch, colorOf(color), colorOf(bg));
 }
 
 void drawTerrainRow(ViewContext& v) {
-    const bool tavrel = v.editor.variant == Variant::Tavrel;
+    const bool tavrel = v.state.variant == Variant::Tavrel;
     for (int k = kFirstTerrainEntry; k <= kLastTerrainEntry; ++k) {
         const TerrainKind& kind = terrainKinds[static_cast<std::size_t>(k)];
         // Kinds only one variant knows stay blank (but selectable) elsewhere.
@@ -70,7 +70,7 @@ void drawPalettePanel(ViewContext& v) {
     drawTerrainRow(v);
     drawPlacementRow(v);
     char name[64];
-    std::snprintf(name, sizeof name, "%-22s", terrainKind(v.editor.currentKind).name);
+    std::snprintf(name, sizeof name, "%-22s", terrainKind(v.state.currentKind).name);
     drawPanelText(v, kNameX, kNameRowY, name, kNameWidth);
 }
 

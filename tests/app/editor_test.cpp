@@ -85,6 +85,19 @@ TEST_F(EditorTest, RefreshFillsTheBackgroundAndKeepsTheParts) {
     EXPECT_GT(shell.invalidations, before);
 }
 
+TEST_F(EditorTest, RefreshWithABlankFillingSettlesOnlyTheParts) {
+    ASSERT_TRUE(editor.openText(kRoom, "room.des"));
+    editor.level.settings.fillMode = kPlainFill;
+    editor.level.setTerrain(4, 4, kHorizontalWall);
+    editor.level.setTerrain(5, 4, kHorizontalWall);
+    editor.refreshBackground();
+    // Inside the part the wall joins up; the stone beside the part, though
+    // it borders floor, is left as the background made it.
+    EXPECT_EQ(editor.level.cell(4, 4).glyph, 0xC4);
+    EXPECT_EQ(editor.level.cell(2, 4).terrain, kStone);
+    EXPECT_EQ(editor.level.cell(2, 4).glyph, ' ');
+}
+
 TEST_F(EditorTest, RefreshCarvesTheMazewalks) {
     const char* maze =
         "MAZE: \"maze\", random\n"

@@ -78,11 +78,11 @@ TEST_F(PaintCellTest, StairsAndLaddersMoveAndRedrawTheOldCellAtOnce) {
           Case{kLadderUp, &LevelSettings::ladderUp},
           Case{kLadderDown, &LevelSettings::ladderDown}}) {
         level.clearLevel(kFloor);
-        editor.paintMode = kPaintStore;
+        paintState.paintMode = kPaintStore;
         paint(10, 5, c.kind);
         level.cell(20, 5).detail = 3;
         markCanvas();
-        editor.paintMode = kPaintStore | kPaintDefer;  // the old cell is drawn even so
+        paintState.paintMode = kPaintStore | kPaintDefer;  // the old cell is drawn even so
         paint(20, 5, c.kind);
         EXPECT_EQ(level.cell(10, 5).terrain, kFloor) << c.kind;
         EXPECT_EQ(level.cell(20, 5).terrain, c.kind);
@@ -148,7 +148,7 @@ TEST_F(PaintCellTest, PaintModeDecidesStoringAndDrawing) {
     for (const Case& c : cases) {
         level.setTerrain(5, 5, kFloor);
         markCanvas();
-        editor.paintMode = c.mode;
+        paintState.paintMode = c.mode;
         paint(5, 5, kHorizontalWall);
         EXPECT_EQ(level.cell(5, 5).terrain, c.stored ? kHorizontalWall : kFloor) << c.mode;
         EXPECT_EQ(drawnOver(5, 5), c.drawn) << c.mode;
@@ -178,11 +178,11 @@ TEST_F(PaintCellTest, StoredPlacementsShowTheCellNotThePaletteGlyph) {
 
 TEST(MarkDeferredDraw, OnlyStoneAndWallsDefer) {
     for (int kind = 0; kind < kTerrainKindCount; ++kind) {
-        EditorState editor;
-        editor.paintMode = kPaintStore | kPaintHighlight;
-        markDeferredDraw(editor, kind);
+        PaintState paintState;
+        paintState.paintMode = kPaintStore | kPaintHighlight;
+        markDeferredDraw(paintState, kind);
         const bool defer = kind == kStone || kind == kHorizontalWall || kind == kVerticalWall;
-        EXPECT_EQ(editor.paintMode, 3 | (defer ? 8 : 0)) << kind;
+        EXPECT_EQ(paintState.paintMode, 3 | (defer ? 8 : 0)) << kind;
     }
 }
 

@@ -28,26 +28,26 @@ TEST_F(CellLookTest, PlacementsShowInOrderOfPrecedence) {
     cell.trap = std::make_unique<TrapSpec>();
     cell.trap->trapType = 18;
     cell.trap->color = 5;
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'"', 5}));
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'"', 5}));
 
     cell.objects.push_back(std::make_unique<ObjectSpec>());
     cell.objects[0]->symbol = '(';
     cell.objects[0]->color = 4;
     cell.objects[0]->material = 13;  // copper
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'(', 11}));
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'(', 11}));
 
     cell.overlay = kDrawbridgeMarker | 3;
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{0x10, 3}));
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{0x10, 3}));
 
     cell.monster = std::make_unique<MonsterSpec>();
     cell.monster->symbol = kRandomSymbol;
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{0x9C, 18}));
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{0x9C, 18}));
 
-    editor.showMonsters = false;
+    state.showMonsters = false;
     cell.overlay = 0;
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'(', 11}));
-    editor.showObjects = false;
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'"', 5}));
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'(', 11}));
+    state.showObjects = false;
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'"', 5}));
 }
 
 TEST_F(CellLookTest, RandomListSymbolsNameTheirEntry) {
@@ -72,8 +72,8 @@ TEST_F(CellLookTest, RandomListSymbolsNameTheirEntry) {
     for (const Case& c : cases) {
         level.cell(10, 5).monster->symbol = c.symbol;
         level.cell(11, 5).objects[0]->symbol = c.symbol;
-        EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{c.monster, 18})) << c.symbol;
-        EXPECT_EQ(cellAppearance(level, editor, 11, 5), (Appearance{c.object, 18})) << c.symbol;
+        EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{c.monster, 18})) << c.symbol;
+        EXPECT_EQ(cellAppearance(level, state, 11, 5), (Appearance{c.object, 18})) << c.symbol;
     }
 }
 
@@ -83,8 +83,8 @@ TEST_F(CellLookTest, MarkersAndCellsOffTheEditableGrid) {
     EXPECT_EQ(markerAppearance(0x14), (Appearance{0x1F, 3}));
     EXPECT_EQ(markerAppearance(0x31), (Appearance{'?', 9}));
     level.setTerrain(0, 5, kDoorway);
-    EXPECT_EQ(cellAppearance(level, editor, 0, 5), (Appearance{' ', 8}));
-    EXPECT_EQ(cellAppearance(level, editor, 81, 5), (Appearance{' ', 8}));
+    EXPECT_EQ(cellAppearance(level, state, 0, 5), (Appearance{' ', 8}));
+    EXPECT_EQ(cellAppearance(level, state, 81, 5), (Appearance{' ', 8}));
 }
 
 TEST_F(CellLookTest, DamagedCountsReadNoFurtherThanTheirLists) {

@@ -214,12 +214,12 @@ TEST_F(OverlayTest, OnlyTheFirstSixtyFourAreasOfTheListAreDrawn) {
 TEST_F(OverlayTest, SelectedAreaHasHandlesAndIsHiddenWhileDragged) {
     AreaRecord& selected = addPlainArea(10, 5, 20, 12, 14);
     addPlainArea(40, 5, 50, 12, 10);
-    editor.selectArea(&selected);
+    state.selectArea(&selected);
     const AreaPixels p = areaPixels(selected);
 
     for (bool dragging : {false, true}) {
         fillCanvas(kUntouched);
-        editor.areaDragActive = dragging;
+        state.areaDragActive = dragging;
         drawAreas(view);
         EXPECT_EQ(squareIs(p.left, p.top, colorTable[14]), !dragging);
         EXPECT_EQ(canvas.pixel(p.left + 5, p.top) == colorTable[14], !dragging);
@@ -230,7 +230,7 @@ TEST_F(OverlayTest, SelectedAreaHasHandlesAndIsHiddenWhileDragged) {
 TEST_F(OverlayTest, FullRedrawShowsAreasOnlyWhenRegionsAreShown) {
     addPlainArea(10, 5, 20, 12, 14);
     for (bool shown : {true, false}) {
-        editor.showRegions = shown;
+        state.showRegions = shown;
         redrawMapArea(view);
         EXPECT_EQ(canvas.pixel(99, 98) == colorTable[14], shown);
     }
