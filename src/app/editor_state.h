@@ -1,6 +1,7 @@
 #pragma once
 
 #include "edit/paint_state.h"
+#include "resources/toolbar.h"
 #include "view/view_state.h"
 
 namespace mapedit {
@@ -9,7 +10,7 @@ namespace mapedit {
 // switches, selection, drag), how the painter treats the next cells, and the
 // tool. Later layers (mouse protocol, file commands, dialogs) extend it.
 struct EditorState : ViewState, PaintState {
-    int currentTool = 2002;  // pen
+    Tool currentTool = Tool::Pen;
 };
 
 }  // namespace mapedit
