@@ -4,6 +4,7 @@
 #include "view/cell_look.h"
 #include "view/colors.h"
 #include "view/overlays.h"
+#include "view/panel.h"
 #include "view/text_out.h"
 
 namespace mapedit {

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "model/terrain.h"
-#include "view/overlays.h"
+#include "view/panel.h"
 #include "view_fixture.h"
 
 namespace mapedit::testing {
