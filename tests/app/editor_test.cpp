@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "model/terrain.h"
 #include "platform/headless_shell.h"
@@ -50,6 +51,30 @@ TEST_F(EditorTest, OpeningSettlesSortsTitlesAndRepaints) {
     ASSERT_TRUE(floor.has_value());
     EXPECT_EQ(floor->ch, 250);
     EXPECT_EQ(floor->fg, (Rgb{192, 192, 192}));
+}
+
+TEST_F(EditorTest, OpeningPutsInnerAreasBeforeTheAreasAroundThem) {
+    // The reader links each area at the head, so without the sort the outer
+    // room, read last, would come first and own the cells of the inner one.
+    const char* nested =
+        "MAZE: \"nested\", ' '\n"
+        "GEOMETRY: left, top\n"
+        "MAP\n"
+        ".......\n"
+        ".......\n"
+        ".......\n"
+        ".......\n"
+        "ENDMAP\n"
+        "REGION: (2,1,2,1), lit, \"zoo\"\n"
+        "REGION: (0,0,4,2), lit, \"ordinary\"\n";
+    ASSERT_TRUE(editor.openText(nested, "nested.des"));
+    const auto& areas = editor.level.areas();
+    ASSERT_EQ(areas.size(), 3u);
+    std::vector<int> sizes;
+    for (const auto& area : areas) sizes.push_back(area->size());
+    EXPECT_EQ(sizes, (std::vector{1, 15, 28}));
+    const AreaRecord& zoo = *areas.front();
+    EXPECT_EQ(editor.level.areaAt(zoo.x1, zoo.y1), &zoo);
 }
 
 TEST_F(EditorTest, AParseErrorIsShownAndThePartlyReadLevelStays) {
