@@ -7,18 +7,40 @@
 namespace mapedit::testing {
 namespace {
 
-TEST(ColorTest, IndexesAreSignedBytesAndNeverReadPastTheTable) {
+TEST(ColorTest, IndexesAreSignedLowBytes) {
     struct Case {
         int index;
-        Rgb color;
+        std::optional<std::size_t> slot;
     };
     const Case cases[] = {
-        {0, {0, 0, 0}},        {7, {192, 192, 192}}, {16, {255, 51, 0}},
-        {18, {192, 255, 128}}, {19, {0, 0, 0}},      {127, {0, 0, 0}},
-        {-1, {0, 0, 0}},       {255, {0, 0, 0}},     {256 + 9, {255, 0, 0}},
+        {0, 0},
+        {18, 18},
+        {19, std::nullopt},
+        {127, std::nullopt},
+        {-1, std::nullopt},
+        {255, std::nullopt},
+        {256 + 9, 9},
+        {-256 + 18, 18},
+        {-128, std::nullopt},
     };
-    for (const Case& c : cases) EXPECT_EQ(colorOf(c.index), c.color) << c.index;
+    for (const Case& c : cases) {
+        EXPECT_EQ(colorSlot(c.index), c.slot) << c.index;
+        EXPECT_EQ(colorOf(c.index), c.slot ? colorTable[*c.slot] : Rgb{}) << c.index;
+    }
     EXPECT_EQ(dimmed(Rgb{255, 51, 1}), (Rgb{127, 25, 0}));
+}
+
+// Every index a record can hold names an entry inside the table or none, so
+// colorOf never reads past it.
+TEST(ColorTest, NoIndexNamesAnEntryPastTheTable) {
+    int named = 0;
+    for (int index = -1024; index < 1024; ++index) {
+        const auto slot = colorSlot(index);
+        if (!slot) continue;
+        ASSERT_LT(*slot, colorTable.size()) << index;
+        ++named;
+    }
+    EXPECT_EQ(named, kColorCount * 8);  // each low byte 0..18, once per 256
 }
 
 using CellLookTest = ViewTest;
