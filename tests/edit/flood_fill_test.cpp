@@ -167,7 +167,8 @@ TEST(MarkMazeStones, TurnsIsolatedOddOddStonesOfMapPartsIntoMazeStones) {
     for (const Case& c : cases) level.setTerrain(c.x, c.y, kStone);
     for (int y = 12; y <= 14; ++y) level.setTerrain(0, y, kStone);
     markMazeStones(level);
-    for (const Case& c : cases) EXPECT_EQ(level.cell(c.x, c.y).terrain, c.expected) << c.x;
+    for (const Case& c : cases)
+        EXPECT_EQ(level.cell(c.x, c.y).terrain, c.expected) << c.x << "," << c.y;
     level.settings.partCount = 0;
     level.setTerrain(5, 5, kStone);
     markMazeStones(level);
