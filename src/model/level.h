@@ -29,7 +29,9 @@ enum PlacementKind : std::int32_t {
 
 // Class symbols: >= 0 the class character, -1 random, -10 - n list entry n.
 constexpr int kRandomSymbol = -1;
-constexpr int listSymbol(int n) { return -10 - n; }
+constexpr int listSymbol(int n) {
+    return -10 - n;
+}
 
 struct MonsterSpec {
     std::int32_t symbol = 0;
@@ -82,8 +84,12 @@ struct MapCell {
 constexpr std::uint8_t kDrawbridgeMarker = 0x10;
 constexpr std::uint8_t kMazewalkMarker = 0x20;
 constexpr std::uint8_t kDrawbridgeClosed = 0x04;
-constexpr int markerType(std::uint8_t overlay) { return overlay >> 4; }
-constexpr int markerDirection(std::uint8_t overlay) { return overlay & 3; }
+constexpr int markerType(std::uint8_t overlay) {
+    return overlay >> 4;
+}
+constexpr int markerDirection(std::uint8_t overlay) {
+    return overlay & 3;
+}
 
 // Area kinds beyond the room types 0..20.
 enum AreaKind : std::int32_t {
@@ -190,14 +196,21 @@ bool isOnGrid(int x, int y);
 
 // The one level being edited: grid, placements, areas, settings, map parts.
 class Level {
-public:
+  public:
     using AreaList = std::vector<std::unique_ptr<AreaRecord>>;  // head first
 
-    Level();
+    Level();  // all floor
+    // Every cell of the kind, as clearLevel leaves it.
+    explicit Level(int kind);
+    // Records are owned by their cells and the area list: a level moves, it
+    // is never copied.
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
+    Level(Level&&) = default;
+    Level& operator=(Level&&) = default;
 
-    // Cells, column-major as the format's grid: (x, y) is element x * 21 + y.
+    // Cells, column-major as the format's grid: (x, y) is element
+    // x * kMapHeight + y.
     MapCell& cell(int x, int y) { return cells_[static_cast<std::size_t>(x * kMapHeight + y)]; }
     const MapCell& cell(int x, int y) const {
         return cells_[static_cast<std::size_t>(x * kMapHeight + y)];
@@ -231,7 +244,7 @@ public:
     // terrain := kind and glyph := the kind's glyph; nothing else changes.
     void setTerrain(int x, int y, int kind);
 
-private:
+  private:
     std::array<MapCell, kMapWidth * kMapHeight> cells_;
     AreaList areas_;
 };

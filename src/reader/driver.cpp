@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "generate/background.h"
+#include "model/terrain.h"
 #include "reader/messages.h"
 #include "reader/reader.h"
 #include "reader/statements.h"
@@ -171,14 +172,9 @@ ReadResult failure(std::string message) {
     return ReadResult{false, std::move(message)};
 }
 
-}  // namespace
-
-ReadResult readLevel(std::string_view text, Level& level, Random& random, Variant variant) {
-    ReaderState s(text, level, random, variant);
-    level.settings = LevelSettings{};
-    level.settings.extent = Extent{kMapWidth, kMapHeight, 0, 0};
+// The statement loop over the whole text.
+ReadResult readStatements(ReaderState& s) {
     s.phase = kBeforeMaze;
-
     for (;;) {
         skipBlanks(s);
         s.message = msg::kBrokenMap;
@@ -205,6 +201,18 @@ ReadResult readLevel(std::string_view text, Level& level, Random& random, Varian
         }
         nextLine(s);
     }
+}
+
+}  // namespace
+
+LevelRead readLevel(std::string_view text, Random& random, Variant variant) {
+    LevelRead read{Level(kStone), {}};
+    // Nothing is placed yet: the extent starts inverted, so that the first
+    // map part sets it.
+    read.level.settings.extent = Extent{kMapWidth, kMapHeight, 0, 0};
+    ReaderState s(text, read.level, random, variant);
+    read.report = readStatements(s);
+    return read;
 }
 
 }  // namespace mapedit

@@ -12,14 +12,11 @@
 namespace mapedit::test {
 namespace {
 
-// Writes the level and reads the text into `again` as the Open command does.
-ReadResult writeAndReread(Level& level, Level& again, std::string& text) {
+// Writes the level and reads the text back.
+LevelRead writeAndReread(Level& level, std::string& text) {
     text = written(level);
-    again.freeAreas();
-    again.freePlacements();
-    again.clearLevel(kStone);
     Random random(99);
-    return readLevel(text, again, random, Variant::Vanilla);
+    return readLevel(text, random, Variant::Vanilla);
 }
 
 // Two parts: the small one first in the model, the large one written first.
@@ -81,10 +78,10 @@ TEST_P(PlaceReference, ReadsBackWhenTheFirstEntryLiesInALaterPart) {
     setPlace(level, 1, 5, 4);
     GetParam().put(level, 5, 4);
 
-    Level again;
     std::string text;
-    const ReadResult read = writeAndReread(level, again, text);
-    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    const LevelRead read = writeAndReread(level, text);
+    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
+    const Level& again = read.level;
     EXPECT_TRUE(GetParam().isBack(again, 5, 4)) << text;
     EXPECT_LT(text.find("RANDOM_PLACES: "), text.find("place[1]")) << text;
 }
@@ -97,10 +94,10 @@ TEST_P(PlaceReference, ReadsBackWhenTheFirstEntryLiesInNoPart) {
     setPlace(level, 1, 5, 4);
     GetParam().put(level, 5, 4);
 
-    Level again;
     std::string text;
-    const ReadResult read = writeAndReread(level, again, text);
-    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    const LevelRead read = writeAndReread(level, text);
+    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
+    const Level& again = read.level;
     EXPECT_TRUE(GetParam().isBack(again, 5, 4)) << text;
     EXPECT_EQ(again.settings.randomPlaceCount, 2) << text;
 }
@@ -140,10 +137,10 @@ TEST_P(ExclusionOnTheCorner, ReadsBackAsAnExclusion) {
     addArea(level, c.areaKind, 0, 0, 4, 4, c.param);
     addArea(level, c.exclusionKind, 0, 0, 0, 0, c.param);
 
-    Level again;
     std::string text;
-    const ReadResult read = writeAndReread(level, again, text);
-    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    const LevelRead read = writeAndReread(level, text);
+    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
+    const Level& again = read.level;
     const AreaRecord* exclusion = again.findAreaOfKind(nullptr, c.exclusionKind);
     ASSERT_NE(exclusion, nullptr) << text;
     EXPECT_TRUE(exclusion->x1 == 0 && exclusion->y1 == 0 && exclusion->x2 == 0 &&

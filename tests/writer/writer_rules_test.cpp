@@ -39,11 +39,10 @@ TEST_P(ObjectTail, IsWrittenAndReadBack) {
     const std::string line = std::string("\nOBJECT: '(',random,(01,00)") + c.tail + "\n";
     EXPECT_NE(text.find(line), std::string::npos) << text;
 
-    Level again;
-    again.clearLevel(kStone);
     Random random(1);
-    const ReadResult read = readLevel(text, again, random, c.variant);
-    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    const LevelRead read = readLevel(text, random, c.variant);
+    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
+    const Level& again = read.level;
     ASSERT_EQ(again.cell(4, 3).objects.size(), 1u);
     const ObjectSpec& back = *again.cell(4, 3).objects[0];
     EXPECT_EQ(back.spe, c.spe);
