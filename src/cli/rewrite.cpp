@@ -11,7 +11,7 @@ int runRewrite(const Options& o, std::FILE* out, std::FILE* err) {
     const auto text = loadOrReport(path, err);
     if (!text) return 1;
     Random random(seedOf(o));
-    LevelRead read = readLevel(*text, random, o.variant);
+    const LevelRead read = readLevel(*text, random, o.variant);
     if (!read.report.ok) {
         std::fprintf(err, "%s: %s\n", path.c_str(), read.report.message.c_str());
         return 1;

@@ -138,7 +138,7 @@ void writePart(WriteContext& ctx) {
 }  // namespace
 }  // namespace writer
 
-bool writeLevel(Level& level, Variant variant, ByteSink& sink, std::string* reason) {
+bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string* reason) {
     using namespace writer;
     WriteContext ctx(level, variant, sink);
     ctx.partCount = std::clamp(level.settings.partCount, 0, kMaxMapParts);
@@ -151,13 +151,11 @@ bool writeLevel(Level& level, Variant variant, ByteSink& sink, std::string* reas
     for (ctx.writePart = 0; ctx.writePart < ctx.partCount && ctx.ok; ++ctx.writePart) {
         writePart(ctx);
     }
-    // The editor keeps its areas smallest first.
-    level.sortAreasAscending();
     if (!ctx.ok && reason != nullptr) *reason = kWriteFailedReason;
     return ctx.ok;
 }
 
-bool writeLevel(Level& level, Variant variant, std::string& out, std::string* reason) {
+bool writeLevel(const Level& level, Variant variant, std::string& out, std::string* reason) {
     out.clear();
     StringSink sink(out);
     return writeLevel(level, variant, sink, reason);
