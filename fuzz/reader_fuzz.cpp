@@ -73,7 +73,7 @@ bool readInto(Level& level, std::string_view text, Variant variant) {
 bool hasRandomPositions(const Level& level) {
     const LevelSettings& s = level.settings;
     for (const StairSpot* spot : {&s.stairUp, &s.stairDown, &s.ladderUp, &s.ladderDown}) {
-        if (spot->state == -1) return true;
+        if (spot->state == kStairPlacedRandom) return true;
     }
     for (int x = 0; x < kMapWidth; ++x) {
         for (int y = 0; y < kMapHeight; ++y) {

@@ -33,10 +33,24 @@ constexpr int listSymbol(int n) {
     return -10 - n;
 }
 
+// MonsterSpec::attitude.
+enum MonsterAttitude : std::int32_t {
+    kAttitudeNotGiven = 0,
+    kHostile = 1,
+    kPeaceful = 2,
+};
+
+// MonsterSpec::sleep.
+enum MonsterSleep : std::int32_t {
+    kSleepNotGiven = 0,
+    kAsleep = 1,
+    kAwake = 2,
+};
+
 struct MonsterSpec {
     std::int32_t symbol = 0;
-    std::int32_t attitude = 0;  // 0 unspecified, 1 hostile, 2 peaceful
-    std::int32_t sleep = 0;     // 0 unspecified, 1 asleep, 2 awake
+    std::int32_t attitude = kAttitudeNotGiven;
+    std::int32_t sleep = kSleepNotGiven;
     std::int32_t placement = kAtPosition;
     std::int32_t alignment = 0;   // 0 none, 1 law .. 4 noalign, 5..7 align[0..2]
     std::int32_t appearKind = 0;  // 0 none, 1 m_feature, 2 m_object, 3 m_monster
@@ -130,8 +144,16 @@ struct MapPart {
     int size() const { return (x2 - x1 + 1) * (y2 - y1 + 1); }
 };
 
+// StairSpot::state: how the stair or ladder was placed, if at all.
+enum StairState : std::int32_t {
+    kNoStair = 0,
+    kStairAtPosition = 1,
+    kStairPlacedRandom = -1,
+    kStairAtRandomPlace = 2,
+};
+
 struct StairSpot {
-    std::int32_t state = 0;  // 0 none, 1 fixed, -1 random, 2 at a random place
+    std::int32_t state = kNoStair;
     std::int32_t x = 0, y = 0;
 };
 

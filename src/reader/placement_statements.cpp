@@ -68,13 +68,13 @@ bool readMonsterOption(ReaderState& s, MonsterSpec& monster) {
     std::string word;
     if (!readWord(s, word, 16)) return false;
     if (word == "peaceful") {
-        monster.attitude = 2;
+        monster.attitude = kPeaceful;
     } else if (word == "hostile") {
-        monster.attitude = 1;
+        monster.attitude = kHostile;
     } else if (word == "awake") {
-        monster.sleep = 2;
+        monster.sleep = kAwake;
     } else if (word == "asleep") {
-        monster.sleep = 1;
+        monster.sleep = kAsleep;
     } else if (word == "m_feature") {
         return readAppearance(s, 1, monster);
     } else if (word == "m_object") {

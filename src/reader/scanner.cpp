@@ -293,18 +293,18 @@ bool readLocation(ReaderState& s, int& x, int& y) {
     return false;
 }
 
-int readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2) {
+RegionResult readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2) {
     skipBlanks(s);
     s.message = msg::kInvalidRegion;
     const bool absolute = peekChar(s) == 'l';
     if (absolute) {
         std::string word;
-        if (!readWord(s, word, 16) || word != "levregion") return 0;
+        if (!readWord(s, word, 16) || word != "levregion") return RegionResult::Failed;
     }
     if (!expect(s, '(') || !readNumber(s, x1) || !expect(s, ',') || !readNumber(s, y1) ||
         !expect(s, ',') || !readNumber(s, x2) || !expect(s, ',') || !readNumber(s, y2) ||
         !expect(s, ')')) {
-        return 0;
+        return RegionResult::Failed;
     }
     const bool allZero = x1 == 0 && y1 == 0 && x2 == 0 && y2 == 0;
     if (!absolute) {
@@ -315,8 +315,8 @@ int readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2) {
     }
     // An area off the grid could never be drawn or edited; refuse it here
     // rather than in every statement that reads one.
-    if (!isOnGrid(x1, y1) || !isOnGrid(x2, y2)) return 0;
-    return allZero ? 2 : 1;
+    if (!isOnGrid(x1, y1) || !isOnGrid(x2, y2)) return RegionResult::Failed;
+    return allZero ? RegionResult::AllZeros : RegionResult::Read;
 }
 
 // --- Closed word sets -------------------------------------------------------

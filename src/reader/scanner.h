@@ -67,9 +67,15 @@ bool readListIndex(ReaderState& s, int& out);
 bool readChance(ReaderState& s, int& out);
 bool readCoord(ReaderState& s, int& x, int& y);
 bool readLocation(ReaderState& s, int& x, int& y);
-// 0 failure, 1 region, 2 region written as all zeros. A region with a corner
-// off the 80 x 21 grid (after the map-part offset) fails with "Invalid region".
-int readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2);
+// What readRegion found.
+enum class RegionResult : int {
+    Failed = 0,
+    Read = 1,
+    AllZeros = 2,  // written as four zeros, which is "none" where an exclusion may stand
+};
+// A region with a corner off the grid (after the map-part offset) fails with
+// "Invalid region".
+RegionResult readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2);
 bool readBoolean(ReaderState& s, int& out);
 bool readUpDown(ReaderState& s, int& out);
 bool readLighting(ReaderState& s, int& out);

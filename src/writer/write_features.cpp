@@ -23,7 +23,14 @@ constexpr std::array<StairWord, 4> kStairWords = {{
 
 // How a stair spot's state is written: fixed, random, or a random place.
 int placementOfStair(int state) {
-    return state == 1 ? kAtPosition : state == -1 ? kPlacedRandom : kAtRandomPlace;
+    switch (state) {
+        case kStairAtPosition:
+            return kAtPosition;
+        case kStairPlacedRandom:
+            return kPlacedRandom;
+        default:
+            return kAtRandomPlace;
+    }
 }
 
 // A closed secret door reads back from its 'S' in the map.
@@ -50,7 +57,7 @@ bool writeStairs(WriteContext& ctx) {
     bool wrote = false;
     for (const StairWord& w : kStairWords) {
         const StairSpot& spot = ctx.settings.*w.spot;
-        if (spot.state == 0 || !ctx.part().contains(spot.x, spot.y)) continue;
+        if (spot.state == kNoStair || !ctx.part().contains(spot.x, spot.y)) continue;
         if (!isOnGrid(spot.x, spot.y) || ctx.isWrittenCell(spot.x, spot.y)) continue;
         ctx.line.append(w.keyword);
         ctx.addPosition(spot.x, spot.y, placementOfStair(spot.state));

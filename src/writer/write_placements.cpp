@@ -57,8 +57,10 @@ void writeMonster(WriteContext& ctx, int x, int y, const MonsterSpec& m) {
     addClassSymbol(ctx, m.symbol, "monster");
     addNameOrRandom(ctx, "", m.name.view());
     ctx.addPosition(x, y, m.placement);
-    if (m.attitude != 0) ctx.line.append(m.attitude == 1 ? ",hostile" : ",peaceful");
-    if (m.sleep != 0) ctx.line.append(m.sleep == 1 ? ",asleep" : ",awake");
+    if (m.attitude != kAttitudeNotGiven) {
+        ctx.line.append(m.attitude == kHostile ? ",hostile" : ",peaceful");
+    }
+    if (m.sleep != kSleepNotGiven) ctx.line.append(m.sleep == kAsleep ? ",asleep" : ",awake");
     if (m.alignment != 0) {
         ctx.line.push_back(',');
         ctx.line.append(monsterAlignmentWord(m.alignment));

@@ -47,7 +47,8 @@ bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
     }
     const LevelSettings& s = ctx.settings;
     for (const StairSpot* spot : {&s.stairUp, &s.stairDown, &s.ladderUp, &s.ladderDown}) {
-        const bool atPlace = spot->state != 0 && spot->state != 1 && spot->state != -1;
+        const bool atPlace = spot->state != kNoStair && spot->state != kStairAtPosition &&
+                             spot->state != kStairPlacedRandom;
         if (atPlace && spot->x == x && spot->y == y) return true;
     }
     return false;

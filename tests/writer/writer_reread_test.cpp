@@ -59,11 +59,12 @@ const PlaceUse kPlaceUses[] = {
     {"Stair",
      [](Level& l, int x, int y) {
          l.setTerrain(x, y, kDownstairs);
-         l.settings.stairDown = StairSpot{2, x, y};
+         l.settings.stairDown = StairSpot{kStairAtRandomPlace, x, y};
      },
      [](const Level& l, int x, int y) {
          const StairSpot& s = l.settings.stairDown;
-         return s.state == 2 && s.x == x && s.y == y && l.cell(x, y).terrain == kDownstairs;
+         return s.state == kStairAtRandomPlace && s.x == x && s.y == y &&
+                l.cell(x, y).terrain == kDownstairs;
      }},
 };
 

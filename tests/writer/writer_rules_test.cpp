@@ -161,9 +161,9 @@ TEST(WriterStairs, CellOfTwoPartsIsWrittenOnceWithTheFirst) {
     addPart(level, 0, 0, 3, 3, 20, 8);
     addPart(level, 2, 1, 5, 5, 4, 2);
     level.setTerrain(6, 5, kUpstairs);
-    level.settings.stairUp = StairSpot{1, 6, 5};
+    level.settings.stairUp = StairSpot{kStairAtPosition, 6, 5};
     level.setTerrain(7, 6, kLadderDown);
-    level.settings.ladderDown = StairSpot{1, 7, 6};
+    level.settings.ladderDown = StairSpot{kStairAtPosition, 7, 6};
     putMonster(level, 7, 6, 'a');
     EXPECT_EQ(regionLines(written(level)), (std::vector<std::string>{"0 STAIR: (03,02),up"}));
     const std::string text = written(level);
