@@ -65,7 +65,7 @@ struct ObjectSpec {
     std::int32_t spe = 0;  // -1 random
     std::int32_t buc = 0;  // 0 none, 1 blessed, 2 uncursed, 3 cursed, 4 random
     std::int32_t placement = kAtPosition;
-    std::int32_t material = 0;  // index into materialNames; 0 none
+    std::int32_t material = 0;  // index into words::kMaterials; 0 none
     std::int32_t isContainer = 0;
     std::int32_t chance = 0;
     std::int32_t color = 0;
@@ -78,7 +78,7 @@ struct TrapSpec {
     std::int32_t placement = kAtPosition;
     std::int32_t chance = 0;
     std::int32_t color = 0;
-    std::int32_t trapType = 0;  // index into trapNames
+    std::int32_t trapType = 0;  // index into words::kTrapNames
     LabelText trapName;
 };
 

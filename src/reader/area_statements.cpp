@@ -4,7 +4,7 @@
 #include <array>
 
 #include "model/area_style.h"
-#include "model/names.h"
+#include "model/format_words.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
 
@@ -35,16 +35,7 @@ bool readRoomOptions(ReaderState& s, int& filled, int& irregular) {
     skipBlanks(s);
     if (peekChar(s) != ',') return true;
     advance(s);
-    s.message = kInvalidFillType;
-    std::string word;
-    if (!readWord(s, word, 16)) return false;
-    if (word == "unfilled") {
-        filled = 1;
-    } else if (word == "filled") {
-        filled = 2;
-    } else {
-        return false;
-    }
+    if (!readListedWord(s, words::kFillStates, 16, kInvalidFillType, filled)) return false;
     skipBlanks(s);
     if (peekChar(s) != ',') return true;
     advance(s);
@@ -100,7 +91,7 @@ bool readRegionStatement(ReaderState& s) {
     if (!expect(s, ',') || !readLighting(s, lighting)) return false;
     std::string roomType;
     if (!expect(s, ',') || !readString(s, roomType, 16)) return false;
-    const int kind = indexOfName(roomTypes, roomType);
+    const int kind = words::indexOfWord(words::kRoomTypes, roomType);
     if (kind < 0) {
         s.message = kInvalidRoomType;
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -76,11 +77,17 @@ enum class RegionResult : int {
 // A region with a corner off the grid (after the map-part offset) fails with
 // "Invalid region".
 RegionResult readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2);
+// A word of at most size - 1 bytes, read with `message` in force; out is
+// its index in the list. False when the word is none of the list's.
+bool readListedWord(ReaderState& s, std::span<const std::string_view> list, int size,
+                    const char* message, int& out);
 bool readBoolean(ReaderState& s, int& out);
 bool readUpDown(ReaderState& s, int& out);
 bool readLighting(ReaderState& s, int& out);
 bool readDirection(ReaderState& s, int& out);
-// Case-insensitive alignment word: law 1 .. noncoaligned 6, align 7, random 0; else -1.
+// The alignment value of a word of words::kAlignments, letter case ignored:
+// random 0, law 1 .. noncoaligned 6, and align (which a [n] follows) 7.
+// -1 for any other word.
 int alignmentOf(std::string_view word);
 
 // A random qualifying cell of the current map part (walkable, plus the

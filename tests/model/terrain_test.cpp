@@ -5,7 +5,6 @@
 #include <string>
 
 #include "model/area_style.h"
-#include "model/names.h"
 
 namespace mapedit {
 namespace {
@@ -52,15 +51,6 @@ TEST(TerrainTest, SampleRowsOfTheKindTable) {
     }
     EXPECT_STREQ(terrainKind(-1).name, "none");
     EXPECT_STREQ(terrainKind(kTerrainKindCount).name, "none");
-}
-
-TEST(NamesTest, TablesLineUpWithTheirIndexes) {
-    EXPECT_EQ(indexOfName(trapNames, "polymorph"), 22);
-    EXPECT_EQ(indexOfName(trapNames, "anti magic"), 21);
-    EXPECT_EQ(indexOfName(roomTypes, "candle shop"), 20);
-    EXPECT_EQ(indexOfName(roomTypes, "delphi"), 8);
-    EXPECT_EQ(indexOfName(roomTypes, "Delphi"), -1);
-    EXPECT_EQ(indexOfName(materialNames, "mat_mineral"), 21);
 }
 
 struct StyleCase {
