@@ -1,6 +1,7 @@
 #include "reader/location_rules.h"
 
 #include "model/level.h"
+#include "reader/cell_choice.h"
 #include "reader/messages.h"
 
 namespace mapedit {

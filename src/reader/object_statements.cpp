@@ -6,6 +6,7 @@
 #include "model/catalogue.h"
 #include "model/format_words.h"
 #include "model/level.h"
+#include "reader/cell_choice.h"
 #include "reader/location_rules.h"
 #include "reader/messages.h"
 #include "reader/statements.h"

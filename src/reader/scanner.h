@@ -16,16 +16,6 @@ constexpr int kLocationRandom = -1;
 constexpr int kLocationPlace = -2;
 constexpr int kLocationContained = -3;
 
-// Conditions of pickRandomCell.
-enum CellCondition : int {
-    kNoMonster = 1,
-    kNoObject = 2,
-    kNoTrap = 4,
-    kNotFeature = 8,
-    kOnFloor = 16,
-    kOnLiquid = 32,
-};
-
 // The state of one read: the text, where reading stands, the message in
 // force, and the model being filled.
 struct ReaderState {
@@ -90,13 +80,6 @@ bool readDirection(ReaderState& s, int& out);
 // -1 for any other word.
 int alignmentOf(std::string_view word);
 
-// A random qualifying cell of the current map part (walkable, plus the
-// condition bits); false when none qualifies or the part is empty.
-bool pickRandomCell(ReaderState& s, int& x, int& y, int conditions);
-// Entry n of the random places as the level holds it now (bytes taken as signed).
-void randomPlaceCell(const ReaderState& s, int n, int& x, int& y);
-// Fails with "Invalid location" unless (x, y) lies on the 80 x 21 grid.
-bool checkOnGrid(ReaderState& s, int x, int y);
 // Skips blanks and fails with `message` unless the line ends here.
 bool endOfStatement(ReaderState& s, const char* message);
 

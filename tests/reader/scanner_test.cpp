@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "reader/cell_choice.h"
 #include "reader/messages.h"
 #include "reader/scanner.h"
 #include "reader_fixture.h"
