@@ -19,7 +19,8 @@ constexpr const char* kIrregularShape = "Irregular map shape";
 constexpr const char* kMapTooWide = "Map too wide";
 constexpr const char* kMapDoesNotFit = "Map does not fit the level";
 
-constexpr int kScratchWidth = 78;
+// A map row leaves the level's first and last column free.
+constexpr int kScratchWidth = kMapWidth - 2;
 constexpr int kMaxRows = kMapHeight;
 constexpr int kMapPartColor = 9;
 
