@@ -1,8 +1,10 @@
 // The statement loop: reads a level description line by line, keeps the
 // order of its sections and reports the first error with its line number.
 
+#include <fmt/core.h>
+
 #include <array>
-#include <cstdio>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -71,31 +73,30 @@ Statement findStatement(std::string_view keyword) {
     return nullptr;
 }
 
-// Reports are one line of at most 79 characters.
-using ReportBuffer = std::array<char, 80>;
+// Reports are one line of at most 79 characters; a longer one is cut.
+constexpr std::size_t kReportLimit = 79;
+
+template <typename... Args>
+std::string report(fmt::format_string<Args...> format, Args&&... args) {
+    std::string text = fmt::format(format, std::forward<Args>(args)...);
+    if (text.size() > kReportLimit) text.resize(kReportLimit);
+    return text;
+}
 
 std::string statementReport(int line, const char* message) {
-    ReportBuffer buf{};
-    std::snprintf(buf.data(), buf.size(), "%d: %s", line, message != nullptr ? message : "");
-    return buf.data();
+    return report("{}: {}", line, message != nullptr ? message : "");
 }
 
 std::string beforeMazeReport(int line) {
-    ReportBuffer buf{};
-    std::snprintf(buf.data(), buf.size(), "%d: Command before 'MAZE'", line);
-    return buf.data();
+    return report("{}: Command before 'MAZE'", line);
 }
 
 std::string notAllowedReport(const std::string& keyword) {
-    ReportBuffer buf{};
-    std::snprintf(buf.data(), buf.size(), "Command '%s' is not allowed here", keyword.c_str());
-    return buf.data();
+    return report("Command '{}' is not allowed here", keyword);
 }
 
 std::string illegalCommandReport(int line, const std::string& keyword) {
-    ReportBuffer buf{};
-    std::snprintf(buf.data(), buf.size(), "%d: Illegal command '%s'", line, keyword.c_str());
-    return buf.data();
+    return report("{}: Illegal command '{}'", line, keyword);
 }
 
 // What became of one statement line.
