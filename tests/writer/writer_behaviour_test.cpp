@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <ostream>
 #include <sstream>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct HeaderCase {
     std::function<void(LevelSettings&)> set;
     const char* header;
 };
+
+void PrintTo(const HeaderCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class HeaderForms : public ::testing::TestWithParam<HeaderCase> {};
 
@@ -211,11 +216,16 @@ TEST(WriterModel, IsUnchanged) {
 }
 
 struct ObjectCase {
+    const char* caseName;
     Variant variant;
     int material;
     const char* name;
     const char* line;
 };
+
+void PrintTo(const ObjectCase& c, std::ostream* os) {
+    *os << c.caseName;
+}
 
 class ObjectMaterial : public ::testing::TestWithParam<ObjectCase> {};
 
@@ -232,16 +242,19 @@ TEST_P(ObjectMaterial, IsAPrefixOutsideTavrelAndAFieldInside) {
 
 INSTANTIATE_TEST_SUITE_P(
     Writer, ObjectMaterial,
-    ::testing::Values(
-        ObjectCase{Variant::Orvandel, 14, "dagger", "\nOBJECT: ')',\"silver dagger\",(00,00)\n"},
-        ObjectCase{Variant::Orvandel, 13, "plate mail",
-                   "\nOBJECT: ')',\"bronze plate mail\",(00,00)\n"},
-        ObjectCase{Variant::Vanilla, 13, "dagger", "\nOBJECT: ')',\"dagger\",(00,00)\n"},
-        ObjectCase{Variant::Vanilla, 19, "saber", "\nOBJECT: ')',\"saber\",(00,00)\n"},
-        ObjectCase{Variant::Tavrel, 14, "saber",
-                   "\nOBJECT: ')',\"saber\",(00,00),random,0,mat_silver\n"},
-        ObjectCase{Variant::Tavrel, 1, "potion",
-                   "\nOBJECT: ')',\"potion\",(00,00),random,0,mat_liquid\n"}));
+    ::testing::Values(ObjectCase{"SilverDagger", Variant::Orvandel, 14, "dagger",
+                                 "\nOBJECT: ')',\"silver dagger\",(00,00)\n"},
+                      ObjectCase{"BronzePlateMail", Variant::Orvandel, 13, "plate mail",
+                                 "\nOBJECT: ')',\"bronze plate mail\",(00,00)\n"},
+                      ObjectCase{"CopperDaggerHasNoPrefix", Variant::Vanilla, 13, "dagger",
+                                 "\nOBJECT: ')',\"dagger\",(00,00)\n"},
+                      ObjectCase{"GlassSaberHasNoPrefix", Variant::Vanilla, 19, "saber",
+                                 "\nOBJECT: ')',\"saber\",(00,00)\n"},
+                      ObjectCase{"TavrelSilverSaber", Variant::Tavrel, 14, "saber",
+                                 "\nOBJECT: ')',\"saber\",(00,00),random,0,mat_silver\n"},
+                      ObjectCase{"TavrelLiquidPotion", Variant::Tavrel, 1, "potion",
+                                 "\nOBJECT: ')',\"potion\",(00,00),random,0,mat_liquid\n"}),
+    [](const auto& info) { return std::string(info.param.caseName); });
 
 TEST(WriterObjects, LongestLineIsWrittenWhole) {
     Level level;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 #include "generate/random.h"
 #include "level_builder.h"
@@ -68,6 +69,10 @@ const PlaceUse kPlaceUses[] = {
      }},
 };
 
+void PrintTo(const PlaceUse& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PlaceReference : public ::testing::TestWithParam<PlaceUse> {};
 
 // The statement naming place[1] is written with the first part, while the
@@ -125,6 +130,10 @@ struct ExclusionUse {
     int exclusionKind;
     int param;
 };
+
+void PrintTo(const ExclusionUse& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ExclusionOnTheCorner : public ::testing::TestWithParam<ExclusionUse> {};
 

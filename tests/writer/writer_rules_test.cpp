@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <sstream>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct TailCase {
     const char* optionalName;
     const char* tail;  // what follows the position
 };
+
+void PrintTo(const TailCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ObjectTail : public ::testing::TestWithParam<TailCase> {};
 
@@ -98,6 +103,10 @@ struct RegionCase {
     std::function<void(Level&)> addRegions;
     std::vector<std::string> lines;
 };
+
+void PrintTo(const RegionCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DirectedRegions : public ::testing::TestWithParam<RegionCase> {};
 

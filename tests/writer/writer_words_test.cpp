@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "generate/random.h"
@@ -34,6 +35,10 @@ struct WordsCase {
     // What the level holds of the words written, as numbers.
     std::function<std::vector<int>(const Level&)> values;
 };
+
+void PrintTo(const WordsCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class WordsReadBack : public ::testing::TestWithParam<WordsCase> {};
 
