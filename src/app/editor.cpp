@@ -1,5 +1,7 @@
 #include "app/editor.h"
 
+#include <utility>
+
 #include "app/background_refresh.h"
 #include "app/file_io.h"
 #include "app/title.h"
@@ -37,8 +39,9 @@ bool Editor::openFile(const std::string& path) {
 bool Editor::openText(std::string_view text, const std::string& path) {
     filePath = path;
     fileTitle = fileNameOf(path);
-    emptyLevel();
-    const ReadResult result = readLevel(text, level, random, state.variant);
+    LevelRead read = readLevel(text, random, state.variant);
+    replaceLevel(std::move(read.level));
+    const ReadResult& result = read.report;
     if (!result.ok) shell_.showMessage(result.message, "Parse Error");
     updateTitle();
     if (result.ok) {
@@ -60,12 +63,11 @@ void Editor::updateTitle() {
     shell_.setTitle(windowTitle(fileTitle));
 }
 
-void Editor::emptyLevel() {
-    level.freeAreas();
-    level.freePlacements();
-    level.clearLevel(kStone);
+// The selection pointed into the level being replaced.
+void Editor::replaceLevel(Level&& read) {
     state.selectArea(nullptr);
     state.selectCell(0, 0);
+    level = std::move(read);
 }
 
 // After a successful open: innermost areas first, maze stones restored, and

@@ -50,7 +50,7 @@ class Editor {
     void refreshBackground();
 
   private:
-    void emptyLevel();
+    void replaceLevel(Level&& read);
     void settleOpenedLevel();
 
     Shell& shell_;
