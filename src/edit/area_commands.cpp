@@ -5,7 +5,7 @@
 #include "model/area_style.h"
 #include "model/grid.h"
 #include "model/terrain.h"
-#include "reader/map_placement.h"
+#include "model/map_placement.h"
 
 namespace mapedit {
 

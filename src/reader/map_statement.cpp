@@ -5,7 +5,7 @@
 
 #include "model/format_words.h"
 #include "model/terrain.h"
-#include "reader/map_placement.h"
+#include "model/map_placement.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
 

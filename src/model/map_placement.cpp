@@ -1,4 +1,4 @@
-#include "reader/map_placement.h"
+#include "model/map_placement.h"
 
 #include "model/level.h"
 
