@@ -14,9 +14,10 @@ namespace {
 struct Scene {
     Canvas canvas;
     Level level;
-    EditorState editor;
+    PaintState paintState;
+    ViewState shown;
     Templates templates;
-    PaintContext ctx{canvas, level, editor, templates};
+    PaintContext ctx{canvas, level, paintState, shown, templates};
 };
 
 // Each iteration fills the whole region with the other of two kinds, so the
@@ -24,7 +25,7 @@ struct Scene {
 void fillBackAndForth(benchmark::State& state, Scene& s, int x, int y) {
     int kind = kFountain;
     for (auto _ : state) {
-        s.editor.paintMode = static_cast<int>(state.range(0));
+        s.paintState.paintMode = static_cast<int>(state.range(0));
         floodFill(s.ctx, x, y, kind);
         kind = kind == kFountain ? kFloor : kFountain;
     }

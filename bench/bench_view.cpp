@@ -5,13 +5,15 @@
 
 #include <memory>
 
+#include "edit/paint.h"
+#include "edit/wall_redraw.h"
 #include "model/area_style.h"
 #include "model/level.h"
 #include "model/terrain.h"
 #include "platform/canvas.h"
-#include "view/editor_state.h"
 #include "view/map_view.h"
 #include "view/view_context.h"
+#include "view/view_state.h"
 
 namespace mapedit {
 namespace {
@@ -20,7 +22,8 @@ namespace {
 // room floors, random places, two map parts and a few dozen areas.
 struct BusyLevel {
     Level level;
-    EditorState editor;
+    ViewState shown;
+    PaintState paintState;
     Templates templates;
     Canvas canvas;
 
@@ -42,7 +45,7 @@ struct BusyLevel {
             styleArea(*area);
         }
         level.sortAreasAscending();
-        editor.selectArea(level.areas().front().get());
+        shown.selectArea(level.areas().front().get());
     }
 
     void addMapPart(int index, int x1, int y1, int x2, int y2) {
@@ -80,13 +83,15 @@ struct BusyLevel {
         }
     }
 
-    ViewContext view() { return ViewContext{canvas, level, editor, templates}; }
+    ViewContext view() { return ViewContext{canvas, level, shown, templates}; }
+    PaintContext paint() { return PaintContext{canvas, level, paintState, shown, templates}; }
 };
 
 void BM_PaintClientArea(benchmark::State& state) {
     BusyLevel busy;
+    PaintContext p = busy.paint();
+    wallRedraw(p, kEditableCells);
     ViewContext v = busy.view();
-    wallRedraw(v, 1, 0, 79, 20);
     for (auto _ : state) {
         paintClientArea(v);
         benchmark::DoNotOptimize(busy.canvas.pixels().data());
@@ -96,9 +101,9 @@ BENCHMARK(BM_PaintClientArea)->Unit(benchmark::kMicrosecond);
 
 void BM_WallRedrawWholeMap(benchmark::State& state) {
     BusyLevel busy;
-    ViewContext v = busy.view();
+    PaintContext p = busy.paint();
     for (auto _ : state) {
-        wallRedraw(v, 1, 0, 79, 20);
+        wallRedraw(p, kEditableCells);
         benchmark::DoNotOptimize(busy.canvas.pixels().data());
     }
 }

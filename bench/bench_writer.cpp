@@ -41,7 +41,7 @@ void addPlacement(MapCell& c, int n) {
             c.monster = std::make_unique<MonsterSpec>();
             c.monster->symbol = 'D';
             c.monster->name.assign("red dragon");
-            c.monster->attitude = 1;
+            c.monster->attitude = kHostile;
             c.monster->alignment = 3;
             break;
         case 1: {

@@ -19,9 +19,9 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "model/terrain.h"
 #include "reader/reader.h"
 #include "writer/writer.h"
 
@@ -59,13 +59,13 @@ FuzzInput split(const std::uint8_t* data, std::size_t size) {
     return in;
 }
 
-// Reads text into a fresh level; false when the reader refused it.
+// Reads text into `level`, which the level read replaces; false when the
+// reader refused the text.
 bool readInto(Level& level, std::string_view text, Variant variant) {
-    level.freeAreas();
-    level.freePlacements();
-    level.clearLevel(kStone);
     Random random(12345);
-    return readLevel(text, level, random, variant).ok;
+    LevelRead read = readLevel(text, random, variant);
+    level = std::move(read.level);
+    return read.report.ok;
 }
 
 // Random placements and random stairs land on new cells at every read, so
@@ -73,7 +73,7 @@ bool readInto(Level& level, std::string_view text, Variant variant) {
 bool hasRandomPositions(const Level& level) {
     const LevelSettings& s = level.settings;
     for (const StairSpot* spot : {&s.stairUp, &s.stairDown, &s.ladderUp, &s.ladderDown}) {
-        if (spot->state == -1) return true;
+        if (spot->state == kStairPlacedRandom) return true;
     }
     for (int x = 0; x < kMapWidth; ++x) {
         for (int y = 0; y < kMapHeight; ++y) {

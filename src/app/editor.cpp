@@ -1,11 +1,14 @@
 #include "app/editor.h"
 
+#include <utility>
+
+#include "app/background_refresh.h"
 #include "app/file_io.h"
 #include "app/title.h"
 #include "edit/shapes.h"
+#include "edit/wall_redraw.h"
 #include "model/terrain.h"
 #include "reader/reader.h"
-#include "view/background_refresh.h"
 #include "view/map_view.h"
 
 namespace mapedit {
@@ -36,8 +39,9 @@ bool Editor::openFile(const std::string& path) {
 bool Editor::openText(std::string_view text, const std::string& path) {
     filePath = path;
     fileTitle = fileNameOf(path);
-    emptyLevel();
-    const ReadResult result = readLevel(text, level, random, state.variant);
+    LevelRead read = readLevel(text, random, state.variant);
+    replaceLevel(std::move(read.level));
+    const ReadResult& result = read.report;
     if (!result.ok) shell_.showMessage(result.message, "Parse Error");
     updateTitle();
     if (result.ok) {
@@ -49,8 +53,8 @@ bool Editor::openText(std::string_view text, const std::string& path) {
 }
 
 void Editor::refreshBackground() {
-    ViewContext v = view();
-    mapedit::refreshBackground(v, random);
+    PaintContext p = paintContext();
+    mapedit::refreshBackground(p, random);
     shell_.invalidate();
     state.paintMode = kPaintStore;
 }
@@ -59,12 +63,11 @@ void Editor::updateTitle() {
     shell_.setTitle(windowTitle(fileTitle));
 }
 
-void Editor::emptyLevel() {
-    level.freeAreas();
-    level.freePlacements();
-    level.clearLevel(kStone);
+// The selection pointed into the level being replaced.
+void Editor::replaceLevel(Level&& read) {
     state.selectArea(nullptr);
     state.selectCell(0, 0);
+    level = std::move(read);
 }
 
 // After a successful open: innermost areas first, maze stones restored, and
@@ -73,11 +76,11 @@ void Editor::settleOpenedLevel() {
     level.sortAreasAscending();
     markMazeStones(level);
     const LevelSettings& s = level.settings;
-    ViewContext v = view();
+    PaintContext p = paintContext();
     if (s.filling == ' ' && s.initForeground == 0) {
-        wallRedraw(v, s.extent.x1 + 1, s.extent.y1 + 1, s.extent.x2 - 1, s.extent.y2 - 1);
+        wallRedraw(p, CellRect{s.extent.x1 + 1, s.extent.y1 + 1, s.extent.x2 - 1, s.extent.y2 - 1});
     } else {
-        wallRedraw(v, 1, 0, 79, 20);
+        wallRedraw(p, kEditableCells);
     }
     onPaint();
 }

@@ -3,11 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "app/editor_state.h"
+#include "edit/paint.h"
 #include "generate/random.h"
 #include "model/level.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
-#include "view/editor_state.h"
 #include "view/view_context.h"
 
 namespace mapedit {
@@ -30,6 +31,7 @@ class Editor {
     std::string fileTitle;  // its file name, shown in the title
 
     ViewContext view() { return ViewContext{canvas, level, state, templates}; }
+    PaintContext paintContext() { return PaintContext{canvas, level, state, state, templates}; }
 
     // The window's paint: the whole client area into the framebuffer.
     void onPaint();
@@ -48,7 +50,7 @@ class Editor {
     void refreshBackground();
 
   private:
-    void emptyLevel();
+    void replaceLevel(Level&& read);
     void settleOpenedLevel();
 
     Shell& shell_;

@@ -1,8 +1,10 @@
 #include "app/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include <fcntl.h>
@@ -30,12 +32,6 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string& e
 
 namespace {
 
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // Writes all of text to a fresh descriptor and syncs it.
 bool writeAll(int fd, std::string_view text) {
     while (!text.empty()) {
@@ -50,6 +46,11 @@ bool writeAll(int fd, std::string_view text) {
 }
 
 }  // namespace
+
+std::string directoryOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? "." : parent.string();
+}
 
 bool writeFileAtomically(const std::string& path, std::string_view text, std::string& error) {
     std::string temp = directoryOf(path) + "/.mapedit-save-XXXXXX";
@@ -78,8 +79,10 @@ bool writeFileAtomically(const std::string& path, std::string_view text, std::st
 }
 
 std::string fileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    // Paths written on the other platform separate with backslashes too.
+    std::string portable = path;
+    std::replace(portable.begin(), portable.end(), '\\', '/');
+    return std::filesystem::path(portable).filename().string();
 }
 
 }  // namespace mapedit

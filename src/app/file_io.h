@@ -15,7 +15,11 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string& e
 // complete, so a failed save never leaves a damaged or emptied file.
 bool writeFileAtomically(const std::string& path, std::string_view text, std::string& error);
 
-// The file name part of a path, as a file dialog reports it.
+// The directory part of a path; "." for a bare file name.
+std::string directoryOf(const std::string& path);
+
+// The file name part of a path, as a file dialog reports it; both slashes
+// and backslashes separate.
 std::string fileNameOf(const std::string& path);
 
 }  // namespace mapedit

@@ -1,6 +1,5 @@
 #include "cli/commands.h"
 #include "cli/common.h"
-#include "model/terrain.h"
 #include "reader/reader.h"
 
 namespace mapedit::cli {
@@ -14,9 +13,7 @@ int runCheck(const Options& o, std::FILE* out, std::FILE* err) {
             status = 1;
             continue;
         }
-        Level level;
-        level.clearLevel(kStone);
-        const ReadResult result = readLevel(*text, level, random, o.variant);
+        const ReadResult result = readLevel(*text, random, o.variant).report;
         if (!result.ok) {
             std::fprintf(out, "%s: %s\n", path.c_str(), result.message.c_str());
             status = 1;

@@ -1,7 +1,6 @@
 #include "app/file_io.h"
 #include "cli/commands.h"
 #include "cli/common.h"
-#include "model/terrain.h"
 #include "reader/reader.h"
 #include "writer/writer.h"
 
@@ -11,16 +10,14 @@ int runRewrite(const Options& o, std::FILE* out, std::FILE* err) {
     const std::string& path = o.files[0];
     const auto text = loadOrReport(path, err);
     if (!text) return 1;
-    Level level;
-    level.clearLevel(kStone);
     Random random(seedOf(o));
-    const ReadResult result = readLevel(*text, level, random, o.variant);
-    if (!result.ok) {
-        std::fprintf(err, "%s: %s\n", path.c_str(), result.message.c_str());
+    const LevelRead read = readLevel(*text, random, o.variant);
+    if (!read.report.ok) {
+        std::fprintf(err, "%s: %s\n", path.c_str(), read.report.message.c_str());
         return 1;
     }
     std::string written, reason;
-    if (!writeLevel(level, o.variant, written, &reason)) {
+    if (!writeLevel(read.level, o.variant, written, &reason)) {
         std::fprintf(err, "%s: %s\n", path.c_str(), reason.c_str());
         return 1;
     }

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "model/area_style.h"
+#include "model/grid.h"
 #include "model/terrain.h"
-#include "reader/map_placement.h"
-#include "view/cell_look.h"
+#include "model/map_placement.h"
 
 namespace mapedit {
 

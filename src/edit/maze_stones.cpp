@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "edit/shapes.h"
+#include "model/grid.h"
 #include "model/terrain.h"
-#include "view/cell_look.h"
 
 namespace mapedit {
 

@@ -3,7 +3,9 @@
 #include <memory>
 #include <new>
 
+#include "model/grid.h"
 #include "model/terrain.h"
+#include "model/wall_joins.h"
 #include "view/cell_look.h"
 #include "view/map_view.h"
 
@@ -19,7 +21,7 @@ Appearance kindLook(int kind) {
 }
 
 Appearance lookOf(const PaintContext& p, int x, int y) {
-    return cellAppearance(p.level, p.editor, x, y);
+    return cellAppearance(p.level, p.viewState, x, y);
 }
 
 // Monsters and traps need a cell that can hold them and a free slot; either
@@ -144,14 +146,12 @@ bool storeKind(PaintContext& p, int x, int y, int kind, Appearance& look) {
 
 }  // namespace
 
-void markDeferredDraw(EditorState& editor, int kind) {
-    if (kind == kStone || kind == kHorizontalWall || kind == kVerticalWall) {
-        editor.paintMode |= kPaintDefer;
-    }
+void markDeferredDraw(PaintState& paint, int kind) {
+    if (isStoneOrWall(kind)) paint.paintMode |= kPaintDefer;
 }
 
 void paintCell(PaintContext& p, int x, int y, int kind) {
-    const int mode = p.editor.paintMode;
+    const int mode = p.paint.paintMode;
     Appearance look = kindLook(kind);
     if ((mode & kPaintStore) != 0 && !storeKind(p, x, y, kind, look)) return;
     if ((mode & kPaintShowCell) != 0) look = lookOf(p, x, y);

@@ -1,9 +1,8 @@
 #include "generate/background.h"
 
-#include <algorithm>
-
 #include "generate/cave.h"
 #include "generate/mazewalk.h"
+#include "model/grid.h"
 #include "model/terrain.h"
 
 namespace mapedit {
@@ -14,8 +13,10 @@ namespace {
 // carve the passages later.
 void buildMazeGrid(BackgroundGrid& grid) {
     fillBackground(grid, ' ');
-    for (int x = 2; x <= 78; ++x) {
-        for (int y = 2; y <= 20; ++y) grid.symbol(x, y) = (x % 2 == 1 && y % 2 == 1) ? ' ' : '-';
+    for (int x = 2; x <= kMapWidth - 2; ++x) {
+        for (int y = 2; y < kMapHeight; ++y) {
+            grid.symbol(x, y) = (x % 2 == 1 && y % 2 == 1) ? ' ' : '-';
+        }
     }
 }
 
@@ -34,14 +35,6 @@ void buildBackground(BackgroundGrid& grid, const LevelSettings& settings, Random
             buildMazeGrid(grid);
             break;
     }
-}
-
-bool inMapPart(const Level& level, int x, int y) {
-    const int parts = std::clamp(level.settings.partCount, 0, kMaxMapParts);
-    for (int i = 0; i < parts; ++i) {
-        if (level.mapParts[static_cast<std::size_t>(i)].contains(x, y)) return true;
-    }
-    return false;
 }
 
 }  // namespace

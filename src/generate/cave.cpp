@@ -4,22 +4,17 @@ namespace mapedit {
 
 namespace {
 
-// The band that the fill, the passes and the region scan work in.
-constexpr int kBandLeft = 2, kBandRight = 78, kBandTop = 1, kBandBottom = 19;
-
 constexpr std::array<std::array<int, 2>, 8> kNeighbours = {
     {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}}};
 
 // Snapshot for the passes that must count on the grid as it was.
-using ScratchGrid = std::array<std::array<std::uint8_t, kBandBottom + 1>, kBandRight + 1>;
+using ScratchGrid = std::array<std::array<std::uint8_t, kCaveBand.y2 + 1>, kCaveBand.x2 + 1>;
 
 std::uint8_t symbolOrBg(const BackgroundGrid& grid, int x, int y, std::uint8_t bg) {
-    if (x < 1 || x > 78 || y < 0 || y > 19) return bg;
+    if (x < kEditableCells.x1 || x > kCaveBand.x2 || y < kEditableCells.y1 || y > kCaveBand.y2) {
+        return bg;
+    }
     return grid.symbol(x, y);
-}
-
-bool isValid(int x, int y) {
-    return x >= 1 && x <= 79 && y >= 0 && y <= 20;
 }
 
 bool isWallOrBlank(std::uint8_t symbol) {
@@ -30,14 +25,14 @@ bool isWallOrBlank(std::uint8_t symbol) {
 template <typename Rule>
 void snapshotPass(BackgroundGrid& grid, std::uint8_t bg, std::uint8_t fg, Rule erode) {
     ScratchGrid scratch{};
-    for (int x = kBandLeft; x <= kBandRight; ++x) {
-        for (int y = kBandTop; y <= kBandBottom; ++y) {
+    for (int x = kCaveBand.x1; x <= kCaveBand.x2; ++x) {
+        for (int y = kCaveBand.y1; y <= kCaveBand.y2; ++y) {
             const int n = fgNeighbours(grid, x, y, bg, fg);
             scratch[x][y] = erode(n) ? bg : grid.symbol(x, y);
         }
     }
-    for (int x = kBandLeft; x <= kBandRight; ++x) {
-        for (int y = kBandTop; y <= kBandBottom; ++y) grid.symbol(x, y) = scratch[x][y];
+    for (int x = kCaveBand.x1; x <= kCaveBand.x2; ++x) {
+        for (int y = kCaveBand.y1; y <= kCaveBand.y2; ++y) grid.symbol(x, y) = scratch[x][y];
     }
 }
 
@@ -56,8 +51,8 @@ void seedCave(BackgroundGrid& grid, Random& random, std::uint8_t bg, std::uint8_
     // With fg == bg every draw still counts, so this always ends.
     int changed = 0;
     while (changed < kCaveSeedCells) {
-        const int x = kBandLeft + random.randomBelow(kBandRight - kBandLeft + 1);
-        const int y = random.randomOneTo(kBandBottom);
+        const int x = kCaveBand.x1 + random.randomBelow(kCaveBand.x2 - kCaveBand.x1 + 1);
+        const int y = random.randomOneTo(kCaveBand.y2);
         if (grid.symbol(x, y) == bg) {
             grid.symbol(x, y) = fg;
             ++changed;
@@ -74,8 +69,8 @@ int fgNeighbours(const BackgroundGrid& grid, int x, int y, std::uint8_t bg, std:
 }
 
 void cavePassOne(BackgroundGrid& grid, std::uint8_t bg, std::uint8_t fg) {
-    for (int x = kBandLeft; x <= kBandRight; ++x) {
-        for (int y = kBandTop; y <= kBandBottom; ++y) {
+    for (int x = kCaveBand.x1; x <= kCaveBand.x2; ++x) {
+        for (int y = kCaveBand.y1; y <= kCaveBand.y2; ++y) {
             const int n = fgNeighbours(grid, x, y, bg, fg);
             if (n <= 2) {
                 grid.symbol(x, y) = bg;
@@ -102,7 +97,7 @@ void addCaveWalls(BackgroundGrid& grid) {
             // trigger, and the last qualifying neighbour decides its shape.
             for (int ny = y - 1; ny <= y + 1; ++ny) {
                 for (int nx = x - 1; nx <= x + 1; ++nx) {
-                    if (!isValid(nx, ny) || isWallOrBlank(grid.symbol(nx, ny))) continue;
+                    if (!isEditableCell(nx, ny) || isWallOrBlank(grid.symbol(nx, ny))) continue;
                     grid.symbol(x, y) = ny == y ? '|' : '-';
                 }
             }

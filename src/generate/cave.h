@@ -4,9 +4,15 @@
 #include <cstdint>
 
 #include "generate/random.h"
+#include "model/grid.h"
 #include "model/level.h"
 
 namespace mapedit {
+
+// The band that the seeding, the passes and the region scan work in: the
+// editable cells less their outer ring (columns 2..78, rows 1..19).
+constexpr CellRect kCaveBand{kEditableCells.x1 + 1, kEditableCells.y1 + 1, kEditableCells.x2 - 1,
+                             kEditableCells.y2 - 1};
 
 // The background as map symbols (as in MAP rows) with a region mark per
 // cell. Columns 1..79 are used; column 0 stays zero.

@@ -9,14 +9,9 @@ namespace mapedit {
 
 namespace {
 
-constexpr int kBandLeft = 2, kBandRight = 78, kBandTop = 1, kBandBottom = 19;
 constexpr int kMinRegionCells = 4;
 constexpr int kRandomCellTries = 100;
 constexpr int kMaxCorridorSteps = 500;
-
-bool isValid(int x, int y) {
-    return x >= 1 && x <= 79 && y >= 0 && y <= 20;
-}
 
 // Bookkeeping of the region being filled.
 struct Flood {
@@ -30,15 +25,19 @@ void floodFill(BackgroundGrid& grid, int sx, int sy, std::int8_t r, Flood& flood
 // below; diagonal neighbours of the run count as connected.
 void floodRow(BackgroundGrid& grid, int sx, int nx, int ny, std::uint8_t f, std::int8_t r,
               Flood& flood) {
-    if (!isValid(sx, ny)) return;
+    if (!isEditableCell(sx, ny)) return;
     const auto open = [&](int x) { return grid.symbol(x, ny) == f && grid.mark(x, ny) != r; };
     for (int i = sx; i < nx; ++i) {
         if (grid.symbol(i, ny) == f) {
             if (grid.mark(i, ny) != r) floodFill(grid, i, ny, r, flood);
             continue;
         }
-        if ((i > sx || isValid(i - 1, ny)) && open(i - 1)) floodFill(grid, i - 1, ny, r, flood);
-        if ((i < nx - 1 || isValid(i + 1, ny)) && open(i + 1)) floodFill(grid, i + 1, ny, r, flood);
+        if ((i > sx || isEditableCell(i - 1, ny)) && open(i - 1)) {
+            floodFill(grid, i - 1, ny, r, flood);
+        }
+        if ((i < nx - 1 || isEditableCell(i + 1, ny)) && open(i + 1)) {
+            floodFill(grid, i + 1, ny, r, flood);
+        }
     }
 }
 
@@ -46,12 +45,12 @@ void floodRow(BackgroundGrid& grid, int sx, int nx, int ny, std::uint8_t f, std:
 // at least one new cell, so the depth stays below the number of cells.
 void floodFill(BackgroundGrid& grid, int sx, int sy, std::int8_t r, Flood& flood) {
     const std::uint8_t f = grid.symbol(sx, sy);
-    while (sx > 0 && grid.symbol(sx, sy) == f && grid.mark(sx, sy) != r) --sx;
+    while (sx >= kEditableCells.x1 && grid.symbol(sx, sy) == f && grid.mark(sx, sy) != r) --sx;
     ++sx;
     flood.minX = std::min(flood.minX, sx);
     flood.minY = std::min(flood.minY, sy);
     int i = sx;
-    for (; i <= 78 && grid.symbol(i, sy) == f; ++i) {
+    for (; i <= kCaveBand.x2 && grid.symbol(i, sy) == f; ++i) {
         grid.mark(i, sy) = r;
         ++flood.count;
     }
@@ -105,8 +104,8 @@ Cell centreOf(const CaveRegion& box) {
 CaveRegions markCaveRegions(BackgroundGrid& grid, std::uint8_t bg, std::uint8_t fg) {
     CaveRegions regions;
     int r = 1;
-    for (int x = kBandLeft; x <= kBandRight; ++x) {
-        for (int y = kBandTop; y <= kBandBottom; ++y) {
+    for (int x = kCaveBand.x1; x <= kCaveBand.x2; ++x) {
+        for (int y = kCaveBand.y1; y <= kCaveBand.y2; ++y) {
             if (grid.symbol(x, y) != fg || grid.mark(x, y) != 0) continue;
             Flood flood{x, y, x, y, 0};
             const auto mark = static_cast<std::int8_t>(r);
@@ -149,9 +148,8 @@ void connectCaveRegions(BackgroundGrid& grid, Random& random, const CaveRegions&
 
 bool digCorridor(BackgroundGrid& grid, int x, int y, int tx, int ty, std::uint8_t bg,
                  std::uint8_t fg) {
-    if (x <= 0 || y <= 0 || tx <= 0 || ty <= 0 || x > 79 || tx > 79 || y > 20 || ty > 20) {
-        return false;
-    }
+    // Both ends on the editable cells, but off row 0.
+    if (!isEditableCell(x, y) || !isEditableCell(tx, ty) || y == 0 || ty == 0) return false;
     const auto passable = [&](int px, int py) {
         const std::uint8_t s = grid.symbol(px, py);
         return s == bg || s == fg;
@@ -174,7 +172,9 @@ bool digCorridor(BackgroundGrid& grid, int x, int y, int tx, int ty, std::uint8_
         x += dx;
         y += dy;
         // Keeps every read below, one step around (x, y), inside the grid.
-        if (x >= 79 || x <= 0 || y <= 0 || y >= 20) return false;
+        if (x < kEditableCells.x1 || x > kCaveBand.x2 || y < kCaveBand.y1 || y > kCaveBand.y2) {
+            return false;
+        }
         std::uint8_t& here = grid.symbol(x, y);
         if (here == bg) {
             here = fg;

@@ -18,8 +18,13 @@ void step(int& x, int& y, int d) {
     y += kSteps[static_cast<std::size_t>(d)][1];
 }
 
+// Carving stays within columns 3..78 and rows 3..20.
+constexpr int kFirstCarvable = 3;
+
 bool isCarvable(const Level& level, int x, int y) {
-    if (x < 3 || x > 78 || y < 3 || y > 20) return false;
+    if (x < kFirstCarvable || x > kMapWidth - 2 || y < kFirstCarvable || y >= kMapHeight) {
+        return false;
+    }
     const MapCell& c = level.cell(x, y);
     return c.terrain == kStone && c.detail == 0;
 }

@@ -8,7 +8,7 @@ namespace mapedit {
 // The editor's one pseudo-random generator: the reference MT19937, with
 // range reduction by multiplication (no modulo bias tricks).
 class Random {
-public:
+  public:
     Random() = default;
     explicit Random(std::uint32_t seed) { seedRandom(seed); }
 
@@ -19,7 +19,7 @@ public:
     // randomBelow(n) + 1, in 1 .. n.
     int randomOneTo(int n) { return randomBelow(n) + 1; }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

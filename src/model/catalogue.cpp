@@ -1,24 +1,11 @@
 #include "model/catalogue.h"
 
+#include "model/ascii_case.h"
 #include "model/level.h"
 
 namespace mapedit {
 
 namespace {
-
-// Upper-casing by ASCII alone: names are compared the same way whatever
-// locale the process runs in, and other bytes compare exactly.
-constexpr char asciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-}
-
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiUpper(a[i]) != asciiUpper(b[i])) return false;
-    }
-    return true;
-}
 
 bool presentIn(const CatalogueEntry& entry, Variant variant) {
     return entry.variantMask == 0 || (entry.variantMask & variantBit(variant)) != 0;
@@ -64,7 +51,7 @@ const CatalogueEntry* findEntryFrom(CatalogueCursor& cursor, Variant variant,
     for (; cursor.row < end; ++cursor.row) {
         const CatalogueEntry& entry = rows[static_cast<std::size_t>(cursor.row)];
         if (!presentIn(entry, variant)) continue;
-        const bool matches = byName ? sameNameIgnoringCase(entry.name, query.name)
+        const bool matches = byName ? equalsIgnoringAsciiCase(entry.name, query.name)
                                     : entry.classSymbol == wantedClass;
         if (matches) return report(entry, query);
     }

@@ -22,8 +22,10 @@ bool isOnGrid(int x, int y) {
     return x >= 0 && x < kMapWidth && y >= 0 && y < kMapHeight;
 }
 
-Level::Level() {
-    clearLevel(kFloor);
+Level::Level() : Level(kFloor) {}
+
+Level::Level(int kind) {
+    clearLevel(kind);
 }
 
 void Level::clearLevel(int kind) {

@@ -29,12 +29,28 @@ enum PlacementKind : std::int32_t {
 
 // Class symbols: >= 0 the class character, -1 random, -10 - n list entry n.
 constexpr int kRandomSymbol = -1;
-constexpr int listSymbol(int n) { return -10 - n; }
+constexpr int listSymbol(int n) {
+    return -10 - n;
+}
+
+// MonsterSpec::attitude.
+enum MonsterAttitude : std::int32_t {
+    kAttitudeNotGiven = 0,
+    kHostile = 1,
+    kPeaceful = 2,
+};
+
+// MonsterSpec::sleep.
+enum MonsterSleep : std::int32_t {
+    kSleepNotGiven = 0,
+    kAsleep = 1,
+    kAwake = 2,
+};
 
 struct MonsterSpec {
     std::int32_t symbol = 0;
-    std::int32_t attitude = 0;  // 0 unspecified, 1 hostile, 2 peaceful
-    std::int32_t sleep = 0;     // 0 unspecified, 1 asleep, 2 awake
+    std::int32_t attitude = kAttitudeNotGiven;
+    std::int32_t sleep = kSleepNotGiven;
     std::int32_t placement = kAtPosition;
     std::int32_t alignment = 0;   // 0 none, 1 law .. 4 noalign, 5..7 align[0..2]
     std::int32_t appearKind = 0;  // 0 none, 1 m_feature, 2 m_object, 3 m_monster
@@ -49,7 +65,7 @@ struct ObjectSpec {
     std::int32_t spe = 0;  // -1 random
     std::int32_t buc = 0;  // 0 none, 1 blessed, 2 uncursed, 3 cursed, 4 random
     std::int32_t placement = kAtPosition;
-    std::int32_t material = 0;  // index into materialNames; 0 none
+    std::int32_t material = 0;  // index into words::kMaterials; 0 none
     std::int32_t isContainer = 0;
     std::int32_t chance = 0;
     std::int32_t color = 0;
@@ -62,7 +78,7 @@ struct TrapSpec {
     std::int32_t placement = kAtPosition;
     std::int32_t chance = 0;
     std::int32_t color = 0;
-    std::int32_t trapType = 0;  // index into trapNames
+    std::int32_t trapType = 0;  // index into words::kTrapNames
     LabelText trapName;
 };
 
@@ -82,8 +98,12 @@ struct MapCell {
 constexpr std::uint8_t kDrawbridgeMarker = 0x10;
 constexpr std::uint8_t kMazewalkMarker = 0x20;
 constexpr std::uint8_t kDrawbridgeClosed = 0x04;
-constexpr int markerType(std::uint8_t overlay) { return overlay >> 4; }
-constexpr int markerDirection(std::uint8_t overlay) { return overlay & 3; }
+constexpr int markerType(std::uint8_t overlay) {
+    return overlay >> 4;
+}
+constexpr int markerDirection(std::uint8_t overlay) {
+    return overlay & 3;
+}
 
 // Area kinds beyond the room types 0..20.
 enum AreaKind : std::int32_t {
@@ -124,8 +144,16 @@ struct MapPart {
     int size() const { return (x2 - x1 + 1) * (y2 - y1 + 1); }
 };
 
+// StairSpot::state: how the stair or ladder was placed, if at all.
+enum StairState : std::int32_t {
+    kNoStair = 0,
+    kStairAtPosition = 1,
+    kStairPlacedRandom = -1,
+    kStairAtRandomPlace = 2,
+};
+
 struct StairSpot {
-    std::int32_t state = 0;  // 0 none, 1 fixed, -1 random, 2 at a random place
+    std::int32_t state = kNoStair;
     std::int32_t x = 0, y = 0;
 };
 
@@ -190,14 +218,21 @@ bool isOnGrid(int x, int y);
 
 // The one level being edited: grid, placements, areas, settings, map parts.
 class Level {
-public:
+  public:
     using AreaList = std::vector<std::unique_ptr<AreaRecord>>;  // head first
 
-    Level();
+    Level();  // all floor
+    // Every cell of the kind, as clearLevel leaves it.
+    explicit Level(int kind);
+    // Records are owned by their cells and the area list: a level moves, it
+    // is never copied.
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
+    Level(Level&&) = default;
+    Level& operator=(Level&&) = default;
 
-    // Cells, column-major as the format's grid: (x, y) is element x * 21 + y.
+    // Cells, column-major as the format's grid: (x, y) is element
+    // x * kMapHeight + y.
     MapCell& cell(int x, int y) { return cells_[static_cast<std::size_t>(x * kMapHeight + y)]; }
     const MapCell& cell(int x, int y) const {
         return cells_[static_cast<std::size_t>(x * kMapHeight + y)];
@@ -231,7 +266,7 @@ public:
     // terrain := kind and glyph := the kind's glyph; nothing else changes.
     void setTerrain(int x, int y, int kind);
 
-private:
+  private:
     std::array<MapCell, kMapWidth * kMapHeight> cells_;
     AreaList areas_;
 };

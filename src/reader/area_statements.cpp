@@ -4,7 +4,7 @@
 #include <array>
 
 #include "model/area_style.h"
-#include "model/names.h"
+#include "model/format_words.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
 
@@ -19,8 +19,7 @@ struct Rect {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
-// 0 failure, 1 region, 2 region written as all zeros.
-int readRect(ReaderState& s, Rect& r) {
+RegionResult readRect(ReaderState& s, Rect& r) {
     return readRegion(s, r.x1, r.y1, r.x2, r.y2);
 }
 
@@ -36,16 +35,7 @@ bool readRoomOptions(ReaderState& s, int& filled, int& irregular) {
     skipBlanks(s);
     if (peekChar(s) != ',') return true;
     advance(s);
-    s.message = kInvalidFillType;
-    std::string word;
-    if (!readWord(s, word, 16)) return false;
-    if (word == "unfilled") {
-        filled = 1;
-    } else if (word == "filled") {
-        filled = 2;
-    } else {
-        return false;
-    }
+    if (!readListedWord(s, words::kFillStates, 16, kInvalidFillType, filled)) return false;
     skipBlanks(s);
     if (peekChar(s) != ',') return true;
     advance(s);
@@ -55,7 +45,7 @@ bool readRoomOptions(ReaderState& s, int& filled, int& irregular) {
 bool readWallArea(ReaderState& s, int kind) {
     s.message = msg::kMissingColon;
     Rect r;
-    if (!expect(s, ':') || readRect(s, r) == 0) return false;
+    if (!expect(s, ':') || readRect(s, r) == RegionResult::Failed) return false;
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
     styleArea(*addArea(s, r, kind, 0));
     return true;
@@ -71,10 +61,12 @@ struct PairedAreas {
 
 bool readPairedAreas(ReaderState& s, PairedAreas& p) {
     s.message = msg::kMissingColon;
-    if (!expect(s, ':') || readRect(s, p.area) == 0 || !expect(s, ',')) return false;
-    const int result = readRect(s, p.exclusion);
-    p.hasExclusion = result == 1;
-    return result != 0;
+    if (!expect(s, ':') || readRect(s, p.area) == RegionResult::Failed || !expect(s, ',')) {
+        return false;
+    }
+    const RegionResult result = readRect(s, p.exclusion);
+    p.hasExclusion = result == RegionResult::Read;
+    return result != RegionResult::Failed;
 }
 
 // The area is styled (colour and label); its exclusion shares the colour
@@ -95,11 +87,11 @@ bool readRegionStatement(ReaderState& s) {
     s.message = msg::kMissingColon;
     Rect r;
     int lighting = 0;
-    if (!expect(s, ':') || readRect(s, r) == 0) return false;
+    if (!expect(s, ':') || readRect(s, r) == RegionResult::Failed) return false;
     if (!expect(s, ',') || !readLighting(s, lighting)) return false;
     std::string roomType;
     if (!expect(s, ',') || !readString(s, roomType, 16)) return false;
-    const int kind = indexOfName(roomTypes, roomType);
+    const int kind = words::indexOfWord(words::kRoomTypes, roomType);
     if (kind < 0) {
         s.message = kInvalidRoomType;
         return false;

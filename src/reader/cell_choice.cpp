@@ -1,8 +1,9 @@
+#include "reader/cell_choice.h"
+
 #include <algorithm>
 
 #include "model/terrain.h"
 #include "reader/messages.h"
-#include "reader/scanner.h"
 
 namespace mapedit {
 

@@ -1,13 +1,16 @@
 // The statement loop: reads a level description line by line, keeps the
 // order of its sections and reports the first error with its line number.
 
+#include <fmt/core.h>
+
 #include <array>
-#include <cstdio>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "generate/background.h"
+#include "model/terrain.h"
 #include "reader/messages.h"
 #include "reader/reader.h"
 #include "reader/statements.h"
@@ -70,31 +73,30 @@ Statement findStatement(std::string_view keyword) {
     return nullptr;
 }
 
-// Reports are one line of at most 79 characters.
-using ReportBuffer = std::array<char, 80>;
+// Reports are one line of at most 79 characters; a longer one is cut.
+constexpr std::size_t kReportLimit = 79;
+
+template <typename... Args>
+std::string report(fmt::format_string<Args...> format, Args&&... args) {
+    std::string text = fmt::format(format, std::forward<Args>(args)...);
+    if (text.size() > kReportLimit) text.resize(kReportLimit);
+    return text;
+}
 
 std::string statementReport(int line, const char* message) {
-    ReportBuffer buf{};
-    std::snprintf(buf.data(), buf.size(), "%d: %s", line, message != nullptr ? message : "");
-    return buf.data();
+    return report("{}: {}", line, message != nullptr ? message : "");
 }
 
 std::string beforeMazeReport(int line) {
-    ReportBuffer buf{};
-    std::snprintf(buf.data(), buf.size(), "%d: Command before 'MAZE'", line);
-    return buf.data();
+    return report("{}: Command before 'MAZE'", line);
 }
 
 std::string notAllowedReport(const std::string& keyword) {
-    ReportBuffer buf{};
-    std::snprintf(buf.data(), buf.size(), "Command '%s' is not allowed here", keyword.c_str());
-    return buf.data();
+    return report("Command '{}' is not allowed here", keyword);
 }
 
 std::string illegalCommandReport(int line, const std::string& keyword) {
-    ReportBuffer buf{};
-    std::snprintf(buf.data(), buf.size(), "%d: Illegal command '%s'", line, keyword.c_str());
-    return buf.data();
+    return report("{}: Illegal command '{}'", line, keyword);
 }
 
 // What became of one statement line.
@@ -171,14 +173,9 @@ ReadResult failure(std::string message) {
     return ReadResult{false, std::move(message)};
 }
 
-}  // namespace
-
-ReadResult readLevel(std::string_view text, Level& level, Random& random, Variant variant) {
-    ReaderState s(text, level, random, variant);
-    level.settings = LevelSettings{};
-    level.settings.extent = Extent{kMapWidth, kMapHeight, 0, 0};
+// The statement loop over the whole text.
+ReadResult readStatements(ReaderState& s) {
     s.phase = kBeforeMaze;
-
     for (;;) {
         skipBlanks(s);
         s.message = msg::kBrokenMap;
@@ -205,6 +202,18 @@ ReadResult readLevel(std::string_view text, Level& level, Random& random, Varian
         }
         nextLine(s);
     }
+}
+
+}  // namespace
+
+LevelRead readLevel(std::string_view text, Random& random, Variant variant) {
+    LevelRead read{Level(kStone), {}};
+    // Nothing is placed yet: the extent starts inverted, so that the first
+    // map part sets it.
+    read.level.settings.extent = Extent{kMapWidth, kMapHeight, 0, 0};
+    ReaderState s(text, read.level, random, variant);
+    read.report = readStatements(s);
+    return read;
 }
 
 }  // namespace mapedit

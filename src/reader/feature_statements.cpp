@@ -1,12 +1,12 @@
 // DOOR, LADDER, ALTAR, FOUNTAIN, SINK, DRAWBRIDGE, MAZEWALK and ENGRAVING:
 // statements that change a cell itself or put a marker on it.
 
-#include <array>
 #include <string>
 
+#include "model/format_words.h"
 #include "model/level.h"
-#include "model/names.h"
 #include "model/terrain.h"
+#include "reader/cell_choice.h"
 #include "reader/location_rules.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
@@ -26,12 +26,6 @@ constexpr const char* kIllegalDirection = "Illegal direction";
 constexpr const char* kEngraveTypeMissing = "Engrave type missing";
 constexpr const char* kInvalidEngraveType = "Invalid engrave type";
 
-// Indexed by the door state kept in MapCell::detail.
-constexpr std::array<const char*, 6> kDoorStates = {"open",   "closed", "locked",
-                                                    "nodoor", "broken", "random"};
-constexpr std::array<const char*, 2> kBridgeStates = {"open", "closed"};
-constexpr std::array<const char*, 4> kEngraveTypes = {"dust", "engrave", "burn", "mark"};
-
 constexpr int kFeatureConditions = kNotFeature;
 constexpr int kDrawbridgeConditions = kNoTrap | kNotFeature;
 
@@ -44,18 +38,6 @@ bool failWith(ReaderState& s, const char* message) {
 bool readColonAndLocation(ReaderState& s, StatementLocation& where) {
     s.message = msg::kMissingColon;
     return expect(s, ':') && readStatementLocation(s, where);
-}
-
-// Index of the word just read in `table`, failing with `message` when the
-// word is missing or not there.
-template <std::size_t N>
-bool readWordOf(ReaderState& s, const std::array<const char*, N>& table, int size,
-                const char* message, int& out) {
-    s.message = message;
-    std::string word;
-    if (!readWord(s, word, size)) return false;
-    out = indexOfName(table, word);
-    return out >= 0;
 }
 
 // Sets the terrain of a feature cell given by coordinates, a random cell or
@@ -82,11 +64,11 @@ bool readAltarAlignment(ReaderState& s, int& alignment) {
     if (!expect(s, ',') || !readWord(s, word, 16)) return false;
     alignment = alignmentOf(word);
     if (alignment < 0) return false;
-    if (alignment != 7) return true;
+    if (alignment != words::kFirstShuffledAlignment) return true;
     int n = 0;
     if (!readListIndex(s, n)) return false;
     if (n > 2) return failWith(s, kInvalidAlignment);
-    alignment = 7 + n;
+    alignment = words::kFirstShuffledAlignment + n;
     return true;
 }
 
@@ -96,7 +78,7 @@ bool readDoorStatement(ReaderState& s) {
     s.message = msg::kMissingColon;
     if (!expect(s, ':')) return false;
     int state = 0;
-    if (!readWordOf(s, kDoorStates, 16, kIllegalDoorState, state)) return false;
+    if (!readListedWord(s, words::kDoorStates, 16, kIllegalDoorState, state)) return false;
     s.message = kLocationMissing;
     StatementLocation where;
     if (!expect(s, ',') || !readStatementLocation(s, where)) return false;
@@ -132,7 +114,7 @@ bool readAltarStatement(ReaderState& s) {
     if (!readAltarAlignment(s, alignment)) return false;
     s.message = kInvalidAltarType;
     int type = 0;
-    if (!expect(s, ',') || !readWordOf(s, altarTypeNames, 16, kInvalidAltarType, type)) {
+    if (!expect(s, ',') || !readListedWord(s, words::kAltarTypes, 16, kInvalidAltarType, type)) {
         return false;
     }
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
@@ -161,7 +143,8 @@ bool readDrawbridgeStatement(ReaderState& s) {
     if (!expect(s, ',') || !readDirection(s, direction)) return false;
     s.message = kBridgeStateMissing;
     int closed = 0;
-    if (!expect(s, ',') || !readWordOf(s, kBridgeStates, 8, kBridgeStateMissing, closed)) {
+    if (!expect(s, ',') ||
+        !readListedWord(s, words::kBridgeStates, 8, kBridgeStateMissing, closed)) {
         return false;
     }
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
@@ -198,7 +181,7 @@ bool readEngravingStatement(ReaderState& s) {
     s.message = kEngraveTypeMissing;
     if (!expect(s, ',')) return false;
     int type = 0;
-    if (!readWordOf(s, kEngraveTypes, 16, kInvalidEngraveType, type)) return false;
+    if (!readListedWord(s, words::kEngraveTypes, 16, kInvalidEngraveType, type)) return false;
     if (!expect(s, ',')) return false;
     s.message = msg::kSyntaxError;
     std::string text;

@@ -1,8 +1,8 @@
 // MAZE, FLAGS, INIT_MAP, MESSAGE and WALLIFY: the level-wide settings.
 
-#include <array>
 #include <cstdint>
 
+#include "model/format_words.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
 
@@ -18,23 +18,8 @@ constexpr const char* kMissingJoined = "Missing joined value";
 constexpr const char* kMissingLighting = "Missing lighting value";
 constexpr const char* kMissingWalled = "Missing walled value";
 
-struct FlagWord {
-    const char* word;
-    bool second;  // levelFlags2 rather than levelFlags
-    std::uint8_t bit;
-};
-
-constexpr std::array<FlagWord, 6> kFlagWords = {{
-    {"noteleport", false, kNoTeleport},
-    {"hardfloor", false, kHardFloor},
-    {"nommap", false, kNoMMap},
-    {"arboreal", false, kArboreal},
-    {"shortsighted", true, kShortSighted},
-    {"nomongen", true, kNoMonGen},
-}};
-
 bool setFlag(LevelSettings& settings, const std::string& word) {
-    for (const FlagWord& f : kFlagWords) {
+    for (const words::FlagWord& f : words::kFlags) {
         if (word == f.word) {
             (f.second ? settings.levelFlags2 : settings.levelFlags) |= f.bit;
             return true;

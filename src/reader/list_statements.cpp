@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "reader/cell_choice.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
 

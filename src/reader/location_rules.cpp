@@ -1,6 +1,7 @@
 #include "reader/location_rules.h"
 
 #include "model/level.h"
+#include "reader/cell_choice.h"
 #include "reader/messages.h"
 
 namespace mapedit {
@@ -71,14 +72,14 @@ FeatureCell resolveFeatureCell(ReaderState& s, const StatementLocation& where, i
     if (where.isCoordinate) {
         x = where.x;
         y = where.y;
-        state = 1;
+        state = kStairAtPosition;
         onGrid = checkOnGrid(s, x, y);
     } else if (where.x == kLocationRandom) {
         if (!pickRandomCell(s, x, y, randomConditions)) return FeatureCell::NoneQualifies;
-        state = -1;
+        state = kStairPlacedRandom;
         onGrid = checkOnGrid(s, x, y);
     } else if (where.x == kLocationPlace) {
-        state = 2;
+        state = kStairAtRandomPlace;
         onGrid = placeEntryCell(s, where.y, x, y);
     } else {
         rejectLocation(s);

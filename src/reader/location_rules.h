@@ -43,7 +43,7 @@ bool resolvePlacement(ReaderState& s, const StatementLocation& where, const Plac
 
 // The cell of a feature (stair, ladder, altar, fountain, sink, drawbridge).
 enum class FeatureCell { Found, NoneQualifies, Rejected };
-// `state` is that of a StairSpot: 1 coordinates, -1 random, 2 random place.
+// `state` is the StairState of the location's form.
 // "contained" is rejected; a random location that finds no cell is not an
 // error, the statement then changes nothing.
 FeatureCell resolveFeatureCell(ReaderState& s, const StatementLocation& where, int randomConditions,

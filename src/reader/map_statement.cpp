@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "model/format_words.h"
 #include "model/terrain.h"
-#include "reader/map_placement.h"
+#include "model/map_placement.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
 
@@ -18,29 +19,13 @@ constexpr const char* kIrregularShape = "Irregular map shape";
 constexpr const char* kMapTooWide = "Map too wide";
 constexpr const char* kMapDoesNotFit = "Map does not fit the level";
 
-constexpr int kScratchWidth = 78;
+// A map row leaves the level's first and last column free.
+constexpr int kScratchWidth = kMapWidth - 2;
 constexpr int kMaxRows = kMapHeight;
 constexpr int kMapPartColor = 9;
 
 // The map text as read, before it is placed; unread positions are blanks.
 using ScratchGrid = std::array<std::array<unsigned char, kScratchWidth>, kMaxRows>;
-
-constexpr std::array<const char*, 5> kHorizontalWords = {"left", "half-left", "center",
-                                                         "half-right", "right"};
-constexpr std::array<const char*, 3> kVerticalWords = {"top", "center", "bottom"};
-
-template <std::size_t N>
-bool readPlacementWord(ReaderState& s, int& out, const std::array<const char*, N>& words) {
-    std::string word;
-    if (!readWord(s, word, 16)) return false;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (word == words[i]) {
-            out = static_cast<int>(i);
-            return true;
-        }
-    }
-    return false;
-}
 
 bool isDigit(unsigned char c) {
     return c >= '0' && c <= '9';
@@ -114,10 +99,14 @@ bool readGeometryStatement(ReaderState& s) {
     if (!expect(s, ':')) return false;
     int halign = 0;
     int valign = 0;
-    s.message = kInvalidHorizontal;
-    if (!readPlacementWord(s, halign, kHorizontalWords)) return false;
+    if (!readListedWord(s, words::kHorizontalPlacements, 16, kInvalidHorizontal, halign)) {
+        return false;
+    }
     s.message = kInvalidVertical;
-    if (!expect(s, ',') || !readPlacementWord(s, valign, kVerticalWords)) return false;
+    if (!expect(s, ',') ||
+        !readListedWord(s, words::kVerticalPlacements, 16, kInvalidVertical, valign)) {
+        return false;
+    }
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
     if (s.currentPart < 0 || s.currentPart >= kMaxMapParts) return false;
     MapPart& part = s.level.mapParts[static_cast<std::size_t>(s.currentPart)];

@@ -1,12 +1,12 @@
 // OBJECT and CONTAINER: an object record appended to a cell's object list.
 
-#include <array>
 #include <memory>
 #include <string>
 
 #include "model/catalogue.h"
+#include "model/format_words.h"
 #include "model/level.h"
-#include "model/names.h"
+#include "reader/cell_choice.h"
 #include "reader/location_rules.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
@@ -21,32 +21,12 @@ constexpr const char* kInvalidSpe = "Invalid obj->spe value";
 constexpr const char* kInvalidMaterial = "Invalid material id";
 constexpr const char* kCannotPlaceObject = "Cannot place object";
 
-// Curse state words, indexed by ObjectSpec::buc (0 is "not given").
-constexpr std::array<const char*, 5> kBucWords = {"", "blessed", "uncursed", "cursed", "random"};
-
-struct MaterialWord {
-    const char* word;
-    int material;
-};
-// The materials a level description may name (Tavrel only).
-constexpr std::array<MaterialWord, 6> kMaterialWords = {{{"mat_normal", 0},
-                                                         {"mat_liquid", 1},
-                                                         {"mat_silver", 14},
-                                                         {"mat_copper", 13},
-                                                         {"mat_mineral", 21},
-                                                         {"mat_glass", 19}}};
-
 bool readMaterial(ReaderState& s, std::int32_t& material) {
-    s.message = kInvalidMaterial;
-    std::string word;
-    if (!readWord(s, word, 16)) return false;
-    for (const MaterialWord& m : kMaterialWords) {
-        if (word == m.word) {
-            material = m.material;
-            return true;
-        }
-    }
-    return false;
+    int m = 0;
+    if (!readListedWord(s, words::kMaterials, 16, kInvalidMaterial, m)) return false;
+    if (!words::isNamedMaterial(m)) return false;
+    material = m;
+    return true;
 }
 
 // [curse state ','] [monster name ','] spe [',' material] [',' optional name]
@@ -91,7 +71,7 @@ bool readObjectTail(ReaderState& s, ObjectSpec& object) {
     if (c == 'b' || c == 'u' || c == 'c' || c == 'r') {
         std::string word;
         readWord(s, word, 16);
-        const int buc = indexOfName(kBucWords, word);
+        const int buc = words::indexOfWord(words::kCurseStates, word);
         if (buc <= 0) {
             s.message = kIllegalBuc;
             return false;

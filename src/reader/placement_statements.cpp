@@ -1,12 +1,16 @@
 // MONSTER and TRAP: one record hung on a cell. A record placed at random
 // gives way to a later statement that names its cell.
 
+#include <array>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "model/catalogue.h"
+#include "model/format_words.h"
 #include "model/level.h"
-#include "model/names.h"
+#include "reader/cell_choice.h"
 #include "reader/location_rules.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
@@ -44,12 +48,12 @@ bool readMonsterAlignment(ReaderState& s, const std::string& word, MonsterSpec& 
         return true;
     }
     // coaligned and noncoaligned are altar alignments; the monster field
-    // uses 5 and 6 for align[0] and align[1], so they cannot be kept.
-    if (alignment != 7) return failWith(s, kInvalidMonsterOptions);
+    // uses their values for align[0] and align[1], so they cannot be kept.
+    if (alignment != words::kFirstShuffledAlignment) return failWith(s, kInvalidMonsterOptions);
     int n = 0;
     if (!readListIndex(s, n)) return false;
     if (n < 0 || n > 2) return failWith(s, kInvalidMonsterOptions);
-    monster.alignment = 5 + n;
+    monster.alignment = words::monsterAlignmentOf(words::kFirstShuffledAlignment + n);
     return true;
 }
 
@@ -61,30 +65,32 @@ bool readAppearance(ReaderState& s, int kind, MonsterSpec& monster) {
     return true;
 }
 
+// The option words of a monster and the field each list sets to the
+// word's index. An appearance word is followed by the name it appears as.
+struct MonsterOption {
+    std::span<const std::string_view> words;
+    std::int32_t MonsterSpec::*field;
+};
+constexpr std::array<MonsterOption, 3> kMonsterOptions = {{
+    {words::kAttitudes, &MonsterSpec::attitude},
+    {words::kSleepStates, &MonsterSpec::sleep},
+    {words::kAppearances, &MonsterSpec::appearKind},
+}};
+
 bool readMonsterOption(ReaderState& s, MonsterSpec& monster) {
     skipBlanks(s);
     if (peekChar(s) == '"') return readAppearance(s, 0, monster);
     s.message = kInvalidMonsterOptions;
     std::string word;
     if (!readWord(s, word, 16)) return false;
-    if (word == "peaceful") {
-        monster.attitude = 2;
-    } else if (word == "hostile") {
-        monster.attitude = 1;
-    } else if (word == "awake") {
-        monster.sleep = 2;
-    } else if (word == "asleep") {
-        monster.sleep = 1;
-    } else if (word == "m_feature") {
-        return readAppearance(s, 1, monster);
-    } else if (word == "m_object") {
-        return readAppearance(s, 2, monster);
-    } else if (word == "m_monster") {
-        return readAppearance(s, 3, monster);
-    } else {
-        return readMonsterAlignment(s, word, monster);
+    for (const MonsterOption& option : kMonsterOptions) {
+        const int value = words::indexOfWord(option.words, word);
+        if (value < 0) continue;
+        if (option.field == &MonsterSpec::appearKind) return readAppearance(s, value, monster);
+        monster.*option.field = value;
+        return true;
     }
-    return true;
+    return readMonsterAlignment(s, word, monster);
 }
 
 // A monster placed at random moves to another cell; any other stays and
@@ -161,7 +167,7 @@ bool readTrapStatement(ReaderState& s) {
 
     std::string name;
     if (!readTrapName(s, name)) return false;
-    const int type = indexOfName(trapNames, name);
+    const int type = words::indexOfWord(words::kTrapNames, name);
     if (type < 0) return failWith(s, kInvalidTrapName);
     trap.trapType = type;
     trap.trapName.assign(name);

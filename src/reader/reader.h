@@ -14,10 +14,17 @@ struct ReadResult {
     std::string message;  // the one-line report when !ok
 };
 
-// Reads a level description into `level`, which the caller has emptied
-// (freeAreas, freePlacements, clearLevel with stone). The text ends at a NUL
-// byte, a Ctrl-Z byte or the end of the view, whichever comes first. On
-// failure the partly read level stays and the result carries the report.
-ReadResult readLevel(std::string_view text, Level& level, Random& random, Variant variant);
+// A level as read, with the report of the read.
+struct LevelRead {
+    Level level;
+    ReadResult report;
+};
+
+// Reads a level description into a fresh level: stone everywhere, no
+// placements, no areas, fresh settings. The text ends at a NUL byte, a
+// Ctrl-Z byte or the end of the view, whichever comes first. On failure the
+// level holds what was read before the error (the editor shows it) and the
+// report says why.
+LevelRead readLevel(std::string_view text, Random& random, Variant variant);
 
 }  // namespace mapedit

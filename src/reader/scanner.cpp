@@ -1,7 +1,9 @@
 #include "reader/scanner.h"
 
-#include <array>
+#include <span>
 
+#include "model/ascii_case.h"
+#include "model/format_words.h"
 #include "reader/messages.h"
 
 namespace mapedit {
@@ -41,54 +43,15 @@ bool copyRun(ReaderState& s, std::string& out, int size, Pred inClass) {
     return !out.empty();
 }
 
-struct WordValue {
-    const char* word;
-    int value;
-};
-
-// One word of a closed set, mapped to its value.
-template <std::size_t N>
-bool readWordOf(ReaderState& s, int& out, const char* message,
-                const std::array<WordValue, N>& words) {
-    skipBlanks(s);
+// A word of a list of word values, mapped to its value.
+bool readWordValue(ReaderState& s, std::span<const words::WordValue> list, int size,
+                   const char* message, int& out) {
     s.message = message;
     std::string word;
-    if (!readWord(s, word, 8)) return false;
-    for (const WordValue& w : words) {
-        if (word == w.word) {
-            out = w.value;
-            return true;
-        }
-    }
-    return false;
-}
-
-constexpr std::array<WordValue, 2> kBooleanWords = {{{"true", 1}, {"false", 0}}};
-constexpr std::array<WordValue, 2> kUpDownWords = {{{"up", 0}, {"down", 1}}};
-constexpr std::array<WordValue, 3> kLightingWords = {{{"lit", 1}, {"unlit", 0}, {"random", -1}}};
-constexpr std::array<WordValue, 4> kDirectionWords = {
-    {{"north", 0}, {"east", 1}, {"south", 2}, {"west", 3}}};
-constexpr std::array<WordValue, 8> kAlignmentWords = {{{"law", 1},
-                                                       {"neutral", 2},
-                                                       {"chaos", 3},
-                                                       {"noalign", 4},
-                                                       {"coaligned", 5},
-                                                       {"noncoaligned", 6},
-                                                       {"align", 7},
-                                                       {"random", 0}}};
-
-unsigned char lowerAscii(unsigned char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lowerAscii(static_cast<unsigned char>(a[i])) !=
-            lowerAscii(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
+    if (!readWord(s, word, size)) return false;
+    const words::WordValue* found = words::findWord(list, word);
+    if (found == nullptr) return false;
+    out = found->value;
     return true;
 }
 
@@ -293,18 +256,18 @@ bool readLocation(ReaderState& s, int& x, int& y) {
     return false;
 }
 
-int readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2) {
+RegionResult readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2) {
     skipBlanks(s);
     s.message = msg::kInvalidRegion;
     const bool absolute = peekChar(s) == 'l';
     if (absolute) {
         std::string word;
-        if (!readWord(s, word, 16) || word != "levregion") return 0;
+        if (!readWord(s, word, 16) || word != "levregion") return RegionResult::Failed;
     }
     if (!expect(s, '(') || !readNumber(s, x1) || !expect(s, ',') || !readNumber(s, y1) ||
         !expect(s, ',') || !readNumber(s, x2) || !expect(s, ',') || !readNumber(s, y2) ||
         !expect(s, ')')) {
-        return 0;
+        return RegionResult::Failed;
     }
     const bool allZero = x1 == 0 && y1 == 0 && x2 == 0 && y2 == 0;
     if (!absolute) {
@@ -315,31 +278,47 @@ int readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2) {
     }
     // An area off the grid could never be drawn or edited; refuse it here
     // rather than in every statement that reads one.
-    if (!isOnGrid(x1, y1) || !isOnGrid(x2, y2)) return 0;
-    return allZero ? 2 : 1;
+    if (!isOnGrid(x1, y1) || !isOnGrid(x2, y2)) return RegionResult::Failed;
+    return allZero ? RegionResult::AllZeros : RegionResult::Read;
 }
 
 // --- Closed word sets -------------------------------------------------------
 
+bool readListedWord(ReaderState& s, std::span<const std::string_view> list, int size,
+                    const char* message, int& out) {
+    s.message = message;
+    std::string word;
+    if (!readWord(s, word, size)) return false;
+    const int index = words::indexOfWord(list, word);
+    if (index < 0) return false;
+    out = index;
+    return true;
+}
+
 bool readBoolean(ReaderState& s, int& out) {
-    return readWordOf(s, out, msg::kInvalidBoolean, kBooleanWords);
+    return readListedWord(s, words::kBooleans, 8, msg::kInvalidBoolean, out);
 }
 
 bool readUpDown(ReaderState& s, int& out) {
-    return readWordOf(s, out, msg::kInvalidUpDown, kUpDownWords);
+    return readListedWord(s, words::kUpDown, 8, msg::kInvalidUpDown, out);
 }
 
 bool readLighting(ReaderState& s, int& out) {
-    return readWordOf(s, out, msg::kInvalidLighting, kLightingWords);
+    return readWordValue(s, words::kLighting, 8, msg::kInvalidLighting, out);
 }
 
 bool readDirection(ReaderState& s, int& out) {
-    return readWordOf(s, out, msg::kInvalidDirection, kDirectionWords);
+    return readListedWord(s, words::kDirections, 8, msg::kInvalidDirection, out);
 }
 
 int alignmentOf(std::string_view word) {
-    for (const WordValue& w : kAlignmentWords) {
-        if (equalsIgnoringCase(word, w.word)) return w.value;
+    for (int i = 0; i < words::kFirstShuffledAlignment; ++i) {
+        if (equalsIgnoringAsciiCase(word, words::kAlignments[static_cast<std::size_t>(i)])) {
+            return i;
+        }
+    }
+    if (equalsIgnoringAsciiCase(word, words::kShuffledAlignment)) {
+        return words::kFirstShuffledAlignment;
     }
     return -1;
 }

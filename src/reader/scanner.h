@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,16 +15,6 @@ namespace mapedit {
 constexpr int kLocationRandom = -1;
 constexpr int kLocationPlace = -2;
 constexpr int kLocationContained = -3;
-
-// Conditions of pickRandomCell.
-enum CellCondition : int {
-    kNoMonster = 1,
-    kNoObject = 2,
-    kNoTrap = 4,
-    kNotFeature = 8,
-    kOnFloor = 16,
-    kOnLiquid = 32,
-};
 
 // The state of one read: the text, where reading stands, the message in
 // force, and the model being filled.
@@ -67,23 +58,28 @@ bool readListIndex(ReaderState& s, int& out);
 bool readChance(ReaderState& s, int& out);
 bool readCoord(ReaderState& s, int& x, int& y);
 bool readLocation(ReaderState& s, int& x, int& y);
-// 0 failure, 1 region, 2 region written as all zeros. A region with a corner
-// off the 80 x 21 grid (after the map-part offset) fails with "Invalid region".
-int readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2);
+// What readRegion found.
+enum class RegionResult : int {
+    Failed = 0,
+    Read = 1,
+    AllZeros = 2,  // written as four zeros, which is "none" where an exclusion may stand
+};
+// A region with a corner off the grid (after the map-part offset) fails with
+// "Invalid region".
+RegionResult readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2);
+// A word of at most size - 1 bytes, read with `message` in force; out is
+// its index in the list. False when the word is none of the list's.
+bool readListedWord(ReaderState& s, std::span<const std::string_view> list, int size,
+                    const char* message, int& out);
 bool readBoolean(ReaderState& s, int& out);
 bool readUpDown(ReaderState& s, int& out);
 bool readLighting(ReaderState& s, int& out);
 bool readDirection(ReaderState& s, int& out);
-// Case-insensitive alignment word: law 1 .. noncoaligned 6, align 7, random 0; else -1.
+// The alignment value of a word of words::kAlignments, letter case ignored:
+// random 0, law 1 .. noncoaligned 6, and align (which a [n] follows) 7.
+// -1 for any other word.
 int alignmentOf(std::string_view word);
 
-// A random qualifying cell of the current map part (walkable, plus the
-// condition bits); false when none qualifies or the part is empty.
-bool pickRandomCell(ReaderState& s, int& x, int& y, int conditions);
-// Entry n of the random places as the level holds it now (bytes taken as signed).
-void randomPlaceCell(const ReaderState& s, int n, int& x, int& y);
-// Fails with "Invalid location" unless (x, y) lies on the 80 x 21 grid.
-bool checkOnGrid(ReaderState& s, int x, int y);
 // Skips blanks and fails with `message` unless the line ends here.
 bool endOfStatement(ReaderState& s, const char* message);
 

@@ -117,17 +117,18 @@ bool readStairStatement(ReaderState& s) {
     if (!readStairWhere(s, where) || !expect(s, ',')) return false;
 
     Rect exclusion;
-    int exclusionForm = 0;
+    RegionResult exclusionForm = RegionResult::Failed;
     if (where.isArea) {
         exclusionForm = readRegion(s, exclusion.x1, exclusion.y1, exclusion.x2, exclusion.y2);
-        if (exclusionForm == 0 || !expect(s, ',')) return false;
+        if (exclusionForm == RegionResult::Failed || !expect(s, ',')) return false;
     }
     int down = 0;
     if (!readUpDown(s, down)) return false;
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
 
     if (where.isArea) {
-        addStairAreas(s, where.area, exclusionForm == 2 ? nullptr : &exclusion, down);
+        const bool none = exclusionForm == RegionResult::AllZeros;
+        addStairAreas(s, where.area, none ? nullptr : &exclusion, down);
         return true;
     }
     return placeStairCell(s, where.cell, down);

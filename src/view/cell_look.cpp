@@ -1,9 +1,9 @@
 #include "view/cell_look.h"
 
-#include <algorithm>
 #include <array>
 #include <optional>
 
+#include "model/grid.h"
 #include "model/terrain.h"
 
 namespace mapedit {
@@ -27,14 +27,6 @@ constexpr std::array<std::uint8_t, 4> kMazewalkGlyphs = {0x18, 0x1A, 0x19, 0x1B}
 
 std::uint8_t lowByte(int value) {
     return static_cast<std::uint8_t>(value & 0xFF);
-}
-
-const TerrainKind& kindOfCell(const Level& level, int x, int y) {
-    return terrainKind(level.cell(x, y).terrain);
-}
-
-int clampedCount(int count) {
-    return std::clamp(count, 0, kMaxListEntries);
 }
 
 // A class symbol -10 - n names entry n of a random list; other negative
@@ -63,40 +55,6 @@ Appearance objectLook(const ObjectSpec& object, const LevelSettings& settings) {
 
 }  // namespace
 
-bool isEditableCell(int x, int y) {
-    return x >= 1 && x < kMapWidth && y >= 0 && y < kMapHeight;
-}
-
-bool isWallLike(const Level& level, int x, int y) {
-    return (kindOfCell(level, x, y).flags & kWall) != 0;
-}
-
-bool joinsWalls(const Level& level, int x, int y) {
-    return (kindOfCell(level, x, y).flags & (kWall | kRockLike)) != 0;
-}
-
-bool canHoldPlacement(const Level& level, int x, int y) {
-    return (kindOfCell(level, x, y).flags & kWalkable) != 0;
-}
-
-bool inMapPart(const Level& level, int x, int y) {
-    const int count = clampedCount(level.settings.partCount);
-    for (int i = 0; i < count; ++i) {
-        if (level.mapParts[static_cast<std::size_t>(i)].contains(x, y)) return true;
-    }
-    return false;
-}
-
-int randomPlaceAt(const Level& level, int x, int y) {
-    const LevelSettings& s = level.settings;
-    const int count = clampedCount(s.randomPlaceCount);
-    for (int i = 0; i < count; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        if (s.randomPlaceX[at] == x && s.randomPlaceY[at] == y) return i;
-    }
-    return -1;
-}
-
 Appearance markerAppearance(std::uint8_t overlay) {
     const auto direction = static_cast<std::size_t>(markerDirection(overlay));
     switch (markerType(overlay)) {
@@ -109,16 +67,16 @@ Appearance markerAppearance(std::uint8_t overlay) {
     }
 }
 
-Appearance cellAppearance(const Level& level, const EditorState& editor, int x, int y) {
+Appearance cellAppearance(const Level& level, const ViewState& shown, int x, int y) {
     if (!isEditableCell(x, y)) return {terrainKinds[kStone].glyph, terrainKinds[kStone].color};
     const MapCell& cell = level.cell(x, y);
     const LevelSettings& settings = level.settings;
-    if (editor.showMonsters && cell.monster) {
+    if (shown.showMonsters && cell.monster) {
         const MonsterSpec& m = *cell.monster;
         return placementLook(m.symbol, m.color, kRandomMonsterGlyph, settings.randomMonsters);
     }
     if (cell.overlay != 0) return markerAppearance(cell.overlay);
-    if (editor.showObjects && !cell.objects.empty() && cell.objects.front()) {
+    if (shown.showObjects && !cell.objects.empty() && cell.objects.front()) {
         return objectLook(*cell.objects.front(), settings);
     }
     if (cell.trap) {

@@ -11,11 +11,15 @@ const std::array<Rgb, kColorCount> colorTable = {{
     {255, 255, 255}, {255, 51, 0},  {96, 48, 24},    {192, 255, 128},
 }};
 
-Rgb colorOf(int index) {
-    // Records keep colours in wider fields; only the low byte counts, signed.
+std::optional<std::size_t> colorSlot(int index) {
     const auto low = static_cast<std::int8_t>(static_cast<std::uint8_t>(index & 0xFF));
-    if (low < 0 || low >= kColorCount) return Rgb{};
-    return colorTable[static_cast<std::size_t>(low)];
+    if (low < 0 || low >= kColorCount) return std::nullopt;
+    return static_cast<std::size_t>(low);
+}
+
+Rgb colorOf(int index) {
+    const auto slot = colorSlot(index);
+    return slot ? colorTable[*slot] : Rgb{};
 }
 
 Rgb dimmed(Rgb c) {

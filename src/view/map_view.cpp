@@ -1,10 +1,10 @@
 #include "view/map_view.h"
 
-#include <utility>
-
+#include "model/grid.h"
 #include "view/cell_look.h"
 #include "view/colors.h"
 #include "view/overlays.h"
+#include "view/panel.h"
 #include "view/text_out.h"
 
 namespace mapedit {
@@ -17,11 +17,6 @@ constexpr int kFrameColor = 7;
 constexpr int kFrameLeft = 9, kFrameTop = 8, kFrameRight = 801, kFrameBottom = 388;
 constexpr int kPanelTop = kMapAreaHeight;
 
-void orderCorners(int& x1, int& y1, int& x2, int& y2) {
-    if (x1 > x2) std::swap(x1, x2);
-    if (y1 > y2) std::swap(y1, y2);
-}
-
 }  // namespace
 
 void drawGlyph(ViewContext& v, int x, int y, std::uint8_t ch, int fg, int bg) {
@@ -30,24 +25,20 @@ void drawGlyph(ViewContext& v, int x, int y, std::uint8_t ch, int fg, int bg) {
 
 void redrawCell(ViewContext& v, int x, int y) {
     if (!isEditableCell(x, y)) return;
-    const Appearance look = cellAppearance(v.level, v.editor, x, y);
+    const Appearance look = cellAppearance(v.level, v.state, x, y);
     Rgb fg = colorOf(look.color);
     // Everything outside the map parts is background the level does not fix.
     if (!inMapPart(v.level, x, y)) fg = dimmed(fg);
     int bg = 0;
     if (randomPlaceAt(v.level, x, y) >= 0) bg = kRandomPlaceBackground;
-    if (v.editor.isSelectedCell(x, y)) bg = kSelectionBackground;
+    if (v.state.isSelectedCell(x, y)) bg = kSelectionBackground;
     drawMapChar(v.canvas, cellLeft(x), cellTop(y), look.ch, fg, colorOf(bg));
 }
 
 void redrawCells(ViewContext& v, int x1, int y1, int x2, int y2) {
-    orderCorners(x1, y1, x2, y2);
-    if (x1 < 1) x1 = 1;
-    if (y1 < 0) y1 = 0;
-    if (x2 > kMapWidth - 1) x2 = kMapWidth - 1;
-    if (y2 > kMapHeight - 1) y2 = kMapHeight - 1;
-    for (int y = y1; y <= y2; ++y) {
-        for (int x = x1; x <= x2; ++x) redrawCell(v, x, y);
+    const CellRect r = editablePart(ordered(CellRect{x1, y1, x2, y2}));
+    for (int y = r.y1; y <= r.y2; ++y) {
+        for (int x = r.x1; x <= r.x2; ++x) redrawCell(v, x, y);
     }
 }
 
@@ -59,7 +50,7 @@ void redrawMapArea(ViewContext& v) {
     v.canvas.fillRect(0, 0, Canvas::kClientWidth, kMapAreaHeight, kMapBackground);
     redrawAllCells(v);
     v.canvas.frameRect(kFrameLeft, kFrameTop, kFrameRight, kFrameBottom, colorOf(kFrameColor));
-    if (v.editor.showRegions) drawAreas(v);
+    if (v.state.showRegions) drawAreas(v);
 }
 
 void paintClientArea(ViewContext& v) {

@@ -24,9 +24,6 @@ void drawGlyph(ViewContext& v, int x, int y, std::uint8_t ch, int fg, int bg);
 void redrawCell(ViewContext& v, int x, int y);
 void redrawCells(ViewContext& v, int x1, int y1, int x2, int y2);
 void redrawAllCells(ViewContext& v);
-// Settles stone and wall cells of the rectangle grown by one cell into
-// their kinds and join characters, and draws them.
-void wallRedraw(ViewContext& v, int x1, int y1, int x2, int y2);
 // Background, every cell, frame, and the areas when shown.
 void redrawMapArea(ViewContext& v);
 // The whole client area: map area, black panel strip, palette, readout (0, 0).

@@ -51,9 +51,9 @@ void drawAreas(ViewContext& v) {
     // Back to front: the list is kept smallest first, so small areas end on top.
     for (auto it = drawn.rbegin(); it != drawn.rend(); ++it) {
         const AreaRecord& area = **it;
-        if (&area != v.editor.selectedArea) {
+        if (&area != v.state.selectedArea) {
             drawAreaOutline(v, area);
-        } else if (!v.editor.areaDragActive) {
+        } else if (!v.state.areaDragActive) {
             // While dragged, the XOR outline stands for the selected area.
             drawAreaWithHandles(v, area);
         }

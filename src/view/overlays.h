@@ -16,7 +16,5 @@ void drawAreaOutline(ViewContext& v, const AreaRecord& area);
 void drawAreaWithHandles(ViewContext& v, const AreaRecord& area);
 // Dotted XOR outline; a second call with the same rectangle erases it.
 void xorOutline(ViewContext& v, const AreaRecord& area);
-void drawPalettePanel(ViewContext& v);
-void drawCoordinates(ViewContext& v, int x, int y);
 
 }  // namespace mapedit

@@ -1,9 +1,12 @@
-#include <cstdio>
+#include "view/panel.h"
+
+#include <fmt/format.h>
+
+#include <string>
 #include <string_view>
 
 #include "model/terrain.h"
 #include "view/colors.h"
-#include "view/overlays.h"
 #include "view/text_out.h"
 
 namespace mapedit {
@@ -29,12 +32,12 @@ int placementEntryX(int kind) {
 }
 
 void drawEntry(ViewContext& v, int kind, int px, int py, std::uint8_t ch, int color) {
-    const int bg = kind == v.editor.currentKind ? kCurrentBackground : 0;
+    const int bg = kind == v.state.currentKind ? kCurrentBackground : 0;
     drawMapChar(v.canvas, px, py, ch, colorOf(color), colorOf(bg));
 }
 
 void drawTerrainRow(ViewContext& v) {
-    const bool tavrel = v.editor.variant == Variant::Tavrel;
+    const bool tavrel = v.state.variant == Variant::Tavrel;
     for (int k = kFirstTerrainEntry; k <= kLastTerrainEntry; ++k) {
         const TerrainKind& kind = terrainKinds[static_cast<std::size_t>(k)];
         // Kinds only one variant knows stay blank (but selectable) elsewhere.
@@ -57,11 +60,11 @@ void drawPlacementRow(ViewContext& v) {
     }
 }
 
-// Exactly `width` bytes of a formatted text, so a shorter text wipes a
-// longer one drawn before it.
-void drawPanelText(ViewContext& v, int px, int py, const char* text, int width) {
-    v.canvas.drawText(px, py, std::string_view(text, static_cast<std::size_t>(width)), mapFont(),
-                      colorOf(kPanelTextColor), colorOf(0));
+// Exactly `width` bytes, cut or padded with blanks, so a shorter text wipes
+// a longer one drawn before it.
+void drawPanelText(ViewContext& v, int px, int py, std::string text, int width) {
+    text.resize(static_cast<std::size_t>(width), ' ');
+    v.canvas.drawText(px, py, text, mapFont(), colorOf(kPanelTextColor), colorOf(0));
 }
 
 }  // namespace
@@ -69,17 +72,12 @@ void drawPanelText(ViewContext& v, int px, int py, const char* text, int width) 
 void drawPalettePanel(ViewContext& v) {
     drawTerrainRow(v);
     drawPlacementRow(v);
-    char name[64];
-    std::snprintf(name, sizeof name, "%-22s", terrainKind(v.editor.currentKind).name);
-    drawPanelText(v, kNameX, kNameRowY, name, kNameWidth);
+    drawPanelText(v, kNameX, kNameRowY, terrainKind(v.state.currentKind).name, kNameWidth);
 }
 
 void drawCoordinates(ViewContext& v, int x, int y) {
-    char line[16];
-    std::snprintf(line, sizeof line, "X: %2d", x);
-    drawPanelText(v, 0, kTerrainRowY, line, kReadoutWidth);
-    std::snprintf(line, sizeof line, "Y: %2d", y);
-    drawPanelText(v, 0, kNameRowY, line, kReadoutWidth);
+    drawPanelText(v, 0, kTerrainRowY, fmt::format("X: {:2d}", x), kReadoutWidth);
+    drawPanelText(v, 0, kNameRowY, fmt::format("Y: {:2d}", y), kReadoutWidth);
 }
 
 }  // namespace mapedit

@@ -2,16 +2,16 @@
 
 #include "model/level.h"
 #include "platform/canvas.h"
-#include "view/editor_state.h"
+#include "view/view_state.h"
 
 namespace mapedit {
 
-// What every drawing operation of the map view works with. The level is
-// not const: the wall redraw settles stone and wall kinds as it draws.
+// What every drawing operation of the map view works with. The view only
+// reads the level; whatever changes it reports the cells to draw.
 struct ViewContext {
     Canvas& canvas;
-    Level& level;
-    const EditorState& editor;
+    const Level& level;
+    const ViewState& state;
     const Templates& templates;
 };
 

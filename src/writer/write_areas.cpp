@@ -1,4 +1,4 @@
-#include "model/names.h"
+#include "model/format_words.h"
 #include "writer/sections.h"
 
 namespace mapedit::writer {
@@ -13,8 +13,11 @@ unsigned directionClass(int param) {
     return param == 0 ? kUp : param == 1 ? kDown : kUp | kDown;
 }
 
-std::string_view directionSuffix(unsigned cls) {
-    return cls == kUp ? ",up" : cls == kDown ? ",down" : "";
+// Nothing for a region of both directions.
+void addDirection(WriteContext& ctx, unsigned cls) {
+    if (cls != kUp && cls != kDown) return;
+    ctx.line.push_back(',');
+    ctx.line.append(words::kUpDown[cls == kUp ? 0 : 1]);
 }
 
 // The first exclusion record, in list order, that touches the area.
@@ -63,7 +66,7 @@ bool writeDirectedRegions(WriteContext& ctx, int areaKind, int exclusionKind,
         ctx.addRegion(area);
         ctx.line.push_back(',');
         addExclusionOrNone(ctx, touchingExclusion(ctx, area, exclusionKind));
-        ctx.line.append(directionSuffix(cls));
+        addDirection(ctx, cls);
         ctx.endLine();
         found->written = true;
         wrote = true;
@@ -114,17 +117,24 @@ void writeWallAreas(WriteContext& ctx, int areaKind, std::string_view keyword) {
 
 bool writeRooms(WriteContext& ctx) {
     bool wrote = false;
-    for (int type = 0; type < static_cast<int>(roomTypes.size()); ++type) {
+    for (int type = 0; type < static_cast<int>(words::kRoomTypes.size()); ++type) {
         for (AreaEntry* e = ctx.findArea(nullptr, type); e != nullptr; e = ctx.findArea(e, type)) {
             const AreaRecord& room = *e->area;
             if (!ctx.belongsToPart(room)) continue;
             ctx.line.append("REGION: ");
             ctx.addRegion(room);
-            ctx.line.append(room.param == 1 ? ",lit," : room.param == 0 ? ",unlit," : ",random,");
-            ctx.addQuoted(roomTypes[static_cast<std::size_t>(type)]);
+            ctx.line.push_back(',');
+            ctx.line.append(words::wordOf(words::kLighting, room.param, "random"));
+            ctx.line.push_back(',');
+            ctx.addQuoted(words::kRoomTypes[static_cast<std::size_t>(type)]);
             if (room.filled != 0) {
-                ctx.line.append(room.filled == 1 ? ",unfilled" : ",filled");
-                if (room.irregular != 0) ctx.line.append(",true");
+                // Any other value than 1 is written as filled.
+                ctx.line.push_back(',');
+                ctx.line.append(words::wordAt(words::kFillStates, room.filled, "filled"));
+                if (room.irregular != 0) {
+                    ctx.line.push_back(',');
+                    ctx.line.append(words::kBooleans[1]);
+                }
             }
             ctx.endLine();
             e->written = true;

@@ -1,7 +1,8 @@
 #include "writer/write_context.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
-#include <charconv>
 
 namespace mapedit::writer {
 
@@ -67,9 +68,8 @@ bool WriteContext::belongsToPart(const AreaRecord& area) const {
 }
 
 void WriteContext::addNumber(long value) {
-    char buf[24];
-    auto result = std::to_chars(buf, buf + sizeof buf, value);
-    line.append(buf, result.ptr);
+    const fmt::format_int digits(value);
+    line.append(digits.data(), digits.size());
 }
 
 void WriteContext::addTwoDigits(int value) {

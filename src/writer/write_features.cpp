@@ -1,8 +1,9 @@
 #include <array>
+#include <cstddef>
 
+#include "model/format_words.h"
 #include "model/terrain.h"
 #include "writer/sections.h"
-#include "writer/writer_words.h"
 
 namespace mapedit::writer {
 
@@ -11,19 +12,26 @@ namespace {
 struct StairWord {
     StairSpot LevelSettings::*spot;
     std::string_view keyword;
-    std::string_view direction;
+    std::size_t down;  // index into words::kUpDown
 };
 
 constexpr std::array<StairWord, 4> kStairWords = {{
-    {&LevelSettings::stairUp, "STAIR: ", ",up\n"},
-    {&LevelSettings::stairDown, "STAIR: ", ",down\n"},
-    {&LevelSettings::ladderUp, "LADDER: ", ",up\n"},
-    {&LevelSettings::ladderDown, "LADDER: ", ",down\n"},
+    {&LevelSettings::stairUp, "STAIR: ", 0},
+    {&LevelSettings::stairDown, "STAIR: ", 1},
+    {&LevelSettings::ladderUp, "LADDER: ", 0},
+    {&LevelSettings::ladderDown, "LADDER: ", 1},
 }};
 
 // How a stair spot's state is written: fixed, random, or a random place.
 int placementOfStair(int state) {
-    return state == 1 ? kAtPosition : state == -1 ? kPlacedRandom : kAtRandomPlace;
+    switch (state) {
+        case kStairAtPosition:
+            return kAtPosition;
+        case kStairPlacedRandom:
+            return kPlacedRandom;
+        default:
+            return kAtRandomPlace;
+    }
 }
 
 // A closed secret door reads back from its 'S' in the map.
@@ -40,8 +48,13 @@ void writeMarkers(WriteContext& ctx) {
         ctx.line.append(bridge ? "DRAWBRIDGE: " : "MAZEWALK: ");
         ctx.addCellPosition(x, y);
         ctx.line.push_back(',');
-        ctx.line.append(kDirectionWords[static_cast<std::size_t>(markerDirection(cell.overlay))]);
-        if (bridge) ctx.line.append((cell.overlay & kDrawbridgeClosed) != 0 ? ",closed" : ",open");
+        ctx.line.append(
+            words::kDirections[static_cast<std::size_t>(markerDirection(cell.overlay))]);
+        if (bridge) {
+            const bool closed = (cell.overlay & kDrawbridgeClosed) != 0;
+            ctx.line.push_back(',');
+            ctx.line.append(words::kBridgeStates[closed ? 1 : 0]);
+        }
         ctx.endCellLine(x, y);
     });
 }
@@ -50,12 +63,13 @@ bool writeStairs(WriteContext& ctx) {
     bool wrote = false;
     for (const StairWord& w : kStairWords) {
         const StairSpot& spot = ctx.settings.*w.spot;
-        if (spot.state == 0 || !ctx.part().contains(spot.x, spot.y)) continue;
+        if (spot.state == kNoStair || !ctx.part().contains(spot.x, spot.y)) continue;
         if (!isOnGrid(spot.x, spot.y) || ctx.isWrittenCell(spot.x, spot.y)) continue;
         ctx.line.append(w.keyword);
         ctx.addPosition(spot.x, spot.y, placementOfStair(spot.state));
-        ctx.line.append(w.direction);
-        ctx.emitLine();
+        ctx.line.push_back(',');
+        ctx.line.append(words::kUpDown[w.down]);
+        ctx.endLine();
         ctx.markPending(spot.x, spot.y);
         wrote = true;
     }
@@ -81,9 +95,9 @@ bool writeAltars(WriteContext& ctx) {
         ctx.line.append("ALTAR: ");
         ctx.addCellPosition(x, y);
         ctx.line.push_back(',');
-        ctx.line.append(wordAt(kAlignmentWords, cell.detail & 15, "random"));
+        ctx.line.append(words::wordAt(words::kAlignments, cell.detail & 15, "random"));
         ctx.line.push_back(',');
-        ctx.line.append(wordAt(kAltarTypeWords, cell.detail >> 4, "altar"));
+        ctx.line.append(words::wordAt(words::kAltarTypes, cell.detail >> 4, "altar"));
         ctx.endCellLine(x, y);
         wrote = true;
     });
@@ -95,7 +109,7 @@ bool writeDoors(WriteContext& ctx) {
     ctx.scanPart([&](int x, int y, const MapCell& cell) {
         if (!isWrittenDoor(cell)) return;
         ctx.line.append("DOOR: ");
-        ctx.line.append(wordAt(kDoorStateWords, cell.detail, "random"));
+        ctx.line.append(words::wordAt(words::kDoorStates, cell.detail, "random"));
         ctx.line.push_back(',');
         ctx.addCellPosition(x, y);
         ctx.endCellLine(x, y);

@@ -1,28 +1,11 @@
-#include <array>
 #include <cstdint>
 
+#include "model/format_words.h"
 #include "writer/sections.h"
-#include "writer/writer_words.h"
 
 namespace mapedit::writer {
 
 namespace {
-
-struct FlagWord {
-    bool second;  // in levelFlags2 rather than levelFlags
-    std::uint8_t bit;
-    std::string_view word;
-};
-
-// The FLAGS words in the order they are written.
-constexpr std::array<FlagWord, 6> kFlagWords = {{
-    {false, kNoTeleport, "noteleport"},
-    {false, kHardFloor, "hardfloor"},
-    {false, kNoMMap, "nommap"},
-    {false, kArboreal, "arboreal"},
-    {true, kShortSighted, "shortsighted"},
-    {true, kNoMonGen, "nomongen"},
-}};
 
 void writeMaze(WriteContext& ctx) {
     const LevelSettings& s = ctx.settings;
@@ -45,7 +28,7 @@ void writeMaze(WriteContext& ctx) {
 void writeFlags(WriteContext& ctx) {
     const LevelSettings& s = ctx.settings;
     std::string_view separator = "FLAGS: ";
-    for (const FlagWord& f : kFlagWords) {
+    for (const words::FlagWord& f : words::kFlags) {
         const std::uint8_t bits = f.second ? s.levelFlags2 : s.levelFlags;
         if ((bits & f.bit) == 0) continue;
         ctx.line.append(separator);
@@ -58,19 +41,21 @@ void writeFlags(WriteContext& ctx) {
 
 void writeInitMap(WriteContext& ctx) {
     const LevelSettings& s = ctx.settings;
+    // Each bit is 0 or 1, a word of either list.
     auto bit = [&s](int n) { return (s.levelFlags >> n) & 1; };
+    auto boolean = [&bit](int n) { return words::wordAt(words::kBooleans, bit(n), ""); };
     ctx.line.append("INIT_MAP: ");
     ctx.addQuotedChar(s.initForeground);
     ctx.line.append(", ");
     ctx.addQuotedChar(s.initBackground);
     ctx.line.append(", ");
-    ctx.line.append(booleanWord(bit(0)));
+    ctx.line.append(boolean(0));
     ctx.line.append(", ");
-    ctx.line.append(booleanWord(bit(1)));
+    ctx.line.append(boolean(1));
     ctx.line.append(", ");
-    ctx.line.append(lightingWord(bit(2)));
+    ctx.line.append(words::wordOf(words::kLighting, bit(2), ""));
     ctx.line.append(", ");
-    ctx.line.append(booleanWord(bit(3)));
+    ctx.line.append(boolean(3));
     ctx.endLine();
 }
 

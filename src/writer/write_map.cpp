@@ -1,9 +1,9 @@
 #include <array>
 #include <cstdint>
 
+#include "model/format_words.h"
 #include "model/terrain.h"
 #include "writer/sections.h"
-#include "writer/writer_words.h"
 
 namespace mapedit::writer {
 
@@ -44,9 +44,9 @@ int listCount(int count) {
 void writeMapText(WriteContext& ctx) {
     const MapPart& p = ctx.part();
     ctx.line.append("\nGEOMETRY: ");
-    ctx.line.append(wordAt(kHorizontalWords, p.halign, "right"));
+    ctx.line.append(words::wordAt(words::kHorizontalPlacements, p.halign, "right"));
     ctx.line.append(", ");
-    ctx.line.append(wordAt(kVerticalWords, p.valign, "bottom"));
+    ctx.line.append(words::wordAt(words::kVerticalPlacements, p.valign, "bottom"));
     if (isNomapPart(p)) {
         // A map of one cell taken from column 0 would not read back as this part.
         ctx.line.append("\nNOMAP\n\n");

@@ -1,8 +1,8 @@
-#include <array>
+#include <span>
+#include <string_view>
 
-#include "model/names.h"
+#include "model/format_words.h"
 #include "writer/sections.h"
-#include "writer/writer_words.h"
 
 namespace mapedit::writer {
 
@@ -45,9 +45,14 @@ void addNameOrRandom(WriteContext& ctx, std::string_view prefix, std::string_vie
     ctx.line.append("\",");
 }
 
-// The monster alignment field: 5..7 are written as align[0..2].
 std::string_view monsterAlignmentWord(int alignment) {
-    return wordAt(kAlignmentWords, alignment < 5 ? alignment : alignment + 2, "random");
+    return words::wordAt(words::kAlignments, words::alignmentOfMonster(alignment), "random");
+}
+
+// Attitude, sleep and appearance of a monster: values outside their lists
+// are written as the last word.
+std::string_view optionWord(std::span<const std::string_view> list, int value) {
+    return words::wordAt(list, value, list.back());
 }
 
 void writeMonster(WriteContext& ctx, int x, int y, const MonsterSpec& m) {
@@ -57,15 +62,27 @@ void writeMonster(WriteContext& ctx, int x, int y, const MonsterSpec& m) {
     addClassSymbol(ctx, m.symbol, "monster");
     addNameOrRandom(ctx, "", m.name.view());
     ctx.addPosition(x, y, m.placement);
-    if (m.attitude != 0) ctx.line.append(m.attitude == 1 ? ",hostile" : ",peaceful");
-    if (m.sleep != 0) ctx.line.append(m.sleep == 1 ? ",asleep" : ",awake");
+    if (m.attitude != kAttitudeNotGiven) {
+        ctx.line.push_back(',');
+        ctx.line.append(optionWord(words::kAttitudes, m.attitude));
+    }
+    if (m.sleep != kSleepNotGiven) {
+        ctx.line.push_back(',');
+        ctx.line.append(optionWord(words::kSleepStates, m.sleep));
+    }
     if (m.alignment != 0) {
         ctx.line.push_back(',');
         ctx.line.append(monsterAlignmentWord(m.alignment));
     }
     if (!m.appearName.empty()) {
         ctx.line.push_back(',');
-        ctx.line.append(wordAt(kAppearanceWords, m.appearKind, " "));
+        // The blanks around the appearance word are part of the statement.
+        const std::string_view appearance = words::wordAt(words::kAppearances, m.appearKind, "");
+        ctx.line.push_back(' ');
+        if (!appearance.empty()) {
+            ctx.line.append(appearance);
+            ctx.line.push_back(' ');
+        }
         ctx.addQuoted(m.appearName.view());
     }
     ctx.endLine();
@@ -92,7 +109,8 @@ void addObjectTail(WriteContext& ctx, const ObjectSpec& o) {
         o.buc != 0 || (!monsterNamed && (o.spe != 0 || !o.optionalName.empty() || materialShown));
     if (bucWritten) {
         ctx.line.push_back(',');
-        ctx.line.append(wordAt(kBucWords, o.buc, "random"));
+        const std::string_view curse = words::wordAt(words::kCurseStates, o.buc, "");
+        ctx.line.append(curse.empty() ? words::kCurseStateNotGiven : curse);
     }
     if (monsterNamed) {
         ctx.line.push_back(',');
@@ -108,7 +126,7 @@ void addObjectTail(WriteContext& ctx, const ObjectSpec& o) {
     }
     if (ctx.isTavrel() && (materialShown || !o.optionalName.empty() || o.spe == -1)) {
         ctx.line.push_back(',');
-        ctx.line.append(wordAt(materialNames, o.material, "mat_normal"));
+        ctx.line.append(words::wordAt(words::kMaterials, o.material, words::kMaterials[0]));
     }
     if (!o.optionalName.empty()) {
         ctx.line.push_back(',');
@@ -135,7 +153,9 @@ void writeTrap(WriteContext& ctx, int x, int y, const TrapSpec& t) {
     ctx.line.append("TRAP");
     if (isWrittenChance(t.chance)) addChance(ctx, t.chance);
     ctx.line.append(": ");
-    const std::string_view name = t.trapType == 0 ? "" : wordAt(trapNames, t.trapType, "");
+    // Type 0 (random) and an unknown type are written as the bare word.
+    const std::string_view name =
+        t.trapType == 0 ? "" : words::wordAt(words::kTrapNames, t.trapType, "");
     addNameOrRandom(ctx, "", name);
     ctx.addPosition(x, y, t.placement);
     ctx.endLine();

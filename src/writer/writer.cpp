@@ -47,7 +47,8 @@ bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
     }
     const LevelSettings& s = ctx.settings;
     for (const StairSpot* spot : {&s.stairUp, &s.stairDown, &s.ladderUp, &s.ladderDown}) {
-        const bool atPlace = spot->state != 0 && spot->state != 1 && spot->state != -1;
+        const bool atPlace = spot->state != kNoStair && spot->state != kStairAtPosition &&
+                             spot->state != kStairPlacedRandom;
         if (atPlace && spot->x == x && spot->y == y) return true;
     }
     return false;
@@ -138,7 +139,7 @@ void writePart(WriteContext& ctx) {
 }  // namespace
 }  // namespace writer
 
-bool writeLevel(Level& level, Variant variant, ByteSink& sink, std::string* reason) {
+bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string* reason) {
     using namespace writer;
     WriteContext ctx(level, variant, sink);
     ctx.partCount = std::clamp(level.settings.partCount, 0, kMaxMapParts);
@@ -151,13 +152,11 @@ bool writeLevel(Level& level, Variant variant, ByteSink& sink, std::string* reas
     for (ctx.writePart = 0; ctx.writePart < ctx.partCount && ctx.ok; ++ctx.writePart) {
         writePart(ctx);
     }
-    // The editor keeps its areas smallest first.
-    level.sortAreasAscending();
     if (!ctx.ok && reason != nullptr) *reason = kWriteFailedReason;
     return ctx.ok;
 }
 
-bool writeLevel(Level& level, Variant variant, std::string& out, std::string* reason) {
+bool writeLevel(const Level& level, Variant variant, std::string& out, std::string* reason) {
     out.clear();
     StringSink sink(out);
     return writeLevel(level, variant, sink, reason);

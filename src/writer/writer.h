@@ -15,14 +15,17 @@ inline constexpr std::string_view kWriteFailedReason = "Write error";
 
 // Writes the level as a level description into the sink, in one pass.
 // A level without map parts is refused before a single byte goes out. When
-// the sink fails, writing stops and the result is false. Either way the
-// level is left as it was, except that its area list ends sorted ascending
-// by size, the order the editor keeps it in. `reason` (when given) receives
-// the reason of a failure.
-bool writeLevel(Level& level, Variant variant, ByteSink& sink, std::string* reason = nullptr);
+// the sink fails, writing stops and the result is false. `reason` (when
+// given) receives the reason of a failure.
+//
+// The level is only read: the writer takes its areas largest first from a
+// list of its own. The editor, which keeps its areas smallest first, sorts
+// them again after a save (Level::sortAreasAscending).
+bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string* reason = nullptr);
 
 // The same into a string, which is replaced by the text (and left empty when
 // the level is refused).
-bool writeLevel(Level& level, Variant variant, std::string& out, std::string* reason = nullptr);
+bool writeLevel(const Level& level, Variant variant, std::string& out,
+                std::string* reason = nullptr);
 
 }  // namespace mapedit

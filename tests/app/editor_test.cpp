@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "model/terrain.h"
 #include "platform/headless_shell.h"
@@ -52,6 +53,30 @@ TEST_F(EditorTest, OpeningSettlesSortsTitlesAndRepaints) {
     EXPECT_EQ(floor->fg, (Rgb{192, 192, 192}));
 }
 
+TEST_F(EditorTest, OpeningPutsInnerAreasBeforeTheAreasAroundThem) {
+    // The reader links each area at the head, so without the sort the outer
+    // room, read last, would come first and own the cells of the inner one.
+    const char* nested =
+        "MAZE: \"nested\", ' '\n"
+        "GEOMETRY: left, top\n"
+        "MAP\n"
+        ".......\n"
+        ".......\n"
+        ".......\n"
+        ".......\n"
+        "ENDMAP\n"
+        "REGION: (2,1,2,1), lit, \"zoo\"\n"
+        "REGION: (0,0,4,2), lit, \"ordinary\"\n";
+    ASSERT_TRUE(editor.openText(nested, "nested.des"));
+    const auto& areas = editor.level.areas();
+    ASSERT_EQ(areas.size(), 3u);
+    std::vector<int> sizes;
+    for (const auto& area : areas) sizes.push_back(area->size());
+    EXPECT_EQ(sizes, (std::vector{1, 15, 28}));
+    const AreaRecord& zoo = *areas.front();
+    EXPECT_EQ(editor.level.areaAt(zoo.x1, zoo.y1), &zoo);
+}
+
 TEST_F(EditorTest, AParseErrorIsShownAndThePartlyReadLevelStays) {
     const std::string text = std::string(kRoom) + "TRAP: \"nonsense\", (1,1)\n";
     EXPECT_FALSE(editor.openText(text, "broken.des"));
@@ -83,6 +108,19 @@ TEST_F(EditorTest, RefreshFillsTheBackgroundAndKeepsTheParts) {
     EXPECT_EQ(editor.level.cell(2, 4).terrain, kTreeKind);
     EXPECT_EQ(editor.level.cell(4, 4).terrain, kLavaKind);
     EXPECT_GT(shell.invalidations, before);
+}
+
+TEST_F(EditorTest, RefreshWithABlankFillingSettlesOnlyTheParts) {
+    ASSERT_TRUE(editor.openText(kRoom, "room.des"));
+    editor.level.settings.fillMode = kPlainFill;
+    editor.level.setTerrain(4, 4, kHorizontalWall);
+    editor.level.setTerrain(5, 4, kHorizontalWall);
+    editor.refreshBackground();
+    // Inside the part the wall joins up; the stone beside the part, though
+    // it borders floor, is left as the background made it.
+    EXPECT_EQ(editor.level.cell(4, 4).glyph, 0xC4);
+    EXPECT_EQ(editor.level.cell(2, 4).terrain, kStone);
+    EXPECT_EQ(editor.level.cell(2, 4).glyph, ' ');
 }
 
 TEST_F(EditorTest, RefreshCarvesTheMazewalks) {

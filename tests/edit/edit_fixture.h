@@ -11,7 +11,7 @@
 
 namespace mapedit::test {
 
-// A level, editor state and canvas for the painter, with ways to see what a
+// A level, paint and view state and canvas for the painter, with ways to see what a
 // shape did: the order of painted cells (random places record it, up to ten),
 // object counts per cell, and which cell boxes were drawn over.
 struct EditFixture : ::testing::Test {
@@ -19,9 +19,10 @@ struct EditFixture : ::testing::Test {
 
     Canvas canvas;
     Level level;
-    EditorState editor;
+    PaintState paintState;
+    ViewState shown;
     Templates templates;
-    PaintContext ctx{canvas, level, editor, templates};
+    PaintContext ctx{canvas, level, paintState, shown, templates};
 
     void paint(int x, int y, int kind) { paintCell(ctx, x, y, kind); }
 

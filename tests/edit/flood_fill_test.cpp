@@ -73,6 +73,54 @@ TEST_F(FloodFillTest, FullStackStopsTheWholeFill) {
     }
 }
 
+// Stone with a floor row 0 and `teeth` floor cells on the odd columns of row
+// 1: once row 0 is painted the fill holds exactly `teeth` spans at a time.
+void buildTeeth(Level& level, int teeth) {
+    level.clearLevel(kStone);
+    for (int x = 1; x < kMapWidth; ++x) level.setTerrain(x, 0, kFloor);
+    for (int i = 0; i < teeth; ++i) level.setTerrain(1 + 2 * i, 1, kFloor);
+}
+
+struct TeethFilled {
+    int row0 = 0, teeth = 0;  // cells of each row that got the kind
+};
+
+template <std::size_t Capacity>
+TeethFilled fillTeeth(PaintContext& ctx, int teeth) {
+    buildTeeth(ctx.level, teeth);
+    SpanFill<Capacity>(ctx, kFloor, kFountain).run(1, 0);
+    TeethFilled filled;
+    for (int x = 1; x < kMapWidth; ++x) {
+        filled.row0 += ctx.level.cell(x, 0).terrain == kFountain;
+        filled.teeth += ctx.level.cell(x, 1).terrain == kFountain;
+    }
+    return filled;
+}
+
+// A stack of Capacity spans never holds Capacity of them: pushing the last
+// one stops the fill before anything could go past the array.
+TEST_F(FloodFillTest, StackStopsAtExactlyItsCapacity) {
+    struct Case {
+        const char* what;
+        TeethFilled (*fill)(PaintContext&, int);
+        int teeth;
+        TeethFilled expected;
+    };
+    const Case cases[] = {
+        {"one slot: even the first span fills it", &fillTeeth<1>, 0, {0, 0}},
+        {"two slots, one tooth", &fillTeeth<2>, 1, {79, 1}},
+        {"two slots, two teeth", &fillTeeth<2>, 2, {79, 0}},
+        {"three slots, two teeth", &fillTeeth<3>, 2, {79, 2}},
+        {"forty slots, thirty-nine teeth", &fillTeeth<40>, 39, {79, 39}},
+        {"forty slots, forty teeth", &fillTeeth<40>, 40, {79, 0}},
+    };
+    for (const Case& c : cases) {
+        const TeethFilled filled = c.fill(ctx, c.teeth);
+        EXPECT_EQ(filled.row0, c.expected.row0) << c.what;
+        EXPECT_EQ(filled.teeth, c.expected.teeth) << c.what;
+    }
+}
+
 // Kinds that leave the region's terrain as it was must still end, painting
 // every cell once: the mazewalk count and the objects tell how often.
 TEST_F(FloodFillTest, KindsThatKeepTheTerrainPaintEachCellOnce) {
@@ -119,7 +167,8 @@ TEST(MarkMazeStones, TurnsIsolatedOddOddStonesOfMapPartsIntoMazeStones) {
     for (const Case& c : cases) level.setTerrain(c.x, c.y, kStone);
     for (int y = 12; y <= 14; ++y) level.setTerrain(0, y, kStone);
     markMazeStones(level);
-    for (const Case& c : cases) EXPECT_EQ(level.cell(c.x, c.y).terrain, c.expected) << c.x;
+    for (const Case& c : cases)
+        EXPECT_EQ(level.cell(c.x, c.y).terrain, c.expected) << c.x << "," << c.y;
     level.settings.partCount = 0;
     level.setTerrain(5, 5, kStone);
     markMazeStones(level);

@@ -35,6 +35,8 @@ TEST_F(PaintCellTest, MonsterAndTrapNeedAFreeCellThatHoldsThem) {
                           {kHorizontalWall, kTrapKind, false}};
     int x = 2;
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << terrainKind(c.kind).name << " on " << terrainKind(c.terrain).name);
         level.setTerrain(++x, 5, c.terrain);
         templates = Templates{};
         paint(x, 5, c.kind);
@@ -43,8 +45,8 @@ TEST_F(PaintCellTest, MonsterAndTrapNeedAFreeCellThatHoldsThem) {
         paint(x, 5, c.kind);
         const MapCell& cell = level.cell(x, 5);
         const bool monster = c.kind == kMonsterKind;
-        EXPECT_EQ(cell.monster != nullptr, monster && c.placed) << x;
-        EXPECT_EQ(cell.trap != nullptr, !monster && c.placed) << x;
+        EXPECT_EQ(cell.monster != nullptr, monster && c.placed);
+        EXPECT_EQ(cell.trap != nullptr, !monster && c.placed);
         if (cell.monster) {
             EXPECT_EQ(cell.monster->symbol, 'a');
         }
@@ -77,14 +79,15 @@ TEST_F(PaintCellTest, StairsAndLaddersMoveAndRedrawTheOldCellAtOnce) {
          {Case{kUpstairs, &LevelSettings::stairUp}, Case{kDownstairs, &LevelSettings::stairDown},
           Case{kLadderUp, &LevelSettings::ladderUp},
           Case{kLadderDown, &LevelSettings::ladderDown}}) {
+        SCOPED_TRACE(terrainKind(c.kind).name);
         level.clearLevel(kFloor);
-        editor.paintMode = kPaintStore;
+        paintState.paintMode = kPaintStore;
         paint(10, 5, c.kind);
         level.cell(20, 5).detail = 3;
         markCanvas();
-        editor.paintMode = kPaintStore | kPaintDefer;  // the old cell is drawn even so
+        paintState.paintMode = kPaintStore | kPaintDefer;  // the old cell is drawn even so
         paint(20, 5, c.kind);
-        EXPECT_EQ(level.cell(10, 5).terrain, kFloor) << c.kind;
+        EXPECT_EQ(level.cell(10, 5).terrain, kFloor);
         EXPECT_EQ(level.cell(20, 5).terrain, c.kind);
         EXPECT_EQ(level.cell(20, 5).detail, 0);
         const StairSpot& s = level.settings.*c.spot;
@@ -136,22 +139,29 @@ TEST_F(PaintCellTest, RandomPlacesAreStoredOnceAndAtMostTen) {
 
 TEST_F(PaintCellTest, PaintModeDecidesStoringAndDrawing) {
     struct Case {
+        const char* what;
         int mode;
         bool stored, drawn;
         unsigned char ch;
         int bg;
     };
-    const Case cases[] = {{0, false, true, '-', 0},  {1, true, true, '-', 0},
-                          {2, false, true, '-', 15}, {3, true, true, '-', 15},
-                          {4, false, true, 250, 0},  {8, false, false, 0, 0},
-                          {9, true, false, 0, 0}};
+    const Case cases[] = {
+        {"preview", 0, false, true, '-', 0},
+        {"store", kPaintStore, true, true, '-', 0},
+        {"highlighted preview", kPaintHighlight, false, true, '-', 15},
+        {"highlighted store", kPaintStore | kPaintHighlight, true, true, '-', 15},
+        {"wipe back to the cell", kPaintShowCell, false, true, 250, 0},
+        {"deferred preview", kPaintDefer, false, false, 0, 0},
+        {"deferred store", kPaintStore | kPaintDefer, true, false, 0, 0},
+    };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         level.setTerrain(5, 5, kFloor);
         markCanvas();
-        editor.paintMode = c.mode;
+        paintState.paintMode = c.mode;
         paint(5, 5, kHorizontalWall);
-        EXPECT_EQ(level.cell(5, 5).terrain, c.stored ? kHorizontalWall : kFloor) << c.mode;
-        EXPECT_EQ(drawnOver(5, 5), c.drawn) << c.mode;
+        EXPECT_EQ(level.cell(5, 5).terrain, c.stored ? kHorizontalWall : kFloor);
+        EXPECT_EQ(drawnOver(5, 5), c.drawn);
         if (c.drawn) {
             EXPECT_TRUE(mapCellShows(canvas, 5, 5, {c.ch, colorOf(7), colorOf(c.bg)}));
         }
@@ -170,19 +180,21 @@ TEST_F(PaintCellTest, StoredPlacementsShowTheCellNotThePaletteGlyph) {
                           {kFloor, kMazewalkKind, 0x18, 15},
                           {kHorizontalWall, kMonsterKind, '-', 7}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << terrainKind(c.kind).name << " on " << terrainKind(c.terrain).name);
         level.clearLevel(c.terrain);
         paint(8, 8, c.kind);
-        EXPECT_TRUE(mapCellShows(canvas, 8, 8, {c.ch, colorOf(c.fg), colorOf(0)})) << c.kind;
+        EXPECT_TRUE(mapCellShows(canvas, 8, 8, {c.ch, colorOf(c.fg), colorOf(0)}));
     }
 }
 
 TEST(MarkDeferredDraw, OnlyStoneAndWallsDefer) {
     for (int kind = 0; kind < kTerrainKindCount; ++kind) {
-        EditorState editor;
-        editor.paintMode = kPaintStore | kPaintHighlight;
-        markDeferredDraw(editor, kind);
+        PaintState paintState;
+        paintState.paintMode = kPaintStore | kPaintHighlight;
+        markDeferredDraw(paintState, kind);
         const bool defer = kind == kStone || kind == kHorizontalWall || kind == kVerticalWall;
-        EXPECT_EQ(editor.paintMode, 3 | (defer ? 8 : 0)) << kind;
+        EXPECT_EQ(paintState.paintMode, 3 | (defer ? 8 : 0)) << terrainKind(kind).name;
     }
 }
 

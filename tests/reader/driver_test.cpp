@@ -152,26 +152,35 @@ TEST(ReaderDriver, TenMapPartsAtMostAndNothingWrittenPastThem) {
     EXPECT_EQ(level.mapParts[9].halign, 0);
 }
 
-TEST(ReaderDriver, SetUpStartsFromFreshSettings) {
-    Level level;
-    level.settings.randomMonsterCount = 3;
-    level.settings.partCount = 4;
-    level.settings.levelFlags2 = kBackgroundGenerated;
-    level.settings.mazeName.assign("old");
+TEST(ReaderDriver, ReadStartsFromAFreshStoneLevel) {
     Random random(kFixedSeed);
     const std::string text =
         "MAZE: random, 'T'\nGEOMETRY: left, top\nNOMAP\n"
         "RANDOM_MONSTERS: 'a'\n";
-    ASSERT_TRUE(readLevel(text, level, random, Variant::Vanilla).ok);
+    const LevelRead read = readLevel(text, random, Variant::Vanilla);
+    ASSERT_TRUE(read.report.ok) << read.report.message;
+    const Level& level = read.level;
     EXPECT_EQ(level.settings.partCount, 1);
     EXPECT_EQ(level.settings.randomMonsterCount, 1);
     EXPECT_TRUE(level.settings.mazeName.empty());
-    EXPECT_EQ(level.cell(40, 10).terrain, 14);  // the background was laid
+    EXPECT_TRUE(level.areas().empty());
+    EXPECT_EQ(level.cell(40, 10).terrain, 14);     // the background was laid
+    EXPECT_EQ(level.cell(0, 10).terrain, kStone);  // and left column 0 as it started
     // NOMAP leaves the extent as set up.
     EXPECT_EQ(level.settings.extent.x1, 80);
     EXPECT_EQ(level.settings.extent.y1, 21);
     EXPECT_EQ(level.settings.extent.x2, 0);
     EXPECT_EQ(level.settings.extent.y2, 0);
+}
+
+TEST(ReaderDriver, AFailedReadGivesBackWhatItReadBeforeTheError) {
+    Random random(kFixedSeed);
+    const LevelRead read =
+        readLevel(kCloset + "FLAGS: hardfloor\nFOUNTAIN: (1,1)\nBOGUS\n", random, Variant::Vanilla);
+    EXPECT_EQ(read.report.message, "10: Illegal command 'BOGUS'");
+    EXPECT_EQ(read.level.settings.partCount, 1);
+    EXPECT_EQ(read.level.settings.levelFlags, kHardFloor);
+    EXPECT_EQ(read.level.cell(kClosetX + 1, kClosetY + 1).terrain, kFountain);
 }
 
 }  // namespace

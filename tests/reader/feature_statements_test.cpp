@@ -127,21 +127,21 @@ TEST(FeatureStatements, StairAndLadderCellFormsSetTheirSpots) {
     const LevelSettings& s = level.settings;
 
     // A second stair up moves the spot and leaves the first stair cell.
-    EXPECT_EQ(s.stairUp.state, 1);
+    EXPECT_EQ(s.stairUp.state, kStairAtPosition);
     EXPECT_EQ(s.stairUp.x, 5);
     EXPECT_EQ(s.stairUp.y, 5);
     EXPECT_EQ(level.cell(4, 4).terrain, kUpstairs);
     EXPECT_EQ(level.cell(5, 5).terrain, kUpstairs);
 
-    EXPECT_EQ(s.stairDown.state, -1);
+    EXPECT_EQ(s.stairDown.state, kStairPlacedRandom);
     EXPECT_TRUE(level.mapParts[0].contains(s.stairDown.x, s.stairDown.y));
     EXPECT_EQ(level.cell(s.stairDown.x, s.stairDown.y).terrain, kDownstairs);
 
-    EXPECT_EQ(s.ladderUp.state, 2);
+    EXPECT_EQ(s.ladderUp.state, kStairAtRandomPlace);
     EXPECT_EQ(s.ladderUp.x, 5);
     EXPECT_EQ(s.ladderUp.y, 6);
     EXPECT_EQ(level.cell(5, 6).terrain, kLadderUp);
-    EXPECT_EQ(s.ladderDown.state, 1);
+    EXPECT_EQ(s.ladderDown.state, kStairAtPosition);
     EXPECT_EQ(level.cell(11, 4).terrain, kLadderDown);
 }
 
@@ -233,8 +233,8 @@ TEST(FeatureStatements, EngravingsAndRandomFeaturesWithoutACellChangeNothing) {
         const ReadResult r = readStatements(level, *c.rows, c.statements);
         ASSERT_TRUE(r.ok) << r.message;
         EXPECT_TRUE(sameCells(plain, level));
-        EXPECT_EQ(level.settings.stairDown.state, 0);
-        EXPECT_EQ(level.settings.ladderUp.state, 0);
+        EXPECT_EQ(level.settings.stairDown.state, kNoStair);
+        EXPECT_EQ(level.settings.ladderUp.state, kNoStair);
     }
 }
 

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "model/terrain.h"
+#include "read_fresh.h"
 #include "reader/reader.h"
 
 namespace mapedit::test {
@@ -18,16 +18,6 @@ inline std::string slurp(const std::filesystem::path& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
-}
-
-// Reads text into the level after emptying it as the Open command does.
-inline ReadResult readFresh(Level& level, const std::string& text, Variant variant,
-                            std::uint32_t seed) {
-    level.freeAreas();
-    level.freePlacements();
-    level.clearLevel(kStone);
-    Random random(seed);
-    return readLevel(text, level, random, variant);
 }
 
 // A file written for the Tavrel variant says so in its name; every other

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "reader/map_placement.h"
+#include "model/map_placement.h"
 #include "reader_fixture.h"
 
 namespace mapedit::reader_test {

@@ -145,9 +145,9 @@ struct MonsterOptionCase {
 
 TEST(PlacementStatements, MonsterOptionsComeInAnyOrderAndTheLastWins) {
     const std::vector<MonsterOptionCase> cases = {
-        {", peaceful, asleep", 2, 1, 0, 0, ""},
-        {",awake ,  hostile", 1, 2, 0, 0, ""},
-        {", peaceful, hostile", 1, 0, 0, 0, ""},
+        {", peaceful, asleep", kPeaceful, kAsleep, 0, 0, ""},
+        {",awake ,  hostile", kHostile, kAwake, 0, 0, ""},
+        {", peaceful, hostile", kHostile, kSleepNotGiven, 0, 0, ""},
         {",   \"Fluffy\"", 0, 0, 0, 0, "Fluffy"},
         {", m_object \"boulder\"", 0, 0, 0, 2, "boulder"},
         {", m_feature \"fountain\", \"Rover\"", 0, 0, 0, 1, "Rover"},

@@ -10,12 +10,13 @@
 #include "generate/random.h"
 #include "model/level.h"
 #include "model/terrain.h"
+#include "read_fresh.h"
 #include "reader/reader.h"
 #include "reader/scanner.h"
 
 namespace mapedit::reader_test {
 
-constexpr std::uint32_t kFixedSeed = 4711;
+constexpr std::uint32_t kFixedSeed = test::kReadSeed;
 
 // A reader state over a text of its own, with map part 0 at (10, 5)-(14, 7)
 // current so that relative coordinates move by (10, 5).
@@ -34,14 +35,7 @@ struct Scan {
     ReaderState s;
 };
 
-// Reads a whole text as the Open command does: the level emptied to stone.
-inline ReadResult readFresh(Level& level, std::string_view text, std::uint32_t seed = kFixedSeed) {
-    level.freeAreas();
-    level.freePlacements();
-    level.clearLevel(kStone);
-    Random random(seed);
-    return readLevel(text, level, random, Variant::Vanilla);
-}
+using test::readFresh;
 
 // Line 1 of every test level.
 inline const std::string kMazeLine = "MAZE: \"test\", ' '\n";

@@ -31,7 +31,7 @@ std::vector<fs::path> levelFiles() {
     return files;
 }
 
-std::string writeOrFail(Level& level, Variant variant) {
+std::string writeOrFail(const Level& level, Variant variant) {
     std::string out, reason;
     EXPECT_TRUE(writeLevel(level, variant, out, &reason)) << reason;
     return out;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "reader/cell_choice.h"
 #include "reader/messages.h"
 #include "reader/scanner.h"
 #include "reader_fixture.h"
@@ -279,26 +280,27 @@ TEST(Scanner, LocationsAreMovedByTheMapPartOrCoded) {
 TEST(Scanner, RegionsAllZerosLevregionAndGridLimits) {
     struct Case {
         const char* text;
-        int result;
+        RegionResult result;
         int x1, y1, x2, y2;
     };
     const Case cases[] = {
-        {"(1,2,3,1)", 1, 11, 7, 13, 6},
-        {"(0,0,0,0)", 2, 10, 5, 10, 5},  // all zeros is decided before the offset
-        {"levregion(0,0,0,0)", 2, 0, 0, 0, 0},
-        {"levregion(1,2,79,20)", 1, 1, 2, 79, 20},
-        {"(-10,-5,69,15)", 1, 0, 0, 79, 20},
-        {"levreg(1,2,3,4)", 0, 0, 0, 0, 0},
-        {"(1,2,3)", 0, 0, 0, 0, 0},
-        {"(1,2,70,4)", 0, 0, 0, 0, 0},  // x2 80 is off the grid
-        {"levregion(-1,0,0,0)", 0, 0, 0, 0, 0},
-        {"(0,0,0,99999999999)", 0, 0, 0, 0, 0},
+        {"(1,2,3,1)", RegionResult::Read, 11, 7, 13, 6},
+        // All zeros is decided before the offset.
+        {"(0,0,0,0)", RegionResult::AllZeros, 10, 5, 10, 5},
+        {"levregion(0,0,0,0)", RegionResult::AllZeros, 0, 0, 0, 0},
+        {"levregion(1,2,79,20)", RegionResult::Read, 1, 2, 79, 20},
+        {"(-10,-5,69,15)", RegionResult::Read, 0, 0, 79, 20},
+        {"levreg(1,2,3,4)", RegionResult::Failed, 0, 0, 0, 0},
+        {"(1,2,3)", RegionResult::Failed, 0, 0, 0, 0},
+        {"(1,2,70,4)", RegionResult::Failed, 0, 0, 0, 0},  // x2 80 is off the grid
+        {"levregion(-1,0,0,0)", RegionResult::Failed, 0, 0, 0, 0},
+        {"(0,0,0,99999999999)", RegionResult::Failed, 0, 0, 0, 0},
     };
     for (const Case& c : cases) {
         Scan sc(c.text);
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         EXPECT_EQ(readRegion(sc.s, x1, y1, x2, y2), c.result) << c.text;
-        if (c.result != 0) {
+        if (c.result != RegionResult::Failed) {
             EXPECT_EQ(x1, c.x1) << c.text;
             EXPECT_EQ(y1, c.y1) << c.text;
             EXPECT_EQ(x2, c.x2) << c.text;

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "generate/random.h"
 #include "model/level.h"
 #include "model/terrain.h"
+#include "read_fresh.h"
 #include "reader/reader.h"
 
 namespace mapedit::statement_test {
@@ -43,14 +43,10 @@ inline std::string reportAt(const MapRows& rows, int line, const std::string& me
     return std::to_string(header + line) + ": " + message;
 }
 
-// Reads as the Open command does: the level emptied to stone first.
+// Reads the level of the rows and statements as the Open command does.
 inline ReadResult readStatements(Level& level, const MapRows& rows, const std::string& statements,
                                  Variant variant = Variant::Vanilla) {
-    level.freeAreas();
-    level.freePlacements();
-    level.clearLevel(kStone);
-    Random random(kSeed);
-    return readLevel(levelText(rows, statements), level, random, variant);
+    return test::readFresh(level, levelText(rows, statements), variant, kSeed);
 }
 
 // A statement text that must fail on line `line` (within the statements)

@@ -1,4 +1,5 @@
 #include "view/cell_look.h"
+#include "model/grid.h"
 #include "model/terrain.h"
 #include "view/colors.h"
 #include "view_fixture.h"
@@ -6,18 +7,40 @@
 namespace mapedit::testing {
 namespace {
 
-TEST(ColorTest, IndexesAreSignedBytesAndNeverReadPastTheTable) {
+TEST(ColorTest, IndexesAreSignedLowBytes) {
     struct Case {
         int index;
-        Rgb color;
+        std::optional<std::size_t> slot;
     };
     const Case cases[] = {
-        {0, {0, 0, 0}},        {7, {192, 192, 192}}, {16, {255, 51, 0}},
-        {18, {192, 255, 128}}, {19, {0, 0, 0}},      {127, {0, 0, 0}},
-        {-1, {0, 0, 0}},       {255, {0, 0, 0}},     {256 + 9, {255, 0, 0}},
+        {0, 0},
+        {18, 18},
+        {19, std::nullopt},
+        {127, std::nullopt},
+        {-1, std::nullopt},
+        {255, std::nullopt},
+        {256 + 9, 9},
+        {-256 + 18, 18},
+        {-128, std::nullopt},
     };
-    for (const Case& c : cases) EXPECT_EQ(colorOf(c.index), c.color) << c.index;
+    for (const Case& c : cases) {
+        EXPECT_EQ(colorSlot(c.index), c.slot) << c.index;
+        EXPECT_EQ(colorOf(c.index), c.slot ? colorTable[*c.slot] : Rgb{}) << c.index;
+    }
     EXPECT_EQ(dimmed(Rgb{255, 51, 1}), (Rgb{127, 25, 0}));
+}
+
+// Every index a record can hold names an entry inside the table or none, so
+// colorOf never reads past it.
+TEST(ColorTest, NoIndexNamesAnEntryPastTheTable) {
+    int named = 0;
+    for (int index = -1024; index < 1024; ++index) {
+        const auto slot = colorSlot(index);
+        if (!slot) continue;
+        ASSERT_LT(*slot, colorTable.size()) << index;
+        ++named;
+    }
+    EXPECT_EQ(named, kColorCount * 8);  // each low byte 0..18, once per 256
 }
 
 using CellLookTest = ViewTest;
@@ -27,26 +50,26 @@ TEST_F(CellLookTest, PlacementsShowInOrderOfPrecedence) {
     cell.trap = std::make_unique<TrapSpec>();
     cell.trap->trapType = 18;
     cell.trap->color = 5;
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'"', 5}));
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'"', 5}));
 
     cell.objects.push_back(std::make_unique<ObjectSpec>());
     cell.objects[0]->symbol = '(';
     cell.objects[0]->color = 4;
     cell.objects[0]->material = 13;  // copper
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'(', 11}));
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'(', 11}));
 
     cell.overlay = kDrawbridgeMarker | 3;
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{0x10, 3}));
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{0x10, 3}));
 
     cell.monster = std::make_unique<MonsterSpec>();
     cell.monster->symbol = kRandomSymbol;
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{0x9C, 18}));
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{0x9C, 18}));
 
-    editor.showMonsters = false;
+    state.showMonsters = false;
     cell.overlay = 0;
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'(', 11}));
-    editor.showObjects = false;
-    EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{'"', 5}));
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'(', 11}));
+    state.showObjects = false;
+    EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'"', 5}));
 }
 
 TEST_F(CellLookTest, RandomListSymbolsNameTheirEntry) {
@@ -71,8 +94,8 @@ TEST_F(CellLookTest, RandomListSymbolsNameTheirEntry) {
     for (const Case& c : cases) {
         level.cell(10, 5).monster->symbol = c.symbol;
         level.cell(11, 5).objects[0]->symbol = c.symbol;
-        EXPECT_EQ(cellAppearance(level, editor, 10, 5), (Appearance{c.monster, 18})) << c.symbol;
-        EXPECT_EQ(cellAppearance(level, editor, 11, 5), (Appearance{c.object, 18})) << c.symbol;
+        EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{c.monster, 18})) << c.symbol;
+        EXPECT_EQ(cellAppearance(level, state, 11, 5), (Appearance{c.object, 18})) << c.symbol;
     }
 }
 
@@ -82,8 +105,8 @@ TEST_F(CellLookTest, MarkersAndCellsOffTheEditableGrid) {
     EXPECT_EQ(markerAppearance(0x14), (Appearance{0x1F, 3}));
     EXPECT_EQ(markerAppearance(0x31), (Appearance{'?', 9}));
     level.setTerrain(0, 5, kDoorway);
-    EXPECT_EQ(cellAppearance(level, editor, 0, 5), (Appearance{' ', 8}));
-    EXPECT_EQ(cellAppearance(level, editor, 81, 5), (Appearance{' ', 8}));
+    EXPECT_EQ(cellAppearance(level, state, 0, 5), (Appearance{' ', 8}));
+    EXPECT_EQ(cellAppearance(level, state, 81, 5), (Appearance{' ', 8}));
 }
 
 TEST_F(CellLookTest, DamagedCountsReadNoFurtherThanTheirLists) {

@@ -59,13 +59,13 @@ TEST_F(MapViewTest, RandomPlaceAndSelectionBackgrounds) {
     level.settings.randomPlaceCount = 2;
     level.settings.randomPlaceX = {10, 11};
     level.settings.randomPlaceY = {5, 5};
-    editor.selectCell(11, 5);
+    state.selectCell(11, 5);
     redrawCells(view, 9, 5, 12, 5);
     EXPECT_EQ(lookAt(10, 5).bg, colorTable[17]);
     EXPECT_EQ(lookAt(11, 5).bg, colorTable[16]) << "the selection wins";
     EXPECT_EQ(lookAt(9, 5).bg, colorTable[0]);
 
-    editor.selectCell(12, 5);
+    state.selectCell(12, 5);
     redrawCells(view, 11, 5, 12, 5);
     EXPECT_EQ(lookAt(11, 5).bg, colorTable[17]);
     EXPECT_EQ(lookAt(12, 5).bg, colorTable[16]);

@@ -103,15 +103,23 @@ TEST_F(OverlayTest, HandlesAreSevenPixelSquaresOnCornersAndEdgeMidpoints) {
 
 TEST_F(OverlayTest, OnlyExclusionAreasAreCrossed) {
     struct Case {
+        const char* what;
         int kind;
         bool crossed;
     };
     const Case cases[] = {
-        {kPortalExclusion, true}, {kBranchExclusion, true},  {kTeleportExclusion, true},
-        {kStairExclusion, true},  {kTeleportArea, false},    {kStairArea, false},
-        {kPortalArea, false},     {kNonDiggableArea, false}, {3, false},
+        {"portal exclusion", kPortalExclusion, true},
+        {"branch exclusion", kBranchExclusion, true},
+        {"teleport exclusion", kTeleportExclusion, true},
+        {"stair exclusion", kStairExclusion, true},
+        {"teleport area", kTeleportArea, false},
+        {"stair area", kStairArea, false},
+        {"portal area", kPortalArea, false},
+        {"non-diggable area", kNonDiggableArea, false},
+        {"room", 3, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         fillCanvas(kUntouched);
         level.freeAreas();
         const AreaRecord& area = addArea(10, 5, 20, 12, c.kind);
@@ -120,11 +128,11 @@ TEST_F(OverlayTest, OnlyExclusionAreasAreCrossed) {
         if (c.crossed) {
             const AreaPixels p = areaPixels(area);
             // Both diagonals start at a corner of the outline.
-            EXPECT_EQ(canvas.pixel(p.left + 1, p.top + 1), colorOf(area.color)) << c.kind;
-            EXPECT_EQ(canvas.pixel(p.right - 1, p.top + 1), colorOf(area.color)) << c.kind;
-            EXPECT_GT(inside, 100) << c.kind;
+            EXPECT_EQ(canvas.pixel(p.left + 1, p.top + 1), colorOf(area.color));
+            EXPECT_EQ(canvas.pixel(p.right - 1, p.top + 1), colorOf(area.color));
+            EXPECT_GT(inside, 100);
         } else {
-            EXPECT_EQ(inside, 0) << c.kind;
+            EXPECT_EQ(inside, 0);
         }
     }
 }
@@ -214,12 +222,12 @@ TEST_F(OverlayTest, OnlyTheFirstSixtyFourAreasOfTheListAreDrawn) {
 TEST_F(OverlayTest, SelectedAreaHasHandlesAndIsHiddenWhileDragged) {
     AreaRecord& selected = addPlainArea(10, 5, 20, 12, 14);
     addPlainArea(40, 5, 50, 12, 10);
-    editor.selectArea(&selected);
+    state.selectArea(&selected);
     const AreaPixels p = areaPixels(selected);
 
     for (bool dragging : {false, true}) {
         fillCanvas(kUntouched);
-        editor.areaDragActive = dragging;
+        state.areaDragActive = dragging;
         drawAreas(view);
         EXPECT_EQ(squareIs(p.left, p.top, colorTable[14]), !dragging);
         EXPECT_EQ(canvas.pixel(p.left + 5, p.top) == colorTable[14], !dragging);
@@ -230,7 +238,7 @@ TEST_F(OverlayTest, SelectedAreaHasHandlesAndIsHiddenWhileDragged) {
 TEST_F(OverlayTest, FullRedrawShowsAreasOnlyWhenRegionsAreShown) {
     addPlainArea(10, 5, 20, 12, 14);
     for (bool shown : {true, false}) {
-        editor.showRegions = shown;
+        state.showRegions = shown;
         redrawMapArea(view);
         EXPECT_EQ(canvas.pixel(99, 98) == colorTable[14], shown);
     }

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "model/terrain.h"
-#include "view/overlays.h"
+#include "view/panel.h"
 #include "view_fixture.h"
 
 namespace mapedit::testing {
@@ -19,7 +19,7 @@ class PanelTest : public ViewTest {
 };
 
 TEST_F(PanelTest, TerrainRowShowsKindsOneToTwentyOne) {
-    editor.variant = Variant::Tavrel;
+    state.variant = Variant::Tavrel;
     drawPalettePanel(view);
     for (int k = 1; k <= 21; ++k) {
         const TerrainKind& kind = terrainKinds[static_cast<std::size_t>(k)];
@@ -36,7 +36,7 @@ TEST_F(PanelTest, PlacementRowFollowsTheTemplates) {
     templates.objectTemplate.symbol = 0x100 + '[';  // only the low byte is a character
     templates.objectTemplate.color = 6;
     templates.trapTemplate.color = 13;
-    editor.currentKind = kTrapKind;
+    state.currentKind = kTrapKind;
     drawPalettePanel(view);
     EXPECT_EQ(lookAtPixel(100, 396), (CellLook{'D', colorTable[1], colorTable[0]}));
     EXPECT_EQ(lookAtPixel(110, 396), (CellLook{'[', colorTable[6], colorTable[0]}));
@@ -56,8 +56,8 @@ TEST_F(PanelTest, VariantOnlyKindsAreBlankOutsideTavrel) {
     };
     const Case cases[] = {{Variant::Vanilla, 12}, {Variant::Orvandel, 15}, {Variant::Vanilla, 20}};
     for (const Case& c : cases) {
-        editor.variant = c.variant;
-        editor.currentKind = c.current;
+        state.variant = c.variant;
+        state.currentKind = c.current;
         drawPalettePanel(view);
         for (int k : {12, 15, 20}) {
             const CellLook look = lookAtPixel(10 * (k + 9), 414);
@@ -69,13 +69,13 @@ TEST_F(PanelTest, VariantOnlyKindsAreBlankOutsideTavrel) {
 }
 
 TEST_F(PanelTest, NameOfTheCurrentKindIsPaddedToTwentyTwoCharacters) {
-    editor.currentKind = kHorizontalWall;
+    state.currentKind = kHorizontalWall;
     drawPalettePanel(view);
     EXPECT_EQ(textAt(100, 432, 22), "horizontal wall       ");
     EXPECT_EQ(lookAtPixel(100, 432).fg, colorTable[7]);
     EXPECT_EQ(canvas.pixel(320, 432), kUntouched);
 
-    editor.currentKind = kFloor;
+    state.currentKind = kFloor;
     drawPalettePanel(view);
     EXPECT_EQ(textAt(100, 432, 22), "floor                 ");
 }

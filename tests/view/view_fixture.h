@@ -9,9 +9,9 @@
 #include "platform/canvas.h"
 #include "support/cell_probe.h"
 #include "view/colors.h"
-#include "view/editor_state.h"
 #include "view/map_view.h"
 #include "view/view_context.h"
+#include "view/view_state.h"
 
 namespace mapedit::testing {
 
@@ -24,9 +24,9 @@ class ViewTest : public ::testing::Test {
   protected:
     Canvas canvas;
     Level level;
-    EditorState editor;
+    ViewState state;
     Templates templates;
-    ViewContext view{canvas, level, editor, templates};
+    ViewContext view{canvas, level, state, templates};
 
     // The character box at a map cell or at a pixel position, read back; a
     // box that shows no glyph reads as character 0 in kUntouched.

@@ -49,13 +49,13 @@ void buildTwoParts(Level& level) {
     level.setTerrain(36, 12, kStone);
     level.setTerrain(37, 12, kMazewalkStone);
     level.setTerrain(42, 12, kUpstairs);
-    s.stairUp = StairSpot{1, 42, 12};
+    s.stairUp = StairSpot{kStairAtPosition, 42, 12};
     paintRows(level, 3, 3, {"...", "..."});
     level.setTerrain(4, 3, kDownstairs);
     level.setTerrain(4, 4, kStone);
     level.setTerrain(5, 4, kLadderDown);
-    s.stairDown = StairSpot{2, 4, 3};
-    s.ladderDown = StairSpot{-1, 5, 4};
+    s.stairDown = StairSpot{kStairAtRandomPlace, 4, 3};
+    s.ladderDown = StairSpot{kStairPlacedRandom, 5, 4};
     level.cell(3, 4).overlay = kMazewalkMarker | 1;
     s.mazewalkCount = 1;
 
@@ -131,10 +131,10 @@ void buildFeatures(Level& level) {
     level.setTerrain(56, 17, kStone);
     level.setTerrain(54, 19, kNone);  // "none", not stone
     level.setTerrain(60, 19, kDownstairs);
-    s.stairUp = StairSpot{1, 54, 17};
-    s.stairDown = StairSpot{1, 60, 19};
-    s.ladderUp = StairSpot{1, 55, 17};
-    s.ladderDown = StairSpot{1, 10, 10};  // outside the part: not written
+    s.stairUp = StairSpot{kStairAtPosition, 54, 17};
+    s.stairDown = StairSpot{kStairAtPosition, 60, 19};
+    s.ladderUp = StairSpot{kStairAtPosition, 55, 17};
+    s.ladderDown = StairSpot{kStairAtPosition, 10, 10};  // outside the part: not written
 
     addArea(level, kTeleportArea, 53, 15, 55, 17, -1);
     addArea(level, kTeleportExclusion, 53, 15, 53, 15);
@@ -153,11 +153,14 @@ void buildPlacements(Level& level) {
 
     MonsterSpec& dragon = putMonster(level, 19, 9, 'D');
     dragon.name.assign("red dragon");
-    dragon.attitude = dragon.sleep = dragon.alignment = 1;
+    dragon.attitude = kHostile;
+    dragon.sleep = kAsleep;
+    dragon.alignment = 1;
     MonsterSpec& anyone = putMonster(level, 20, 9, kRandomSymbol);
     anyone.chance = 50;
     anyone.placement = kPlacedRandom;
-    anyone.attitude = anyone.sleep = 2;
+    anyone.attitude = kPeaceful;
+    anyone.sleep = kAwake;
     anyone.alignment = 4;
     MonsterSpec& listed = putMonster(level, 21, 9, listSymbol(2));
     listed.chance = 0;

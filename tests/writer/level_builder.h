@@ -69,7 +69,7 @@ inline TrapSpec& putTrap(Level& level, int x, int y, int trapType) {
     return *slot;
 }
 
-inline std::string written(Level& level, Variant variant = Variant::Vanilla) {
+inline std::string written(const Level& level, Variant variant = Variant::Vanilla) {
     std::string out, reason;
     if (!writeLevel(level, variant, out, &reason)) return "refused: " + reason;
     return out;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "golden_levels.h"
 #include "level_builder.h"
 
@@ -11,6 +13,10 @@ struct GoldenCase {
     void (*build)(Level&);
     Variant variant;
 };
+
+void PrintTo(const GoldenCase& c, std::ostream* os) {
+    *os << c.file;
+}
 
 class WrittenLevelMatchesGolden : public ::testing::TestWithParam<GoldenCase> {};
 

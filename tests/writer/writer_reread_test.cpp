@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 #include "generate/random.h"
 #include "level_builder.h"
@@ -12,14 +13,11 @@
 namespace mapedit::test {
 namespace {
 
-// Writes the level and reads the text into `again` as the Open command does.
-ReadResult writeAndReread(Level& level, Level& again, std::string& text) {
+// Writes the level and reads the text back.
+LevelRead writeAndReread(Level& level, std::string& text) {
     text = written(level);
-    again.freeAreas();
-    again.freePlacements();
-    again.clearLevel(kStone);
     Random random(99);
-    return readLevel(text, again, random, Variant::Vanilla);
+    return readLevel(text, random, Variant::Vanilla);
 }
 
 // Two parts: the small one first in the model, the large one written first.
@@ -62,13 +60,18 @@ const PlaceUse kPlaceUses[] = {
     {"Stair",
      [](Level& l, int x, int y) {
          l.setTerrain(x, y, kDownstairs);
-         l.settings.stairDown = StairSpot{2, x, y};
+         l.settings.stairDown = StairSpot{kStairAtRandomPlace, x, y};
      },
      [](const Level& l, int x, int y) {
          const StairSpot& s = l.settings.stairDown;
-         return s.state == 2 && s.x == x && s.y == y && l.cell(x, y).terrain == kDownstairs;
+         return s.state == kStairAtRandomPlace && s.x == x && s.y == y &&
+                l.cell(x, y).terrain == kDownstairs;
      }},
 };
+
+void PrintTo(const PlaceUse& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PlaceReference : public ::testing::TestWithParam<PlaceUse> {};
 
@@ -81,10 +84,10 @@ TEST_P(PlaceReference, ReadsBackWhenTheFirstEntryLiesInALaterPart) {
     setPlace(level, 1, 5, 4);
     GetParam().put(level, 5, 4);
 
-    Level again;
     std::string text;
-    const ReadResult read = writeAndReread(level, again, text);
-    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    const LevelRead read = writeAndReread(level, text);
+    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
+    const Level& again = read.level;
     EXPECT_TRUE(GetParam().isBack(again, 5, 4)) << text;
     EXPECT_LT(text.find("RANDOM_PLACES: "), text.find("place[1]")) << text;
 }
@@ -97,10 +100,10 @@ TEST_P(PlaceReference, ReadsBackWhenTheFirstEntryLiesInNoPart) {
     setPlace(level, 1, 5, 4);
     GetParam().put(level, 5, 4);
 
-    Level again;
     std::string text;
-    const ReadResult read = writeAndReread(level, again, text);
-    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    const LevelRead read = writeAndReread(level, text);
+    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
+    const Level& again = read.level;
     EXPECT_TRUE(GetParam().isBack(again, 5, 4)) << text;
     EXPECT_EQ(again.settings.randomPlaceCount, 2) << text;
 }
@@ -128,6 +131,10 @@ struct ExclusionUse {
     int param;
 };
 
+void PrintTo(const ExclusionUse& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ExclusionOnTheCorner : public ::testing::TestWithParam<ExclusionUse> {};
 
 // An exclusion on the level's corner cell would be written as four zeros in
@@ -140,10 +147,10 @@ TEST_P(ExclusionOnTheCorner, ReadsBackAsAnExclusion) {
     addArea(level, c.areaKind, 0, 0, 4, 4, c.param);
     addArea(level, c.exclusionKind, 0, 0, 0, 0, c.param);
 
-    Level again;
     std::string text;
-    const ReadResult read = writeAndReread(level, again, text);
-    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    const LevelRead read = writeAndReread(level, text);
+    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
+    const Level& again = read.level;
     const AreaRecord* exclusion = again.findAreaOfKind(nullptr, c.exclusionKind);
     ASSERT_NE(exclusion, nullptr) << text;
     EXPECT_TRUE(exclusion->x1 == 0 && exclusion->y1 == 0 && exclusion->x2 == 0 &&

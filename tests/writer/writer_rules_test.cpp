@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <sstream>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct TailCase {
     const char* tail;  // what follows the position
 };
 
+void PrintTo(const TailCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ObjectTail : public ::testing::TestWithParam<TailCase> {};
 
 TEST_P(ObjectTail, IsWrittenAndReadBack) {
@@ -39,11 +44,10 @@ TEST_P(ObjectTail, IsWrittenAndReadBack) {
     const std::string line = std::string("\nOBJECT: '(',random,(01,00)") + c.tail + "\n";
     EXPECT_NE(text.find(line), std::string::npos) << text;
 
-    Level again;
-    again.clearLevel(kStone);
     Random random(1);
-    const ReadResult read = readLevel(text, again, random, c.variant);
-    ASSERT_TRUE(read.ok) << read.message << "\n" << text;
+    const LevelRead read = readLevel(text, random, c.variant);
+    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
+    const Level& again = read.level;
     ASSERT_EQ(again.cell(4, 3).objects.size(), 1u);
     const ObjectSpec& back = *again.cell(4, 3).objects[0];
     EXPECT_EQ(back.spe, c.spe);
@@ -99,6 +103,10 @@ struct RegionCase {
     std::function<void(Level&)> addRegions;
     std::vector<std::string> lines;
 };
+
+void PrintTo(const RegionCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DirectedRegions : public ::testing::TestWithParam<RegionCase> {};
 
@@ -162,9 +170,9 @@ TEST(WriterStairs, CellOfTwoPartsIsWrittenOnceWithTheFirst) {
     addPart(level, 0, 0, 3, 3, 20, 8);
     addPart(level, 2, 1, 5, 5, 4, 2);
     level.setTerrain(6, 5, kUpstairs);
-    level.settings.stairUp = StairSpot{1, 6, 5};
+    level.settings.stairUp = StairSpot{kStairAtPosition, 6, 5};
     level.setTerrain(7, 6, kLadderDown);
-    level.settings.ladderDown = StairSpot{1, 7, 6};
+    level.settings.ladderDown = StairSpot{kStairAtPosition, 7, 6};
     putMonster(level, 7, 6, 'a');
     EXPECT_EQ(regionLines(written(level)), (std::vector<std::string>{"0 STAIR: (03,02),up"}));
     const std::string text = written(level);

@@ -13,7 +13,7 @@ struct PartOrigin {
 // off the grid; the caller checks.
 PartOrigin mapPartOrigin(int halign, int valign, int width, int height);
 
-// Whether the rectangle of that size at the origin lies on the 80 x 21 grid.
+// Whether the rectangle of that size at the origin lies on the grid.
 bool mapPartFits(PartOrigin origin, int width, int height);
 
 }  // namespace mapedit

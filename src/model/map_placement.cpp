@@ -1,4 +1,4 @@
-#include "reader/map_placement.h"
+#include "model/map_placement.h"
 
 #include "model/level.h"
 
@@ -6,10 +6,11 @@ namespace mapedit {
 
 namespace {
 
-// Right shifts of negative values round toward minus infinity here (C++20
-// defines >> on negative numbers as arithmetic).
+// The alignments share out the room a map leaves between the level's
+// border columns and rows. Right shifts of negative values round toward
+// minus infinity here (C++20 defines >> on negative numbers as arithmetic).
 int horizontalStart(int halign, int width) {
-    const int room = 76 - width;
+    const int room = kMapWidth - 4 - width;
     switch (halign) {
         case 0:
             return 3;
@@ -20,7 +21,7 @@ int horizontalStart(int halign, int width) {
         case 3:
             return ((3 * room) >> 2) + 2;
         default:
-            return 77 - width;
+            return kMapWidth - 3 - width;
     }
 }
 
@@ -29,9 +30,9 @@ int verticalStart(int valign, int height) {
         case 0:
             return 3;
         case 1:
-            return ((18 - height) >> 1) + 2;
+            return ((kMapHeight - 3 - height) >> 1) + 2;
         default:
-            return 19 - height;
+            return kMapHeight - 2 - height;
     }
 }
 

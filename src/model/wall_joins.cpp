@@ -1,9 +1,11 @@
+#include "model/wall_joins.h"
+
+#include "model/grid.h"
 #include "model/terrain.h"
-#include "view/cell_look.h"
 
 namespace mapedit {
 
-const std::uint8_t wallJoinChars[16] = {
+const std::array<std::uint8_t, 16> wallJoinChars = {
     0xC4, 0xB3, 0xC4, 0xC0,  // 0 none, 1 N, 2 E, 3 N+E
     0xB3, 0xB3, 0xDA, 0xC3,  // 4 S, 5 N+S, 6 E+S, 7 N+E+S
     0xC4, 0xD9, 0xC4, 0xC1,  // 8 W, 9 N+W, 10 E+W, 11 N+E+W
@@ -53,7 +55,7 @@ WallShape wallJoinShape(const Level& level, int x, int y) {
     const int vertical = int{north} + int{south};
     const int horizontal = int{west} + int{east};
     const int kind = vertical > horizontal ? kVerticalWall : kHorizontalWall;
-    return {kind, wallJoinChars[mask]};
+    return {kind, wallJoinChars[static_cast<std::size_t>(mask)]};
 }
 
 VisibleJoins visibleWallJoins(const Level& level, int x, int y) {
@@ -75,7 +77,7 @@ VisibleJoins visibleWallJoins(const Level& level, int x, int y) {
         if ((joining & rule.sideBit) != 0 && (open & rule.flankBits) != 0) shown |= rule.mask;
     }
     if (shown == 0) return {false, terrainKinds[kStone].glyph};
-    return {true, wallJoinChars[shown]};
+    return {true, wallJoinChars[static_cast<std::size_t>(shown)]};
 }
 
 }  // namespace mapedit

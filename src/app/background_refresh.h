@@ -1,7 +1,7 @@
 #pragma once
 
+#include "edit/paint.h"
 #include "generate/random.h"
-#include "view/view_context.h"
 
 namespace mapedit {
 
@@ -9,6 +9,6 @@ namespace mapedit {
 // again, every mazewalk marker walked again, and the wall redraw settles the
 // changed rectangle (the inside of each map part for a blank filling, else
 // the whole map). The caller repaints the window afterwards.
-void refreshBackground(ViewContext& v, Random& random);
+void refreshBackground(PaintContext& p, Random& random);
 
 }  // namespace mapedit

@@ -1,0 +1,66 @@
+#include "model/grid.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/terrain.h"
+
+namespace mapedit {
+
+namespace {
+
+const TerrainKind& kindOfCell(const Level& level, int x, int y) {
+    return terrainKind(level.cell(x, y).terrain);
+}
+
+}  // namespace
+
+CellRect ordered(CellRect r) {
+    if (r.x1 > r.x2) std::swap(r.x1, r.x2);
+    if (r.y1 > r.y2) std::swap(r.y1, r.y2);
+    return r;
+}
+
+CellRect editablePart(const CellRect& r) {
+    const CellRect& e = kEditableCells;
+    return CellRect{std::max(r.x1, e.x1), std::max(r.y1, e.y1), std::min(r.x2, e.x2),
+                    std::min(r.y2, e.y2)};
+}
+
+bool isEditableCell(int x, int y) {
+    return x >= kEditableCells.x1 && x <= kEditableCells.x2 && y >= kEditableCells.y1 &&
+           y <= kEditableCells.y2;
+}
+
+bool isWallLike(const Level& level, int x, int y) {
+    return (kindOfCell(level, x, y).flags & kWall) != 0;
+}
+
+bool joinsWalls(const Level& level, int x, int y) {
+    return (kindOfCell(level, x, y).flags & (kWall | kRockLike)) != 0;
+}
+
+bool canHoldPlacement(const Level& level, int x, int y) {
+    return (kindOfCell(level, x, y).flags & kWalkable) != 0;
+}
+
+bool inMapPart(const Level& level, int x, int y) {
+    // Counts come from files; never read past the lists they count.
+    const int count = std::clamp(level.settings.partCount, 0, kMaxMapParts);
+    for (int i = 0; i < count; ++i) {
+        if (level.mapParts[static_cast<std::size_t>(i)].contains(x, y)) return true;
+    }
+    return false;
+}
+
+int randomPlaceAt(const Level& level, int x, int y) {
+    const LevelSettings& s = level.settings;
+    const int count = std::clamp(s.randomPlaceCount, 0, kMaxListEntries);
+    for (int i = 0; i < count; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (s.randomPlaceX[at] == x && s.randomPlaceY[at] == y) return i;
+    }
+    return -1;
+}
+
+}  // namespace mapedit

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/level.h"
+
+namespace mapedit {
+
+// A rectangle of cells, corners inclusive; empty when a corner passes the other.
+struct CellRect {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// Column 0 belongs to no map: the editable cells are columns 1..79 of every row.
+constexpr CellRect kEditableCells{1, 0, kMapWidth - 1, kMapHeight - 1};
+
+// The rectangle with its corners in order: x1 <= x2 and y1 <= y2.
+CellRect ordered(CellRect r);
+// The part of an ordered rectangle that lies on the editable cells.
+CellRect editablePart(const CellRect& r);
+
+// Queries on the grid that the generator, the painter and the view share.
+bool isEditableCell(int x, int y);
+bool isWallLike(const Level& level, int x, int y);
+bool joinsWalls(const Level& level, int x, int y);
+bool canHoldPlacement(const Level& level, int x, int y);
+bool inMapPart(const Level& level, int x, int y);
+int randomPlaceAt(const Level& level, int x, int y);  // index or -1
+
+}  // namespace mapedit

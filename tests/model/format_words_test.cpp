@@ -1,0 +1,61 @@
+#include "model/format_words.h"
+
+#include <gtest/gtest.h>
+
+#include "model/ascii_case.h"
+
+namespace mapedit {
+namespace {
+
+TEST(FormatWords, WordsAreFoundExactlyAndAnEmptyWordNamesNothing) {
+    EXPECT_EQ(words::indexOfWord(words::kRoomTypes, "delphi"), 8);
+    EXPECT_EQ(words::indexOfWord(words::kRoomTypes, "Delphi"), -1);
+    EXPECT_EQ(words::indexOfWord(words::kRoomTypes, "delphi "), -1);
+    EXPECT_EQ(words::indexOfWord(words::kCurseStates, "random"), 4);
+    EXPECT_EQ(words::indexOfWord(words::kCurseStates, ""), -1);
+    EXPECT_EQ(words::indexOfWord(words::kFillStates, ""), -1);
+
+    ASSERT_NE(words::findWord(words::kLighting, "random"), nullptr);
+    EXPECT_EQ(words::findWord(words::kLighting, "random")->value, -1);
+    EXPECT_EQ(words::findWord(words::kLighting, "Lit"), nullptr);
+}
+
+TEST(FormatWords, ValuesOutsideAListGetTheWordGivenForThem) {
+    EXPECT_EQ(words::wordAt(words::kDoorStates, 5, "?"), "random");
+    EXPECT_EQ(words::wordAt(words::kDoorStates, 6, "?"), "?");
+    EXPECT_EQ(words::wordAt(words::kDoorStates, -1, "?"), "?");
+    EXPECT_EQ(words::wordAt(words::kDoorStates, 0, "?"), "open");
+    EXPECT_EQ(words::wordOf(words::kLighting, 1, "?"), "lit");
+    EXPECT_EQ(words::wordOf(words::kLighting, 2, "?"), "?");
+}
+
+// A monster's align[0..2] are 5..7; the altar's words for them are 7..9.
+TEST(FormatWords, MonsterAlignmentsSkipTheTwoAltarOnlyWords) {
+    const char* expected[] = {"random",  "law",      "neutral",  "chaos",
+                              "noalign", "align[0]", "align[1]", "align[2]"};
+    for (int monster = 0; monster < 8; ++monster) {
+        const int alignment = words::alignmentOfMonster(monster);
+        EXPECT_EQ(words::wordAt(words::kAlignments, alignment, ""), expected[monster]) << monster;
+        EXPECT_EQ(words::monsterAlignmentOf(alignment), monster);
+    }
+}
+
+TEST(AsciiCase, OnlyTheTwentySixLettersFoldTogether) {
+    struct Case {
+        const char* a;
+        const char* b;
+        bool equal;
+    };
+    const Case cases[] = {
+        {"arrow", "ARROW", true}, {"aRrOw", "ArRoW", true}, {"arrow", "arrows", false},
+        {"", "", true},           {"[", "{", false},        // one bit apart, like a and A
+        {"@", "`", false},        {"\xc9", "\xe9", false},  // bytes above ASCII compare exactly
+        {"\xe9", "\xe9", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(equalsIgnoringAsciiCase(c.a, c.b), c.equal) << c.a << " " << c.b;
+    }
+}
+
+}  // namespace
+}  // namespace mapedit
