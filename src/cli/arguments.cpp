@@ -26,10 +26,6 @@ std::optional<Variant> variantNamed(const std::string& name) {
     return std::nullopt;
 }
 
-[[noreturn]] void reject(const std::string& message) {
-    throw CLI::ValidationError(message);
-}
-
 // An option with one value, handed to `take` as soon as the option is met
 // (a repeated option's last value wins).
 void addValueOption(CLI::App& command, const std::string& names,
@@ -38,6 +34,10 @@ void addValueOption(CLI::App& command, const std::string& names,
 }
 
 }  // namespace
+
+void usageError(const std::string& message) {
+    throw CLI::ValidationError(message);
+}
 
 void addLevelFiles(CLI::App& command, Options& o) {
     command.add_option("FILE", o.files);
@@ -50,7 +50,7 @@ void addOutput(CLI::App& command, Options& o) {
 void addZoom(CLI::App& command, Options& o) {
     addValueOption(command, "--zoom", [&o](const std::string& v) {
         const auto zoom = wholeNumber(v, 1, 16);
-        if (!zoom) reject("--zoom needs a whole number from 1 to 16, not '" + v + "'");
+        if (!zoom) usageError("--zoom needs a whole number from 1 to 16, not '" + v + "'");
         o.zoom = *zoom;
     });
 }
@@ -58,14 +58,15 @@ void addZoom(CLI::App& command, Options& o) {
 void addSeed(CLI::App& command, Options& o) {
     addValueOption(command, "--seed", [&o](const std::string& v) {
         o.seed = wholeNumber<std::uint32_t>(v, 0, UINT32_MAX);
-        if (!o.seed) reject("--seed needs a whole number from 0 to 4294967295, not '" + v + "'");
+        if (!o.seed)
+            usageError("--seed needs a whole number from 0 to 4294967295, not '" + v + "'");
     });
 }
 
 void addVariant(CLI::App& command, Options& o) {
     addValueOption(command, "--variant", [&o](const std::string& v) {
         const auto variant = variantNamed(v);
-        if (!variant) reject("--variant must be vanilla, tavrel or orvandel, not '" + v + "'");
+        if (!variant) usageError("--variant must be vanilla, tavrel or orvandel, not '" + v + "'");
         o.variant = *variant;
     });
 }

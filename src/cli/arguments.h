@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "cli/options.h"
 
 namespace CLI {
@@ -19,5 +21,8 @@ void addVariant(CLI::App& command, Options& o);
 
 // -h, --help: the usage text, unless a bad value came before it.
 void addHelp(CLI::App& command);
+
+// Ends parsing with a usage error worded `message`, as CLI11 passes it on.
+[[noreturn]] void usageError(const std::string& message);
 
 }  // namespace mapedit::cli

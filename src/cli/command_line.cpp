@@ -13,7 +13,7 @@ namespace {
 
 // CLI11 leaves what it does not know in `remaining()`, so that the words
 // used to complain about it are ours.
-CLI::App& declareParser(CLI::App& app, Options& o) {
+void declareParser(CLI::App& app, Options& o) {
     app.allow_extras();
     app.require_subcommand(0, 1);
     addHelp(app);
@@ -24,11 +24,6 @@ CLI::App& declareParser(CLI::App& app, Options& o) {
         addHelp(*command);
         s.declare(*command, o);
     }
-    return app;
-}
-
-[[noreturn]] void usageError(const std::string& message) {
-    throw CLI::ValidationError(message);
 }
 
 // The subcommand the parsed command line chose; nothing when it asks for help.
