@@ -1,11 +1,15 @@
-// Build-time generator: reads a code page 437 bitmap font (PCF) with FreeType
-// and writes a C++ source defining a BitmapFont accessor whose glyph table is
-// indexed by the byte value.
+// Build-time generator: reads a bitmap font (PCF) with FreeType and writes a
+// C++ source defining a BitmapFont accessor whose glyph table is indexed by
+// the byte value.
 //
-//   fontgen FONT.pcf.gz OUT.cpp FUNCTION WIDTH HEIGHT
+//   fontgen FONT.pcf.gz OUT.cpp FUNCTION WIDTH HEIGHT CODEPAGE
 //
-// The font must carry the IBM-CP437 charset and have one fixed size of
-// exactly WIDTH x HEIGHT pixels; anything else fails the build rather than
+// CODEPAGE is cp437 (the font must carry the IBM-CP437 charset; every byte
+// gets its glyph) or ascii (the font's charset must agree with ASCII on the
+// printable characters 32-126, which are the only bytes that get a glyph;
+// the others stay blank). The font must have one fixed size of exactly
+// WIDTH x HEIGHT pixels, its ascent and descent must fill that box, and no
+// glyph may reach outside it; anything else fails the build rather than
 // producing a font that draws the wrong characters.
 
 #include <ft2build.h>
@@ -18,6 +22,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -25,6 +30,16 @@ namespace {
 
 constexpr int kGlyphCount = 256;
 constexpr int kMaxWidth = 16;  // one std::uint16_t per glyph row
+
+enum class CodePage { Cp437, Ascii };
+
+// The byte values a code page gives a glyph.
+struct ByteRange {
+    int first, last;
+};
+ByteRange mappedBytes(CodePage page) {
+    return page == CodePage::Cp437 ? ByteRange{0, kGlyphCount - 1} : ByteRange{32, 126};
+}
 
 struct Glyphs {
     int width = 0;
@@ -38,18 +53,26 @@ bool fail(const std::string& what) {
     return false;
 }
 
+bool charsetFits(const std::string& registry, const std::string& encoding, CodePage page) {
+    if (page == CodePage::Cp437) return registry == "IBM" && encoding == "CP437";
+    // Charsets that agree with ASCII on its printable characters.
+    return (registry == "ISO646.1991" && encoding == "IRV") || registry == "ISO8859" ||
+           (registry == "ISO10646" && encoding == "1");
+}
+
 // PCF fonts in a legacy charset get a charmap without a Unicode encoding,
 // and FreeType does not select it by default. With it selected, the char
-// code is the font's own encoding value: for IBM-CP437, the byte itself.
-bool selectCp437(FT_Face face) {
+// code is the font's own encoding value: for IBM-CP437, the byte itself; for
+// the ASCII-compatible charsets, the byte for the printable characters.
+bool selectCharmap(FT_Face face, CodePage page) {
     const char* registry = nullptr;
     const char* encoding = nullptr;
-    if (FT_Get_BDF_Charset_ID(face, &encoding, &registry) != 0) {
+    if (FT_Get_BDF_Charset_ID(face, &encoding, &registry) != 0 || !encoding || !registry) {
         return fail("the font has no charset properties");
     }
-    if (!encoding || !registry) return fail("the font has no charset properties");
-    if (std::strcmp(encoding, "CP437") != 0 || std::strcmp(registry, "IBM") != 0) {
-        return fail(std::string("charset is ") + registry + "-" + encoding + ", not IBM-CP437");
+    if (!charsetFits(registry, encoding, page)) {
+        return fail(std::string("charset ") + registry + "-" + encoding + " does not fit " +
+                    (page == CodePage::Cp437 ? "cp437" : "ascii"));
     }
     if (face->num_charmaps != 1) return fail("expected exactly one charmap");
     if (FT_Set_Charmap(face, face->charmaps[0]) != 0) return fail("cannot select the charmap");
@@ -63,37 +86,51 @@ bool bitmapPixel(const FT_Bitmap& bitmap, unsigned row, unsigned col) {
 }
 
 // Copies the rendered glyph into its box: the bitmap sits bitmap_left to the
-// right of the box's left edge and bitmap_top above the baseline.
-void placeGlyph(const FT_GlyphSlot slot, int ascent, Glyphs& out, int ch) {
+// right of the box's left edge and bitmap_top above the baseline, which lies
+// `ascent` rows below the box's top. Ink outside the box fails.
+bool placeGlyph(const FT_GlyphSlot slot, int ascent, Glyphs& out, int ch) {
     const FT_Bitmap& bitmap = slot->bitmap;
     for (unsigned r = 0; r < bitmap.rows; ++r) {
         const int y = ascent - slot->bitmap_top + static_cast<int>(r);
-        if (y < 0 || y >= out.height) continue;
         for (unsigned c = 0; c < bitmap.width; ++c) {
+            if (!bitmapPixel(bitmap, r, c)) continue;
             const int x = slot->bitmap_left + static_cast<int>(c);
-            if (x < 0 || x >= out.width || !bitmapPixel(bitmap, r, c)) continue;
+            if (x < 0 || x >= out.width || y < 0 || y >= out.height) {
+                return fail("glyph " + std::to_string(ch) + " reaches outside its box");
+            }
             out.rows[static_cast<std::size_t>(ch * out.height + y)] |=
                 static_cast<std::uint16_t>(0x8000u >> x);
         }
     }
+    return true;
 }
 
-bool readGlyphs(FT_Face face, Glyphs& out) {
+bool selectSize(FT_Face face, const Glyphs& out) {
     if (face->num_fixed_sizes != 1) return fail("expected exactly one bitmap size");
     if (face->available_sizes[0].width != out.width ||
         face->available_sizes[0].height != out.height) {
         return fail("font size is " + std::to_string(face->available_sizes[0].width) + "x" +
                     std::to_string(face->available_sizes[0].height));
     }
-    if (FT_Select_Size(face, 0) != 0) return fail("cannot select the bitmap size");
+    return FT_Select_Size(face, 0) == 0 || fail("cannot select the bitmap size");
+}
+
+bool readGlyphs(FT_Face face, CodePage page, Glyphs& out) {
+    if (!selectSize(face, out)) return false;
     const int ascent = static_cast<int>(face->size->metrics.ascender >> 6);
-    for (int ch = 0; ch < kGlyphCount; ++ch) {
+    const int descent = static_cast<int>(-(face->size->metrics.descender >> 6));
+    if (ascent + descent != out.height) {
+        return fail("ascent " + std::to_string(ascent) + " and descent " + std::to_string(descent) +
+                    " do not fill the box");
+    }
+    const ByteRange bytes = mappedBytes(page);
+    for (int ch = bytes.first; ch <= bytes.last; ++ch) {
         if (FT_Get_Char_Index(face, static_cast<FT_ULong>(ch)) == 0) continue;
         if (FT_Load_Char(face, static_cast<FT_ULong>(ch), FT_LOAD_RENDER | FT_LOAD_TARGET_MONO)) {
             return fail("cannot load glyph " + std::to_string(ch));
         }
         out.present[static_cast<std::size_t>(ch)] = true;
-        placeGlyph(face->glyph, ascent, out, ch);
+        if (!placeGlyph(face->glyph, ascent, out, ch)) return false;
     }
     return true;
 }
@@ -138,24 +175,31 @@ bool writeFile(const std::string& path, const std::string& text) {
 }
 
 bool generate(const std::string& fontPath, const std::string& outPath, const std::string& function,
-              Glyphs& glyphs) {
+              CodePage page, Glyphs& glyphs) {
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) != 0) return fail("cannot initialise FreeType");
     FT_Face face = nullptr;
     bool ok = FT_New_Face(library, fontPath.c_str(), 0, &face) == 0;
     if (!ok) fail("cannot open " + fontPath);
-    ok = ok && selectCp437(face) && readGlyphs(face, glyphs);
+    ok = ok && selectCharmap(face, page) && readGlyphs(face, page, glyphs);
     if (face) FT_Done_Face(face);
     FT_Done_FreeType(library);
     // The text is built in full first, so a failure never leaves a half file.
     return ok && writeFile(outPath, emitSource(glyphs, function, fontPath));
 }
 
+std::optional<CodePage> codePageNamed(const std::string& name) {
+    if (name == "cp437") return CodePage::Cp437;
+    if (name == "ascii") return CodePage::Ascii;
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: fontgen FONT.pcf.gz OUT.cpp FUNCTION WIDTH HEIGHT\n");
+    if (argc != 7) {
+        std::fprintf(stderr,
+                     "usage: fontgen FONT.pcf.gz OUT.cpp FUNCTION WIDTH HEIGHT cp437|ascii\n");
         return 2;
     }
     Glyphs glyphs;
@@ -165,5 +209,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "fontgen: unsupported glyph size %sx%s\n", argv[4], argv[5]);
         return 2;
     }
-    return generate(argv[1], argv[2], argv[3], glyphs) ? 0 : 1;
+    const auto page = codePageNamed(argv[6]);
+    if (!page) {
+        std::fprintf(stderr, "fontgen: unknown code page %s\n", argv[6]);
+        return 2;
+    }
+    return generate(argv[1], argv[2], argv[3], *page, glyphs) ? 0 : 1;
 }

@@ -4,8 +4,9 @@
 
 namespace mapedit {
 
-// A fixed-pitch code page 437 bitmap font: 256 glyphs of width x height
+// A fixed-pitch bitmap font indexed by byte: 256 glyphs of width x height
 // pixels, one row per byte pair (bit 15 - column is the leftmost pixel).
+// Bytes the font has no glyph for are drawn blank.
 struct BitmapFont {
     int width;
     int height;
@@ -23,9 +24,10 @@ struct BitmapFont {
     std::uint16_t rowMask() const { return static_cast<std::uint16_t>(0xFFFFu << (16 - width)); }
 };
 
-// Terminus 10 x 18: the map, palette and readout font.
+// Terminus 10 x 18 in code page 437: the map, palette and readout font.
 const BitmapFont& mapFont();
-// Terminus 6 x 12: the area label font.
+// Schumacher Clean 8 x 8: the area label font. Labels are ASCII, so only
+// the printable ASCII bytes 32-126 have glyphs.
 const BitmapFont& labelFont();
 
 }  // namespace mapedit

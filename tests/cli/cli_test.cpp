@@ -1,45 +1,21 @@
 // mapedit-cli end to end: the real program, its output and exit codes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "cli_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status;
-    std::string out;
-};
-
-// Runs mapedit-cli with the arguments (already shell-quoted where needed);
-// standard error is discarded unless `withStderr`.
-CliRun runCli(const std::string& args, bool withStderr = false) {
-    const std::string command =
-        std::string(MAPEDIT_CLI) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    const int raw = pclose(pipe);
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
-}
+using mapedit::test::CliRun;
+using mapedit::test::runCli;
+using mapedit::test::slurp;
 
 std::string data(const std::string& name) {
     return std::string(MAPEDIT_TEST_DATA) + "/" + name;
-}
-
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 class CliTest : public ::testing::Test {

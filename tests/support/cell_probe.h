@@ -8,8 +8,8 @@
 // colours: glyph pixels in fg, the rest in bg.
 //
 // Ambiguity. Several readings can fit one box:
-//  - identical glyphs (blank 32, 255 and the glyphs the fonts lack; two
-//    accented letters of the label font);
+//  - identical glyphs (blank 32, 255 and the glyphs the fonts lack, which
+//    in the ASCII-only label font are all bytes outside 32-126);
 //  - inverse pairs in swapped colours (9/10, 220/223, 221/222; 219 and a
 //    blank in one colour);
 //  - a one-colour box, whose fg cannot be known: it reads as the blank

@@ -137,28 +137,36 @@ TEST_F(OverlayTest, OnlyExclusionAreasAreCrossed) {
     }
 }
 
-TEST_F(OverlayTest, LabelIsDrawnInTheLabelFontBlackOnTheAreaColour) {
+TEST_F(OverlayTest, LabelIsAnEightRowBoxBlackOnTheAreaColour) {
     fillCanvas(kUntouched);
     const AreaRecord& area = addArea(10, 5, 20, 12, 9);  // a temple room
     ASSERT_EQ(area.label.view(), "TEMPLE");
     drawAreaOutline(view, area);
 
+    // The box starts at the first cell's character box, (10 x1, 18 y1 + 9),
+    // and is 8 pixels per character wide and 8 rows high.
+    constexpr int kLeft = 100, kTop = 99, kCharWidth = 8, kRows = 8;
+    const int boxRight = kLeft + 6 * kCharWidth;
     const BitmapFont& font = labelFont();
     const Rgb areaColor = colorOf(area.color);
     const std::string_view label = area.label.view();
+    int ink = 0;
     for (std::size_t i = 0; i < label.size(); ++i) {
         const auto ch = static_cast<unsigned char>(label[i]);
-        for (int row = 0; row < font.height; ++row) {
-            for (int col = 0; col < font.width; ++col) {
-                const int px = 100 + static_cast<int>(i) * font.width + col;
+        for (int row = 0; row < kRows; ++row) {
+            for (int col = 0; col < kCharWidth; ++col) {
+                const int px = kLeft + static_cast<int>(i) * kCharWidth + col;
                 const Rgb want = font.pixel(ch, col, row) ? colorTable[0] : areaColor;
-                ASSERT_EQ(canvas.pixel(px, 99 + row), want) << i << ":" << col << "," << row;
+                ASSERT_EQ(canvas.pixel(px, kTop + row), want) << i << ":" << col << "," << row;
+                ink += want == colorTable[0];
             }
         }
     }
-    // Nothing past the label's last glyph or below its line.
-    EXPECT_EQ(canvas.pixel(100 + 6 * 6, 99), kUntouched);
-    EXPECT_EQ(canvas.pixel(100, 99 + font.height), kUntouched);
+    EXPECT_GT(ink, 6 * 4) << "the glyphs have ink";
+    // Nothing right of the last glyph or on the row below the box.
+    for (int y = kTop; y < kTop + kRows; ++y) EXPECT_EQ(canvas.pixel(boxRight, y), kUntouched) << y;
+    for (int x = kLeft; x <= boxRight; ++x)
+        EXPECT_EQ(canvas.pixel(x, kTop + kRows), kUntouched) << x;
 }
 
 TEST_F(OverlayTest, XorOutlineDrawnTwiceRestoresEveryPixel) {

@@ -1,0 +1,79 @@
+#include "cli/arguments.h"
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <cstdint>
+#include <functional>
+
+namespace mapedit::cli {
+
+namespace {
+
+template <typename T>
+std::optional<T> wholeNumber(const std::string& text, T min, T max) {
+    unsigned long long v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc{} || end != text.data() + text.size() ||
+        v < static_cast<unsigned long long>(min) || v > static_cast<unsigned long long>(max))
+        return std::nullopt;
+    return static_cast<T>(v);
+}
+
+std::optional<Variant> variantNamed(const std::string& name) {
+    if (name == "vanilla") return Variant::Vanilla;
+    if (name == "tavrel") return Variant::Tavrel;
+    if (name == "orvandel") return Variant::Orvandel;
+    return std::nullopt;
+}
+
+// An option with one value, handed to `take` as soon as the option is met
+// (a repeated option's last value wins).
+void addValueOption(CLI::App& command, const std::string& names,
+                    std::function<void(const std::string&)> take) {
+    command.add_option_function<std::string>(names, std::move(take))->trigger_on_parse();
+}
+
+}  // namespace
+
+void usageError(const std::string& message) {
+    throw CLI::ValidationError(message);
+}
+
+void addLevelFiles(CLI::App& command, Options& o) {
+    command.add_option("FILE", o.files);
+}
+
+void addOutput(CLI::App& command, Options& o) {
+    addValueOption(command, "-o,--output", [&o](const std::string& v) { o.output = v; });
+}
+
+void addZoom(CLI::App& command, Options& o) {
+    addValueOption(command, "--zoom", [&o](const std::string& v) {
+        const auto zoom = wholeNumber(v, 1, 16);
+        if (!zoom) usageError("--zoom needs a whole number from 1 to 16, not '" + v + "'");
+        o.zoom = *zoom;
+    });
+}
+
+void addSeed(CLI::App& command, Options& o) {
+    addValueOption(command, "--seed", [&o](const std::string& v) {
+        o.seed = wholeNumber<std::uint32_t>(v, 0, UINT32_MAX);
+        if (!o.seed)
+            usageError("--seed needs a whole number from 0 to 4294967295, not '" + v + "'");
+    });
+}
+
+void addVariant(CLI::App& command, Options& o) {
+    addValueOption(command, "--variant", [&o](const std::string& v) {
+        const auto variant = variantNamed(v);
+        if (!variant) usageError("--variant must be vanilla, tavrel or orvandel, not '" + v + "'");
+        o.variant = *variant;
+    });
+}
+
+void addHelp(CLI::App& command) {
+    command.set_help_flag();  // CLI11's own flag answers only after every value was checked
+    command.add_flag_callback("-h,--help", [] { throw CLI::CallForHelp(); })->trigger_on_parse();
+}
+
+}  // namespace mapedit::cli

@@ -1,0 +1,67 @@
+#include "cli/subcommands.h"
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+
+namespace mapedit::cli {
+
+namespace {
+
+std::optional<std::string> someLevelFile(const Options& o) {
+    if (o.files.empty()) return "no level file given";
+    return std::nullopt;
+}
+
+std::optional<std::string> oneLevelFile(const Options& o) {
+    if (o.files.size() > 1) return "only one level file may be given";
+    return someLevelFile(o);
+}
+
+std::optional<std::string> oneLevelFileAndPng(const Options& o) {
+    if (auto error = oneLevelFile(o)) return error;
+    if (o.output.empty()) return "render needs -o OUT.png";
+    return std::nullopt;
+}
+
+void declareCheck(CLI::App& command, Options& o) {
+    addLevelFiles(command, o);
+    addSeed(command, o);
+    addVariant(command, o);
+}
+
+void declareRewrite(CLI::App& command, Options& o) {
+    declareCheck(command, o);
+    addOutput(command, o);
+}
+
+void declareRender(CLI::App& command, Options& o) {
+    declareRewrite(command, o);
+    addZoom(command, o);
+}
+
+int render(const Options& o, std::FILE*, std::FILE* err) {
+    return runRender(o, err);
+}
+
+constexpr Subcommand kSubcommands[] = {
+    {"check", "check FILE...",
+     "read each level description; print FILE: REPORT\n"
+     "for each one that fails (exit 1 when any failed)",
+     declareCheck, someLevelFile, runCheck},
+    {"rewrite", "rewrite FILE [-o OUT]",
+     "read FILE and write it back through the level\n"
+     "writer (to standard output without -o)",
+     declareRewrite, oneLevelFile, runRewrite},
+    {"render", "render FILE -o OUT.png [--zoom N]",
+     "open FILE as the editor does and save the\n"
+     "painted window area (810 x 450 times N) as PNG",
+     declareRender, oneLevelFileAndPng, render},
+};
+
+}  // namespace
+
+std::span<const Subcommand> subcommands() {
+    return kSubcommands;
+}
+
+}  // namespace mapedit::cli

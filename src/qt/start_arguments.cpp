@@ -1,0 +1,116 @@
+#include "qt/start_arguments.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+#include <charconv>
+#include <cstdio>
+#include <ctime>
+
+namespace mapedit {
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: mapedit [OPTIONS] [FILE]\n"
+    "\n"
+    "Opens FILE (a level description) at start-up; without it the editor\n"
+    "starts on an all-floor level.\n"
+    "\n"
+    "Options:\n"
+    "  --zoom N           show each pixel as N x N screen pixels (default: the\n"
+    "                     screen's device pixel ratio, rounded)\n"
+    "  --seed N           seed the random generator (default: the clock)\n"
+    "  --variant NAME     vanilla (default), tavrel or orvandel\n"
+    "  --grab OUT.png     save a screen grab of the map area once shown, and quit\n"
+    "  -h, --help         show this help\n";
+
+std::optional<unsigned long> wholeNumber(const QString& text, unsigned long min,
+                                         unsigned long max) {
+    const std::string s = text.toStdString();
+    unsigned long n = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
+    if (ec != std::errc{} || end != s.data() + s.size() || n < min || n > max) return std::nullopt;
+    return n;
+}
+
+std::optional<Variant> variantNamed(const QString& name) {
+    if (name == "vanilla") return Variant::Vanilla;
+    if (name == "tavrel") return Variant::Tavrel;
+    if (name == "orvandel") return Variant::Orvandel;
+    return std::nullopt;
+}
+
+constexpr int kUsageErrorStatus = 2;
+
+// Reports a usage error with the usage text; returns false for the caller
+// to pass on.
+bool usageError(const std::string& message) {
+    std::fprintf(stderr, "mapedit: %s\n%s", message.c_str(), kUsage);
+    return false;
+}
+
+struct StartArguments {
+    QCommandLineOption help{{"h", "help"}};
+    QCommandLineOption zoom{"zoom", "", "N"};
+    QCommandLineOption seed{"seed", "", "N"};
+    QCommandLineOption variant{"variant", "", "NAME"};
+    QCommandLineOption grab{"grab", "", "OUT.png"};
+};
+
+// Takes the values of the parsed options into `o`; false after reporting a
+// bad one.
+bool takeValues(const QCommandLineParser& parser, const StartArguments& a, StartOptions& o) {
+    if (parser.isSet(a.zoom)) {
+        const auto zoom = wholeNumber(parser.value(a.zoom), 1, 16);
+        if (!zoom) return usageError("bad argument '--zoom'");
+        o.zoom = static_cast<int>(*zoom);
+    }
+    if (parser.isSet(a.seed)) {
+        const auto seed = wholeNumber(parser.value(a.seed), 0, 0xFFFFFFFFul);
+        if (!seed) return usageError("bad argument '--seed'");
+        o.seed = static_cast<std::uint32_t>(*seed);
+    }
+    if (parser.isSet(a.variant)) {
+        const auto variant = variantNamed(parser.value(a.variant));
+        if (!variant) {
+            return usageError("unknown variant '" + parser.value(a.variant).toStdString() + "'");
+        }
+        o.variant = *variant;
+    }
+    if (parser.isSet(a.grab)) o.grabPath = parser.value(a.grab).toLocal8Bit().toStdString();
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) return usageError("bad argument '" + files[1].toStdString() + "'");
+    if (!files.isEmpty()) o.file = files[0].toLocal8Bit().toStdString();
+    return true;
+}
+
+}  // namespace
+
+std::optional<StartOptions> parseStartArguments(int argc, char** argv, int& exitCode) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const StartArguments a;
+    QCommandLineParser parser;
+    parser.addOptions({a.help, a.zoom, a.seed, a.variant, a.grab});
+    parser.addPositionalArgument("FILE", "");
+    if (!parser.parse(arguments)) {
+        usageError(parser.errorText().toStdString());
+        exitCode = kUsageErrorStatus;
+        return std::nullopt;
+    }
+    if (parser.isSet(a.help)) {
+        std::fputs(kUsage, stdout);
+        exitCode = 0;
+        return std::nullopt;
+    }
+    StartOptions o;
+    o.seed = static_cast<std::uint32_t>(std::time(nullptr));
+    if (!takeValues(parser, a, o)) {
+        exitCode = kUsageErrorStatus;
+        return std::nullopt;
+    }
+    return o;
+}
+
+}  // namespace mapedit

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+
+#include "qt/main_window.h"
+
+namespace mapedit {
+
+// The start-up options of the command line. Answers help (on standard
+// output) and usage errors (on standard error) itself and returns nothing,
+// with the exit status in `exitCode`.
+std::optional<StartOptions> parseStartArguments(int argc, char** argv, int& exitCode);
+
+}  // namespace mapedit
