@@ -10,8 +10,12 @@
 namespace mapedit {
 namespace {
 
-int centreX(int cx) { return cx * 10 + 5; }
-int centreY(int cy) { return cy * 18 + 18; }
+int centreX(int cx) {
+    return cx * 10 + 5;
+}
+int centreY(int cy) {
+    return cy * 18 + 18;
+}
 
 struct Scene {
     HeadlessShell shell;

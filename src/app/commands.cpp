@@ -4,6 +4,7 @@
 #include "resources/toolbar.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
+#include "view/panel.h"
 
 namespace mapedit {
 
@@ -21,21 +22,50 @@ void Editor::onCommand(int id) {
         newAreaFromMenu(id);
     } else {
         switch (id) {
-            case kOpen: openCommand(false); break;
-            case kTest: openCommand(true); break;
-            case kSave: saveLevel(true); break;
-            case kSaveAs: saveLevel(false); break;
-            case kQuit: shell_.closeWindow(); break;
-            case kDelete: deleteSelection(); break;
-            case kNewGeometry: newMapPart(); break;
-            case kProperty: editLevelProperties(); break;
-            case kRefreshBackground: refreshBackground(); break;
-            case kShowRegion: toggleView(id, state.showRegions); break;
-            case kShowMonster: toggleView(id, state.showMonsters); break;
-            case kShowObject: toggleView(id, state.showObjects); break;
-            case kTest2: addTestArea(); break;
-            case kAbout: runDialog(dialog::kAbout, std::monostate{}); break;
-            default: break;  // Cut, Copy, Paste and unknown ids do nothing
+            case kOpen:
+                openCommand(false);
+                break;
+            case kTest:
+                openCommand(true);
+                break;
+            case kSave:
+                saveLevel(true);
+                break;
+            case kSaveAs:
+                saveLevel(false);
+                break;
+            case kQuit:
+                shell_.closeWindow();
+                break;
+            case kDelete:
+                deleteSelection();
+                break;
+            case kNewGeometry:
+                newMapPart();
+                break;
+            case kProperty:
+                editLevelProperties();
+                break;
+            case kRefreshBackground:
+                refreshBackground();
+                break;
+            case kShowRegion:
+                toggleView(id, state.showRegions);
+                break;
+            case kShowMonster:
+                toggleView(id, state.showMonsters);
+                break;
+            case kShowObject:
+                toggleView(id, state.showObjects);
+                break;
+            case kTest2:
+                addTestArea();
+                break;
+            case kAbout:
+                runDialog(dialog::kAbout, std::monostate{});
+                break;
+            default:
+                break;  // Cut, Copy, Paste and unknown ids do nothing
         }
     }
     finishMessage();

@@ -26,8 +26,12 @@ enum DragMode : int {
     kDragRandomPlace = 106,
 };
 
-constexpr bool isAreaDrag(int mode) { return mode >= kFirstHandle && mode <= kLastHandle; }
-constexpr bool isItemDrag(int mode) { return mode >= kDragMonster && mode <= kDragRandomPlace; }
+constexpr bool isAreaDrag(int mode) {
+    return mode >= kFirstHandle && mode <= kLastHandle;
+}
+constexpr bool isItemDrag(int mode) {
+    return mode >= kDragMonster && mode <= kDragRandomPlace;
+}
 
 // The mouse drag in progress and what the mouse protocol remembers between
 // messages.

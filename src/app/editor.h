@@ -1,22 +1,29 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "app/dialog_request.h"
 #include "app/editor_state.h"
 #include "edit/paint.h"
 #include "generate/random.h"
 #include "model/level.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
+#include "resources/menu.h"
+#include "resources/toolbar.h"
+#include "resources/variant_menu.h"
 #include "view/view_context.h"
 
 namespace mapedit {
 
+enum class Key { Escape, Delete, Other };
+
 // The editor: the level, the brushes, the generator, the editor state and
 // the framebuffer of the client area, talking to the window through a Shell.
-// It plays the part of the main window's procedure; the commands, mouse and
-// dialogs plug in here.
+// It is the main window's procedure: each on... method handles one message
+// and ends with paintMode back at kPaintStore.
 class Editor {
   public:
     explicit Editor(Shell& shell, std::uint32_t seed, Variant variant = Variant::Vanilla);
@@ -27,31 +34,84 @@ class Editor {
     EditorState state;
     Canvas canvas;
 
-    std::string filePath;   // full path of the current level description
-    std::string fileTitle;  // its file name, shown in the title
-
     ViewContext view() { return ViewContext{canvas, level, state, templates}; }
     PaintContext paintContext() { return PaintContext{canvas, level, state, state, templates}; }
 
-    // The window's paint: the whole client area into the framebuffer.
+    // Messages of the main window.
     void onPaint();
+    void onCommand(int id);
+    void onKeyDown(Key key);
+    void onMenuOpening(const MenuEntry& popup);
+    void onLeftDown(int px, int py);
+    void onMouseMove(int px, int py, bool leftHeld);
+    void onLeftUp(int px, int py);
+    void onDoubleClick(int px, int py);
+    void onRightDown(int px, int py);
 
-    // Opens a level description file as the Open command does. A file that
-    // cannot be read changes nothing and is reported in a message box.
-    // Returns true when the file was read without error.
+    // Opens a level description file as the Open command does once a path
+    // is chosen. A file that cannot be read changes nothing and is reported
+    // in a message box. Returns true when the file was read without error.
     bool openFile(const std::string& path);
-    // The same with the text already in memory; `name` is the file's path.
+    // The same with the text already in memory; `path` is the file's path.
     bool openText(std::string_view text, const std::string& path);
 
+  private:
+    // Commands.
+    void selectTool(Tool tool);
+    void toggleView(int id, bool& flag);
+    void chooseVariant(int id);
+    void editLevelProperties();
+    void refreshBackground();
+    void openCommand(bool settleWhateverHappened);
+    void settleOpenedLevel();
+    void addTestArea();
+
+    // Files.
+    bool openLevel();
+    bool loadFile(const std::string& path);
+    bool saveLevel(bool useCurrentPath);
+    bool readLevelText(std::string_view text, const std::string& path);
     void updateTitle();
 
-    // "Refresh background": regenerate, walk the mazewalks, settle the
-    // walls, repaint.
-    void refreshBackground();
+    // Areas and the selection.
+    void newRegion();
+    void newAreaFromMenu(int id);
+    void newMapPart();
+    void deleteSelection();
+    void selectNewArea(AreaRecord& area);
+    // Callers make sure the area's part is in use.
+    void snapMapPart(AreaRecord& area, int halign, int valign);
 
-  private:
-    void replaceLevel(Level&& read);
-    void settleOpenedLevel();
+    // Mouse protocol.
+    int paletteKindAt(int column, int band) const;
+    void pressOnCell(int cx, int cy);
+    void strokeTo(int cx, int cy);
+    void previewShape(int cx, int cy);
+    void releaseShape(int cx, int cy);
+    void runShape(CellPos from, CellPos to, int kind);
+    void abandonDrag();
+    void redrawPreviousSelection();
+    void drawAreasIfShown();
+    void drawPalette();
+
+    // Select tool.
+    int handleAt(int px, int py) const;
+    void pickUp(int cx, int cy);
+    bool pickUpItem(int cx, int cy);
+    void grabArea(int cx, int cy);
+    void dragSelect(int cx, int cy);
+    void dragArea(int cx, int cy);
+    void dropSelect(int cx, int cy);
+    CellPos dropItem();
+    void finishItemDrop(CellPos target);
+    void dropArea();
+    void abandonSelect();
+    void editAt(int cx, int cy);
+    bool editPlacement(int cx, int cy);
+    void editAreaAt(int cx, int cy);
+
+    bool runDialog(int templateId, DialogSubject subject);
+    void finishMessage() { state.paintMode = kPaintStore; }
 
     Shell& shell_;
 };

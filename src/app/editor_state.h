@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+#include "app/drag_state.h"
 #include "edit/paint_state.h"
 #include "resources/toolbar.h"
 #include "view/view_state.h"
@@ -7,10 +10,17 @@
 namespace mapedit {
 
 // The editor's own state: what the view shows (kind, variant, view
-// switches, selection, drag), how the painter treats the next cells, and the
-// tool. Later layers (mouse protocol, file commands, dialogs) extend it.
+// switches, selection, drag flag), how the painter treats the next cells,
+// the tool, the mouse drag, and the file being edited.
 struct EditorState : ViewState, PaintState {
     Tool currentTool = Tool::Pen;
+    DragState drag;
+    int newAreaCascade = 0;  // position step of the next Region-menu area, 0..7
+    int currentPart = -1;    // the map part New geometry and dialogs last placed
+
+    std::string filePath;      // full path of the current level description
+    std::string fileTitle;     // its file name, shown in the title
+    bool fileIsLevel = false;  // the file read as a level, or was saved from one
 };
 
 }  // namespace mapedit

@@ -8,6 +8,7 @@
 #include "model/terrain.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
+#include "view/panel.h"
 
 namespace mapedit {
 
@@ -78,8 +79,11 @@ void Editor::pressOnCell(int cx, int cy) {
     state.selectCell(0, 0);
     PaintContext p = paintContext();
     switch (state.currentTool) {
-        case Tool::Select: pickUp(cx, cy); break;
-        case Tool::Area: break;
+        case Tool::Select:
+            pickUp(cx, cy);
+            break;
+        case Tool::Area:
+            break;
         case Tool::Pen:
             redrawPreviousSelection();
             markDeferredDraw(state, kind);
@@ -175,11 +179,20 @@ void Editor::previewShape(int cx, int cy) {
 void Editor::runShape(CellPos from, CellPos to, int kind) {
     PaintContext p = paintContext();
     switch (state.currentTool) {
-        case Tool::Line: drawLine(p, from.x, from.y, to.x, to.y, kind); break;
-        case Tool::Rectangle: drawRectOutline(p, from.x, from.y, to.x, to.y, kind); break;
-        case Tool::FilledRectangle: drawRectFilled(p, from.x, from.y, to.x, to.y, kind); break;
-        case Tool::MazeRectangle: drawMazeRect(p, from.x, from.y, to.x, to.y, kind); break;
-        default: break;
+        case Tool::Line:
+            drawLine(p, from.x, from.y, to.x, to.y, kind);
+            break;
+        case Tool::Rectangle:
+            drawRectOutline(p, from.x, from.y, to.x, to.y, kind);
+            break;
+        case Tool::FilledRectangle:
+            drawRectFilled(p, from.x, from.y, to.x, to.y, kind);
+            break;
+        case Tool::MazeRectangle:
+            drawMazeRect(p, from.x, from.y, to.x, to.y, kind);
+            break;
+        default:
+            break;
     }
 }
 

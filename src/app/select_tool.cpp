@@ -24,11 +24,16 @@ bool isFeatureKind(int kind) {
 
 StairSpot* stairSpotOf(LevelSettings& s, int kind) {
     switch (kind) {
-        case kUpstairs: return &s.stairUp;
-        case kDownstairs: return &s.stairDown;
-        case kLadderUp: return &s.ladderUp;
-        case kLadderDown: return &s.ladderDown;
-        default: return nullptr;
+        case kUpstairs:
+            return &s.stairUp;
+        case kDownstairs:
+            return &s.stairDown;
+        case kLadderUp:
+            return &s.ladderUp;
+        case kLadderDown:
+            return &s.ladderDown;
+        default:
+            return nullptr;
     }
 }
 
@@ -321,16 +326,26 @@ void Editor::abandonSelect() {
     if (isItemDrag(d.mode)) {
         MapCell& cell = level.cell(at.x, at.y);
         switch (d.mode) {
-            case kDragMonster: cell.monster = std::move(d.monster); break;
-            case kDragObject: cell.objects.insert(cell.objects.begin(), std::move(d.object)); break;
-            case kDragTrap: cell.trap = std::move(d.trap); break;
+            case kDragMonster:
+                cell.monster = std::move(d.monster);
+                break;
+            case kDragObject:
+                cell.objects.insert(cell.objects.begin(), std::move(d.object));
+                break;
+            case kDragTrap:
+                cell.trap = std::move(d.trap);
+                break;
             case kDragFeature:
                 level.setTerrain(at.x, at.y, d.value);
                 cell.detail = d.detail;
                 break;
             case kDragDrawbridge:
-            case kDragMazewalk: cell.overlay = static_cast<std::uint8_t>(d.value); break;
-            default: setRandomPlace(level.settings, d.value, at); break;
+            case kDragMazewalk:
+                cell.overlay = static_cast<std::uint8_t>(d.value);
+                break;
+            default:
+                setRandomPlace(level.settings, d.value, at);
+                break;
         }
         state.showRegions = d.savedShowRegions;
     } else if (isAreaDrag(d.mode)) {
@@ -405,8 +420,7 @@ void Editor::editAreaAt(int cx, int cy) {
         shell_.invalidate();
         return;
     }
-    if (area->kind != kMapPartArea || area->param < 0 ||
-        area->param >= level.settings.partCount) {
+    if (area->kind != kMapPartArea || area->param < 0 || area->param >= level.settings.partCount) {
         redrawPreviousSelection();
         return;
     }

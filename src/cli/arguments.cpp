@@ -71,6 +71,10 @@ void addVariant(CLI::App& command, Options& o) {
     });
 }
 
+void addPlain(CLI::App& command, Options& o) {
+    command.add_flag("--plain", o.plain);
+}
+
 void addHelp(CLI::App& command) {
     command.set_help_flag();  // CLI11's own flag answers only after every value was checked
     command.add_flag_callback("-h,--help", [] { throw CLI::CallForHelp(); })->trigger_on_parse();

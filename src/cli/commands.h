@@ -10,5 +10,6 @@ namespace mapedit::cli {
 int runCheck(const Options& o, std::FILE* out, std::FILE* err);
 int runRewrite(const Options& o, std::FILE* out, std::FILE* err);
 int runRender(const Options& o, std::FILE* err);
+int runPlayCommand(const Options& o, std::FILE* out, std::FILE* err);
 
 }  // namespace mapedit::cli

@@ -17,6 +17,7 @@ struct Options {
     int zoom = 1;
     std::optional<std::uint32_t> seed;
     Variant variant = Variant::Vanilla;
+    bool plain = false;  // rewrite: the reader's model straight back
 };
 
 }  // namespace mapedit::cli

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/commands.h"
 #include "cli/play.h"
 #include "cli/script_player.h"
 
@@ -63,6 +64,15 @@ int runPlay(const PlayRequest& request, std::FILE* out, std::FILE* err) {
         status = 1;
     }
     return status;
+}
+
+int runPlayCommand(const Options& o, std::FILE* out, std::FILE* err) {
+    PlayRequest request;
+    request.script = o.files[0];
+    request.logPath = o.output;
+    request.seed = o.seed.value_or(1);
+    request.variant = o.variant;
+    return runPlay(request, out, err);
 }
 
 }  // namespace mapedit::cli

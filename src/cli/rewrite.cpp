@@ -1,26 +1,51 @@
+#include "app/editor.h"
 #include "app/file_io.h"
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "platform/headless_shell.h"
 #include "reader/reader.h"
 #include "writer/writer.h"
 
 namespace mapedit::cli {
 
+namespace {
+
+// The level as the reader left it, or as the editor has it right after
+// Open (areas sorted, maze stones marked, walls settled); nothing when it
+// did not read, after saying why.
+bool writeRead(const Options& o, const std::string& path, const std::string& text,
+               std::string& written, std::FILE* err) {
+    std::string reason;
+    bool wrote = false;
+    if (o.plain) {
+        Random random(seedOf(o));
+        const LevelRead read = readLevel(text, random, o.variant);
+        if (!read.report.ok) {
+            std::fprintf(err, "%s: %s\n", path.c_str(), read.report.message.c_str());
+            return false;
+        }
+        wrote = writeLevel(read.level, o.variant, written, &reason);
+    } else {
+        HeadlessShell shell;
+        Editor editor(shell, seedOf(o), o.variant);
+        if (!editor.openText(text, path)) {
+            std::fprintf(err, "%s: %s\n", path.c_str(), shell.messages.back().text.c_str());
+            return false;
+        }
+        wrote = writeLevel(editor.level, o.variant, written, &reason);
+    }
+    if (!wrote) std::fprintf(err, "%s: %s\n", path.c_str(), reason.c_str());
+    return wrote;
+}
+
+}  // namespace
+
 int runRewrite(const Options& o, std::FILE* out, std::FILE* err) {
     const std::string& path = o.files[0];
     const auto text = loadOrReport(path, err);
     if (!text) return 1;
-    Random random(seedOf(o));
-    const LevelRead read = readLevel(*text, random, o.variant);
-    if (!read.report.ok) {
-        std::fprintf(err, "%s: %s\n", path.c_str(), read.report.message.c_str());
-        return 1;
-    }
-    std::string written, reason;
-    if (!writeLevel(read.level, o.variant, written, &reason)) {
-        std::fprintf(err, "%s: %s\n", path.c_str(), reason.c_str());
-        return 1;
-    }
+    std::string written;
+    if (!writeRead(o, path, *text, written, err)) return 1;
     if (o.output.empty()) {
         if (std::fwrite(written.data(), 1, written.size(), out) != written.size() ||
             std::fflush(out) != 0) {

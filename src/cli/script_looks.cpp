@@ -4,9 +4,10 @@
 
 #include <fmt/format.h>
 
+#include "model/grid.h"
 #include "resources/menu.h"
 #include "resources/toolbar.h"
-#include "view/cell_look.h"
+#include "resources/variant_menu.h"
 
 namespace mapedit::cli {
 
@@ -55,17 +56,17 @@ std::string stateLine(const Editor& e) {
         "area={} drag={}",
         toolCommand(s.currentTool), s.currentKind, s.showRegions, s.showMonsters, s.showObjects,
         variantCommand(s.variant), s.selectedCell.x, s.selectedCell.y,
-        area >= 0 ? std::to_string(area) : "none", s.drag.state);
+        area >= 0 ? std::to_string(area) : "none", s.drag.mode);
 }
 
 void appendAreaLines(const Level& level, std::vector<std::string>& log) {
     int i = 0;
     for (const auto& a : level.areas()) {
-        log.push_back(fmt::format(
-            "area {} kind={} param={} rect={},{},{},{} color={} filled={} irregular={} "
-            "label=\"{}\"",
-            i++, a->kind, a->param, a->x1, a->y1, a->x2, a->y2, a->color, a->filled,
-            a->irregular, a->label.view()));
+        log.push_back(
+            fmt::format("area {} kind={} param={} rect={},{},{},{} color={} filled={} irregular={} "
+                        "label=\"{}\"",
+                        i++, a->kind, a->param, a->x1, a->y1, a->x2, a->y2, a->color, a->filled,
+                        a->irregular, a->label.view()));
     }
 }
 
@@ -97,9 +98,8 @@ std::string templateLine(const Templates& t, std::string_view which) {
             o.name.view(), o.monsterName.view(), o.optionalName.view());
     }
     const TrapSpec& tr = t.trapTemplate;
-    return fmt::format(
-        "template trap placement={} chance={} color={} trapType={} trapName=\"{}\"",
-        tr.placement, tr.chance, tr.color, tr.trapType, tr.trapName.view());
+    return fmt::format("template trap placement={} chance={} color={} trapType={} trapName=\"{}\"",
+                       tr.placement, tr.chance, tr.color, tr.trapType, tr.trapName.view());
 }
 
 MessageAnswer messageAnswerOf(std::string_view word) {

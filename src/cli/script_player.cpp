@@ -11,8 +11,7 @@
 
 namespace mapedit::cli {
 
-ScriptPlayer::ScriptPlayer(std::uint32_t seed, Variant variant)
-    : editor_(shell_, seed, variant) {
+ScriptPlayer::ScriptPlayer(std::uint32_t seed, Variant variant) : editor_(shell_, seed, variant) {
     shell_.dialogHost = [this](PropertyDialog& d) { return answerDialog(d); };
     editor_.onPaint();
     // What start-up shows is not the script's doing.
@@ -29,21 +28,33 @@ std::vector<std::string> ScriptPlayer::takeLog() {
 bool ScriptPlayer::run(const Step& step, std::string& error) {
     bool ok = true;
     switch (step.kind) {
-        case StepKind::AnswerOpen: shell_.openAnswers.push_back(step.path); break;
-        case StepKind::AnswerSave: shell_.saveAnswers.push_back(step.path); break;
+        case StepKind::AnswerOpen:
+            shell_.openAnswers.push_back(step.path);
+            break;
+        case StepKind::AnswerSave:
+            shell_.saveAnswers.push_back(step.path);
+            break;
         case StepKind::AnswerMessage:
             shell_.messageAnswers.push_back(messageAnswerOf(step.word));
             break;
-        case StepKind::AnswerDialog: dialogAnswers_.push_back(step.dialog); break;
-        case StepKind::Write: write(step); break;
+        case StepKind::AnswerDialog:
+            dialogAnswers_.push_back(step.dialog);
+            break;
+        case StepKind::Write:
+            write(step);
+            break;
         case StepKind::Render:
         case StepKind::Pixel:
         case StepKind::Cell:
         case StepKind::State:
         case StepKind::Areas:
         case StepKind::Parts:
-        case StepKind::Template: look(step); break;
-        default: ok = input(step, error); break;
+        case StepKind::Template:
+            look(step);
+            break;
+        default:
+            ok = input(step, error);
+            break;
     }
     // The message loop paints once its queue is empty.
     if (shell_.takeInvalidation()) editor_.onPaint();
@@ -53,10 +64,18 @@ bool ScriptPlayer::run(const Step& step, std::string& error) {
 bool ScriptPlayer::input(const Step& step, std::string& error) {
     const int x = step.point.x, y = step.point.y;
     switch (step.kind) {
-        case StepKind::Down: editor_.onLeftDown(x, y); break;
-        case StepKind::Up: editor_.onLeftUp(x, y); break;
-        case StepKind::Drag: editor_.onMouseMove(x, y, true); break;
-        case StepKind::Move: editor_.onMouseMove(x, y, false); break;
+        case StepKind::Down:
+            editor_.onLeftDown(x, y);
+            break;
+        case StepKind::Up:
+            editor_.onLeftUp(x, y);
+            break;
+        case StepKind::Drag:
+            editor_.onMouseMove(x, y, true);
+            break;
+        case StepKind::Move:
+            editor_.onMouseMove(x, y, false);
+            break;
         case StepKind::Click:
             editor_.onLeftDown(x, y);
             editor_.onLeftUp(x, y);
@@ -68,7 +87,9 @@ bool ScriptPlayer::input(const Step& step, std::string& error) {
             editor_.onDoubleClick(x, y);
             editor_.onLeftUp(x, y);
             break;
-        case StepKind::Right: editor_.onRightDown(x, y); break;
+        case StepKind::Right:
+            editor_.onRightDown(x, y);
+            break;
         case StepKind::Key:
             if (step.word == "escape") {
                 editor_.onKeyDown(Key::Escape);
@@ -78,7 +99,8 @@ bool ScriptPlayer::input(const Step& step, std::string& error) {
                 deliver(id);
             }
             break;
-        case StepKind::Menu: return choose(step.id, error);
+        case StepKind::Menu:
+            return choose(step.id, error);
         case StepKind::Tool:
             if (!toolOfCommand(step.id)) {
                 error = fmt::format("no toolbar button {}", step.id);
@@ -88,8 +110,11 @@ bool ScriptPlayer::input(const Step& step, std::string& error) {
             shell_.checkToolButton(step.id);
             editor_.onCommand(step.id);
             break;
-        case StepKind::Command: editor_.onCommand(step.id); break;
-        default: break;
+        case StepKind::Command:
+            editor_.onCommand(step.id);
+            break;
+        default:
+            break;
     }
     return true;
 }
@@ -120,16 +145,30 @@ void ScriptPlayer::look(const Step& step) {
     switch (step.kind) {
         case StepKind::Render: {
             std::string error;
-            if (!savePng(e.canvas, 1, *step.path, error)) shell_.log.push_back("render failed: " + error);
+            if (!savePng(e.canvas, 1, *step.path, error))
+                shell_.log.push_back("render failed: " + error);
             break;
         }
-        case StepKind::Pixel: shell_.log.push_back(pixelLine(e.canvas, step.point.x, step.point.y)); break;
-        case StepKind::Cell: shell_.log.push_back(cellLine(e.level, step.point.x, step.point.y)); break;
-        case StepKind::State: shell_.log.push_back(stateLine(e)); break;
-        case StepKind::Areas: appendAreaLines(e.level, shell_.log); break;
-        case StepKind::Parts: appendPartLines(e, shell_.log); break;
-        case StepKind::Template: shell_.log.push_back(templateLine(e.templates, step.word)); break;
-        default: break;
+        case StepKind::Pixel:
+            shell_.log.push_back(pixelLine(e.canvas, step.point.x, step.point.y));
+            break;
+        case StepKind::Cell:
+            shell_.log.push_back(cellLine(e.level, step.point.x, step.point.y));
+            break;
+        case StepKind::State:
+            shell_.log.push_back(stateLine(e));
+            break;
+        case StepKind::Areas:
+            appendAreaLines(e.level, shell_.log);
+            break;
+        case StepKind::Parts:
+            appendPartLines(e, shell_.log);
+            break;
+        case StepKind::Template:
+            shell_.log.push_back(templateLine(e.templates, step.word));
+            break;
+        default:
+            break;
     }
 }
 
@@ -151,7 +190,8 @@ void ScriptPlayer::write(const Step& step) {
         return;
     }
     std::string error;
-    if (!writeFileAtomically(*step.path, text, error)) shell_.log.push_back("write failed: " + error);
+    if (!writeFileAtomically(*step.path, text, error))
+        shell_.log.push_back("write failed: " + error);
 }
 
 // Until the dialogs are built, an answered dialog ends as the answer says

@@ -34,6 +34,17 @@ void declareRewrite(CLI::App& command, Options& o) {
     addOutput(command, o);
 }
 
+void declareRewriteWithPlain(CLI::App& command, Options& o) {
+    declareRewrite(command, o);
+    addPlain(command, o);
+}
+
+std::optional<std::string> oneScript(const Options& o) {
+    if (o.files.empty()) return "no edit script given";
+    if (o.files.size() > 1) return "only one edit script may be given";
+    return std::nullopt;
+}
+
 void declareRender(CLI::App& command, Options& o) {
     declareRewrite(command, o);
     addZoom(command, o);
@@ -48,14 +59,19 @@ constexpr Subcommand kSubcommands[] = {
      "read each level description; print FILE: REPORT\n"
      "for each one that fails (exit 1 when any failed)",
      declareCheck, someLevelFile, runCheck},
-    {"rewrite", "rewrite FILE [-o OUT]",
-     "read FILE and write it back through the level\n"
-     "writer (to standard output without -o)",
-     declareRewrite, oneLevelFile, runRewrite},
+    {"rewrite", "rewrite FILE [-o OUT] [--plain]",
+     "write what the editor's Save writes right after\n"
+     "opening FILE (to standard output without -o);\n"
+     "--plain: the reader's model straight back",
+     declareRewriteWithPlain, oneLevelFile, runRewrite},
     {"render", "render FILE -o OUT.png [--zoom N]",
      "open FILE as the editor does and save the\n"
      "painted window area (810 x 450 times N) as PNG",
      declareRender, oneLevelFileAndPng, render},
+    {"play", "play SCRIPT [-o LOG]",
+     "run an edit script on the editor without a\n"
+     "window and print the log of what it shows",
+     declareRewrite, oneScript, runPlayCommand},
 };
 
 }  // namespace

@@ -18,6 +18,7 @@ struct ReadResult {
 struct LevelRead {
     Level level;
     ReadResult report;
+    int currentPart = -1;  // the map part the last statements placed into
 };
 
 // Reads a level description into a fresh level: stone everywhere, no

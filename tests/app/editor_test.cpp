@@ -103,7 +103,7 @@ TEST_F(EditorTest, RefreshFillsTheBackgroundAndKeepsTheParts) {
     editor.level.settings.filling = 'T';
     editor.level.setTerrain(4, 4, kLavaKind);
     const int before = shell.invalidations;
-    editor.refreshBackground();
+    editor.onCommand(command::kRefreshBackground);
     EXPECT_EQ(editor.level.cell(40, 15).terrain, kTreeKind);
     EXPECT_EQ(editor.level.cell(2, 4).terrain, kTreeKind);
     EXPECT_EQ(editor.level.cell(4, 4).terrain, kLavaKind);
@@ -115,7 +115,7 @@ TEST_F(EditorTest, RefreshWithABlankFillingSettlesOnlyTheParts) {
     editor.level.settings.fillMode = kPlainFill;
     editor.level.setTerrain(4, 4, kHorizontalWall);
     editor.level.setTerrain(5, 4, kHorizontalWall);
-    editor.refreshBackground();
+    editor.onCommand(command::kRefreshBackground);
     // Inside the part the wall joins up; the stone beside the part, though
     // it borders floor, is left as the background made it.
     EXPECT_EQ(editor.level.cell(4, 4).glyph, 0xC4);
@@ -140,7 +140,7 @@ TEST_F(EditorTest, RefreshCarvesTheMazewalks) {
         return n;
     };
     EXPECT_EQ(floorOutsideTheRow(), 0);
-    editor.refreshBackground();
+    editor.onCommand(command::kRefreshBackground);
     EXPECT_GT(floorOutsideTheRow(), 20);
 }
 

@@ -22,10 +22,10 @@ namespace {
 
 // Commands a session may send; Open, Save, Save as and the dialogs find no
 // answer and are cancelled.
-constexpr int kCommands[] = {100, 101, 102, 110, 111, 112, 113, 120, 121, 122, 150, 151, 152,
-                             200, 201, 290, 291, 292, 300, 400, 401, 402, 403, 404, 405, 406,
-                             407, 408, 409, 410, 411, 412, 413, 414, 2000, 2001, 2002, 2003,
-                             2004, 2005, 2006, 2007, 2008};
+constexpr int kCommands[] = {100, 101,  102,  110,  111,  112,  113,  120,  121,  122, 150,
+                             151, 152,  200,  201,  290,  291,  292,  300,  400,  401, 402,
+                             403, 404,  405,  406,  407,  408,  409,  410,  411,  412, 413,
+                             414, 2000, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008};
 
 class Session {
   public:
@@ -36,15 +36,29 @@ class Session {
         const auto [px, py] = point();
         switch (pick(0, 11)) {
             case 0:
-            case 1: editor_.onLeftDown(px, py); return at("down", px, py);
+            case 1:
+                editor_.onLeftDown(px, py);
+                return at("down", px, py);
             case 2:
-            case 3: editor_.onMouseMove(px, py, true); return at("drag", px, py);
-            case 4: editor_.onMouseMove(px, py, false); return at("move", px, py);
+            case 3:
+                editor_.onMouseMove(px, py, true);
+                return at("drag", px, py);
+            case 4:
+                editor_.onMouseMove(px, py, false);
+                return at("move", px, py);
             case 5:
-            case 6: editor_.onLeftUp(px, py); return at("up", px, py);
-            case 7: editor_.onDoubleClick(px, py); return at("double", px, py);
-            case 8: editor_.onRightDown(px, py); return at("right", px, py);
-            case 9: editor_.onKeyDown(pick(0, 1) == 0 ? Key::Escape : Key::Delete); return "key";
+            case 6:
+                editor_.onLeftUp(px, py);
+                return at("up", px, py);
+            case 7:
+                editor_.onDoubleClick(px, py);
+                return at("double", px, py);
+            case 8:
+                editor_.onRightDown(px, py);
+                return at("right", px, py);
+            case 9:
+                editor_.onKeyDown(pick(0, 1) == 0 ? Key::Escape : Key::Delete);
+                return "key";
             case 10: {
                 const MenuPath path = popupsHolding(kCommands[pick(0, std::size(kCommands) - 1)]);
                 if (path.depth > 0) editor_.onMenuOpening(*path.popups[path.depth - 1]);
@@ -82,8 +96,10 @@ class Session {
     // that hold something, so most points aim at cells or the palette.
     std::pair<int, int> point() {
         switch (pick(0, 3)) {
-            case 0: return {pick(-20, 830), pick(-20, 470)};
-            case 1: return {pick(95, 305), pick(396, 431)};
+            case 0:
+                return {pick(-20, 830), pick(-20, 470)};
+            case 1:
+                return {pick(95, 305), pick(396, 431)};
             default: {
                 const int cx = pick(0, 79), cy = pick(0, 20);
                 return {cx * 10 + 5 + pick(-6, 6), cy * 18 + 18 + pick(-10, 10)};
@@ -100,7 +116,8 @@ class Session {
         }
         Random random(1);
         const LevelRead read = readLevel(text, random, editor_.state.variant);
-        return read.report.ok ? std::string() : "written level does not read: " + read.report.message;
+        return read.report.ok ? std::string()
+                              : "written level does not read: " + read.report.message;
     }
 
     bool inAreaList(const AreaRecord* area) const {
@@ -125,8 +142,8 @@ void runSession(std::uint32_t seed, int events) {
     for (int i = 0; i < events; ++i) {
         const std::string event = session.step();
         const std::string problem = session.broken();
-        ASSERT_TRUE(problem.empty()) << "seed " << seed << ", event " << i << " (" << event
-                                     << "): " << problem;
+        ASSERT_TRUE(problem.empty())
+            << "seed " << seed << ", event " << i << " (" << event << "): " << problem;
     }
 }
 

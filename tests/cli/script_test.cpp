@@ -4,27 +4,21 @@
 // Its first lines may say `# args: ...` (more options for play) and
 // `# exit: N` (the exit status; 0 when not said).
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/run_program.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 const fs::path kScripts = fs::path(MAPEDIT_TEST_DATA) / "scripts";
-
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The value of a `# KEY: value` header line, or `otherwise`.
 std::string header(const std::string& script, const std::string& key, std::string otherwise) {
@@ -36,21 +30,10 @@ std::string header(const std::string& script, const std::string& key, std::strin
     return otherwise;
 }
 
-struct Run {
-    int status;
-    std::string out;
-};
-
-Run play(const fs::path& dir, const std::string& name, const std::string& args) {
-    const std::string command = "cd '" + dir.string() + "' && " + MAPEDIT_CLI + " play " + name +
-                                " " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    const int raw = pclose(pipe);
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
+mapedit::test::ProgramRun play(const fs::path& dir, const std::string& name,
+                               const std::string& args) {
+    return mapedit::test::runShell("cd '" + dir.string() + "' && " + MAPEDIT_CLI + " play " + name +
+                                   " " + args + " 2>&1");
 }
 
 std::vector<std::string> scriptNames() {
@@ -66,16 +49,17 @@ class EditScript : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(EditScript, PrintsItsExpectedLog) {
     const std::string name = GetParam();
-    const std::string script = slurp(kScripts / (name + ".script"));
+    const std::string script = mapedit::test::slurp(kScripts / (name + ".script"));
     const fs::path dir = fs::temp_directory_path() / ("mapedit-script-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::create_directory_symlink(MAPEDIT_TEST_DATA, dir / "data");
     fs::copy_file(kScripts / (name + ".script"), dir / (name + ".script"));
 
-    const Run run = play(dir, name + ".script", header(script, "args", "--seed 1"));
+    const mapedit::test::ProgramRun run =
+        play(dir, name + ".script", header(script, "args", "--seed 1"));
     EXPECT_EQ(run.status, std::stoi(header(script, "exit", "0"))) << run.out;
-    EXPECT_EQ(run.out, slurp(kScripts / (name + ".log")));
+    EXPECT_EQ(run.out, mapedit::test::slurp(kScripts / (name + ".log")));
     fs::remove_all(dir);
 }
 
