@@ -4,8 +4,8 @@
 
 #include "model/area_style.h"
 #include "model/grid.h"
-#include "model/terrain.h"
 #include "model/map_placement.h"
+#include "model/terrain.h"
 
 namespace mapedit {
 

@@ -4,8 +4,8 @@
 #include <array>
 
 #include "model/format_words.h"
-#include "model/terrain.h"
 #include "model/map_placement.h"
+#include "model/terrain.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
 
