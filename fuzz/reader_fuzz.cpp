@@ -22,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/grid.h"
 #include "reader/reader.h"
 #include "writer/writer.h"
 
@@ -113,7 +114,7 @@ std::string digest(const Level& level) {
     const LevelSettings& s = level.settings;
     text(s.mazeName.view());
     add({s.filling, s.initForeground, s.initBackground, s.fillMode, s.partCount, s.levelFlags,
-         s.levelFlags2, s.mazewalkCount, s.randomObjectCount, s.randomMonsterCount,
+         s.levelFlags2, mazewalkMarkerCount(level), s.randomObjectCount, s.randomMonsterCount,
          s.randomPlaceCount});
     for (const StairSpot* spot : {&s.stairUp, &s.stairDown, &s.ladderUp, &s.ladderDown}) {
         add({spot->state, spot->x, spot->y});

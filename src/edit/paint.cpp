@@ -130,7 +130,6 @@ bool storeKind(PaintContext& p, int x, int y, int kind, Appearance& look) {
             look = putMarker(p, x, y, kDrawbridgeMarker | kDrawbridgeClosed);
             break;
         case kMazewalkKind:
-            ++p.level.settings.mazewalkCount;
             look = putMarker(p, x, y, kMazewalkMarker);
             break;
         case kRandomPlaceKind:

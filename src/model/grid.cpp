@@ -63,4 +63,14 @@ int randomPlaceAt(const Level& level, int x, int y) {
     return -1;
 }
 
+int mazewalkMarkerCount(const Level& level) {
+    int count = 0;
+    for (int x = 0; x < kMapWidth; ++x) {
+        for (int y = 0; y < kMapHeight; ++y) {
+            if (markerType(level.cell(x, y).overlay) == markerType(kMazewalkMarker)) ++count;
+        }
+    }
+    return count;
+}
+
 }  // namespace mapedit

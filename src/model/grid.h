@@ -24,5 +24,8 @@ bool joinsWalls(const Level& level, int x, int y);
 bool canHoldPlacement(const Level& level, int x, int y);
 bool inMapPart(const Level& level, int x, int y);
 int randomPlaceAt(const Level& level, int x, int y);  // index or -1
+// The mazewalk markers on the map, counted where they are, so that no
+// edit can leave the count behind.
+int mazewalkMarkerCount(const Level& level);
 
 }  // namespace mapedit

@@ -192,7 +192,6 @@ struct LevelSettings {
     std::int32_t partCount = 0;
     Extent extent;
     StairSpot stairUp, stairDown, ladderUp, ladderDown;
-    std::int32_t mazewalkCount = 0;
     std::int32_t randomObjectCount = 0;
     std::int32_t randomMonsterCount = 0;
     std::int32_t randomPlaceCount = 0;

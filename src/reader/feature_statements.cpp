@@ -169,7 +169,6 @@ bool readMazewalkStatement(ReaderState& s) {
 
     if (!checkOnGrid(s, where.x, where.y)) return false;
     s.level.cell(where.x, where.y).overlay = static_cast<std::uint8_t>(kMazewalkMarker | direction);
-    s.level.settings.mazewalkCount += 1;
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include "model/grid.h"
+
 #include <algorithm>
 
 namespace mapedit::writer {
@@ -19,7 +21,11 @@ bool inRange(int v, int lo, int hi) {
 }  // namespace
 
 WriteContext::WriteContext(const Level& level, Variant variant, ByteSink& sink)
-    : level(level), settings(level.settings), variant(variant), sink_(sink) {
+    : level(level),
+      settings(level.settings),
+      variant(variant),
+      stoneAsWall(mazewalkMarkerCount(level) != 0),
+      sink_(sink) {
     line.reserve(320);
 }
 

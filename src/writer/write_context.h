@@ -30,6 +30,8 @@ class WriteContext {
     const Level& level;
     const LevelSettings& settings;
     const Variant variant;
+    // A level with mazewalk markers writes its stone as walls for the walk to carve.
+    const bool stoneAsWall;
     bool ok = true;  // false once the sink failed
 
     // Map parts in writing order: the largest first, the others in place.

@@ -13,7 +13,7 @@ namespace {
 char mapChar(const WriteContext& ctx, int x, int y) {
     if (!isOnGrid(x, y)) return ' ';
     const int terrain = ctx.level.cell(x, y).terrain;
-    if (terrain == kStone && ctx.settings.mazewalkCount != 0) {
+    if (terrain == kStone && ctx.stoneAsWall) {
         return static_cast<char>(terrainKind(kHorizontalWall).mapSymbol);
     }
     const std::uint8_t symbol = terrainKind(terrain).mapSymbol;

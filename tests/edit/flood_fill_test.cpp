@@ -3,6 +3,7 @@
 #include "edit/shapes.h"
 #include "edit/span_fill.h"
 #include "edit_fixture.h"
+#include "model/grid.h"
 #include "model/terrain.h"
 
 namespace mapedit::test {
@@ -122,12 +123,12 @@ TEST_F(FloodFillTest, StackStopsAtExactlyItsCapacity) {
 }
 
 // Kinds that leave the region's terrain as it was must still end, painting
-// every cell once: the mazewalk count and the objects tell how often.
+// every cell once: the markers and the objects tell how often.
 TEST_F(FloodFillTest, KindsThatKeepTheTerrainPaintEachCellOnce) {
     level.clearLevel(kStone);
     drawRectFilled(ctx, 10, 5, 30, 6, kFloor);  // two rows
     floodFill(ctx, 15, 5, kMazewalkKind);
-    EXPECT_EQ(level.settings.mazewalkCount, 42);
+    EXPECT_EQ(mazewalkMarkerCount(level), 42);
     floodFill(ctx, 15, 6, kObjectKind);
     floodFill(ctx, 30, 6, kFloor);
     for (int x = 1; x < kMapWidth; ++x) {
@@ -138,7 +139,7 @@ TEST_F(FloodFillTest, KindsThatKeepTheTerrainPaintEachCellOnce) {
     }
     level.clearLevel(kFloor);
     floodFill(ctx, 40, 10, kMazewalkKind);
-    EXPECT_EQ(level.settings.mazewalkCount, 79 * 21);
+    EXPECT_EQ(mazewalkMarkerCount(level), 79 * 21);
 }
 
 TEST_F(FloodFillTest, MazewalkStoneOverStoneMarksOnlyOddOddCells) {

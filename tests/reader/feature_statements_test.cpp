@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/grid.h"
 #include "statement_levels.h"
 
 namespace mapedit {
@@ -249,7 +250,7 @@ TEST(FeatureStatements, RandomSinkAndMazewalksCount) {
     ASSERT_GE(sink.x, 0);
     EXPECT_TRUE(level.mapParts[0].contains(sink.x, sink.y));
     EXPECT_EQ(countCells(level, [](const MapCell& c) { return c.terrain == kKitchenSink; }), 1);
-    EXPECT_EQ(level.settings.mazewalkCount, 2);
+    EXPECT_EQ(mazewalkMarkerCount(level), 2);
     EXPECT_EQ(level.cell(6, 5).overlay, kMazewalkMarker | 2);
 }
 

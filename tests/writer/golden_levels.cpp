@@ -57,7 +57,6 @@ void buildTwoParts(Level& level) {
     s.stairDown = StairSpot{kStairAtRandomPlace, 4, 3};
     s.ladderDown = StairSpot{kStairPlacedRandom, 5, 4};
     level.cell(3, 4).overlay = kMazewalkMarker | 1;
-    s.mazewalkCount = 1;
 
     setList(s.randomMonsters, s.randomMonsterCount, "ab");
     setList(s.randomObjects, s.randomObjectCount, "[)%");
@@ -125,7 +124,6 @@ void buildFeatures(Level& level) {
     level.cell(59, 16).overlay = kDrawbridgeMarker | kDrawbridgeClosed | 3;
     level.cell(60, 16).overlay = kDrawbridgeMarker;
     level.cell(53, 17).overlay = kMazewalkMarker | 2;
-    s.mazewalkCount = 1;
     level.setTerrain(54, 17, kUpstairs);
     level.setTerrain(55, 17, kLadderUp);
     level.setTerrain(56, 17, kStone);

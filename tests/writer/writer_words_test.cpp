@@ -128,7 +128,6 @@ const WordsCase kCases[] = {
                  i < 4 ? kMazewalkMarker | direction
                        : kDrawbridgeMarker | direction | (i >= 8 ? kDrawbridgeClosed : 0));
          }
-         l.settings.mazewalkCount = 4;
      },
      [](const Level& l) {
          std::vector<int> out;
