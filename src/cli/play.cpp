@@ -58,6 +58,7 @@ int runPlay(const PlayRequest& request, std::FILE* out, std::FILE* err) {
             status = 2;
             break;
         }
+        if (player.windowClosed()) break;
     }
     if (opened != nullptr && std::fclose(opened) != 0 && status == 0) {
         std::fprintf(err, "mapedit-cli: cannot write %s\n", request.logPath.c_str());

@@ -26,6 +26,8 @@ class ScriptPlayer {
     std::vector<std::string> takeLog();
 
     Editor& editor() { return editor_; }
+    // Quit closed the window: the message loop, and so the script, ends.
+    bool windowClosed() const { return shell_.closed; }
 
   private:
     bool input(const Step& step, std::string& error);

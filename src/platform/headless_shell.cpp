@@ -98,6 +98,11 @@ void HeadlessShell::checkToolButton(int id) {
     log.push_back(fmt::format("toolbar {}", id));
 }
 
+void HeadlessShell::closeWindow() {
+    closed = true;
+    log.push_back("window closed");
+}
+
 bool HeadlessShell::isMenuEnabled(int id) const {
     const auto it = enabled_.find(id);
     return it == enabled_.end() || it->second;

@@ -33,7 +33,7 @@ class HeadlessShell : public Shell {
     void setMenuRadio(int firstId, int lastId, int checkedId) override;
     void setMenuEnabled(int id, bool enabled) override;
     void checkToolButton(int id) override;
-    void closeWindow() override { closed = true; }
+    void closeWindow() override;
 
     bool isMenuEnabled(int id) const;
     bool isMenuChecked(int id) const;
