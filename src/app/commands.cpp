@@ -29,10 +29,10 @@ void Editor::onCommand(int id) {
                 openCommand(true);
                 break;
             case kSave:
-                saveLevel(true);
+                save(true);
                 break;
             case kSaveAs:
-                saveLevel(false);
+                save(false);
                 break;
             case kQuit:
                 shell_.closeWindow();
@@ -130,6 +130,13 @@ void Editor::refreshBackground() {
     PaintContext p = paintContext();
     mapedit::refreshBackground(p, random);
     shell_.invalidate();
+}
+
+// An item whose release was lost is off the map until the drag ends; it
+// goes back before the level is written.
+void Editor::save(bool useCurrentPath) {
+    if (state.drag.mode != kNoDrag) abandonDrag();
+    saveLevel(useCurrentPath);
 }
 
 void Editor::openCommand(bool settleWhateverHappened) {

@@ -63,6 +63,7 @@ class Editor {
     void editLevelProperties();
     void refreshBackground();
     void openCommand(bool settleWhateverHappened);
+    void save(bool useCurrentPath);
     void settleOpenedLevel();
     void addTestArea();
 

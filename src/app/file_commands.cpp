@@ -66,6 +66,10 @@ bool Editor::readLevelText(std::string_view text, const std::string& path) {
     state.fileTitle = fileNameOf(path);
     state.selectArea(nullptr);
     state.selectCell(0, 0);
+    // A drag left pending belongs to the level being replaced: what it
+    // holds must not land in the new one.
+    state.drag = DragState{};
+    state.areaDragActive = false;
     LevelRead read = readLevel(text, random, state.variant);
     level = std::move(read.level);
     state.currentPart = read.currentPart;
