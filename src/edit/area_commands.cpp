@@ -155,7 +155,7 @@ Peeled peelCell(Level& level, int x, int y) {
         return Peeled::Trap;
     }
     if (isFeature(level, x, y)) {
-        if (StairSpot* spot = stairSpotOf(level.settings, cell.terrain)) spot->state = 0;
+        if (StairSpot* spot = stairSpotOf(level.settings, cell.terrain)) spot->state = kNoStair;
         level.setTerrain(x, y, kFloor);
         return Peeled::Feature;
     }

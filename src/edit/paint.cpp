@@ -75,7 +75,7 @@ void moveStair(PaintContext& p, int x, int y, int kind) {
             drawGlyph(v, spot.x, spot.y, old.ch, old.color, 0);
         }
     }
-    spot = StairSpot{1, x, y};
+    spot = StairSpot{kStairAtPosition, x, y};
     p.level.setTerrain(x, y, kind);
     p.level.cell(x, y).detail = 0;
 }

@@ -1,0 +1,93 @@
+// Delete's peel order, stair spots and map parts placed from the menu.
+#include "edit/area_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "edit_fixture.h"
+#include "model/grid.h"
+#include "model/terrain.h"
+
+namespace mapedit {
+namespace {
+
+using test::EditFixture;
+
+struct AreaCommandsTest : EditFixture {
+    void SetUp() override { level.clearLevel(kFloor); }
+};
+
+TEST_F(AreaCommandsTest, DeletePeelsOneThingAtATimeInItsOrder) {
+    paint(5, 5, kRandomPlaceKind);
+    paint(5, 5, kAltar);
+    paint(5, 5, kTrapKind);
+    paint(5, 5, kObjectKind);
+    paint(5, 5, kObjectKind);
+    paint(5, 5, kMazewalkKind);
+    paint(5, 5, kMonsterKind);
+    const Peeled order[] = {Peeled::Monster, Peeled::Marker, Peeled::Object,
+                            Peeled::Object,  Peeled::Trap,   Peeled::Feature,
+                            Peeled::RandomPlace, Peeled::Nothing};
+    for (const Peeled expected : order) {
+        EXPECT_EQ(peelCell(level, 5, 5), expected);
+    }
+    EXPECT_EQ(level.cell(5, 5).terrain, kFloor);
+}
+
+TEST_F(AreaCommandsTest, ARandomPlaceAloneDoesNotHoldTheSelection) {
+    paint(5, 5, kRandomPlaceKind);
+    EXPECT_FALSE(holdsItem(level, 5, 5));
+    paint(5, 5, kFountain);
+    EXPECT_TRUE(holdsItem(level, 5, 5));
+}
+
+TEST_F(AreaCommandsTest, DeletingAStairClearsItsSpotAndKeepsItsPlace) {
+    struct Case {
+        int kind;
+        StairSpot LevelSettings::*spot;
+    };
+    const Case cases[] = {{kUpstairs, &LevelSettings::stairUp},
+                          {kDownstairs, &LevelSettings::stairDown},
+                          {kLadderUp, &LevelSettings::ladderUp},
+                          {kLadderDown, &LevelSettings::ladderDown}};
+    for (const Case& c : cases) {
+        paint(7, 3, c.kind);
+        ASSERT_EQ((level.settings.*c.spot).state, kStairAtPosition) << c.kind;
+        EXPECT_EQ(peelCell(level, 7, 3), Peeled::Feature);
+        EXPECT_EQ((level.settings.*c.spot).state, kNoStair) << c.kind;
+        EXPECT_EQ((level.settings.*c.spot).x, 7) << c.kind;
+        EXPECT_EQ(level.cell(7, 3).terrain, kFloor);
+    }
+}
+
+TEST_F(AreaCommandsTest, DeletingARandomPlaceMovesTheLastIntoItsSlot) {
+    paint(2, 2, kRandomPlaceKind);
+    paint(3, 3, kRandomPlaceKind);
+    paint(4, 4, kRandomPlaceKind);
+    EXPECT_EQ(peelCell(level, 2, 2), Peeled::RandomPlace);
+    EXPECT_EQ(randomPlaces(), (std::vector<CellPos>{{4, 4}, {3, 3}}));
+}
+
+TEST_F(AreaCommandsTest, NewMapPartsStopAtTen) {
+    for (int i = 0; i < kMaxMapParts; ++i) {
+        const AreaRecord* area = addMapPart(level, kCenteredAlignment);
+        ASSERT_NE(area, nullptr);
+        EXPECT_EQ(area->param, i);
+        EXPECT_EQ(mapPartArea(level, i), area);
+    }
+    EXPECT_EQ(addMapPart(level, kCenteredAlignment), nullptr);
+    EXPECT_EQ(level.settings.partCount, kMaxMapParts);
+}
+
+// A size that would leave the grid at the part's alignment is refused and
+// the part keeps its place.
+TEST_F(AreaCommandsTest, APartThatWouldLeaveTheGridKeepsItsPlace) {
+    addMapPart(level, packAlignment(0, 0));
+    const MapPart before = level.mapParts[0];
+    EXPECT_FALSE(placeMapPart(level, 0, 0, 0, kMapWidth - 1, 3));
+    EXPECT_EQ(level.mapParts[0].x2, before.x2);
+    EXPECT_TRUE(placeMapPart(level, 0, 0, 0, 20, 3));
+    EXPECT_EQ(level.mapParts[0].x2, level.mapParts[0].x1 + 19);
+}
+
+}  // namespace
+}  // namespace mapedit
