@@ -22,21 +22,6 @@ bool isFeatureKind(int kind) {
     return kind >= kFountain && kind <= kLadderDown;
 }
 
-StairSpot* stairSpotOf(LevelSettings& s, int kind) {
-    switch (kind) {
-        case kUpstairs:
-            return &s.stairUp;
-        case kDownstairs:
-            return &s.stairDown;
-        case kLadderUp:
-            return &s.ladderUp;
-        case kLadderDown:
-            return &s.ladderDown;
-        default:
-            return nullptr;
-    }
-}
-
 void setRandomPlace(LevelSettings& s, int index, CellPos at) {
     if (index < 0 || index >= kMaxListEntries) return;
     s.randomPlaceX[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(at.x);

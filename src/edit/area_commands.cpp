@@ -35,21 +35,6 @@ constexpr std::array<MenuArea, 14> kMenuAreas = {{
 constexpr int kCascadeSteps = 8;
 constexpr int kMapPartColor = 9;
 
-StairSpot* stairSpotOf(LevelSettings& s, int kind) {
-    switch (kind) {
-        case kUpstairs:
-            return &s.stairUp;
-        case kDownstairs:
-            return &s.stairDown;
-        case kLadderUp:
-            return &s.ladderUp;
-        case kLadderDown:
-            return &s.ladderDown;
-        default:
-            return nullptr;
-    }
-}
-
 bool isFeature(const Level& level, int x, int y) {
     return (terrainKind(level.cell(x, y).terrain).flags & kFeature) != 0;
 }

@@ -50,23 +50,10 @@ Appearance placeObject(PaintContext& p, int x, int y) {
     return lookOf(p, x, y);
 }
 
-StairSpot& spotOf(LevelSettings& s, int kind) {
-    switch (kind) {
-        case kUpstairs:
-            return s.stairUp;
-        case kDownstairs:
-            return s.stairDown;
-        case kLadderUp:
-            return s.ladderUp;
-        default:
-            return s.ladderDown;
-    }
-}
-
 // Each stair and ladder exists once: painting it elsewhere turns the old
 // cell back into floor, drawn at once whatever the paint mode says.
 void moveStair(PaintContext& p, int x, int y, int kind) {
-    StairSpot& spot = spotOf(p.level.settings, kind);
+    StairSpot& spot = *stairSpotOf(p.level.settings, kind);
     if (isOnGrid(spot.x, spot.y) && p.level.cell(spot.x, spot.y).terrain == kind) {
         p.level.setTerrain(spot.x, spot.y, kFloor);
         if (isEditableCell(spot.x, spot.y)) {

@@ -73,4 +73,19 @@ int mazewalkMarkerCount(const Level& level) {
     return count;
 }
 
+StairSpot* stairSpotOf(LevelSettings& settings, int kind) {
+    switch (kind) {
+        case kUpstairs:
+            return &settings.stairUp;
+        case kDownstairs:
+            return &settings.stairDown;
+        case kLadderUp:
+            return &settings.ladderUp;
+        case kLadderDown:
+            return &settings.ladderDown;
+        default:
+            return nullptr;
+    }
+}
+
 }  // namespace mapedit

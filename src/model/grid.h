@@ -27,5 +27,8 @@ int randomPlaceAt(const Level& level, int x, int y);  // index or -1
 // The mazewalk markers on the map, counted where they are, so that no
 // edit can leave the count behind.
 int mazewalkMarkerCount(const Level& level);
+// Where the level keeps the one stair or ladder of that kind; null for
+// every other kind.
+StairSpot* stairSpotOf(LevelSettings& settings, int kind);
 
 }  // namespace mapedit

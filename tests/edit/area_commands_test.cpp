@@ -24,9 +24,8 @@ TEST_F(AreaCommandsTest, DeletePeelsOneThingAtATimeInItsOrder) {
     paint(5, 5, kObjectKind);
     paint(5, 5, kMazewalkKind);
     paint(5, 5, kMonsterKind);
-    const Peeled order[] = {Peeled::Monster, Peeled::Marker, Peeled::Object,
-                            Peeled::Object,  Peeled::Trap,   Peeled::Feature,
-                            Peeled::RandomPlace, Peeled::Nothing};
+    const Peeled order[] = {Peeled::Monster, Peeled::Marker,  Peeled::Object,      Peeled::Object,
+                            Peeled::Trap,    Peeled::Feature, Peeled::RandomPlace, Peeled::Nothing};
     for (const Peeled expected : order) {
         EXPECT_EQ(peelCell(level, 5, 5), expected);
     }
