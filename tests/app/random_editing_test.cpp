@@ -29,7 +29,19 @@ constexpr int kCommands[] = {100, 101,  102,  110,  111,  112,  113,  120,  121,
 
 class Session {
   public:
-    explicit Session(std::uint32_t seed) : editor_(shell_, seed), rng_(seed) {}
+    // Half of the sessions start from a level file; dialogs end with OK or
+    // Cancel at random, so that map parts and regions get made.
+    explicit Session(std::uint32_t seed) : editor_(shell_, seed), rng_(seed) {
+        shell_.dialogHost = [this](PropertyDialog&) {
+            return pick(0, 1) == 0 ? DialogResult::Ok : DialogResult::Cancel;
+        };
+        if (seed % 2 == 1) {
+            static constexpr const char* kLevels[] = {"castle", "town",      "mines",  "large",
+                                                      "puzzle", "labyrinth", "sanctum"};
+            const char* name = kLevels[pick(0, std::size(kLevels) - 1)];
+            editor_.openFile(std::string(MAPEDIT_TEST_DATA) + "/levels/" + name + ".des");
+        }
+    }
 
     // One random event; returns a short description for failure messages.
     std::string step() {
@@ -91,6 +103,8 @@ class Session {
         return readsBack();
     }
 
+    int partCount() const { return editor_.level.settings.partCount; }
+
   private:
     // Pure random pixels would rarely hit the palette or stay near cells
     // that hold something, so most points aim at cells or the palette.
@@ -149,6 +163,18 @@ void runSession(std::uint32_t seed, int events) {
 
 TEST(RandomEditing, InvariantsHoldAfterEveryEvent) {
     for (std::uint32_t seed = 1; seed <= 12; ++seed) runSession(seed, 600);
+}
+
+// The sessions above are only worth their time when they reach the
+// editor's deeper states.
+TEST(RandomEditing, SessionsMakeMapParts) {
+    int withParts = 0;
+    for (std::uint32_t seed = 2; seed <= 12; seed += 2) {
+        Session session(seed);
+        for (int i = 0; i < 600; ++i) session.step();
+        if (session.partCount() > 0) ++withParts;
+    }
+    EXPECT_GE(withParts, 3);
 }
 
 TEST(RandomEditing, SoakForAsLongAsAsked) {
