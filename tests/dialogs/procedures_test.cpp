@@ -98,17 +98,15 @@ TEST_P(DropDownRows, OpenToTheirRows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, DropDownRows,
-    ::testing::Values(RowsCase{105, 'a', 1059, 13}, RowsCase{105, 'a', 1058, 7},
-                      RowsCase{105, 'D', 1058, 10}, RowsCase{105, -13, 1058, 1},
-                      RowsCase{105, 'a', 1060, 4}, RowsCase{105, 'a', 1063, 4},
-                      RowsCase{109, ')', 1064, 14}, RowsCase{109, '_', 1068, 2},
-                      RowsCase{109, ')', 1061, 5}, RowsCase{109, ')', 1062, 6},
-                      RowsCase{110, 0, 1079, 10}, RowsCase{111, 0, 1089, 8},
-                      RowsCase{115, 0, 1100, 10}, RowsCase{115, 0, 1101, 3},
-                      RowsCase{102, 0, 1107, 6}),
+    ::testing::Values(
+        RowsCase{105, 'a', 1059, 13}, RowsCase{105, 'a', 1058, 7}, RowsCase{105, 'D', 1058, 10},
+        RowsCase{105, -13, 1058, 1}, RowsCase{105, 'a', 1060, 4}, RowsCase{105, 'a', 1063, 4},
+        RowsCase{109, ')', 1064, 14}, RowsCase{109, '_', 1068, 2}, RowsCase{109, ')', 1061, 5},
+        RowsCase{109, ')', 1062, 6}, RowsCase{110, 0, 1079, 10}, RowsCase{111, 0, 1089, 8},
+        RowsCase{115, 0, 1100, 10}, RowsCase{115, 0, 1101, 3}, RowsCase{102, 0, 1107, 6}),
     [](const auto& info) {
-        return std::to_string(info.param.templateId) + "_" + std::to_string(info.param.list) +
-               "_" + std::to_string(info.index);
+        return std::to_string(info.param.templateId) + "_" + std::to_string(info.param.list) + "_" +
+               std::to_string(info.index);
     });
 
 // Bits 2 and 3 of the second flags byte are the reader's, not the dialog's.
