@@ -15,6 +15,9 @@ namespace {
 constexpr int kName = 1000;
 constexpr std::array<int, 3> kFillModes = {1015, 1016, 1017};  // maze, filling, INIT_MAP
 constexpr int kNoMonGenBox = 1018;
+constexpr int kFillingList = 1107;
+constexpr int kInsideList = 1106;   // the INIT_MAP foreground
+constexpr int kOutsideList = 1104;  // and its barrier
 
 // The map character each terrain choice stores; the last two exist only
 // in the Tavrel variant.
@@ -52,18 +55,18 @@ class MazeDialog final : public DialogProcedure {
         if (variant_ != Variant::Tavrel) c.setEnabled(kNoMonGenBox, false);
         checkOneOf(c, kFillModes, s_.fillMode);
         c.setText(kName, s_.mazeName.view());
-        fillTerrains(c, 1107, static_cast<std::uint8_t>(s_.filling));
-        fillTerrains(c, 1106, s_.initForeground);
-        fillTerrains(c, 1104, s_.initBackground);
+        fillTerrains(c, kFillingList, static_cast<std::uint8_t>(s_.filling));
+        fillTerrains(c, kInsideList, s_.initForeground);
+        fillTerrains(c, kOutsideList, s_.initBackground);
         c.centerOnScreen();
     }
 
     void accept(const DialogControls& c) override {
         s_.fillMode = checkedIndex(c, kFillModes, s_.fillMode);
         s_.mazeName.assign(quotableText(c.text(kName)));
-        s_.filling = static_cast<std::int8_t>(terrainSymbol(c, 1107));
-        s_.initForeground = terrainSymbol(c, 1106);
-        s_.initBackground = terrainSymbol(c, 1104);
+        s_.filling = static_cast<std::int8_t>(terrainSymbol(c, kFillingList));
+        s_.initForeground = terrainSymbol(c, kInsideList);
+        s_.initBackground = terrainSymbol(c, kOutsideList);
         s_.levelFlags = 0;
         s_.levelFlags2 &= static_cast<std::uint8_t>(~kDialogBits2);
         for (const FlagBox& f : kFlagBoxes) {
