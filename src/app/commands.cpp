@@ -1,6 +1,7 @@
 // The window procedure's commands, keys and menu opening.
 #include "app/background_refresh.h"
 #include "app/editor.h"
+#include "dialogs/property_dialogs.h"
 #include "resources/toolbar.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
@@ -165,8 +166,8 @@ void Editor::addTestArea() {
 }
 
 bool Editor::runDialog(int templateId, DialogSubject subject) {
-    DialogRequest request(templateId, subject);
-    return shell_.runDialog(request) == DialogResult::Ok;
+    const auto dialog = makePropertyDialog(templateId, subject, state.variant);
+    return dialog != nullptr && shell_.runDialog(*dialog) == DialogResult::Ok;
 }
 
 void Editor::drawPalette() {
