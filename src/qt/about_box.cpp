@@ -1,0 +1,37 @@
+#include "qt/about_box.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include "qt/dialog_units.h"
+#include "qt/pixel_art_image.h"
+#include "qt/window_placement.h"
+
+namespace mapedit {
+
+DialogResult runAboutBox(QWidget& owner) {
+    QDialog box(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box.setWindowTitle("About");
+    box.setFont(dialogFont());
+    const DialogBaseUnits units = dialogBaseUnits(box.font());
+    box.setFixedSize(dialogRect(units, 0, 0, 163, 43).size());
+
+    auto* icon = new QLabel(&box);
+    icon->setPixmap(QPixmap::fromImage(pixelArtImage(programIcon(), 2)));
+    icon->setGeometry(dialogRect(units, 7, 7, 18, 21));
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* text = new QLabel(kAboutText, &box);
+    text->setGeometry(dialogRect(units, 31, 7, 120, 8));
+
+    auto* ok = new QPushButton("OK", &box);
+    ok->setGeometry(dialogRect(units, 119, 22, 37, 14));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+
+    centreOnScreen(box);
+    return box.exec() == QDialog::Accepted ? DialogResult::Ok : DialogResult::Cancel;
+}
+
+}  // namespace mapedit
