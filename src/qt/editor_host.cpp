@@ -9,6 +9,8 @@ EditorHost::EditorHost(Editor& editor, QtShell& shell, MapWidget& map,
     map_.setBeforePaint([this] {
         if (busy_ == 0) paintIfAsked();
     });
+    // The first frame is ready before any event can arrive.
+    paintIfAsked();
 }
 
 template <typename Event>
