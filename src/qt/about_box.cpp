@@ -3,12 +3,30 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "qt/dialog_units.h"
 #include "qt/pixel_art_image.h"
 #include "qt/window_placement.h"
 
 namespace mapedit {
+
+namespace {
+
+// A text wider than its place in the layout (fonts differ between
+// desktops) widens its label and the box, keeping the right margin,
+// rather than being cut off.
+void fitText(QDialog& box, QLabel& text) {
+    QRect place = text.geometry();
+    const int needed = text.sizeHint().width();
+    if (needed <= place.width()) return;
+    const int margin = box.width() - place.right();
+    place.setWidth(needed);
+    text.setGeometry(place);
+    box.setFixedWidth(std::max(box.width(), place.right() + margin));
+}
+
+}  // namespace
 
 DialogResult runAboutBox(QWidget& owner) {
     QDialog box(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
@@ -24,6 +42,7 @@ DialogResult runAboutBox(QWidget& owner) {
 
     auto* text = new QLabel(kAboutText, &box);
     text->setGeometry(dialogRect(units, 31, 7, 120, 8));
+    fitText(box, *text);
 
     auto* ok = new QPushButton("OK", &box);
     ok->setGeometry(dialogRect(units, 119, 22, 37, 14));

@@ -119,6 +119,7 @@ TEST(AboutBox, ShowsTheIconNameAndVersionWithADefaultOkInsideIt) {
         caption = box.windowTitle();
         for (const QLabel* label : box.findChildren<QLabel*>()) {
             expectInside(box, *label);
+            EXPECT_GE(label->width(), label->sizeHint().width()) << "cut off";
             if (!label->text().isEmpty()) texts << label->text();
             if (label->text().isEmpty()) {
                 EXPECT_FALSE(label->pixmap().isNull());
