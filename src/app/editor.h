@@ -58,6 +58,7 @@ class Editor {
   private:
     // Commands.
     void selectTool(Tool tool);
+    void changeTool(Tool tool);
     void toggleView(int id, bool& flag);
     void chooseVariant(int id);
     void editLevelProperties();
