@@ -42,6 +42,8 @@ void reportAndQuit(Clock::time_point started) {
         std::chrono::system_clock::now().time_since_epoch());
     std::printf("first frame after %lld ms (at %lld ms since the epoch)\n",
                 static_cast<long long>(elapsed.count()), static_cast<long long>(now.count()));
+    // Out before anything at exit can end the process without flushing.
+    std::fflush(stdout);
     QApplication::exit(0);
 }
 
