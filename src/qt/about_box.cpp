@@ -20,10 +20,10 @@ void fitText(QDialog& box, QLabel& text) {
     QRect place = text.geometry();
     const int needed = text.sizeHint().width();
     if (needed <= place.width()) return;
-    const int margin = box.width() - place.right();
+    const int margin = box.width() - (place.x() + place.width());
     place.setWidth(needed);
     text.setGeometry(place);
-    box.setFixedWidth(std::max(box.width(), place.right() + margin));
+    box.setFixedWidth(std::max(box.width(), place.x() + place.width() + margin));
 }
 
 }  // namespace
