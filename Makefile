@@ -7,7 +7,7 @@ SAMPLE ?= samples/keep.des
 WERROR := $(if $(CI),-DMAPEDIT_WERROR=ON,)
 DEPS   := $(if $(NO_DEPS),,deps)
 
-.PHONY: deps configure build test run bench fuzz clean format format-check
+.PHONY: deps configure build test run startup screenshot bench fuzz clean format format-check
 
 deps:
 	@scripts/setup-deps
@@ -26,6 +26,17 @@ test: build
 run: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target mapedit
 	@scripts/run-editor $(BUILD)/src/qt/mapedit $(SAMPLE)
+
+# The time from launch to the editor's first painted frame.
+startup: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target mapedit
+	@scripts/measure-startup $(BUILD)/src/qt/mapedit
+
+# The README's picture of the window, drawn by the editor itself.
+screenshot: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target mapedit
+	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/src/qt/mapedit --zoom 1 --seed 7 \
+	    --screenshot docs/screenshot.png $(SAMPLE)
 
 bench: $(DEPS)
 	@$(MAKE) --no-print-directory configure PRESET=release NO_DEPS=1

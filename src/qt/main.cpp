@@ -2,13 +2,18 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "qt/first_frame.h"
 #include "qt/main_window.h"
+#include "qt/pixel_art_image.h"
 #include "qt/start_arguments.h"
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 // Grabs what the screen shows of the map area and saves it.
 void grabAndQuit(mapedit::MainWindow& window, const std::string& path) {
@@ -22,21 +27,53 @@ void grabAndQuit(mapedit::MainWindow& window, const std::string& path) {
     QApplication::exit(ok ? 0 : 1);
 }
 
+// Saves the whole window, menu bar and toolbar included, as the program
+// draws it.
+void screenshotAndQuit(mapedit::MainWindow& window, const std::string& path) {
+    const bool ok = window.grab().save(QString::fromStdString(path), "PNG");
+    if (!ok) std::fprintf(stderr, "mapedit: cannot write %s\n", path.c_str());
+    QApplication::exit(ok ? 0 : 1);
+}
+
+void reportAndQuit(Clock::time_point started) {
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started);
+    const auto now = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::system_clock::now().time_since_epoch());
+    std::printf("first frame after %lld ms (at %lld ms since the epoch)\n",
+                static_cast<long long>(elapsed.count()), static_cast<long long>(now.count()));
+    // Out before anything at exit can end the process without flushing.
+    std::fflush(stdout);
+    QApplication::exit(0);
+}
+
+// What runs once the window is on screen: the start-up file, then the
+// picture or report asked for.
+void afterShow(mapedit::MainWindow& window, const mapedit::StartOptions& options) {
+    if (!options.file.empty()) window.openStartFile(options.file);
+    if (!options.grabPath.empty()) {
+        QTimer::singleShot(700, &window, [&] { grabAndQuit(window, options.grabPath); });
+    }
+    if (!options.screenshotPath.empty()) {
+        QTimer::singleShot(0, &window, [&] { screenshotAndQuit(window, options.screenshotPath); });
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const Clock::time_point started = Clock::now();
     int exitCode = 0;
     const auto options = mapedit::parseStartArguments(argc, argv, exitCode);
     if (!options) return exitCode;
 
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(mapedit::programIconSet());
     mapedit::MainWindow window(*options);
+    if (options->reportStartup) {
+        mapedit::afterFirstFrame(window.mapWidget(), [started] { reportAndQuit(started); });
+    }
     window.show();
-    if (!options->file.empty()) {
-        QTimer::singleShot(0, &window, [&] { window.openStartFile(options->file); });
-    }
-    if (!options->grabPath.empty()) {
-        QTimer::singleShot(700, &window, [&] { grabAndQuit(window, options->grabPath); });
-    }
+    QTimer::singleShot(0, &window, [&] { afterShow(window, *options); });
     return QApplication::exec();
 }

@@ -6,35 +6,66 @@
 #include <cmath>
 
 #include "app/title.h"
+#include "qt/accelerators.h"
+#include "qt/menu_bar.h"
+#include "qt/pixel_art_image.h"
+#include "qt/tool_bar.h"
 
 namespace mapedit {
 
 namespace {
+
 int defaultZoom() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
     return std::max(1, static_cast<int>(std::lround(ratio)));
 }
+
+CommandActions buildCommands(QMainWindow& window, int zoom) {
+    CommandActions actions;
+    buildMenuBar(window, actions);
+    buildToolBar(window, zoom, actions);
+    return actions;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const StartOptions& options)
-    : shell_(*this), editor_(shell_, options.seed, options.variant) {
-    const int zoom = options.zoom > 0 ? options.zoom : defaultZoom();
-    map_ = new MapWidget(editor_.canvas, zoom, this);
-    map_->setBeforePaint([this] {
-        if (shell_.takeInvalidation()) editor_.onPaint();
-    });
+    : zoom_(options.zoom > 0 ? options.zoom : defaultZoom()),
+      actions_(buildCommands(*this, zoom_)),
+      shell_(*this, actions_),
+      editor_(shell_, options.seed, options.variant),
+      map_(new MapWidget(editor_.canvas, zoom_, this)),
+      host_(editor_, shell_, *map_, actions_) {
     shell_.setClient(map_);
     setCentralWidget(map_);
     setWindowTitle(kProgramName);
+    setWindowIcon(programIconSet());
+    // No menu for hiding the toolbar.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    connectCommands();
+    installAccelerators(*this, [this](int id) { host_.accelerator(id); });
+    setFocusProxy(map_);
+    map_->setFocus();
     // The client area has a fixed size; the window follows it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void MainWindow::connectCommands() {
+    for (const auto& [id, action] : actions_.menu) {
+        connect(action, &QAction::triggered, this, [this, id = id] { host_.command(id); });
+    }
+    for (const auto& [id, action] : actions_.tools) {
+        connect(action, &QAction::triggered, this, [this, id = id] { host_.command(id); });
+    }
+    for (const CommandActions::Popup& p : actions_.popups) {
+        connect(p.menu, &QMenu::aboutToShow, this,
+                [this, entry = p.entry] { host_.menuOpening(*entry); });
+    }
+}
+
 void MainWindow::openStartFile(const std::string& path) {
-    editor_.openFile(path);
-    // A failed read leaves the partly read level; show it.
-    shell_.invalidate();
+    host_.openFile(path);
 }
 
 }  // namespace mapedit

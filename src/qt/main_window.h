@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/editor.h"
+#include "qt/command_actions.h"
+#include "qt/editor_host.h"
 #include "qt/map_widget.h"
 #include "qt/qt_shell.h"
 
@@ -14,26 +16,36 @@ struct StartOptions {
     int zoom = 0;  // 0: the screen's device pixel ratio, rounded
     std::uint32_t seed = 0;
     Variant variant = Variant::Vanilla;
-    std::string grabPath;  // save a screen grab of the client area and quit
+    std::string grabPath;        // save a screen grab of the client area and quit
+    std::string screenshotPath;  // save a picture of the whole window and quit
+    bool reportStartup = false;  // print the time to the first painted frame and quit
 };
 
-// The main window: the editor's client area with a fixed size. The menu
-// bar and toolbar are added around it.
+// The main window: the menu bar and toolbar above the editor's client
+// area, with a fixed size that fits the client area at the zoom.
 class MainWindow : public QMainWindow {
   public:
     explicit MainWindow(const StartOptions& options);
 
     Editor& editor() { return editor_; }
     MapWidget& mapWidget() { return *map_; }
+    const CommandActions& actions() const { return actions_; }
 
     // Opens the start-up file once the window is on screen, so that a
     // message box has its owner.
     void openStartFile(const std::string& path);
 
   private:
+    void connectCommands();
+
+    // Built before the editor, which sets the menu and toolbar marks as it
+    // starts.
+    int zoom_;
+    CommandActions actions_;
     QtShell shell_;
     Editor editor_;
     MapWidget* map_;
+    EditorHost host_;
 };
 
 }  // namespace mapedit

@@ -3,7 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
-#include <QStringList>
+
+#include "qt/dialog_host.h"
 
 namespace mapedit {
 
@@ -50,14 +51,6 @@ MessageAnswer QtShell::askMessage(const std::string& text, const std::string& ca
 
 namespace {
 
-QString filterText(const FileDialogRequest& request) {
-    QStringList entries;
-    for (const FileFilter& f : request.filters) {
-        entries << fromBytes(f.name) + " (" + fromBytes(f.pattern) + ")";
-    }
-    return entries.join(";;");
-}
-
 std::optional<std::string> chosenPath(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toLocal8Bit().toStdString();
@@ -65,7 +58,7 @@ std::optional<std::string> chosenPath(QFileDialog& dialog) {
 
 void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setWindowTitle(fromBytes(request.title));
-    dialog.setNameFilter(filterText(request));
+    dialog.setNameFilters(nameFilters(request));
     dialog.setDefaultSuffix(fromBytes(request.defaultExtension));
     if (!request.initialPath.empty())
         dialog.selectFile(QString::fromLocal8Bit(request.initialPath));
@@ -89,6 +82,30 @@ std::optional<std::string> QtShell::askSavePath(const FileDialogRequest& request
     return chosenPath(dialog);
 }
 
+// Property dialogs are built from their templates by the dialog host.
+DialogResult QtShell::runDialog(PropertyDialog& dialog) {
+    return runPropertyDialog(window_, dialog);
+}
+
+void QtShell::setMenuCheck(int id, bool checked) {
+    if (QAction* a = actions_.menuAction(id)) a->setChecked(checked);
+}
+
+void QtShell::setMenuRadio(int firstId, int lastId, int checkedId) {
+    for (int id = firstId; id <= lastId; ++id) {
+        if (QAction* a = actions_.menuAction(id)) a->setChecked(id == checkedId);
+    }
+}
+
+void QtShell::setMenuEnabled(int id, bool enabled) {
+    if (QAction* a = actions_.menuAction(id)) a->setEnabled(enabled);
+}
+
+// The group of the toolbar puts the other buttons up.
+void QtShell::checkToolButton(int id) {
+    if (QAction* a = actions_.toolAction(id)) a->setChecked(true);
+}
+
 void QtShell::closeWindow() {
     window_.close();
 }
@@ -97,6 +114,16 @@ bool QtShell::takeInvalidation() {
     const bool was = invalid_;
     invalid_ = false;
     return was;
+}
+
+QStringList nameFilters(const FileDialogRequest& request) {
+    QStringList entries;
+    for (const FileFilter& f : request.filters) {
+        const QString name = fromBytes(f.name);
+        const QString pattern = "(" + fromBytes(f.pattern) + ")";
+        entries << (name.endsWith(pattern) ? name : name + " " + pattern);
+    }
+    return entries;
 }
 
 }  // namespace mapedit

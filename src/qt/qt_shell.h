@@ -1,16 +1,21 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include "platform/shell.h"
+#include "qt/command_actions.h"
 
 namespace mapedit {
 
-// Window services for the editor on top of a Qt window.
+// Window services for the editor on top of a Qt window: its title, the
+// marks and states of its menu and toolbar actions, file dialogs, message
+// boxes and modal dialogs.
 class QtShell : public Shell {
   public:
-    // `window` takes the title and owns message boxes; the client repaints.
-    explicit QtShell(QWidget& window) : window_(window) {}
+    // `window` takes the title and owns message boxes and dialogs;
+    // `actions` are the window's menu entries and tool buttons.
+    QtShell(QWidget& window, const CommandActions& actions) : window_(window), actions_(actions) {}
     void setClient(QWidget* client) { client_ = client; }
 
     void invalidate() override;
@@ -20,13 +25,11 @@ class QtShell : public Shell {
                              MessageButtons buttons) override;
     std::optional<std::string> askOpenPath(const FileDialogRequest& request) override;
     std::optional<std::string> askSavePath(const FileDialogRequest& request) override;
-    // Property dialogs come with the dialog host; until then they are cancelled.
-    DialogResult runDialog(PropertyDialog&) override { return DialogResult::Cancel; }
-    // The menu bar and toolbar take these marks once they exist.
-    void setMenuCheck(int, bool) override {}
-    void setMenuRadio(int, int, int) override {}
-    void setMenuEnabled(int, bool) override {}
-    void checkToolButton(int) override {}
+    DialogResult runDialog(PropertyDialog& dialog) override;
+    void setMenuCheck(int id, bool checked) override;
+    void setMenuRadio(int firstId, int lastId, int checkedId) override;
+    void setMenuEnabled(int id, bool enabled) override;
+    void checkToolButton(int id) override;
     void closeWindow() override;
 
     // Whether a full paint was asked for since the last call.
@@ -34,8 +37,13 @@ class QtShell : public Shell {
 
   private:
     QWidget& window_;
+    const CommandActions& actions_;
     QWidget* client_ = nullptr;
     bool invalid_ = true;
 };
+
+// The type list of a file dialog as Qt spells it, one entry per filter;
+// a name that already ends in its pattern in parentheses is kept as it is.
+QStringList nameFilters(const FileDialogRequest& request);
 
 }  // namespace mapedit

@@ -23,6 +23,10 @@ constexpr char kUsage[] =
     "  --seed N           seed the random generator (default: the clock)\n"
     "  --variant NAME     vanilla (default), tavrel or orvandel\n"
     "  --grab OUT.png     save a screen grab of the map area once shown, and quit\n"
+    "  --screenshot OUT.png\n"
+    "                     save a picture of the whole window once shown, and quit\n"
+    "  --startup-time     print the milliseconds from start to the first painted\n"
+    "                     frame, and quit\n"
     "  -h, --help         show this help\n";
 
 std::optional<unsigned long> wholeNumber(const QString& text, unsigned long min,
@@ -56,6 +60,8 @@ struct StartArguments {
     QCommandLineOption seed{"seed", "", "N"};
     QCommandLineOption variant{"variant", "", "NAME"};
     QCommandLineOption grab{"grab", "", "OUT.png"};
+    QCommandLineOption screenshot{"screenshot", "", "OUT.png"};
+    QCommandLineOption startupTime{"startup-time"};
 };
 
 // Takes the values of the parsed options into `o`; false after reporting a
@@ -79,6 +85,9 @@ bool takeValues(const QCommandLineParser& parser, const StartArguments& a, Start
         o.variant = *variant;
     }
     if (parser.isSet(a.grab)) o.grabPath = parser.value(a.grab).toLocal8Bit().toStdString();
+    if (parser.isSet(a.screenshot))
+        o.screenshotPath = parser.value(a.screenshot).toLocal8Bit().toStdString();
+    o.reportStartup = parser.isSet(a.startupTime);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) return usageError("bad argument '" + files[1].toStdString() + "'");
     if (!files.isEmpty()) o.file = files[0].toLocal8Bit().toStdString();
@@ -92,7 +101,7 @@ std::optional<StartOptions> parseStartArguments(int argc, char** argv, int& exit
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const StartArguments a;
     QCommandLineParser parser;
-    parser.addOptions({a.help, a.zoom, a.seed, a.variant, a.grab});
+    parser.addOptions({a.help, a.zoom, a.seed, a.variant, a.grab, a.screenshot, a.startupTime});
     parser.addPositionalArgument("FILE", "");
     if (!parser.parse(arguments)) {
         usageError(parser.errorText().toStdString());

@@ -5,6 +5,7 @@
 // Its first lines may say `# args: ...` (more options for play) and
 // `# exit: N` (the exit status; 0 when not said).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -51,7 +52,8 @@ class EditScript : public ::testing::TestWithParam<std::string> {};
 TEST_P(EditScript, PrintsItsExpectedLog) {
     const std::string name = GetParam();
     const std::string script = mapedit::test::slurp(kScripts / (name + ".script"));
-    const fs::path dir = fs::temp_directory_path() / ("mapedit-script-" + name);
+    const fs::path dir =
+        fs::temp_directory_path() / ("mapedit-script-" + std::to_string(::getpid()) + "-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     // A copy, not a link: a script that saves over the file it opened must

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the desktop editor on a level under a virtual X server, grabs what
 # the screen shows of its client area, and compares it with the same level
-# rendered headless. Exit 77 (skipped) when no X server can be started.
+# rendered headless; then checks that --startup-time reports the first frame.
+# Exit 77 (skipped) when no X server can be started.
 set -u
 mapedit=$1 cli=$2 compare=$3 level=$4
 if ! command -v xvfb-run >/dev/null; then
@@ -17,4 +18,11 @@ if ! xvfb-run -a -s "-screen 0 1024x768x24" true 2>"$work/xvfb.log"; then
 fi
 QT_QPA_PLATFORM=xcb timeout 30 xvfb-run -a -s "-screen 0 1024x768x24" \
     "$mapedit" --zoom 1 --seed 7 --grab "$work/shown.png" "$level" || exit 1
-"$compare" "$work/expected.png" "$work/shown.png"
+"$compare" "$work/expected.png" "$work/shown.png" || exit 1
+# The start-up report names the time to the first painted frame.
+report=$(QT_QPA_PLATFORM=xcb timeout 30 xvfb-run -a -s "-screen 0 1024x768x24" \
+    "$mapedit" --startup-time 2>/dev/null) || exit 1
+grep -Eq '^first frame after [0-9]+ ms \(at [0-9]+ ms since the epoch\)$' <<<"$report" || {
+    echo "unexpected start-up report: $report"
+    exit 1
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/editor.h"
+
+namespace mapedit {
+
+// What the client area hands on: mouse events in client pixels of the
+// framebuffer, and the two keys the editor handles.
+class ClientInput {
+  public:
+    virtual ~ClientInput() = default;
+    virtual void leftDown(int px, int py) = 0;
+    virtual void mouseMove(int px, int py, bool leftHeld) = 0;
+    virtual void leftUp(int px, int py) = 0;
+    virtual void doubleClick(int px, int py) = 0;
+    virtual void rightDown(int px, int py) = 0;
+    virtual void keyDown(Key key) = 0;
+};
+
+}  // namespace mapedit

@@ -1,0 +1,42 @@
+#include "qt/dialog_units.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+
+namespace mapedit {
+
+namespace {
+
+// value * numerator / denominator, rounded to the nearest whole pixel.
+int scaleRounded(int value, int numerator, int denominator) {
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator
+                                         : (product - half) / denominator);
+}
+
+}  // namespace
+
+DialogBaseUnits dialogBaseUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int alphabet =
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    // The average of 52 letters, rounded.
+    return {(alphabet / 26 + 1) / 2, metrics.height()};
+}
+
+QFont dialogFont() {
+    QFont font = QApplication::font();
+    font.setPointSize(9);
+    return font;
+}
+
+QRect dialogRect(const DialogBaseUnits& units, int x, int y, int width, int height) {
+    const int left = scaleRounded(x, units.x, 4);
+    const int top = scaleRounded(y, units.y, 8);
+    const int right = scaleRounded(x + width, units.x, 4);
+    const int bottom = scaleRounded(y + height, units.y, 8);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+}  // namespace mapedit

@@ -1,0 +1,79 @@
+#include "qt/editor_host.h"
+
+namespace mapedit {
+
+EditorHost::EditorHost(Editor& editor, QtShell& shell, MapWidget& map,
+                       const CommandActions& actions)
+    : editor_(editor), shell_(shell), map_(map), actions_(actions) {
+    map_.setInput(this);
+    map_.setBeforePaint([this] {
+        if (busy_ == 0) paintIfAsked();
+    });
+    // The first frame is ready before any event can arrive.
+    paintIfAsked();
+}
+
+template <typename Event>
+void EditorHost::deliver(Event&& event) {
+    ++busy_;
+    event();
+    --busy_;
+    if (busy_ != 0) return;
+    // What the editor drew at once is on screen either way; a full paint
+    // asked for runs now, as the message loop runs it once its queue is
+    // empty, so what is shown never depends on how events were batched.
+    paintIfAsked();
+    map_.update();
+}
+
+void EditorHost::paintIfAsked() {
+    if (shell_.takeInvalidation()) editor_.onPaint();
+}
+
+void EditorHost::command(int id) {
+    deliver([&] { editor_.onCommand(id); });
+}
+
+void EditorHost::accelerator(int id) {
+    const QAction* entry = actions_.menuAction(id);
+    if (entry != nullptr && !entry->isEnabled()) return;
+    command(id);
+}
+
+void EditorHost::menuOpening(const MenuEntry& popup) {
+    deliver([&] { editor_.onMenuOpening(popup); });
+}
+
+void EditorHost::openFile(const std::string& path) {
+    deliver([&] {
+        editor_.openFile(path);
+        // A failed read leaves the partly read level; show it.
+        shell_.invalidate();
+    });
+}
+
+void EditorHost::leftDown(int px, int py) {
+    deliver([&] { editor_.onLeftDown(px, py); });
+}
+
+void EditorHost::mouseMove(int px, int py, bool leftHeld) {
+    deliver([&] { editor_.onMouseMove(px, py, leftHeld); });
+}
+
+void EditorHost::leftUp(int px, int py) {
+    deliver([&] { editor_.onLeftUp(px, py); });
+}
+
+void EditorHost::doubleClick(int px, int py) {
+    deliver([&] { editor_.onDoubleClick(px, py); });
+}
+
+void EditorHost::rightDown(int px, int py) {
+    deliver([&] { editor_.onRightDown(px, py); });
+}
+
+void EditorHost::keyDown(Key key) {
+    deliver([&] { editor_.onKeyDown(key); });
+}
+
+}  // namespace mapedit

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/editor.h"
+#include "qt/client_input.h"
+#include "qt/command_actions.h"
+#include "qt/map_widget.h"
+#include "qt/qt_shell.h"
+
+namespace mapedit {
+
+// The message loop's side of the window: hands each event to the editor,
+// one at a time, then runs the full paint the event asked for and
+// presents the framebuffer. A paint the platform asks for while the
+// editor is busy (a dialog open over the window) shows the framebuffer as
+// it is and leaves the full paint for later.
+class EditorHost : public ClientInput {
+  public:
+    EditorHost(Editor& editor, QtShell& shell, MapWidget& map, const CommandActions& actions);
+
+    // A menu entry or toolbar button was chosen.
+    void command(int id);
+    // The accelerator of a command was pressed: not delivered while its
+    // menu entry is greyed.
+    void accelerator(int id);
+    void menuOpening(const MenuEntry& popup);
+    // Opens a level description named at start-up.
+    void openFile(const std::string& path);
+
+    void leftDown(int px, int py) override;
+    void mouseMove(int px, int py, bool leftHeld) override;
+    void leftUp(int px, int py) override;
+    void doubleClick(int px, int py) override;
+    void rightDown(int px, int py) override;
+    void keyDown(Key key) override;
+
+  private:
+    template <typename Event>
+    void deliver(Event&& event);
+    void paintIfAsked();
+
+    Editor& editor_;
+    QtShell& shell_;
+    MapWidget& map_;
+    const CommandActions& actions_;
+    int busy_ = 0;
+};
+
+}  // namespace mapedit

@@ -1,0 +1,91 @@
+#include "qt/menu_bar.h"
+
+#include <QActionGroup>
+
+namespace mapedit {
+
+namespace {
+
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void addEntries(QMenu& menu, const MenuEntry& popup, CommandActions& actions);
+
+void addCommand(QMenu& menu, const MenuEntry& entry, QActionGroup*& radios,
+                CommandActions& actions) {
+    QAction* action = menu.addAction(entryText(entry));
+    if (entry.mark != MenuMark::None) action->setCheckable(true);
+    if (entry.mark == MenuMark::Radio) {
+        if (radios == nullptr) radios = new QActionGroup(&menu);
+        radios->addAction(action);
+    }
+    actions.menu[entry.id] = action;
+}
+
+QMenu* addPopup(QWidget& parent, const MenuEntry& entry, CommandActions& actions) {
+    auto* menu = new QMenu(latin1(entry.text), &parent);
+    actions.popups.push_back({menu, &entry});
+    addEntries(*menu, entry, actions);
+    return menu;
+}
+
+void addEntries(QMenu& menu, const MenuEntry& popup, CommandActions& actions) {
+    QActionGroup* radios = nullptr;
+    for (const MenuEntry& e : popup.entries) {
+        switch (e.kind) {
+            case MenuEntryKind::Separator:
+                menu.addSeparator();
+                break;
+            case MenuEntryKind::Popup:
+                menu.addMenu(addPopup(menu, e, actions));
+                break;
+            case MenuEntryKind::Command:
+                addCommand(menu, e, radios, actions);
+                break;
+        }
+    }
+}
+
+// The bar that holds the right-justified popups, at the far end of the
+// main bar; made on first use.
+QMenuBar& farEndBar(QMenuBar& bar) {
+    if (auto* far = qobject_cast<QMenuBar*>(bar.cornerWidget(Qt::TopRightCorner))) return *far;
+    auto* far = new QMenuBar(&bar);
+    far->setNativeMenuBar(false);
+    bar.setCornerWidget(far, Qt::TopRightCorner);
+    return *far;
+}
+
+}  // namespace
+
+QString entryText(const MenuEntry& entry) {
+    QString text = latin1(entry.text);
+    if (!entry.shortcut.empty()) text += '\t' + latin1(entry.shortcut);
+    return text;
+}
+
+void buildMenuBar(QMainWindow& window, CommandActions& actions) {
+    QMenuBar* bar = window.menuBar();
+    // Inside the window, so the window's size is the same on every desktop.
+    bar->setNativeMenuBar(false);
+    for (const MenuEntry& e : mainMenu()) {
+        QMenuBar& holder = e.rightJustified ? farEndBar(*bar) : *bar;
+        holder.addMenu(addPopup(holder, e, actions));
+    }
+}
+
+std::vector<QMenu*> menuBarPopups(QMainWindow& window) {
+    std::vector<QMenu*> popups;
+    QMenuBar* bar = window.menuBar();
+    auto collect = [&](QMenuBar& from) {
+        for (QAction* a : from.actions()) {
+            if (a->menu() != nullptr) popups.push_back(a->menu());
+        }
+    };
+    collect(*bar);
+    if (auto* far = qobject_cast<QMenuBar*>(bar->cornerWidget(Qt::TopRightCorner))) collect(*far);
+    return popups;
+}
+
+}  // namespace mapedit

@@ -1,0 +1,138 @@
+#!/usr/bin/env bash
+# The desktop editor used as a user uses it, under a virtual X server:
+#  1. mapedit opens a copy of a sample; a wall kind is taken from the
+#     palette and a pen stroke drawn with the mouse across its map; File > Save as... saves
+#     through the save dialog, and the file equals what mapedit-cli play
+#     saves for the same events; File > Quit ends the program.
+#  2. File > Open... through the open dialog on a file with a parse error
+#     shows the "Parse Error" box.
+# Exit 77 (skipped) when no X server can be started or xdotool is missing.
+set -u
+if [ "${1:-}" = "--inside" ]; then
+    shift
+    inside=1
+fi
+mapedit=$1 cli=$2 sample=$3 broken=$4
+
+skip() {
+    echo "SKIPPED: $1"
+    exit 77
+}
+fail() {
+    echo "FAILED: $1" >&2
+    exit 1
+}
+
+# Waits for a window whose title matches; prints its id.
+window_named() {
+    timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
+}
+
+# Chooses File > entry by its mnemonic letter.
+file_menu() {
+    xdotool windowfocus --sync "$1"
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key "$2"
+}
+
+# Types a path into the file dialog titled $1 and confirms it.
+answer_file_dialog() {
+    local dialog
+    dialog=$(window_named "^$1\$") || true
+    [ -n "$dialog" ] || fail "no \"$1\" dialog appeared"
+    xdotool windowfocus --sync "$dialog"
+    xdotool type --delay 10 "$2"
+    sleep 0.3
+    xdotool key Return
+}
+
+wait_for_exit() {
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
+        sleep 0.1
+    done
+    kill "$1"
+    fail "mapedit did not quit"
+}
+
+# Scenario 1: draw with the mouse, save through the dialog, quit.
+draw_and_save() {
+    cp "$sample" "$work/level.des"
+    "$mapedit" --zoom 1 --seed 7 "$work/level.des" &
+    local pid=$! window X Y WIDTH HEIGHT SCREEN
+    window=$(window_named '^level.des - Morvath Map Construction Helper$') || true
+    [ -n "$window" ] || fail "the editor window did not appear"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    # The client area is the bottom 810 x 450 of the window.
+    local left=$X top=$((Y + HEIGHT - 450))
+    at() { xdotool mousemove "$((left + $1))" "$((top + $2))"; sleep 0.15; }
+    at 125 420; xdotool click 1; sleep 0.15
+    at 225 180; xdotool mousedown 1; sleep 0.15
+    at 325 180
+    at 445 180
+    xdotool mouseup 1; sleep 0.15
+    file_menu "$window" a
+    answer_file_dialog "Save As" "$work/saved.txt"
+    for _ in $(seq 50); do [ -s "$work/saved.txt" ] && break; sleep 0.1; done
+    [ -s "$work/saved.txt" ] || fail "nothing was saved"
+    file_menu "$window" x
+    wait_for_exit "$pid" || fail "mapedit quit with status $?"
+
+    cat >"$work/same.script" <<SCRIPT
+open $work/level.des
+move 125 420
+click 125 420
+move 225 180
+down 225 180
+drag 325 180
+drag 445 180
+up 445 180
+answer save $work/expected.txt
+menu 102
+SCRIPT
+    "$cli" play --seed 7 "$work/same.script" >/dev/null || fail "mapedit-cli play failed"
+    cmp "$work/expected.txt" "$work/saved.txt" || {
+        diff "$work/expected.txt" "$work/saved.txt" >&2
+        fail "the window saved something else than the edit script"
+    }
+}
+
+# Scenario 2: a file with a parse error, opened through the open dialog.
+open_broken() {
+    "$mapedit" --zoom 1 --seed 7 &
+    local pid=$! window box
+    window=$(window_named '^Morvath Map Construction Helper$') || true
+    [ -n "$window" ] || fail "the editor window did not appear"
+    file_menu "$window" o
+    answer_file_dialog "Open File" "$broken"
+    box=$(window_named '^Parse Error$') || true
+    [ -n "$box" ] || { kill "$pid"; fail "no \"Parse Error\" box appeared"; }
+    xdotool windowfocus --sync "$box"
+    xdotool key Return
+    window=$(window_named "^$(basename "$broken") - Morvath Map Construction Helper\$") || true
+    [ -n "$window" ] || { kill "$pid"; fail "the title does not name the file read"; }
+    kill "$pid"
+    wait "$pid" 2>/dev/null
+}
+
+if [ -n "${inside:-}" ]; then
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    export QT_QPA_PLATFORM=xcb
+    draw_and_save
+    open_broken
+    echo "the window drew, saved and reported as the edit script does"
+    exit 0
+fi
+
+command -v xvfb-run >/dev/null || skip "xvfb-run is not installed, so no X server can be started"
+command -v xdotool >/dev/null || skip "xdotool is not installed, so the window cannot be driven"
+log=$(mktemp)
+if ! xvfb-run -a -s "-screen 0 1280x1024x24" true 2>"$log"; then
+    reason=$(head -c 300 "$log")
+    rm -f "$log"
+    skip "Xvfb could not start: $reason"
+fi
+rm -f "$log"
+exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$@"
