@@ -52,11 +52,11 @@ clean:
 	rm -rf build
 
 format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	@git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
 
 # Fails, naming the files, when any C++ file is not clang-formatted.
 format-check:
-	@bad=$$(git ls-files '*.cpp' '*.h' | while read -r f; do \
+	@bad=$$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | while read -r f; do \
 	    clang-format --dry-run -Werror "$$f" >/dev/null 2>&1 || echo "$$f"; done); \
 	if [ -n "$$bad" ]; then echo "Not clang-formatted (run make format):" >&2; \
 	    echo "$$bad" >&2; exit 1; fi
