@@ -60,14 +60,22 @@ class DialogBuilder {
   private:
     QWidget* make(const ControlTemplate& c) {
         switch (c.kind) {
-            case ControlKind::Label: return new QLabel(QString::fromLatin1(c.text), &box_);
-            case ControlKind::GroupBox: return new QGroupBox(QString::fromLatin1(c.text), &box_);
-            case ControlKind::Icon: return icon();
-            case ControlKind::Edit: return new QLineEdit(&box_);
-            case ControlKind::Radio: return radio(c);
-            case ControlKind::CheckBox: return reacting(new QCheckBox(QString::fromLatin1(c.text), &box_), c.id);
-            case ControlKind::DropDown: return dropDown(c);
-            case ControlKind::Button: break;
+            case ControlKind::Label:
+                return new QLabel(QString::fromLatin1(c.text), &box_);
+            case ControlKind::GroupBox:
+                return new QGroupBox(QString::fromLatin1(c.text), &box_);
+            case ControlKind::Icon:
+                return icon();
+            case ControlKind::Edit:
+                return new QLineEdit(&box_);
+            case ControlKind::Radio:
+                return radio(c);
+            case ControlKind::CheckBox:
+                return reacting(new QCheckBox(QString::fromLatin1(c.text), &box_), c.id);
+            case ControlKind::DropDown:
+                return dropDown(c);
+            case ControlKind::Button:
+                break;
         }
         return button(c);
     }

@@ -1,12 +1,12 @@
 // Every property dialog built from its template by the desktop host: the
 // controls lie inside the box with their texts and radio groups, a click
 // reaches the procedure, OK writes the subject and Cancel does not.
+#include <gtest/gtest.h>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <gtest/gtest.h>
 
 #include "dialogs/property_dialogs.h"
 #include "qt/dialog_host.h"
@@ -28,14 +28,22 @@ struct Subjects {
 
     DialogSubject forTemplate(int id) {
         switch (id) {
-            case dialog::kMaze: return &settings;
-            case dialog::kMonster: return &monster;
-            case dialog::kObject: return &object;
-            case dialog::kTrap: return &trap;
-            case dialog::kRegion: return &room;
-            case dialog::kAltar: return &altar;
-            case dialog::kAbout: return std::monostate{};
-            default: return &value;
+            case dialog::kMaze:
+                return &settings;
+            case dialog::kMonster:
+                return &monster;
+            case dialog::kObject:
+                return &object;
+            case dialog::kTrap:
+                return &trap;
+            case dialog::kRegion:
+                return &room;
+            case dialog::kAltar:
+                return &altar;
+            case dialog::kAbout:
+                return std::monostate{};
+            default:
+                return &value;
         }
     }
 };
@@ -58,7 +66,8 @@ TEST(DialogHost, EveryTemplateBuildsInsideItsBoxWithItsTextsAndGroups) {
     for (const DialogTemplate* t : dialogTemplates()) {
         SCOPED_TRACE(t->id);
         Subjects subjects;
-        const auto dialog = makePropertyDialog(t->id, subjects.forTemplate(t->id), Variant::Vanilla);
+        const auto dialog =
+            makePropertyDialog(t->id, subjects.forTemplate(t->id), Variant::Vanilla);
         ASSERT_TRUE(dialog);
         QString caption;
         int outside = 0, groups = 0, buttons = 0;
@@ -80,8 +89,8 @@ TEST(DialogHost, EveryTemplateBuildsInsideItsBoxWithItsTextsAndGroups) {
         EXPECT_EQ(groups, radioGroupsOf(*t));
         EXPECT_GE(buttons, 1);
         for (const ControlTemplate& c : t->controls) {
-            const bool clickable = c.kind == ControlKind::Radio || c.kind == ControlKind::CheckBox ||
-                                   c.kind == ControlKind::Button;
+            const bool clickable = c.kind == ControlKind::Radio ||
+                                   c.kind == ControlKind::CheckBox || c.kind == ControlKind::Button;
             if (clickable) {
                 EXPECT_TRUE(texts.contains(QString::fromLatin1(c.text))) << c.text;
             }
@@ -106,7 +115,8 @@ TEST(DialogHost, OkWritesTheSubjectAndCancelDoesNot) {
                 if (b->text() == (ok ? "OK" : "Cancel")) b->click();
             }
         });
-        EXPECT_EQ(runPropertyDialog(*window, *dialog), ok ? DialogResult::Ok : DialogResult::Cancel);
+        EXPECT_EQ(runPropertyDialog(*window, *dialog),
+                  ok ? DialogResult::Ok : DialogResult::Cancel);
         EXPECT_EQ(trap.trapType != 0, ok);
     }
 }
