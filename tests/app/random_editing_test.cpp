@@ -29,10 +29,10 @@ namespace fs = std::filesystem;
 
 // Commands a session may send; Open, Save and Save as find no answer and
 // are cancelled.
-constexpr int kCommands[] = {100, 101,  102,  110,  111,  112,  113,  120,  121,  122, 150,
-                             151, 152,  200,  201,  290,  291,  292,  300,  400,  401, 402,
-                             403, 404,  405,  406,  407,  408,  409,  410,  411,  412, 413,
-                             414, 2000, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008};
+constexpr int kCommands[] = {100,  101,  102,  110,  111,  112,  113,  114,  115, 120, 121, 122,
+                             150,  151,  152,  200,  201,  290,  291,  292,  300, 400, 401, 402,
+                             403,  404,  405,  406,  407,  408,  409,  410,  411, 412, 413, 414,
+                             2000, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008};
 
 class Session {
   public:
@@ -52,6 +52,7 @@ class Session {
             editor_.openFile(copy.string());
             copy_ = copy;
         }
+        start_ = editor_.level.clone();
     }
     ~Session() {
         if (!copy_.empty()) fs::remove(copy_);
@@ -119,6 +120,22 @@ class Session {
     }
 
     int partCount() const { return editor_.level.settings.partCount; }
+
+    // Undoes every step, then redoes as many: Undo must end on the level
+    // the session started with, Redo on the level it ended with. Empty
+    // when both hold, else what broke.
+    std::string undoAndRedoEverything(int& steps) {
+        // A drag still pending ends as a step of its own.
+        editor_.onMouseMove(0, 0, false);
+        const Level end = editor_.level.clone();
+        const bool redoAtEnd = offered(command::kRedo);
+        for (steps = 0; offered(command::kUndo); ++steps) editor_.onCommand(command::kUndo);
+        if (!(editor_.level == start_)) return "undone to another level than the start";
+        for (int i = 0; i < steps; ++i) editor_.onCommand(command::kRedo);
+        if (!(editor_.level == end)) return "redone to another level than the end";
+        if (offered(command::kRedo) != redoAtEnd) return "redo offered other than at the end";
+        return {};
+    }
 
   private:
     // Texts a user may type, the awkward ones included.
@@ -197,6 +214,12 @@ class Session {
         return report.find("Cannot place") != std::string::npos;
     }
 
+    bool offered(int id) {
+        const MenuPath path = popupsHolding(id);
+        editor_.onMenuOpening(*path.popups[path.depth - 1]);
+        return shell_.isMenuEnabled(id);
+    }
+
     bool inAreaList(const AreaRecord* area) const {
         for (const auto& a : editor_.level.areas()) {
             if (a.get() == area) return true;
@@ -214,6 +237,7 @@ class Session {
     Editor editor_;
     std::mt19937 rng_;
     std::string strayCall_;
+    Level start_;
 };
 
 void runSession(std::uint32_t seed, int events) {
@@ -228,6 +252,21 @@ void runSession(std::uint32_t seed, int events) {
 
 TEST(RandomEditing, InvariantsHoldAfterEveryEvent) {
     for (std::uint32_t seed = 1; seed <= 12; ++seed) runSession(seed, 600);
+}
+
+TEST(RandomEditing, UndoReachesTheStartAndRedoTheEnd) {
+    int allSteps = 0;
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        Session session(seed);
+        for (int i = 0; i < 800; ++i) session.step();
+        int steps = 0;
+        const std::string problem = session.undoAndRedoEverything(steps);
+        EXPECT_TRUE(problem.empty()) << "seed " << seed << ": " << problem;
+        EXPECT_LT(steps, static_cast<int>(EditHistory::kDefaultSteps)) << "seed " << seed;
+        allSteps += steps;
+    }
+    // Only worth its time when the sessions make many steps.
+    EXPECT_GE(allSteps, 12 * 30);
 }
 
 // The sessions above are only worth their time when they reach the
