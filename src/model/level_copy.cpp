@@ -1,4 +1,8 @@
 // Deep copy and value equality of a level, for the edit history.
+//
+// Both take every member of a level and of a cell apart with structured
+// bindings, so that a member added to either stops the build here until it
+// is copied and compared too.
 #include <algorithm>
 
 #include "model/level.h"
@@ -6,26 +10,6 @@
 namespace mapedit {
 
 namespace {
-
-// The members clone() and operator== handle, in declaration order. A
-// member added to MapCell or Level changes its size and stops the build
-// here until both functions take it too.
-struct CellMembers {
-    std::int8_t terrain;
-    std::uint8_t detail, overlay, glyph;
-    std::vector<std::unique_ptr<ObjectSpec>> objects;
-    std::unique_ptr<MonsterSpec> monster;
-    std::unique_ptr<TrapSpec> trap;
-};
-static_assert(sizeof(MapCell) == sizeof(CellMembers), "copy and compare the new MapCell member");
-
-struct LevelMembers {
-    LevelSettings settings;
-    std::array<MapPart, kMaxMapParts> mapParts;
-    std::array<MapCell, kMapWidth * kMapHeight> cells;
-    Level::AreaList areas;
-};
-static_assert(sizeof(Level) == sizeof(LevelMembers), "copy and compare the new Level member");
 
 template <typename Record>
 std::unique_ptr<Record> copyOf(const std::unique_ptr<Record>& record) {
@@ -38,40 +22,44 @@ bool sameRecord(const std::unique_ptr<Record>& a, const std::unique_ptr<Record>&
 }
 
 void copyCell(const MapCell& from, MapCell& to) {
-    to.terrain = from.terrain;
-    to.detail = from.detail;
-    to.overlay = from.overlay;
-    to.glyph = from.glyph;
+    const auto& [terrain, detail, overlay, glyph, objects, monster, trap] = from;
+    to.terrain = terrain;
+    to.detail = detail;
+    to.overlay = overlay;
+    to.glyph = glyph;
     to.objects.clear();
-    to.objects.reserve(from.objects.size());
-    for (const auto& object : from.objects) to.objects.push_back(copyOf(object));
-    to.monster = copyOf(from.monster);
-    to.trap = copyOf(from.trap);
+    to.objects.reserve(objects.size());
+    for (const auto& object : objects) to.objects.push_back(copyOf(object));
+    to.monster = copyOf(monster);
+    to.trap = copyOf(trap);
 }
 
 bool sameCell(const MapCell& a, const MapCell& b) {
-    return a.terrain == b.terrain && a.detail == b.detail && a.overlay == b.overlay &&
-           a.glyph == b.glyph && sameRecord(a.monster, b.monster) && sameRecord(a.trap, b.trap) &&
-           std::equal(a.objects.begin(), a.objects.end(), b.objects.begin(), b.objects.end(),
+    const auto& [terrain, detail, overlay, glyph, objects, monster, trap] = a;
+    return terrain == b.terrain && detail == b.detail && overlay == b.overlay && glyph == b.glyph &&
+           sameRecord(monster, b.monster) && sameRecord(trap, b.trap) &&
+           std::equal(objects.begin(), objects.end(), b.objects.begin(), b.objects.end(),
                       sameRecord<ObjectSpec>);
 }
 
 }  // namespace
 
 Level Level::clone() const {
+    const auto& [levelSettings, parts, cells, areas] = *this;
     Level copy;
-    copy.settings = settings;
-    copy.mapParts = mapParts;
-    for (std::size_t i = 0; i < cells_.size(); ++i) copyCell(cells_[i], copy.cells_[i]);
-    copy.areas_.reserve(areas_.size());
-    for (const auto& area : areas_) copy.areas_.push_back(copyOf(area));
+    copy.settings = levelSettings;
+    copy.mapParts = parts;
+    for (std::size_t i = 0; i < cells.size(); ++i) copyCell(cells[i], copy.cells_[i]);
+    copy.areas_.reserve(areas.size());
+    for (const auto& area : areas) copy.areas_.push_back(copyOf(area));
     return copy;
 }
 
 bool operator==(const Level& a, const Level& b) {
-    return a.settings == b.settings && a.mapParts == b.mapParts &&
-           std::equal(a.cells_.begin(), a.cells_.end(), b.cells_.begin(), sameCell) &&
-           std::equal(a.areas_.begin(), a.areas_.end(), b.areas_.begin(), b.areas_.end(),
+    const auto& [levelSettings, parts, cells, areas] = a;
+    return levelSettings == b.settings && parts == b.mapParts &&
+           std::equal(cells.begin(), cells.end(), b.cells_.begin(), sameCell) &&
+           std::equal(areas.begin(), areas.end(), b.areas_.begin(), b.areas_.end(),
                       sameRecord<AreaRecord>);
 }
 

@@ -14,7 +14,8 @@ namespace {
 // Level n has corridor on its first n cells, row by row.
 Level levelNumber(int n) {
     Level level;
-    for (int i = 0; i < n; ++i) level.setTerrain(1 + i % (kMapWidth - 1), i / (kMapWidth - 1), kCorridor);
+    for (int i = 0; i < n; ++i)
+        level.setTerrain(1 + i % (kMapWidth - 1), i / (kMapWidth - 1), kCorridor);
     return level;
 }
 
