@@ -63,7 +63,8 @@ std::string openAndSave(const std::string& text, const fs::path& path) {
 // stable too and leave the list.
 bool keepsNoMapCharacters(const fs::path& file) {
     const std::string name = file.filename().string();
-    return name == "exclusion_shared_by_two_stairs.txt" || name == "none_terrain_under_mazewalk.txt";
+    return name == "exclusion_shared_by_two_stairs.txt" ||
+           name == "none_terrain_under_mazewalk.txt";
 }
 
 TEST(StableSave, OpenSaveOpenSaveGivesTheSameBytes) {
