@@ -61,9 +61,6 @@ class Editor {
     // The same with the text already in memory; `path` is the file's path.
     bool openText(std::string_view text, const std::string& path);
 
-    // Whether the level differs from what was last opened or saved.
-    bool hasUnsavedChanges() const { return history_.differsFromSaved(level); }
-
   private:
     // Commands.
     void selectTool(Tool tool);
@@ -83,6 +80,7 @@ class Editor {
     void redo();
     void restoreLevel(const Level& past);
     bool offerToSave();
+    bool hasUnsavedChanges() const { return history_.differsFromSaved(level); }
 
     // Files.
     bool openLevel();
