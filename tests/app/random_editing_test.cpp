@@ -122,15 +122,17 @@ class Session {
     int partCount() const { return editor_.level.settings.partCount; }
 
     // Undoes every step, then redoes as many: Undo must end on the level
-    // the session started with, Redo on the level it ended with. Empty
-    // when both hold, else what broke.
+    // the session started with (while the history still holds every step),
+    // Redo on the level it ended with. Empty when both hold, else what
+    // broke.
     std::string undoAndRedoEverything(int& steps) {
         // A drag still pending ends as a step of its own.
         editor_.onMouseMove(0, 0, false);
         const Level end = editor_.level.clone();
         const bool redoAtEnd = offered(command::kRedo);
         for (steps = 0; offered(command::kUndo); ++steps) editor_.onCommand(command::kUndo);
-        if (!(editor_.level == start_)) return "undone to another level than the start";
+        const bool allKept = steps < static_cast<int>(EditHistory::kDefaultSteps);
+        if (allKept && !(editor_.level == start_)) return "undone to another level than the start";
         for (int i = 0; i < steps; ++i) editor_.onCommand(command::kRedo);
         if (!(editor_.level == end)) return "redone to another level than the end";
         if (offered(command::kRedo) != redoAtEnd) return "redo offered other than at the end";
@@ -240,7 +242,9 @@ class Session {
     Level start_;
 };
 
-void runSession(std::uint32_t seed, int events) {
+// The events, with the invariants checked after each; then every step is
+// undone and redone. `steps` receives how many there were.
+void runSession(std::uint32_t seed, int events, int& steps) {
     Session session(seed);
     for (int i = 0; i < events; ++i) {
         const std::string event = session.step();
@@ -248,25 +252,22 @@ void runSession(std::uint32_t seed, int events) {
         ASSERT_TRUE(problem.empty())
             << "seed " << seed << ", event " << i << " (" << event << "): " << problem;
     }
+    const std::string problem = session.undoAndRedoEverything(steps);
+    ASSERT_TRUE(problem.empty()) << "seed " << seed << ", undoing and redoing: " << problem;
 }
 
-TEST(RandomEditing, InvariantsHoldAfterEveryEvent) {
-    for (std::uint32_t seed = 1; seed <= 12; ++seed) runSession(seed, 600);
-}
-
-TEST(RandomEditing, UndoReachesTheStartAndRedoTheEnd) {
+// Each session ends undoing every step back to its start and redoing
+// them all to its end.
+TEST(RandomEditing, InvariantsHoldAfterEveryEventAndUndoReachesTheStart) {
     int allSteps = 0;
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-        Session session(seed);
-        for (int i = 0; i < 800; ++i) session.step();
         int steps = 0;
-        const std::string problem = session.undoAndRedoEverything(steps);
-        EXPECT_TRUE(problem.empty()) << "seed " << seed << ": " << problem;
-        EXPECT_LT(steps, static_cast<int>(EditHistory::kDefaultSteps)) << "seed " << seed;
+        runSession(seed, 600, steps);
+        ASSERT_LT(steps, static_cast<int>(EditHistory::kDefaultSteps)) << "seed " << seed;
         allSteps += steps;
     }
     // Only worth its time when the sessions make many steps.
-    EXPECT_GE(allSteps, 12 * 30);
+    EXPECT_GE(allSteps, 12 * 20);
 }
 
 // The sessions above are only worth their time when they reach the
@@ -288,7 +289,8 @@ TEST(RandomEditing, SoakForAsLongAsAsked) {
     std::uint32_t seed = 1000;
     long events = 0;
     while (std::chrono::steady_clock::now() < end) {
-        runSession(seed++, 2000);
+        int steps = 0;
+        runSession(seed++, 2000, steps);
         events += 2000;
         if (HasFatalFailure()) return;
     }
