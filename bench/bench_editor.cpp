@@ -1,6 +1,8 @@
 // What one user action costs through the editor's message handlers, on the
 // headless canvas: a pen step with its wall redraw, a shape preview step,
-// a fill of the whole map, an area drag step and a full repaint.
+// a fill of the whole map, an area drag step, a full repaint, and on a busy
+// level an undo and a redo, a click that makes a step and a move that
+// makes none.
 #include <benchmark/benchmark.h>
 
 #include "app/editor.h"
@@ -88,6 +90,62 @@ void BM_FullRepaint(benchmark::State& state) {
     for (auto _ : state) s.editor.onPaint();
 }
 BENCHMARK(BM_FullRepaint);
+
+// The largest level, with a pen click of wall on it as the step to undo.
+struct BusyScene : Scene {
+    BusyScene() {
+        editor.openFile(MAPEDIT_TEST_DATA "/levels/large.des");
+        chooseKind(kHorizontalWall);
+        editor.onLeftDown(centreX(40), centreY(10));
+        editor.onLeftUp(centreX(40), centreY(10));
+    }
+};
+
+// Each iteration is one Undo or one Redo, by turns, with the repaint it asks for.
+void BM_UndoOrRedoOnBusyLevel(benchmark::State& state) {
+    BusyScene s;
+    bool undo = true;
+    for (auto _ : state) {
+        s.editor.onCommand(undo ? command::kUndo : command::kRedo);
+        undo = !undo;
+    }
+}
+BENCHMARK(BM_UndoOrRedoOnBusyLevel);
+
+void BM_UndoOrRedoWithRepaintOnBusyLevel(benchmark::State& state) {
+    BusyScene s;
+    bool undo = true;
+    for (auto _ : state) {
+        s.editor.onCommand(undo ? command::kUndo : command::kRedo);
+        if (s.shell.takeInvalidation()) s.editor.onPaint();
+        undo = !undo;
+    }
+}
+BENCHMARK(BM_UndoOrRedoWithRepaintOnBusyLevel);
+
+// A pen click that changes a cell: the history records a step.
+void BM_ClickMakingAStepOnBusyLevel(benchmark::State& state) {
+    BusyScene s;
+    int kind = kCorridor;
+    for (auto _ : state) {
+        s.chooseKind(kind);
+        s.editor.onLeftDown(centreX(40), centreY(10));
+        s.editor.onLeftUp(centreX(40), centreY(10));
+        kind = kind == kCorridor ? kFloor : kCorridor;
+    }
+}
+BENCHMARK(BM_ClickMakingAStepOnBusyLevel);
+
+// A move without the button: the history finds the level unchanged.
+void BM_MoveMakingNoStepOnBusyLevel(benchmark::State& state) {
+    BusyScene s;
+    int cx = 30;
+    for (auto _ : state) {
+        s.editor.onMouseMove(centreX(cx), centreY(10), false);
+        cx = cx == 30 ? 31 : 30;
+    }
+}
+BENCHMARK(BM_MoveMakingNoStepOnBusyLevel);
 
 }  // namespace
 }  // namespace mapedit

@@ -33,6 +33,9 @@ constexpr std::array kFileMenu = {
 };
 
 constexpr std::array kEditMenu = {
+    item(kUndo, "Undo", "Ctrl+Z", A::NeedsUndo),
+    item(kRedo, "Redo", "Ctrl+Y", A::NeedsRedo),
+    separator(),
     item(kCut, "Cut", "Ctrl+X", A::NeverOffered),
     item(kCopy, "Copy", "Ctrl+C", A::NeverOffered),
     item(kPaste, "Paste", "Ctrl+V", A::NeverOffered),
@@ -85,7 +88,7 @@ constexpr std::array kMenuBar = {
     popup("Help(&H)", kHelpMenu, true),
 };
 
-constexpr std::array<Accelerator, 7> kAccelerators = {{
+constexpr std::array<Accelerator, 9> kAccelerators = {{
     {'X', kCut},
     {'C', kCopy},
     {'V', kPaste},
@@ -93,6 +96,8 @@ constexpr std::array<Accelerator, 7> kAccelerators = {{
     {'R', kShowRegion},
     {'M', kShowMonster},
     {'O', kShowObject},
+    {'Z', kUndo},
+    {'Y', kRedo},
 }};
 
 bool findPath(std::span<const MenuEntry> entries, int id, MenuPath& path) {

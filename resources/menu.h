@@ -14,9 +14,11 @@ enum class MenuMark { None, Check, Radio };
 
 // When the menu-opening rule greys an entry.
 enum class MenuAvailability {
-    Unchanged,      // left as it is
-    NeverOffered,   // greyed every time its popup opens
-    NeedsSelection  // enabled only while a cell or an area is selected
+    Unchanged,       // left as it is
+    NeverOffered,    // greyed every time its popup opens
+    NeedsSelection,  // enabled only while a cell or an area is selected
+    NeedsUndo,       // enabled only while there is a step to undo
+    NeedsRedo,       // enabled only while there is a step to redo
 };
 
 // One entry of a menu: a command, a separator or a popup with entries of

@@ -36,7 +36,13 @@ void Editor::onCommand(int id) {
                 save(false);
                 break;
             case kQuit:
-                shell_.closeWindow();
+                if (offerToSave()) shell_.closeWindow();
+                break;
+            case kUndo:
+                undo();
+                break;
+            case kRedo:
+                redo();
                 break;
             case kDelete:
                 deleteSelection();
@@ -83,18 +89,33 @@ void Editor::onKeyDown(Key key) {
     finishMessage();
 }
 
-// Greys what is never offered, and Delete while nothing is selected; the
-// other entries keep their state.
+// Greys what is never offered, Delete while nothing is selected, and Undo
+// and Redo when there is nothing to undo or redo; the other entries keep
+// their state.
 void Editor::onMenuOpening(const MenuEntry& popup) {
-    const bool selection = state.selectedArea != nullptr || state.selectedCell != CellPos{};
     for (const MenuEntry& e : popup.entries) {
         if (e.kind != MenuEntryKind::Command) continue;
-        if (e.availability == MenuAvailability::NeverOffered) shell_.setMenuEnabled(e.id, false);
-        if (e.availability == MenuAvailability::NeedsSelection) {
-            shell_.setMenuEnabled(e.id, selection);
-        }
+        if (const auto offered = isOffered(e.availability)) shell_.setMenuEnabled(e.id, *offered);
     }
     finishMessage();
+}
+
+// Nothing when the rule leaves such an entry as it is. A drag still
+// pending has changed the level already, so there is something to undo.
+std::optional<bool> Editor::isOffered(MenuAvailability availability) const {
+    switch (availability) {
+        case MenuAvailability::NeverOffered:
+            return false;
+        case MenuAvailability::NeedsSelection:
+            return state.selectedArea != nullptr || state.selectedCell != CellPos{};
+        case MenuAvailability::NeedsUndo:
+            return history_.canUndo() || state.drag.mode != kNoDrag;
+        case MenuAvailability::NeedsRedo:
+            return history_.canRedo();
+        case MenuAvailability::Unchanged:
+            break;
+    }
+    return std::nullopt;
 }
 
 void Editor::selectTool(Tool tool) {
@@ -149,10 +170,13 @@ void Editor::save(bool useCurrentPath) {
 }
 
 void Editor::openCommand(bool settleWhateverHappened) {
-    const bool read = openLevel();
-    if (!read && !settleWhateverHappened) return;
-    settleOpenedLevel();
-    shell_.invalidate();
+    if (!offerToSave()) return;
+    if (openLevel()) {
+        showOpenedLevel();
+    } else if (settleWhateverHappened) {
+        settleOpenedLevel();
+        shell_.invalidate();
+    }
 }
 
 // A leftover of the original menu: a weapon shop region, neither selected

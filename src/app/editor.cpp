@@ -17,12 +17,20 @@ Editor::Editor(Shell& shell, std::uint32_t seed, Variant variant) : shell_(shell
     shell_.setMenuCheck(command::kShowMonster, state.showMonsters);
     shell_.setMenuCheck(command::kShowObject, state.showObjects);
     shell_.setMenuRadio(command::kFirstVariant, command::kLastVariant, variantCommand(variant));
+    history_.start(level);
 }
 
 void Editor::onPaint() {
     ViewContext v = view();
     paintClientArea(v);
     finishMessage();
+}
+
+// A finished action that changed the level becomes one step of the
+// history; while a drag goes on, its action is not finished yet.
+void Editor::finishMessage() {
+    state.paintMode = kPaintStore;
+    if (state.drag.mode == kNoDrag) history_.record(level);
 }
 
 }  // namespace mapedit

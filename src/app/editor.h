@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/edit_history.h"
 #include "app/editor_state.h"
 #include "dialogs/dialog_subject.h"
 #include "edit/paint.h"
@@ -48,6 +50,9 @@ class Editor {
     void onLeftUp(int px, int py);
     void onDoubleClick(int px, int py);
     void onRightDown(int px, int py);
+    // The window's close box: true when the window may close, once changes
+    // not saved yet were saved or given up.
+    bool onClose();
 
     // Opens a level description file as the Open command does once a path
     // is chosen. A file that cannot be read changes nothing and is reported
@@ -68,12 +73,21 @@ class Editor {
     void save(bool useCurrentPath);
     void settleOpenedLevel();
     void addTestArea();
+    std::optional<bool> isOffered(MenuAvailability availability) const;
+
+    // History.
+    void undo();
+    void redo();
+    void restoreLevel(const Level& past);
+    bool offerToSave();
+    bool hasUnsavedChanges() const { return history_.differsFromSaved(level); }
 
     // Files.
     bool openLevel();
     bool loadFile(const std::string& path);
     bool saveLevel(bool useCurrentPath);
     bool readLevelText(std::string_view text, const std::string& path);
+    void showOpenedLevel();
     void updateTitle();
 
     // Areas and the selection.
@@ -115,9 +129,10 @@ class Editor {
 
     // Runs the dialog of the template on the subject; true on OK.
     bool runDialog(int templateId, DialogSubject subject);
-    void finishMessage() { state.paintMode = kPaintStore; }
+    void finishMessage();
 
     Shell& shell_;
+    EditHistory history_;
 };
 
 }  // namespace mapedit

@@ -30,10 +30,7 @@ bool Editor::openLevel() {
 
 bool Editor::openFile(const std::string& path) {
     const bool ok = loadFile(path);
-    if (ok) {
-        settleOpenedLevel();
-        shell_.invalidate();
-    }
+    if (ok) showOpenedLevel();
     finishMessage();
     return ok;
 }
@@ -51,16 +48,15 @@ bool Editor::loadFile(const std::string& path) {
 
 bool Editor::openText(std::string_view text, const std::string& path) {
     const bool ok = readLevelText(text, path);
-    if (ok) {
-        settleOpenedLevel();
-        shell_.invalidate();
-    }
+    if (ok) showOpenedLevel();
     finishMessage();
     return ok;
 }
 
 // Empties the level and reads the text into it; a failed read keeps what
-// was read before the error, and its file is not trusted for Save.
+// was read before the error, and its file is not trusted for Save. The
+// history starts again either way: the steps before were made on another
+// level.
 bool Editor::readLevelText(std::string_view text, const std::string& path) {
     state.filePath = path;
     state.fileTitle = fileNameOf(path);
@@ -72,11 +68,20 @@ bool Editor::readLevelText(std::string_view text, const std::string& path) {
     state.areaDragActive = false;
     LevelRead read = readLevel(text, random, state.variant);
     level = std::move(read.level);
+    history_.start(level);
     state.currentPart = read.currentPart;
     state.fileIsLevel = read.report.ok;
     if (!read.report.ok) shell_.showMessage(read.report.message, "Parse Error");
     updateTitle();
     return read.report.ok;
+}
+
+// Settling is part of opening: the history starts on the level as the
+// designer first sees it.
+void Editor::showOpenedLevel() {
+    settleOpenedLevel();
+    history_.start(level);
+    shell_.invalidate();
 }
 
 // After an open: innermost areas first, maze stones restored, and stone
@@ -114,6 +119,7 @@ bool Editor::saveLevel(bool useCurrentPath) {
         return false;
     }
     level.sortAreasAscending();
+    history_.markSaved(level);
     state.filePath = path;
     state.fileTitle = fileNameOf(path);
     state.fileIsLevel = true;

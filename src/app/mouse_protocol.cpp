@@ -235,7 +235,7 @@ void Editor::releaseShape(int cx, int cy) {
 
 // A drag whose release was lost. A shape is committed at its last preview;
 // one that never had a preview end is dropped, since nothing tells where
-// it would end.
+// it would end. The action ends here, as one step of its own.
 void Editor::abandonDrag() {
     DragState& d = state.drag;
     if (state.currentTool == Tool::Select) {
@@ -253,6 +253,7 @@ void Editor::abandonDrag() {
         }
     }
     d.mode = kNoDrag;
+    history_.record(level);
 }
 
 void Editor::onDoubleClick(int px, int py) {

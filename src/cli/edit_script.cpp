@@ -253,6 +253,10 @@ ParsedLine parseScriptLine(std::string_view line) {
     if (verb == "menu") return parseId(StepKind::Menu, w);
     if (verb == "tool") return parseId(StepKind::Tool, w);
     if (verb == "command") return parseId(StepKind::Command, w);
+    if (verb == "close") {
+        if (w.size() != 1) return fail("`close` takes no arguments");
+        return one(stepOf(StepKind::Close));
+    }
     if (verb == "answer") return parseAnswer(w, content);
     if (verb == "open") {
         if (w.size() != 2) return fail("expected `open PATH`");

@@ -21,6 +21,7 @@ enum class StepKind {
     Menu,
     Tool,
     Command,
+    Close,  // the window's close box
     // Answers, queued for the next request of their kind.
     AnswerOpen,
     AnswerSave,

@@ -98,7 +98,7 @@ bool ScriptPlayer::input(const Step& step, std::string& error) {
             } else if (step.word == "delete") {
                 editor_.onKeyDown(Key::Delete);
             } else if (const int id = acceleratorCommand(step.word.back()); id != 0) {
-                deliver(id);
+                accelerate(id);
             }
             break;
         case StepKind::Menu:
@@ -115,6 +115,9 @@ bool ScriptPlayer::input(const Step& step, std::string& error) {
         case StepKind::Command:
             editor_.onCommand(step.id);
             break;
+        case StepKind::Close:
+            if (editor_.onClose()) shell_.closeWindow();
+            break;
         default:
             break;
     }
@@ -128,9 +131,20 @@ bool ScriptPlayer::choose(int id, std::string& error) {
         error = fmt::format("no menu entry {}", id);
         return false;
     }
-    for (int i = 0; i < path.depth; ++i) editor_.onMenuOpening(*path.popups[i]);
+    openPopups(path);
     deliver(id);
     return true;
+}
+
+// The platform runs the menu-opening rule on the entry's popups, as if the
+// user were opening them, before it delivers an accelerator.
+void ScriptPlayer::accelerate(int id) {
+    openPopups(popupsHolding(id));
+    deliver(id);
+}
+
+void ScriptPlayer::openPopups(const MenuPath& path) {
+    for (int i = 0; i < path.depth; ++i) editor_.onMenuOpening(*path.popups[i]);
 }
 
 // A greyed entry cannot be chosen, and its accelerator is not delivered.

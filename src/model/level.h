@@ -48,6 +48,7 @@ enum MonsterSleep : std::int32_t {
 };
 
 struct MonsterSpec {
+    friend bool operator==(const MonsterSpec&, const MonsterSpec&) = default;
     std::int32_t symbol = 0;
     std::int32_t attitude = kAttitudeNotGiven;
     std::int32_t sleep = kSleepNotGiven;
@@ -61,6 +62,7 @@ struct MonsterSpec {
 };
 
 struct ObjectSpec {
+    friend bool operator==(const ObjectSpec&, const ObjectSpec&) = default;
     std::int32_t symbol = 0;
     std::int32_t spe = 0;  // -1 random
     std::int32_t buc = 0;  // 0 none, 1 blessed, 2 uncursed, 3 cursed, 4 random
@@ -75,6 +77,7 @@ struct ObjectSpec {
 };
 
 struct TrapSpec {
+    friend bool operator==(const TrapSpec&, const TrapSpec&) = default;
     std::int32_t placement = kAtPosition;
     std::int32_t chance = 0;
     std::int32_t color = 0;
@@ -121,6 +124,7 @@ enum AreaKind : std::int32_t {
 };
 
 struct AreaRecord {
+    friend bool operator==(const AreaRecord&, const AreaRecord&) = default;
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // absolute, inclusive
     std::int32_t kind = 0;
     std::int32_t color = 0;
@@ -135,6 +139,7 @@ struct AreaRecord {
 };
 
 struct MapPart {
+    friend bool operator==(const MapPart&, const MapPart&) = default;
     std::int32_t halign = 0;  // 0 left .. 4 right
     std::int32_t valign = 0;  // 0 top, 1 center, 2 bottom
     std::int32_t width = 0, height = 0;
@@ -153,11 +158,13 @@ enum StairState : std::int32_t {
 };
 
 struct StairSpot {
+    friend bool operator==(const StairSpot&, const StairSpot&) = default;
     std::int32_t state = kNoStair;
     std::int32_t x = 0, y = 0;
 };
 
 struct Extent {
+    friend bool operator==(const Extent&, const Extent&) = default;
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
@@ -184,6 +191,7 @@ enum LevelFlag2 : std::uint8_t {
 enum FillMode : std::int32_t { kMazeFill = 0, kPlainFill = 1, kCaveFill = 2 };
 
 struct LevelSettings {
+    friend bool operator==(const LevelSettings&, const LevelSettings&) = default;
     LevelName mazeName;
     std::int8_t filling = 0;  // MAZE filling map symbol; -1 random
     std::uint8_t initForeground = 0;
@@ -229,6 +237,11 @@ class Level {
     Level& operator=(const Level&) = delete;
     Level(Level&&) = default;
     Level& operator=(Level&&) = default;
+    // An independent level with records of its own (model/level_copy.cpp):
+    // the edit history keeps such copies.
+    Level clone() const;
+    // Equal cells, records (by value), area list order, settings and parts.
+    friend bool operator==(const Level& a, const Level& b);
 
     // Cells, column-major as the format's grid: (x, y) is element
     // x * kMapHeight + y.

@@ -35,6 +35,8 @@ void EditorHost::command(int id) {
 }
 
 void EditorHost::accelerator(int id) {
+    const MenuPath path = popupsHolding(id);
+    for (int i = 0; i < path.depth; ++i) menuOpening(*path.popups[i]);
     const QAction* entry = actions_.menuAction(id);
     if (entry != nullptr && !entry->isEnabled()) return;
     command(id);
@@ -42,6 +44,12 @@ void EditorHost::accelerator(int id) {
 
 void EditorHost::menuOpening(const MenuEntry& popup) {
     deliver([&] { editor_.onMenuOpening(popup); });
+}
+
+bool EditorHost::close() {
+    bool mayClose = false;
+    deliver([&] { mayClose = editor_.onClose(); });
+    return mayClose;
 }
 
 void EditorHost::openFile(const std::string& path) {

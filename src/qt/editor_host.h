@@ -19,10 +19,12 @@ class EditorHost : public ClientInput {
 
     // A menu entry or toolbar button was chosen.
     void command(int id);
-    // The accelerator of a command was pressed: not delivered while its
-    // menu entry is greyed.
+    // The accelerator of a command was pressed: the menu-opening rule runs
+    // on the popups holding its entry, and a greyed entry is not delivered.
     void accelerator(int id);
     void menuOpening(const MenuEntry& popup);
+    // The window's close box: whether the window may close.
+    bool close();
     // Opens a level description named at start-up.
     void openFile(const std::string& path);
 

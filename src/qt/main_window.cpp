@@ -1,5 +1,6 @@
 #include "qt/main_window.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -61,6 +62,14 @@ void MainWindow::connectCommands() {
     for (const CommandActions::Popup& p : actions_.popups) {
         connect(p.menu, &QMenu::aboutToShow, this,
                 [this, entry = p.entry] { host_.menuOpening(*entry); });
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (shell_.closingForEditor() || host_.close()) {
+        event->accept();
+    } else {
+        event->ignore();
     }
 }
 

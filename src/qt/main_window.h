@@ -35,6 +35,10 @@ class MainWindow : public QMainWindow {
     // message box has its owner.
     void openStartFile(const std::string& path);
 
+  protected:
+    // The close box asks the editor first.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void connectCommands();
 

@@ -106,8 +106,11 @@ void QtShell::checkToolButton(int id) {
     if (QAction* a = actions_.toolAction(id)) a->setChecked(true);
 }
 
+// The window's close event arrives within close().
 void QtShell::closeWindow() {
+    closingForEditor_ = true;
     window_.close();
+    closingForEditor_ = false;
 }
 
 bool QtShell::takeInvalidation() {

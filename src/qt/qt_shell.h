@@ -34,12 +34,16 @@ class QtShell : public Shell {
 
     // Whether a full paint was asked for since the last call.
     bool takeInvalidation();
+    // Whether the window closes at the editor's request (Quit), which has
+    // asked about unsaved changes already.
+    bool closingForEditor() const { return closingForEditor_; }
 
   private:
     QWidget& window_;
     const CommandActions& actions_;
     QWidget* client_ = nullptr;
     bool invalid_ = true;
+    bool closingForEditor_ = false;
 };
 
 // The type list of a file dialog as Qt spells it, one entry per filter;

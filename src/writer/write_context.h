@@ -42,7 +42,7 @@ class WriteContext {
     int objectListPart = kNoListPart;
     int placeListPart = kNoListPart;
 
-    std::vector<AreaEntry> areas;  // largest first, equal sizes in list order
+    std::vector<AreaEntry> areas;  // largest first, equal sizes oldest first
     std::string line;              // the line being built
 
     const MapPart& part() const { return parts[static_cast<std::size_t>(writePart)]; }

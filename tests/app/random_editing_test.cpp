@@ -29,10 +29,10 @@ namespace fs = std::filesystem;
 
 // Commands a session may send; Open, Save and Save as find no answer and
 // are cancelled.
-constexpr int kCommands[] = {100, 101,  102,  110,  111,  112,  113,  120,  121,  122, 150,
-                             151, 152,  200,  201,  290,  291,  292,  300,  400,  401, 402,
-                             403, 404,  405,  406,  407,  408,  409,  410,  411,  412, 413,
-                             414, 2000, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008};
+constexpr int kCommands[] = {100,  101,  102,  110,  111,  112,  113,  114,  115, 120, 121, 122,
+                             150,  151,  152,  200,  201,  290,  291,  292,  300, 400, 401, 402,
+                             403,  404,  405,  406,  407,  408,  409,  410,  411, 412, 413, 414,
+                             2000, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008};
 
 class Session {
   public:
@@ -52,6 +52,7 @@ class Session {
             editor_.openFile(copy.string());
             copy_ = copy;
         }
+        start_ = editor_.level.clone();
     }
     ~Session() {
         if (!copy_.empty()) fs::remove(copy_);
@@ -119,6 +120,24 @@ class Session {
     }
 
     int partCount() const { return editor_.level.settings.partCount; }
+
+    // Undoes every step, then redoes as many: Undo must end on the level
+    // the session started with (while the history still holds every step),
+    // Redo on the level it ended with. Empty when both hold, else what
+    // broke.
+    std::string undoAndRedoEverything(int& steps) {
+        // A drag still pending ends as a step of its own.
+        editor_.onMouseMove(0, 0, false);
+        const Level end = editor_.level.clone();
+        const bool redoAtEnd = offered(command::kRedo);
+        for (steps = 0; offered(command::kUndo); ++steps) editor_.onCommand(command::kUndo);
+        const bool allKept = steps < static_cast<int>(EditHistory::kDefaultSteps);
+        if (allKept && !(editor_.level == start_)) return "undone to another level than the start";
+        for (int i = 0; i < steps; ++i) editor_.onCommand(command::kRedo);
+        if (!(editor_.level == end)) return "redone to another level than the end";
+        if (offered(command::kRedo) != redoAtEnd) return "redo offered other than at the end";
+        return {};
+    }
 
   private:
     // Texts a user may type, the awkward ones included.
@@ -197,6 +216,12 @@ class Session {
         return report.find("Cannot place") != std::string::npos;
     }
 
+    bool offered(int id) {
+        const MenuPath path = popupsHolding(id);
+        editor_.onMenuOpening(*path.popups[path.depth - 1]);
+        return shell_.isMenuEnabled(id);
+    }
+
     bool inAreaList(const AreaRecord* area) const {
         for (const auto& a : editor_.level.areas()) {
             if (a.get() == area) return true;
@@ -214,9 +239,12 @@ class Session {
     Editor editor_;
     std::mt19937 rng_;
     std::string strayCall_;
+    Level start_;
 };
 
-void runSession(std::uint32_t seed, int events) {
+// The events, with the invariants checked after each; then every step is
+// undone and redone. `steps` receives how many there were.
+void runSession(std::uint32_t seed, int events, int& steps) {
     Session session(seed);
     for (int i = 0; i < events; ++i) {
         const std::string event = session.step();
@@ -224,10 +252,22 @@ void runSession(std::uint32_t seed, int events) {
         ASSERT_TRUE(problem.empty())
             << "seed " << seed << ", event " << i << " (" << event << "): " << problem;
     }
+    const std::string problem = session.undoAndRedoEverything(steps);
+    ASSERT_TRUE(problem.empty()) << "seed " << seed << ", undoing and redoing: " << problem;
 }
 
-TEST(RandomEditing, InvariantsHoldAfterEveryEvent) {
-    for (std::uint32_t seed = 1; seed <= 12; ++seed) runSession(seed, 600);
+// Each session ends undoing every step back to its start and redoing
+// them all to its end.
+TEST(RandomEditing, InvariantsHoldAfterEveryEventAndUndoReachesTheStart) {
+    int allSteps = 0;
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        int steps = 0;
+        runSession(seed, 600, steps);
+        ASSERT_LT(steps, static_cast<int>(EditHistory::kDefaultSteps)) << "seed " << seed;
+        allSteps += steps;
+    }
+    // Only worth its time when the sessions make many steps.
+    EXPECT_GE(allSteps, 12 * 20);
 }
 
 // The sessions above are only worth their time when they reach the
@@ -249,7 +289,8 @@ TEST(RandomEditing, SoakForAsLongAsAsked) {
     std::uint32_t seed = 1000;
     long events = 0;
     while (std::chrono::steady_clock::now() < end) {
-        runSession(seed++, 2000);
+        int steps = 0;
+        runSession(seed++, 2000, steps);
         events += 2000;
         if (HasFatalFailure()) return;
     }

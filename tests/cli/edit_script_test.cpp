@@ -53,6 +53,7 @@ TEST(EditScript, LinesThatCannotBeReadSayWhy) {
                              "write",
                              "cell 3",
                              "state now",
+                             "close now",
                              "fly 1 2",
                              "text \"unclosed"}) {
         const ParsedLine parsed = parseScriptLine(line);
