@@ -53,6 +53,15 @@ bool inMapPart(const Level& level, int x, int y) {
     return false;
 }
 
+bool inMapText(const Level& level, int x, int y) {
+    const int count = std::clamp(level.settings.partCount, 0, kMaxMapParts);
+    for (int i = 0; i < count; ++i) {
+        const MapPart& part = level.mapParts[static_cast<std::size_t>(i)];
+        if (part.hasMapText() && part.contains(x, y)) return true;
+    }
+    return false;
+}
+
 int randomPlaceAt(const Level& level, int x, int y) {
     const LevelSettings& s = level.settings;
     const int count = std::clamp(s.randomPlaceCount, 0, kMaxListEntries);

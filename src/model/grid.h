@@ -23,6 +23,9 @@ bool isWallLike(const Level& level, int x, int y);
 bool joinsWalls(const Level& level, int x, int y);
 bool canHoldPlacement(const Level& level, int x, int y);
 bool inMapPart(const Level& level, int x, int y);
+// In the rectangle of a part given by map text: a part without map text
+// (NOMAP) is background, whatever its rectangle.
+bool inMapText(const Level& level, int x, int y);
 int randomPlaceAt(const Level& level, int x, int y);  // index or -1
 // The mazewalk markers on the map, counted where they are, so that no
 // edit can leave the count behind.

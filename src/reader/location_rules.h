@@ -40,6 +40,9 @@ struct PlacementRule {
 };
 bool resolvePlacement(ReaderState& s, const StatementLocation& where, const PlacementRule& rule,
                       int& x, int& y, int& placement);
+// The part a record of that placement belongs to: the current part for a
+// random one, which the writer keeps it with; none otherwise.
+int readPartOf(const ReaderState& s, int placement);
 
 // The cell of a feature (stair, ladder, altar, fountain, sink, drawbridge).
 enum class FeatureCell { Found, NoneQualifies, Rejected };
