@@ -165,10 +165,10 @@ void writeTrap(WriteContext& ctx, int x, int y, const TrapSpec& t) {
 
 bool writeMonsters(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanPart([&](int x, int y, const MapCell& cell) {
-        if (!cell.monster) return;
-        writeMonster(ctx, x, y, *cell.monster);
-        ctx.markPending(x, y);
+    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+        const MonsterSpec* m = cell.monster.get();
+        if (m == nullptr || !ctx.writesRecord(x, y, m->placement, m->readPart)) return;
+        writeMonster(ctx, x, y, *m);
         wrote = true;
     });
     return wrote;
@@ -176,11 +176,10 @@ bool writeMonsters(WriteContext& ctx) {
 
 bool writeObjects(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanPart([&](int x, int y, const MapCell& cell) {
-        for (const auto& object : cell.objects) {
-            if (!object) continue;
-            writeObject(ctx, x, y, *object);
-            ctx.markPending(x, y);
+    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+        for (std::size_t i = 0; i < cell.objects.size(); ++i) {
+            if (!cell.objects[i] || ctx.partOfObject(x, y, cell, i) != ctx.writePart) continue;
+            writeObject(ctx, x, y, *cell.objects[i]);
             wrote = true;
         }
     });
@@ -189,10 +188,10 @@ bool writeObjects(WriteContext& ctx) {
 
 bool writeTraps(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanPart([&](int x, int y, const MapCell& cell) {
-        if (!cell.trap) return;
-        writeTrap(ctx, x, y, *cell.trap);
-        ctx.markPending(x, y);
+    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+        const TrapSpec* t = cell.trap.get();
+        if (t == nullptr || !ctx.writesRecord(x, y, t->placement, t->readPart)) return;
+        writeTrap(ctx, x, y, *t);
         wrote = true;
     });
     return wrote;

@@ -30,7 +30,8 @@ AreaRecord& addRoom(Level& level, int type, int lit, int x1, int y1, int x2, int
 void buildMinimal(Level& level) {
     level.settings.mazeName.assign("x");
     addPart(level, 0, 0, 3, 3, 5, 3);
-    // Lists that no placement inside a part refers to are left out.
+    // Lists that no placement inside a part refers to go with the first
+    // part; the placements above the part reach no part and are left out.
     setList(level.settings.randomMonsters, level.settings.randomMonsterCount, "ab");
     setList(level.settings.randomObjects, level.settings.randomObjectCount, "!");
     level.settings.randomPlaceCount = 1;
