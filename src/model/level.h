@@ -28,7 +28,8 @@ enum PlacementKind : std::int32_t {
     kContained = 3,  // objects only
 };
 
-// The map part a record placed at random was read into; a record made in
+// The map part a record placed at random was read into, and its place
+// among the random records read, which the writer keeps; a record made in
 // the editor belongs to no part.
 constexpr int kNoReadPart = -1;
 
@@ -64,6 +65,7 @@ struct MonsterSpec {
     NameText name;
     NameText appearName;
     std::int32_t readPart = kNoReadPart;  // placed at random: the part it went into
+    std::int32_t readOrder = 0;
 };
 
 struct ObjectSpec {
@@ -79,6 +81,7 @@ struct ObjectSpec {
     NameText monsterName;
     NameText optionalName;
     std::int32_t readPart = kNoReadPart;
+    std::int32_t readOrder = 0;
 };
 
 struct TrapSpec {
@@ -88,6 +91,7 @@ struct TrapSpec {
     std::int32_t trapType = 0;  // index into words::kTrapNames
     LabelText trapName;
     std::int32_t readPart = kNoReadPart;
+    std::int32_t readOrder = 0;
 };
 
 // One grid cell. Placement records are owned by the cell; the object list
@@ -182,6 +186,9 @@ struct StairSpot {
     std::int32_t state = kNoStair;
     std::int32_t x = 0, y = 0;
     std::int32_t readPart = kNoReadPart;  // placed at random: the part it went into
+    // Placed at random: the terrain of the cell before, which the map keeps
+    // since the game puts the stair elsewhere; 0 when not known.
+    std::int32_t underTerrain = 0;
 };
 
 // An engraving as read: where, how and what. A random one has no cell of

@@ -66,10 +66,6 @@ bool resolvePlacement(ReaderState& s, const StatementLocation& where, const Plac
     }
 }
 
-int readPartOf(const ReaderState& s, int placement) {
-    return placement == kPlacedRandom ? s.currentPart : kNoReadPart;
-}
-
 FeatureCell resolveFeatureCell(ReaderState& s, const StatementLocation& where, int randomConditions,
                                int& x, int& y, int& state) {
     bool onGrid = false;
@@ -95,8 +91,9 @@ bool placeStairSpot(ReaderState& s, const StatementLocation& where, StairSpot& s
     int x = 0, y = 0, state = 0;
     const FeatureCell found = resolveFeatureCell(s, where, kNotFeature, x, y, state);
     if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
-    const int part = state == kStairPlacedRandom ? s.currentPart : kNoReadPart;
-    spot = StairSpot{state, x, y, part};
+    const bool random = state == kStairPlacedRandom;
+    const int under = random ? s.level.cell(x, y).terrain : 0;
+    spot = StairSpot{state, x, y, random ? s.currentPart : kNoReadPart, under};
     s.level.setTerrain(x, y, kind);
     return true;
 }

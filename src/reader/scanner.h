@@ -32,6 +32,7 @@ struct ReaderState {
     int lastObjectX = 0, lastObjectY = 0;
     int phase = 0;
     MapText mapText;  // of the current map part; empty after NOMAP
+    int randomRecordsRead = 0;
 
     Level& level;
     Random& random;

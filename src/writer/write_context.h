@@ -80,6 +80,10 @@ class WriteContext {
     bool writesRecord(int x, int y, int placement, int readPart) const {
         return partOfRecord(x, y, placement, readPart) == writePart;
     }
+    // A record read at random into a part that is still there.
+    bool isReadRandom(int placement, int readPart) const {
+        return placement == kPlacedRandom && writingIndexOf(readPart) != kNoPart;
+    }
     // The part that writes object `index` of the cell's list: a contained
     // object goes with its container, the object before it.
     int partOfObject(int x, int y, const MapCell& cell, std::size_t index) const;

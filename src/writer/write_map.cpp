@@ -1,5 +1,6 @@
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "model/format_words.h"
 #include "model/terrain.h"
@@ -8,6 +9,24 @@
 namespace mapedit::writer {
 
 namespace {
+
+// The terrain under a stair or ladder placed at random on the cell, or 0.
+int terrainUnderRandomStair(const WriteContext& ctx, int x, int y) {
+    const LevelSettings& s = ctx.settings;
+    const std::array<std::pair<const StairSpot*, int>, 4> spots = {{
+        {&s.stairUp, kUpstairs},
+        {&s.stairDown, kDownstairs},
+        {&s.ladderUp, kLadderUp},
+        {&s.ladderDown, kLadderDown},
+    }};
+    for (const auto& [spot, kind] : spots) {
+        if (spot->state == kStairPlacedRandom && spot->x == x && spot->y == y &&
+            ctx.level.cell(x, y).terrain == kind) {
+            return spot->underTerrain;
+        }
+    }
+    return 0;
+}
 
 // The character of a cell in a MAP row.
 char mapChar(const WriteContext& ctx, int x, int y) {
@@ -19,7 +38,10 @@ char mapChar(const WriteContext& ctx, int x, int y) {
         return static_cast<char>(terrainKind(kHorizontalWall).mapSymbol);
     }
     const std::uint8_t symbol = terrainKind(terrain).mapSymbol;
-    return symbol == 0 ? '.' : static_cast<char>(symbol);
+    if (symbol != 0) return static_cast<char>(symbol);
+    const int under = terrainUnderRandomStair(ctx, x, y);
+    const std::uint8_t underSymbol = terrainKind(under).mapSymbol;
+    return under != kNone && underSymbol != 0 ? static_cast<char>(underSymbol) : '.';
 }
 
 // The reader drops a row's leading digit and takes a row starting with

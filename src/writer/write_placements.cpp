@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "model/format_words.h"
-#include "writer/sections.h"
+#include "writer/placement_lines.h"
 
 namespace mapedit::writer {
 
@@ -55,6 +55,8 @@ std::string_view optionWord(std::span<const std::string_view> list, int value) {
     return words::wordAt(list, value, list.back());
 }
 
+}  // namespace
+
 void writeMonster(WriteContext& ctx, int x, int y, const MonsterSpec& m) {
     ctx.line.append("MONSTER");
     if (isWrittenChance(m.chance)) addChance(ctx, m.chance);
@@ -87,6 +89,8 @@ void writeMonster(WriteContext& ctx, int x, int y, const MonsterSpec& m) {
     }
     ctx.endLine();
 }
+
+namespace {
 
 // Outside Tavrel a material is told by a prefix on the few names that have
 // such a variant in the game.
@@ -134,6 +138,8 @@ void addObjectTail(WriteContext& ctx, const ObjectSpec& o) {
     }
 }
 
+}  // namespace
+
 void writeObject(WriteContext& ctx, int x, int y, const ObjectSpec& o) {
     ctx.line.append(o.isContainer != 0 ? "CONTAINER" : "OBJECT");
     if (isWrittenChance(o.chance)) addChance(ctx, o.chance);
@@ -159,42 +165,6 @@ void writeTrap(WriteContext& ctx, int x, int y, const TrapSpec& t) {
     addNameOrRandom(ctx, "", name);
     ctx.addPosition(x, y, t.placement);
     ctx.endLine();
-}
-
-}  // namespace
-
-bool writeMonsters(WriteContext& ctx) {
-    bool wrote = false;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const MonsterSpec* m = cell.monster.get();
-        if (m == nullptr || !ctx.writesRecord(x, y, m->placement, m->readPart)) return;
-        writeMonster(ctx, x, y, *m);
-        wrote = true;
-    });
-    return wrote;
-}
-
-bool writeObjects(WriteContext& ctx) {
-    bool wrote = false;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        for (std::size_t i = 0; i < cell.objects.size(); ++i) {
-            if (!cell.objects[i] || ctx.partOfObject(x, y, cell, i) != ctx.writePart) continue;
-            writeObject(ctx, x, y, *cell.objects[i]);
-            wrote = true;
-        }
-    });
-    return wrote;
-}
-
-bool writeTraps(WriteContext& ctx) {
-    bool wrote = false;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const TrapSpec* t = cell.trap.get();
-        if (t == nullptr || !ctx.writesRecord(x, y, t->placement, t->readPart)) return;
-        writeTrap(ctx, x, y, *t);
-        wrote = true;
-    });
-    return wrote;
 }
 
 }  // namespace mapedit::writer

@@ -107,7 +107,12 @@ void chooseListParts(WriteContext& ctx) {
 }
 
 void prepare(WriteContext& ctx, const Level& level) {
-    for (const auto& area : level.areas()) ctx.areas.push_back(AreaEntry{area.get()});
+    // The list holds the newest area first; taken oldest first, areas of
+    // equal size are written in the order they were read and come back in
+    // that order, instead of trading places at every save.
+    for (auto it = level.areas().rbegin(); it != level.areas().rend(); ++it) {
+        ctx.areas.push_back(AreaEntry{it->get()});
+    }
     std::stable_sort(ctx.areas.begin(), ctx.areas.end(),
                      [](const auto& a, const auto& b) { return a.area->size() > b.area->size(); });
     std::copy(level.mapParts.begin(), level.mapParts.end(), ctx.parts.begin());

@@ -137,10 +137,11 @@ INSTANTIATE_TEST_SUITE_P(
                                      addArea(l, kTeleportArea, 15, 8, 15, 8, 1);
                                      addArea(l, kTeleportArea, 18, 8, 18, 8, 0);
                                  },
-                                 // The others belong to part 1 as well, the last part.
+                                 // The others belong to part 1 as well, the last part;
+                                 // of two of equal size the older goes first.
                                  {"0 TELEPORT_REGION: (12,01,14,02),(0,0,0,0)",
-                                  "1 TELEPORT_REGION: levregion(18,08,18,08),(0,0,0,0),up",
-                                  "1 TELEPORT_REGION: levregion(15,08,15,08),(0,0,0,0),down"}},
+                                  "1 TELEPORT_REGION: levregion(15,08,15,08),(0,0,0,0),down",
+                                  "1 TELEPORT_REGION: levregion(18,08,18,08),(0,0,0,0),up"}},
                       RegionCase{"BothDirectionsWaitingBlockBoth",
                                  [](Level& l) {
                                      addArea(l, kTeleportArea, 5, 5, 8, 6, 7);
