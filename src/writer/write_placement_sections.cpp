@@ -53,7 +53,8 @@ bool writeMonsters(WriteContext& ctx) {
         if (isReadRandomHere(ctx, m)) random.push_back({m->readOrder, x, y, 0});
     });
     sortByOrder(random);
-    for (const ReadRandom& r : random) writeMonster(ctx, r.x, r.y, *ctx.level.cell(r.x, r.y).monster);
+    for (const ReadRandom& r : random)
+        writeMonster(ctx, r.x, r.y, *ctx.level.cell(r.x, r.y).monster);
     bool wrote = !random.empty();
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         const MonsterSpec* m = cell.monster.get();

@@ -133,7 +133,7 @@ void buildFeatures(Level& level) {
     s.stairUp = StairSpot{kStairAtPosition, 54, 17};
     s.stairDown = StairSpot{kStairAtPosition, 60, 19};
     s.ladderUp = StairSpot{kStairAtPosition, 55, 17};
-    s.ladderDown = StairSpot{kStairAtPosition, 10, 10};  // outside the part: not written
+    s.ladderDown = StairSpot{kStairAtPosition, 10, 10};  // above and left of the part: unwritten
 
     addArea(level, kTeleportArea, 53, 15, 55, 17, -1);
     addArea(level, kTeleportExclusion, 53, 15, 53, 15);
