@@ -52,9 +52,6 @@ class WriteContext {
     const MapPart& part() const { return parts[static_cast<std::size_t>(writePart)]; }
     bool isTavrel() const { return variant == Variant::Tavrel; }
 
-    // Statements of cells that no part can reach, named for the caller.
-    std::vector<std::string> unplaced;
-
     // Sends the finished line and starts a new one.
     void emitLine();
     // Ends the line with its line feed and sends it.

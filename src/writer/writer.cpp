@@ -116,7 +116,7 @@ void prepare(WriteContext& ctx, const Level& level) {
     std::stable_sort(ctx.areas.begin(), ctx.areas.end(),
                      [](const auto& a, const auto& b) { return a.area->size() > b.area->size(); });
     std::copy(level.mapParts.begin(), level.mapParts.end(), ctx.parts.begin());
-    ctx.orderParts(largestPart(ctx));
+    ctx.orderParts(largestPart(ctx));  // sizes are compared in the model's order
     chooseListParts(ctx);
 }
 

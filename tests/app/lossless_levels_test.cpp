@@ -26,12 +26,16 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::array<std::string_view, 30> kStatementKeywords = {
-    "OBJECT",        "CONTAINER",      "MONSTER",         "STAIR",        "DOOR",
-    "TRAP",          "REGION",         "ALTAR",           "FOUNTAIN",     "DRAWBRIDGE",
-    "LADDER",        "TELEPORT_REGION", "BRANCH",         "PORTAL",       "MAZEWALK",
-    "NON_DIGGABLE",  "NON_PASSWALL",   "FLAGS",           "INIT_MAP",     "MAZE",
-    "GEOMETRY",      "MAP",            "MESSAGE",         "ENGRAVING",    "RANDOM_PLACES",
-    "RANDOM_OBJECTS", "RANDOM_MONSTERS", "WALLIFY",       "NOMAP",        "SINK"};
+    "OBJECT",        "CONTAINER",      "MONSTER",
+    "STAIR",         "DOOR",           "TRAP",
+    "REGION",        "ALTAR",          "FOUNTAIN",
+    "DRAWBRIDGE",    "LADDER",         "TELEPORT_REGION",
+    "BRANCH",        "PORTAL",         "MAZEWALK",
+    "NON_DIGGABLE",  "NON_PASSWALL",   "FLAGS",
+    "INIT_MAP",      "MAZE",           "GEOMETRY",
+    "MAP",           "MESSAGE",        "ENGRAVING",
+    "RANDOM_PLACES", "RANDOM_OBJECTS", "RANDOM_MONSTERS",
+    "WALLIFY",       "NOMAP",          "SINK"};
 
 // Statements a file holds that only restate its map, by file and keyword.
 struct Restated {
@@ -172,8 +176,9 @@ TEST(LosslessLevelCount, KeywordsAreCountedOncePerStatement) {
         "  (2,2)\n"
         "  MONSTER: 'a', random, random\n";
     const KeywordCounts counts = countStatements(text);
-    EXPECT_EQ(counts, (KeywordCounts{
-                          {"MAZE", 1}, {"GEOMETRY", 1}, {"MAP", 1}, {"RANDOM_PLACES", 1}, {"MONSTER", 1}}));
+    EXPECT_EQ(counts,
+              (KeywordCounts{
+                  {"MAZE", 1}, {"GEOMETRY", 1}, {"MAP", 1}, {"RANDOM_PLACES", 1}, {"MONSTER", 1}}));
 }
 
 }  // namespace

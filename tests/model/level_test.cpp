@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "model/terrain.h"
@@ -36,6 +37,14 @@ TEST(TemplatesTest, StartWithTheBrushValues) {
     EXPECT_EQ(t.trapTemplate.trapType, 0);
     EXPECT_EQ(t.trapTemplate.chance, 100);
     EXPECT_EQ(t.trapTemplate.color, 18);
+}
+
+TEST(FixedTextTest, AssignsCutsAndTakesAnEmptyViewWithoutAPointer) {
+    FixedText<4> t;
+    t.assign("abcdef");
+    EXPECT_EQ(t.view(), "abc");
+    t.assign(std::string_view{});  // no pointer behind it at all
+    EXPECT_TRUE(t.empty());
 }
 
 TEST(LevelTest, StartsAsAllFloor) {

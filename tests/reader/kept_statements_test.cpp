@@ -70,7 +70,8 @@ TEST(ContinuedLines, FailuresNameTheLineWhereTheyAreFound) {
 // A trailing comma before the next statement reads as it always did.
 TEST(ContinuedLines, ACommaBeforeTheNextStatementIsLeftAlone) {
     Level level;
-    ASSERT_TRUE(readStatements(level, kRoom, "OBJECT: '(', \"chest\", (1,1),\nTRAP: \"pit\", (2,2)").ok);
+    ASSERT_TRUE(
+        readStatements(level, kRoom, "OBJECT: '(', \"chest\", (1,1),\nTRAP: \"pit\", (2,2)").ok);
     EXPECT_EQ(level.cell(kPartX + 1, kPartY + 1).objects.size(), 1u);
     EXPECT_TRUE(level.cell(kPartX + 2, kPartY + 2).trap);
 }
@@ -96,8 +97,8 @@ TEST(WholeLevelPart, NomapOnACaveLevelIsTheWholeLevel) {
         const MapPart& p = level.mapParts[0];
         EXPECT_EQ(p.form, c.form) << c.name;
         EXPECT_FALSE(p.hasMapText()) << c.name;
-        const MapPart expected =
-            c.whole ? MapPart{p.halign, p.valign, 79, 21, 1, 0, 79, 20} : MapPart{p.halign, p.valign};
+        const MapPart expected = c.whole ? MapPart{p.halign, p.valign, 79, 21, 1, 0, 79, 20}
+                                         : MapPart{p.halign, p.valign};
         EXPECT_EQ(p.x1, expected.x1) << c.name;
         EXPECT_EQ(p.y1, expected.y1) << c.name;
         EXPECT_EQ(p.x2, expected.x2) << c.name;
@@ -112,7 +113,8 @@ TEST(WholeLevelPart, NomapOnACaveLevelIsTheWholeLevel) {
 TEST(WholeLevelPart, RandomPlacementsChooseAmongTheWholeLevel) {
     Level level;
     std::string text = std::string(kCaveHeader) + "NOMAP\n";
-    for (int i = 0; i < 20; ++i) text += "OBJECT: '*', random, random\nMONSTER: 'G', random, random\n";
+    for (int i = 0; i < 20; ++i)
+        text += "OBJECT: '*', random, random\nMONSTER: 'G', random, random\n";
     text += "STAIR: random, up\nTRAP: random, random\n";
     const ReadResult r = test::readFresh(level, text);
     ASSERT_TRUE(r.ok) << r.message;
@@ -183,7 +185,8 @@ TEST(RandomGround, RandomRecordsBelongToThePartTheyWereReadInto) {
     for (int x = 0; x < kMapWidth; ++x) {
         for (int y = 0; y < kMapHeight; ++y) {
             const MapCell& c = level.cell(x, y);
-            if (c.monster) monsters.push_back({c.monster->symbol, c.monster->readPart, c.monster->readOrder});
+            if (c.monster)
+                monsters.push_back({c.monster->symbol, c.monster->readPart, c.monster->readOrder});
             if (!c.objects.empty()) {
                 EXPECT_EQ(c.objects.front()->readPart, 1);
                 EXPECT_EQ(c.objects.front()->readOrder, 2);
@@ -204,15 +207,19 @@ TEST(RandomGround, RandomRecordsBelongToThePartTheyWereReadInto) {
 
 TEST(MapSymbols, FeaturesBecomeTerrainAndOtherCharactersAreKept) {
     Level level;
-    ASSERT_TRUE(readStatements(level, {"{KW~.", "\xB0" "7"}, "").ok);
+    ASSERT_TRUE(readStatements(level,
+                               {"{KW~.",
+                                "\xB0"
+                                "7"},
+                               "")
+                    .ok);
     struct Expect {
         int k, j, terrain;
         std::uint8_t kept;
     };
     const Expect cells[] = {
-        {0, 0, kFountain, 0}, {1, 0, kKitchenSink, 0}, {2, 0, kNone, 'W'},
-        {3, 0, kNone, '~'},   {4, 0, kFloor, 0},       {0, 1, kNone, 0xB0},
-        {1, 1, kNone, '7'},   {2, 1, kStone, 0},
+        {0, 0, kFountain, 0}, {1, 0, kKitchenSink, 0}, {2, 0, kNone, 'W'}, {3, 0, kNone, '~'},
+        {4, 0, kFloor, 0},    {0, 1, kNone, 0xB0},     {1, 1, kNone, '7'}, {2, 1, kStone, 0},
     };
     for (const Expect& e : cells) {
         const MapCell& c = level.cell(kPartX + e.k, kPartY + e.j);

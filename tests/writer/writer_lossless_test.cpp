@@ -62,8 +62,8 @@ void quay(Level& level) {
 struct BeyondCase {
     const char* name;
     std::function<void(Level&, int, int)> put;
-    std::string line;        // relative to (20, 5); "" when nothing is written
-    std::string unreachable; // the note when no part reaches the cell
+    std::string line;         // relative to (20, 5); "" when nothing is written
+    std::string unreachable;  // the note when no part reaches the cell
 };
 
 void PrintTo(const BeyondCase& c, std::ostream* os) {
@@ -98,7 +98,8 @@ TEST_P(BeyondTheMap, IsWrittenWithAPartThatReachesIt) {
 INSTANTIATE_TEST_SUITE_P(
     Writer, BeyondTheMap,
     ::testing::Values(
-        BeyondCase{"Monster", [](Level& l, int x, int y) { putMonster(l, x, y, 'd').name.assign("jackal"); },
+        BeyondCase{"Monster",
+                   [](Level& l, int x, int y) { putMonster(l, x, y, 'd').name.assign("jackal"); },
                    "MONSTER: 'd',\"jackal\",(40,10)", "MONSTER \"jackal\" at (60,2)"},
         BeyondCase{"Object", [](Level& l, int x, int y) { putObject(l, x, y, '('); },
                    "OBJECT: '(',random,(40,10)", "OBJECT at (60,2)"},
@@ -190,11 +191,15 @@ TEST(WriterReadParts, ARandomRecordGoesWithThePartItWasReadInto) {
         const std::vector<std::string> lines = linesOfPart(text, c.writtenWith);
         const std::string where = c.placement == kPlacedRandom ? "random" : "(03,02)";
         const std::string relative = c.writtenWith == 1 ? "(01,00)" : where;
-        EXPECT_TRUE(hasLine(lines, "MONSTER: 'a',random," + (c.placement == kPlacedRandom ? "random" : relative)))
-            << c.name << "\n" << text;
+        EXPECT_TRUE(hasLine(
+            lines, "MONSTER: 'a',random," + (c.placement == kPlacedRandom ? "random" : relative)))
+            << c.name << "\n"
+            << text;
         EXPECT_TRUE(hasLine(lines, "OBJECT: '$',random,contained")) << c.name << "\n" << text;
-        EXPECT_TRUE(hasLine(lines, "TRAP: random," + (c.placement == kPlacedRandom ? "random" : relative)))
-            << c.name << "\n" << text;
+        EXPECT_TRUE(
+            hasLine(lines, "TRAP: random," + (c.placement == kPlacedRandom ? "random" : relative)))
+            << c.name << "\n"
+            << text;
     }
 }
 
@@ -213,13 +218,12 @@ TEST(WriterReadParts, RandomRecordsKeepTheirReadingOrder) {
     }
     putMonster(level, 4, 4, 'z');
     EXPECT_EQ(linesOfPart(writeWithNotes(level).text, 0),
-              (std::vector<std::string>{"GEOMETRY: left, top", "MAP", "....................",
-                                        "....................", "....................",
-                                        "....................", "....................",
-                                        "....................", "....................",
-                                        "....................", "ENDMAP",
-                                        "MONSTER: 'a',random,random", "MONSTER: 'b',random,random",
-                                        "MONSTER: 'c',random,random", "MONSTER: 'z',random,(01,01)"}));
+              (std::vector<std::string>{
+                  "GEOMETRY: left, top", "MAP", "....................", "....................",
+                  "....................", "....................", "....................",
+                  "....................", "....................", "....................", "ENDMAP",
+                  "MONSTER: 'a',random,random", "MONSTER: 'b',random,random",
+                  "MONSTER: 'c',random,random", "MONSTER: 'z',random,(01,01)"}));
 }
 
 TEST(WriterNomap, WrittenInTheFormItWasRead) {
