@@ -1,6 +1,7 @@
 // The Region menu, New geometry and Delete.
 #include "app/editor.h"
 #include "edit/area_commands.h"
+#include "model/map_placement.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
 
@@ -43,7 +44,8 @@ void Editor::snapMapPart(AreaRecord& area, int halign, int valign) {
     const int index = area.param;
     const MapPart& part = level.mapParts[static_cast<std::size_t>(index)];
     state.currentPart = index;
-    placeMapPart(level, index, halign, valign, area.x2 - area.x1 + 1, area.y2 - area.y1 + 1);
+    placeMapPart(level.mapParts[static_cast<std::size_t>(index)], halign, valign,
+                 area.x2 - area.x1 + 1, area.y2 - area.y1 + 1);
     area.x1 = part.x1;
     area.y1 = part.y1;
     area.x2 = part.x2;

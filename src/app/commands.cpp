@@ -1,6 +1,7 @@
 // The window procedure's commands, keys and menu opening.
 #include "app/background_refresh.h"
 #include "app/editor.h"
+#include "dialogs/property_dialogs.h"
 #include "resources/toolbar.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
@@ -13,7 +14,7 @@ using namespace command;
 void Editor::onCommand(int id) {
     if (const auto tool = toolOfCommand(id)) {
         // The toolbar moved its check mark itself.
-        state.currentTool = *tool;
+        changeTool(*tool);
     } else if (const auto variant = variantOfCommand(id)) {
         chooseVariant(id);
     } else if (id == kNewRegion) {
@@ -98,6 +99,14 @@ void Editor::onMenuOpening(const MenuEntry& popup) {
 
 void Editor::selectTool(Tool tool) {
     shell_.checkToolButton(toolCommand(tool));
+    changeTool(tool);
+}
+
+// A drag still pending (its release was lost, or the tool changes while the
+// button is held) ends as its own tool ends it: a pen stroke must not carry
+// on as another tool's shape or an area resize.
+void Editor::changeTool(Tool tool) {
+    if (state.drag.mode != kNoDrag && tool != state.currentTool) abandonDrag();
     state.currentTool = tool;
 }
 
@@ -157,8 +166,8 @@ void Editor::addTestArea() {
 }
 
 bool Editor::runDialog(int templateId, DialogSubject subject) {
-    DialogRequest request(templateId, subject);
-    return shell_.runDialog(request) == DialogResult::Ok;
+    const auto dialog = makePropertyDialog(templateId, subject, state.variant);
+    return dialog != nullptr && shell_.runDialog(*dialog) == DialogResult::Ok;
 }
 
 void Editor::drawPalette() {

@@ -4,13 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "app/dialog_request.h"
 #include "app/editor_state.h"
+#include "dialogs/dialog_subject.h"
 #include "edit/paint.h"
 #include "generate/random.h"
 #include "model/level.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
+#include "resources/dialog_templates.h"
 #include "resources/menu.h"
 #include "resources/toolbar.h"
 #include "resources/variant_menu.h"
@@ -58,6 +59,7 @@ class Editor {
   private:
     // Commands.
     void selectTool(Tool tool);
+    void changeTool(Tool tool);
     void toggleView(int id, bool& flag);
     void chooseVariant(int id);
     void editLevelProperties();
@@ -111,6 +113,7 @@ class Editor {
     bool editPlacement(int cx, int cy);
     void editAreaAt(int cx, int cy);
 
+    // Runs the dialog of the template on the subject; true on OK.
     bool runDialog(int templateId, DialogSubject subject);
     void finishMessage() { state.paintMode = kPaintStore; }
 

@@ -346,8 +346,10 @@ void Editor::editAt(int cx, int cy) {
     if (editPlacement(cx, cy)) return;
     const int terrain = level.cell(cx, cy).terrain;
     if (terrain == kDoorway || terrain == kSecretDoor) {
-        std::uint8_t state = level.cell(cx, cy).detail;
-        if (runDialog(dialog::kDoor, &state)) level.cell(cx, cy).detail = state;
+        int state = level.cell(cx, cy).detail;
+        if (runDialog(dialog::kDoor, &state)) {
+            level.cell(cx, cy).detail = static_cast<std::uint8_t>(state);
+        }
         return;
     }
     if (terrain == kAltar) {

@@ -3,7 +3,9 @@
 #include <fmt/format.h>
 
 #include "app/file_io.h"
+#include "cli/dialog_actions.h"
 #include "cli/script_looks.h"
+#include "platform/headless_dialog.h"
 #include "qt/png_export.h"
 #include "resources/menu.h"
 #include "resources/toolbar.h"
@@ -194,23 +196,36 @@ void ScriptPlayer::write(const Step& step) {
         shell_.log.push_back("write failed: " + error);
 }
 
-// Until the dialogs are built, an answered dialog ends as the answer says
-// with nothing changed by its controls.
+// The dialog opens (its initialisation runs whatever the answer), then
+// the answer's input is applied with its reactions, and it ends as the
+// answer says. Input the user could not give is logged and skipped.
 DialogResult ScriptPlayer::answerDialog(PropertyDialog& dialog) {
+    HeadlessDialog opened(dialog);
+    const int id = dialog.templateId();
     if (dialogAnswers_.empty()) {
-        shell_.log.push_back(fmt::format("dialog {} (no answer)", dialog.templateId()));
+        shell_.log.push_back(fmt::format("dialog {} (no answer)", id));
         return DialogResult::Cancel;
     }
     const DialogAnswer answer = dialogAnswers_.front();
     dialogAnswers_.pop_front();
-    if (answer.id != dialog.templateId()) {
-        shell_.log.push_back(fmt::format("unexpected dialog {}", dialog.templateId()));
+    if (answer.id != id) {
+        shell_.log.push_back(fmt::format("unexpected dialog {}", id));
         return DialogResult::Cancel;
     }
-    const bool ok = answer.end == DialogAnswer::End::Ok;
-    shell_.log.push_back(fmt::format("dialog {}", dialog.templateId()));
-    shell_.log.push_back(ok ? "  -> ok" : "  -> cancel");
-    return ok ? DialogResult::Ok : DialogResult::Cancel;
+    shell_.log.push_back(fmt::format("dialog {} \"{}\"", id, dialog.dialogTemplate().caption));
+    for (std::string& line : opened.stateLines()) shell_.log.push_back(std::move(line));
+    for (const DialogAction& action : answer.actions) {
+        const std::string refused = apply(opened, action);
+        if (!refused.empty()) {
+            shell_.log.push_back(fmt::format("  cannot {}: {}", describe(action), refused));
+        }
+    }
+    if (answer.end == DialogAnswer::End::Ok) {
+        shell_.log.push_back("  -> ok");
+        return opened.ok();
+    }
+    shell_.log.push_back("  -> cancel");
+    return opened.cancel();
 }
 
 }  // namespace mapedit::cli

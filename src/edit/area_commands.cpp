@@ -86,27 +86,12 @@ AreaRecord& addAreaCopy(Level& level, const AreaRecord& record) {
     return area;
 }
 
-bool placeMapPart(Level& level, int index, int halign, int valign, int width, int height) {
-    const PartOrigin origin = mapPartOrigin(halign, valign, width, height);
-    if (!mapPartFits(origin, width, height)) return false;
-    MapPart& part = level.mapParts[static_cast<std::size_t>(index)];
-    part.halign = halign;
-    part.valign = valign;
-    part.width = width;
-    part.height = height;
-    part.x1 = origin.x;
-    part.y1 = origin.y;
-    part.x2 = origin.x + width - 1;
-    part.y2 = origin.y + height - 1;
-    return true;
-}
-
 AreaRecord* addMapPart(Level& level, int alignment) {
     const int index = level.settings.partCount;
     if (index < 0 || index >= kMaxMapParts) return nullptr;
-    if (!placeMapPart(level, index, alignment / 16, alignment % 16, 5, 3)) return nullptr;
+    MapPart& part = level.mapParts[static_cast<std::size_t>(index)];
+    if (!placeMapPart(part, alignment / 16, alignment % 16, 5, 3)) return nullptr;
     level.settings.partCount = index + 1;
-    const MapPart& part = level.mapParts[static_cast<std::size_t>(index)];
     AreaRecord* area = level.newArea(part.x1, part.y1, part.x2, part.y2);
     area->kind = kMapPartArea;
     area->color = kMapPartColor;

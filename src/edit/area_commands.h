@@ -30,9 +30,6 @@ constexpr int packAlignment(int halign, int valign) {
 }
 constexpr int kCenteredAlignment = packAlignment(2, 1);
 
-// Map part `index` placed on the grid by its alignments and size. False,
-// with the part unchanged, when that place would leave the grid.
-bool placeMapPart(Level& level, int index, int halign, int valign, int width, int height);
 // A new 5 x 3 map part with its area; null when ten parts are in use.
 AreaRecord* addMapPart(Level& level, int alignment);
 // The map-part area of part `index`, or null.

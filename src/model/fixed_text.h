@@ -17,8 +17,8 @@ struct FixedText {
     // Copies at most N - 1 bytes; a longer text is cut.
     void assign(std::string_view text) {
         std::size_t n = text.size() < N - 1 ? text.size() : N - 1;
-        // An empty view may hold no pointer at all, which memcpy must not get.
-        if (n > 0) std::memcpy(bytes, text.data(), n);
+        // An empty view may carry no pointer at all, which memcpy must not get.
+        if (n != 0) std::memcpy(bytes, text.data(), n);
         std::memset(bytes + n, 0, N - n);
     }
     void clear() { std::memset(bytes, 0, N); }

@@ -54,4 +54,18 @@ bool mapPartFits(PartOrigin origin, int width, int height) {
            origin.y + height <= kMapHeight;
 }
 
+bool placeMapPart(MapPart& part, int halign, int valign, int width, int height) {
+    const PartOrigin origin = mapPartOrigin(halign, valign, width, height);
+    if (!mapPartFits(origin, width, height)) return false;
+    part.halign = halign;
+    part.valign = valign;
+    part.width = width;
+    part.height = height;
+    part.x1 = origin.x;
+    part.y1 = origin.y;
+    part.x2 = origin.x + width - 1;
+    part.y2 = origin.y + height - 1;
+    return true;
+}
+
 }  // namespace mapedit

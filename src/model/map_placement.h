@@ -16,4 +16,9 @@ PartOrigin mapPartOrigin(int halign, int valign, int width, int height);
 // Whether the rectangle of that size at the origin lies on the grid.
 bool mapPartFits(PartOrigin origin, int width, int height);
 
+struct MapPart;
+// Gives the part its alignments, size and the rectangle they place it at.
+// False, with the part unchanged, when that place would leave the grid.
+bool placeMapPart(MapPart& part, int halign, int valign, int width, int height);
+
 }  // namespace mapedit

@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include "platform/headless_dialog.h"
+
 namespace mapedit {
 
 const char* answerWord(MessageAnswer answer) {
@@ -69,8 +71,10 @@ std::optional<std::string> HeadlessShell::askSavePath(const FileDialogRequest& r
     return askPath("save", request, saveAnswers);
 }
 
+// Without a host the dialog opens and the user dismisses it at once.
 DialogResult HeadlessShell::runDialog(PropertyDialog& dialog) {
     if (dialogHost) return dialogHost(dialog);
+    HeadlessDialog opened(dialog);
     log.push_back(fmt::format("dialog {} (no answer)", dialog.templateId()));
     return DialogResult::Cancel;
 }

@@ -43,7 +43,8 @@ class HeadlessShell : public Shell {
     // Queued answers; a request finding its queue empty is cancelled.
     std::deque<std::optional<std::string>> openAnswers, saveAnswers;
     std::deque<MessageAnswer> messageAnswers;
-    // Runs property dialogs; without one every dialog is cancelled.
+    // Runs property dialogs; without one every dialog opens and is
+    // cancelled at once.
     std::function<DialogResult(PropertyDialog&)> dialogHost;
 
     std::vector<std::string> log;

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialog_controls.h"
+#include "platform/dialog_template.h"
+
 namespace mapedit {
 
 // One entry of a file dialog's type list: "text(*.txt)" with "*.txt".
@@ -24,12 +27,23 @@ enum class MessageButtons { Ok, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 enum class DialogResult { Ok, Cancel };
 
-// A modal property dialog as the editor asks for it: the template it is
-// built from. The dialog procedures attach here.
+// A modal property dialog as the editor asks for it: the template a host
+// builds it from, and the procedure the host drives through the controls.
+// The procedure works on its subject, which the editor chose.
 class PropertyDialog {
   public:
     virtual ~PropertyDialog() = default;
-    virtual int templateId() const = 0;
+    virtual const DialogTemplate& dialogTemplate() const = 0;
+    int templateId() const { return dialogTemplate().id; }
+
+    // Fills the controls from the subject once they exist; may already
+    // change the subject, and such changes stay after Cancel.
+    virtual void initialise(DialogControls& controls) = 0;
+    // The user clicked the button, radio or box `id`, or chose an entry of
+    // the drop-down `id`; the host has already changed its state.
+    virtual void controlChanged(DialogControls& controls, int id) = 0;
+    // OK: writes the subject from the controls. Cancel writes nothing.
+    virtual void accept(const DialogControls& controls) = 0;
 };
 
 // The window services the editor asks of its host. The desktop shell does

@@ -148,20 +148,13 @@ bool readMapStatement(ReaderState& s) {
     const int height = text.height;
 
     MapPart& part = s.level.mapParts[static_cast<std::size_t>(s.currentPart)];
-    const PartOrigin origin = mapPartOrigin(part.halign, part.valign, width, height);
     // Nothing is written unless every cell of the map lies on the grid.
-    if (!mapPartFits(origin, width, height)) {
+    if (!placeMapPart(part, part.halign, part.valign, width, height)) {
         s.message = kMapDoesNotFit;
         return false;
     }
     part.form = kMapText;
     part.wallified = 0;  // a new map text has not been walled yet
-    part.width = width;
-    part.height = height;
-    part.x1 = origin.x;
-    part.y1 = origin.y;
-    part.x2 = origin.x + width - 1;
-    part.y2 = origin.y + height - 1;
     widenExtent(s.level.settings.extent, part);
     layInMap(s.level, part, text);
 

@@ -1,17 +1,22 @@
 // Seeded random sessions of presses, moves, drags, releases, double and
-// right clicks, keys and commands: nothing crashes and the editor's
-// invariants hold after every event. MAPEDIT_RANDOM_EDIT_SECONDS makes it
+// right clicks, keys and commands, with property dialogs answered by random
+// clicks, texts and choices: nothing crashes and the editor's invariants
+// hold after every event. MAPEDIT_RANDOM_EDIT_SECONDS makes it
 // run on with fresh seeds for that long (for sanitizer soak runs).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/editor.h"
 #include "model/grid.h"
+#include "platform/headless_dialog.h"
 #include "platform/headless_shell.h"
 #include "reader/reader.h"
 #include "resources/menu.h"
@@ -20,8 +25,10 @@
 namespace mapedit {
 namespace {
 
-// Commands a session may send; Open, Save, Save as and the dialogs find no
-// answer and are cancelled.
+namespace fs = std::filesystem;
+
+// Commands a session may send; Open, Save and Save as find no answer and
+// are cancelled.
 constexpr int kCommands[] = {100, 101,  102,  110,  111,  112,  113,  120,  121,  122, 150,
                              151, 152,  200,  201,  290,  291,  292,  300,  400,  401, 402,
                              403, 404,  405,  406,  407,  408,  409,  410,  411,  412, 413,
@@ -29,7 +36,26 @@ constexpr int kCommands[] = {100, 101,  102,  110,  111,  112,  113,  120,  121,
 
 class Session {
   public:
-    explicit Session(std::uint32_t seed) : editor_(shell_, seed), rng_(seed) {}
+    // Half of the sessions start from a level file.
+    explicit Session(std::uint32_t seed) : editor_(shell_, seed), rng_(seed) {
+        shell_.dialogHost = [this](PropertyDialog& dialog) { return answer(dialog); };
+        if (seed % 2 == 1) {
+            static constexpr const char* kLevels[] = {"castle", "town",      "mines",  "large",
+                                                      "puzzle", "labyrinth", "sanctum"};
+            const std::string name = std::string(kLevels[pick(0, std::size(kLevels) - 1)]) + ".des";
+            // Save writes to the file that was opened: open a copy, never the test data.
+            const fs::path copy =
+                fs::temp_directory_path() / ("mapedit-random-" + std::to_string(::getpid()) + "-" +
+                                             std::to_string(seed) + "-" + name);
+            fs::copy_file(fs::path(MAPEDIT_TEST_DATA) / "levels" / name, copy,
+                          fs::copy_options::overwrite_existing);
+            editor_.openFile(copy.string());
+            copy_ = copy;
+        }
+    }
+    ~Session() {
+        if (!copy_.empty()) fs::remove(copy_);
+    }
 
     // One random event; returns a short description for failure messages.
     std::string step() {
@@ -74,6 +100,7 @@ class Session {
 
     // Empty when every invariant holds, else what broke.
     std::string broken() const {
+        if (!strayCall_.empty()) return "dialog procedure called for no control: " + strayCall_;
         const EditorState& s = editor_.state;
         if (s.selectedArea != nullptr && s.selectedCell != CellPos{}) return "two selections";
         if (s.selectedArea != nullptr && !inAreaList(s.selectedArea)) return "stray selected area";
@@ -91,7 +118,51 @@ class Session {
         return readsBack();
     }
 
+    int partCount() const { return editor_.level.settings.partCount; }
+
   private:
+    // Texts a user may type, the awkward ones included.
+    static constexpr const char* kTexts[] = {
+        "",
+        "0",
+        "-1",
+        "100",
+        " 75x",
+        "99999999999",
+        "-99999999999",
+        "abc",
+        "a\"b",
+        "\"",
+        "x\ny",
+        "\t",
+        "Elbereth",
+        "0123456789012345678901234567890123456789012345678901234567890123456789"};
+
+    // Random input to the dialog's controls, then OK or Cancel. Half the
+    // input goes to the text boxes, where awkward texts do harm.
+    DialogResult answer(PropertyDialog& dialog) {
+        HeadlessDialog open(dialog);
+        std::vector<const ControlTemplate*> boxes, others;
+        for (const ControlTemplate& c : dialog.dialogTemplate().controls) {
+            (c.kind == ControlKind::Edit ? boxes : others).push_back(&c);
+        }
+        for (int n = pick(0, 6); n > 0; --n) {
+            const bool typing = !boxes.empty() && pick(0, 1) == 0;
+            const auto& from = typing ? boxes : others;
+            const ControlTemplate& c =
+                *from[static_cast<std::size_t>(pick(0, static_cast<int>(from.size()) - 1))];
+            if (typing) {
+                open.type(c.id, kTexts[pick(0, std::size(kTexts) - 1)]);
+            } else if (c.kind == ControlKind::DropDown) {
+                open.choose(c.id, pick(-1, open.entryCount(c.id)));
+            } else {
+                open.click(c.id);
+            }
+        }
+        if (!open.strayCalls().empty()) strayCall_ = open.strayCalls().front();
+        return pick(0, 2) == 0 ? open.cancel() : open.ok();
+    }
+
     // Pure random pixels would rarely hit the palette or stay near cells
     // that hold something, so most points aim at cells or the palette.
     std::pair<int, int> point() {
@@ -116,8 +187,14 @@ class Session {
         }
         Random random(1);
         const LevelRead read = readLevel(text, random, editor_.state.variant);
-        return read.report.ok ? std::string()
-                              : "written level does not read: " + read.report.message;
+        if (read.report.ok || leftNoRoom(read.report.message)) return {};
+        return "written level does not read: " + read.report.message;
+    }
+
+    // Painting can take away every cell a random placement could land on;
+    // the game cannot build such a level either, and the reader says so.
+    static bool leftNoRoom(const std::string& report) {
+        return report.find("Cannot place") != std::string::npos;
     }
 
     bool inAreaList(const AreaRecord* area) const {
@@ -132,9 +209,11 @@ class Session {
         return std::string(what) + " " + std::to_string(px) + "," + std::to_string(py);
     }
 
+    fs::path copy_;
     HeadlessShell shell_;
     Editor editor_;
     std::mt19937 rng_;
+    std::string strayCall_;
 };
 
 void runSession(std::uint32_t seed, int events) {
@@ -149,6 +228,18 @@ void runSession(std::uint32_t seed, int events) {
 
 TEST(RandomEditing, InvariantsHoldAfterEveryEvent) {
     for (std::uint32_t seed = 1; seed <= 12; ++seed) runSession(seed, 600);
+}
+
+// The sessions above are only worth their time when they reach the
+// editor's deeper states.
+TEST(RandomEditing, SessionsMakeMapParts) {
+    int withParts = 0;
+    for (std::uint32_t seed = 2; seed <= 30; seed += 2) {
+        Session session(seed);
+        for (int i = 0; i < 600; ++i) session.step();
+        if (session.partCount() > 0) ++withParts;
+    }
+    EXPECT_GE(withParts, 3);
 }
 
 TEST(RandomEditing, SoakForAsLongAsAsked) {

@@ -1,6 +1,7 @@
 // Edit scripts with their expected logs: every NAME.script in
 // tests/data/scripts runs through `mapedit-cli play` and must print exactly
-// NAME.log. A script runs in a fresh folder where `data` is tests/data.
+// NAME.log. A script runs in a fresh folder holding a copy of tests/data
+// as `data`.
 // Its first lines may say `# args: ...` (more options for play) and
 // `# exit: N` (the exit status; 0 when not said).
 #include <gtest/gtest.h>
@@ -53,7 +54,9 @@ TEST_P(EditScript, PrintsItsExpectedLog) {
     const fs::path dir = fs::temp_directory_path() / ("mapedit-script-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
-    fs::create_directory_symlink(MAPEDIT_TEST_DATA, dir / "data");
+    // A copy, not a link: a script that saves over the file it opened must
+    // not change the test data.
+    fs::copy(MAPEDIT_TEST_DATA, dir / "data", fs::copy_options::recursive);
     fs::copy_file(kScripts / (name + ".script"), dir / (name + ".script"));
 
     const mapedit::test::ProgramRun run =

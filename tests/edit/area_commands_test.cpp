@@ -1,5 +1,6 @@
 // Delete's peel order, stair spots and map parts placed from the menu.
 #include "edit/area_commands.h"
+#include "model/map_placement.h"
 
 #include <gtest/gtest.h>
 
@@ -82,9 +83,9 @@ TEST_F(AreaCommandsTest, NewMapPartsStopAtTen) {
 TEST_F(AreaCommandsTest, APartThatWouldLeaveTheGridKeepsItsPlace) {
     addMapPart(level, packAlignment(0, 0));
     const MapPart before = level.mapParts[0];
-    EXPECT_FALSE(placeMapPart(level, 0, 0, 0, kMapWidth - 1, 3));
+    EXPECT_FALSE(placeMapPart(level.mapParts[0], 0, 0, kMapWidth - 1, 3));
     EXPECT_EQ(level.mapParts[0].x2, before.x2);
-    EXPECT_TRUE(placeMapPart(level, 0, 0, 0, 20, 3));
+    EXPECT_TRUE(placeMapPart(level.mapParts[0], 0, 0, 20, 3));
     EXPECT_EQ(level.mapParts[0].x2, level.mapParts[0].x1 + 19);
 }
 

@@ -1,0 +1,40 @@
+// An altar's alignment and type, changed in the cell's detail itself.
+#include "dialogs/control_values.h"
+#include "dialogs/dialog_procedure.h"
+#include "dialogs/procedures.h"
+#include "model/names.h"
+#include "resources/dialog_templates.h"
+
+namespace mapedit {
+
+namespace {
+
+constexpr int kAlignmentList = 1100;
+constexpr int kTypeList = 1101;
+
+class AltarDialog final : public DialogProcedure {
+  public:
+    explicit AltarDialog(std::uint8_t& detail) : DialogProcedure(dialog::kAltar), detail_(detail) {}
+
+    void initialise(DialogControls& c) override {
+        fillList(c, kAlignmentList, altarAlignmentNames, 10, detail_ & 0x0F);
+        fillList(c, kTypeList, altarTypeNames, 3, detail_ >> 4);
+        c.centerOnScreen();
+    }
+
+    void accept(const DialogControls& c) override {
+        detail_ =
+            static_cast<std::uint8_t>(c.selection(kTypeList) * 16 + c.selection(kAlignmentList));
+    }
+
+  private:
+    std::uint8_t& detail_;
+};
+
+}  // namespace
+
+std::unique_ptr<PropertyDialog> altarDialog(std::uint8_t& detail) {
+    return std::make_unique<AltarDialog>(detail);
+}
+
+}  // namespace mapedit

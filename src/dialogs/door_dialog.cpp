@@ -1,0 +1,38 @@
+// A door's state.
+#include <array>
+
+#include "dialogs/control_values.h"
+#include "dialogs/dialog_procedure.h"
+#include "dialogs/procedures.h"
+#include "resources/dialog_templates.h"
+
+namespace mapedit {
+
+namespace {
+
+// open, closed, locked, nodoor, broken, random.
+constexpr std::array<int, 6> kStates = {1031, 1032, 1028, 1029, 1030, 1033};
+
+class DoorDialog final : public DialogProcedure {
+  public:
+    explicit DoorDialog(int& state) : DialogProcedure(dialog::kDoor), state_(state) {}
+
+    // A state outside the list checks no radio, and OK then keeps it.
+    void initialise(DialogControls& c) override {
+        checkOneOf(c, kStates, state_);
+        c.centerOnScreen();
+    }
+
+    void accept(const DialogControls& c) override { state_ = checkedIndex(c, kStates, state_); }
+
+  private:
+    int& state_;
+};
+
+}  // namespace
+
+std::unique_ptr<PropertyDialog> doorDialog(int& state) {
+    return std::make_unique<DoorDialog>(state);
+}
+
+}  // namespace mapedit

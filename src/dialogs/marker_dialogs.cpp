@@ -1,0 +1,68 @@
+// Mazewalk and drawbridge markers: the low four bits of the overlay.
+#include <array>
+
+#include "dialogs/control_values.h"
+#include "dialogs/dialog_procedure.h"
+#include "dialogs/procedures.h"
+#include "resources/dialog_templates.h"
+
+namespace mapedit {
+
+namespace {
+
+// North, east, south, west: the radio of each stored direction.
+constexpr std::array<int, 4> kWalkDirections = {1090, 1091, 1092, 1093};
+// The bridge's radios say where it opens towards, the side opposite the
+// direction stored: south (1098), west (1099), north (1096), east (1097).
+constexpr std::array<int, 4> kBridgeDirections = {1098, 1099, 1096, 1097};
+constexpr int kOpen = 1095;
+constexpr int kClosedBit = 4;
+
+class MazewalkDialog final : public DialogProcedure {
+  public:
+    explicit MazewalkDialog(int& marker) : DialogProcedure(dialog::kMazewalk), marker_(marker) {}
+
+    void initialise(DialogControls& c) override {
+        checkOneOf(c, kWalkDirections, marker_ & 3);
+        c.centerOnScreen();
+    }
+
+    void accept(const DialogControls& c) override {
+        marker_ = checkedIndex(c, kWalkDirections, marker_);
+    }
+
+  private:
+    int& marker_;
+};
+
+class DrawbridgeDialog final : public DialogProcedure {
+  public:
+    explicit DrawbridgeDialog(int& marker)
+        : DialogProcedure(dialog::kDrawbridge), marker_(marker) {}
+
+    void initialise(DialogControls& c) override {
+        checkOneOf(c, kBridgeDirections, marker_ & 3);
+        c.setChecked(kOpen, (marker_ & kClosedBit) == 0);
+        c.centerOnScreen();
+    }
+
+    void accept(const DialogControls& c) override {
+        const int direction = checkedIndex(c, kBridgeDirections, 0);
+        marker_ = c.isChecked(kOpen) ? direction : direction + kClosedBit;
+    }
+
+  private:
+    int& marker_;
+};
+
+}  // namespace
+
+std::unique_ptr<PropertyDialog> mazewalkDialog(int& marker) {
+    return std::make_unique<MazewalkDialog>(marker);
+}
+
+std::unique_ptr<PropertyDialog> drawbridgeDialog(int& marker) {
+    return std::make_unique<DrawbridgeDialog>(marker);
+}
+
+}  // namespace mapedit

@@ -1,0 +1,42 @@
+// A map part's alignments, packed as horizontal * 16 + vertical.
+#include <array>
+
+#include "dialogs/control_values.h"
+#include "dialogs/dialog_procedure.h"
+#include "dialogs/procedures.h"
+#include "resources/dialog_templates.h"
+
+namespace mapedit {
+
+namespace {
+
+// left, half-left, center, half-right, right; top, center, bottom.
+constexpr std::array<int, 5> kHorizontal = {1023, 1024, 1025, 1018, 1019};
+constexpr std::array<int, 3> kVertical = {1020, 1021, 1022};
+
+class MazePartDialog final : public DialogProcedure {
+  public:
+    explicit MazePartDialog(int& alignment)
+        : DialogProcedure(dialog::kMazePart), alignment_(alignment) {}
+
+    void initialise(DialogControls& c) override {
+        checkOneOf(c, kHorizontal, alignment_ / 16 % 16);
+        checkOneOf(c, kVertical, alignment_ % 16);
+        c.centerOnScreen();
+    }
+
+    void accept(const DialogControls& c) override {
+        alignment_ = checkedIndex(c, kVertical, 0) + 16 * checkedIndex(c, kHorizontal, 0);
+    }
+
+  private:
+    int& alignment_;
+};
+
+}  // namespace
+
+std::unique_ptr<PropertyDialog> mazePartDialog(int& alignment) {
+    return std::make_unique<MazePartDialog>(alignment);
+}
+
+}  // namespace mapedit

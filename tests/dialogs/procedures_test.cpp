@@ -1,0 +1,179 @@
+// Dialog procedures on the headless host: what scripts cannot show (bits
+// no statement writes, line ends in texts, list sizes, calls for controls a
+// template lacks).
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "dialogs/property_dialogs.h"
+#include "platform/headless_dialog.h"
+#include "resources/dialog_templates.h"
+
+namespace mapedit {
+namespace {
+
+struct Subjects {
+    LevelSettings settings;
+    MonsterSpec monster;
+    ObjectSpec object;
+    TrapSpec trap;
+    AreaRecord room;
+    int value = 0;
+    std::uint8_t detail = 0;
+
+    DialogSubject of(int templateId) {
+        switch (templateId) {
+            case dialog::kMaze:
+                return &settings;
+            case dialog::kMonster:
+                return &monster;
+            case dialog::kObject:
+                return &object;
+            case dialog::kTrap:
+                return &trap;
+            case dialog::kRegion:
+                return &room;
+            case dialog::kAltar:
+                return &detail;
+            case dialog::kAbout:
+                return std::monostate{};
+            default:
+                return &value;
+        }
+    }
+};
+
+TEST(Procedures, EveryDialogOpensCentredAndTouchesOnlyItsOwnControls) {
+    for (const Variant variant : {Variant::Vanilla, Variant::Tavrel}) {
+        for (const DialogTemplate* t : dialogTemplates()) {
+            SCOPED_TRACE(t->id);
+            Subjects s;
+            const auto dialog = makePropertyDialog(t->id, s.of(t->id), variant);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->templateId(), t->id);
+            HeadlessDialog open(*dialog);
+            for (const ControlTemplate& c : t->controls) {
+                if (c.kind == ControlKind::Radio || c.kind == ControlKind::CheckBox) {
+                    open.click(c.id);
+                } else if (c.kind == ControlKind::DropDown) {
+                    open.choose(c.id, open.entryCount(c.id) - 1);
+                }
+            }
+            open.ok();
+            EXPECT_TRUE(open.centred());
+            EXPECT_EQ(open.strayCalls(), std::vector<std::string>{});
+        }
+    }
+}
+
+TEST(Procedures, ASubjectOfTheWrongKindOpensNothing) {
+    Subjects s;
+    EXPECT_EQ(makePropertyDialog(dialog::kMonster, &s.object, Variant::Vanilla), nullptr);
+    EXPECT_EQ(makePropertyDialog(dialog::kAltar, &s.value, Variant::Vanilla), nullptr);
+    EXPECT_EQ(makePropertyDialog(dialog::kDoor, std::monostate{}, Variant::Vanilla), nullptr);
+    EXPECT_EQ(makePropertyDialog(106, &s.value, Variant::Vanilla), nullptr);
+}
+
+struct RowsCase {
+    int templateId;
+    int symbol;  // the monster's or object's class
+    int list;
+    int rows;
+};
+
+class DropDownRows : public ::testing::TestWithParam<RowsCase> {};
+
+// Name lists open to as many rows as entries, ten at most.
+TEST_P(DropDownRows, OpenToTheirRows) {
+    const RowsCase& c = GetParam();
+    Subjects s;
+    s.monster.symbol = c.symbol;
+    s.object.symbol = c.symbol;
+    const auto dialog = makePropertyDialog(c.templateId, s.of(c.templateId), Variant::Vanilla);
+    HeadlessDialog open(*dialog);
+    EXPECT_EQ(open.dropDownRows(c.list), c.rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, DropDownRows,
+    ::testing::Values(
+        RowsCase{105, 'a', 1059, 13}, RowsCase{105, 'a', 1058, 7}, RowsCase{105, 'D', 1058, 10},
+        RowsCase{105, -13, 1058, 1}, RowsCase{105, 'a', 1060, 4}, RowsCase{105, 'a', 1063, 4},
+        RowsCase{109, ')', 1064, 14}, RowsCase{109, '_', 1068, 2}, RowsCase{109, ')', 1061, 5},
+        RowsCase{109, ')', 1062, 6}, RowsCase{110, 0, 1079, 10}, RowsCase{111, 0, 1089, 8},
+        RowsCase{115, 0, 1100, 10}, RowsCase{115, 0, 1101, 3}, RowsCase{102, 0, 1107, 6}),
+    [](const auto& info) {
+        return std::to_string(info.param.templateId) + "_" + std::to_string(info.param.list) + "_" +
+               std::to_string(info.index);
+    });
+
+// Bits 2 and 3 of the second flags byte are the reader's, not the dialog's.
+TEST(MazeDialog, KeepsTheFlagBitsItDoesNotShow) {
+    LevelSettings settings;
+    settings.levelFlags2 = kShortSighted | kWallify | kBackgroundGenerated;
+    const auto dialog = makePropertyDialog(dialog::kMaze, &settings, Variant::Vanilla);
+    HeadlessDialog open(*dialog);
+    open.click(1009);
+    open.ok();
+    EXPECT_EQ(settings.levelFlags2, kWallify | kBackgroundGenerated);
+}
+
+// A line end would split the statement the text is written in.
+TEST(TextBoxes, StoreNoLineEndsOrQuotes) {
+    LevelSettings settings;
+    MonsterSpec monster;
+    ObjectSpec object;
+    struct Box {
+        DialogSubject subject;
+        int templateId;
+        int id;
+        std::string_view (*stored)(const LevelSettings&, const MonsterSpec&, const ObjectSpec&);
+    };
+    const Box boxes[] = {
+        {&settings, dialog::kMaze, 1000,
+         [](const LevelSettings& s, const MonsterSpec&, const ObjectSpec&) {
+             return s.mazeName.view();
+         }},
+        {&monster, dialog::kMonster, 1046,
+         [](const LevelSettings&, const MonsterSpec& m, const ObjectSpec&) {
+             return m.appearName.view();
+         }},
+        {&object, dialog::kObject, 1049,
+         [](const LevelSettings&, const MonsterSpec&, const ObjectSpec& o) {
+             return o.optionalName.view();
+         }},
+        {&object, dialog::kObject, 1075,
+         [](const LevelSettings&, const MonsterSpec&, const ObjectSpec& o) {
+             return o.monsterName.view();
+         }},
+    };
+    for (const Box& box : boxes) {
+        SCOPED_TRACE(box.id);
+        const auto dialog = makePropertyDialog(box.templateId, box.subject, Variant::Vanilla);
+        HeadlessDialog open(*dialog);
+        EXPECT_EQ(open.type(box.id, "a\"b\r\nc"), "");
+        open.ok();
+        EXPECT_EQ(box.stored(settings, monster, object), "abc");
+    }
+}
+
+// Opening on a shuffled class leaves no class selected; the fixed-class
+// radio then keeps the class the record had.
+TEST(ClassPicker, FixedClassWithoutASymbolKeepsTheRecordsClass) {
+    for (const int id : {dialog::kMonster, dialog::kObject}) {
+        SCOPED_TRACE(id);
+        Subjects s;
+        s.monster.symbol = -15;
+        s.object.symbol = -15;
+        const auto dialog = makePropertyDialog(id, s.of(id), Variant::Vanilla);
+        HeadlessDialog open(*dialog);
+        open.click(id == dialog::kMonster ? 1018 : 1063);
+        open.ok();
+        EXPECT_EQ(id == dialog::kMonster ? s.monster.symbol : s.object.symbol, -15);
+    }
+}
+
+}  // namespace
+}  // namespace mapedit
