@@ -1,6 +1,8 @@
 #include "model/grid.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <utility>
 
 #include "model/terrain.h"
@@ -12,6 +14,9 @@ namespace {
 const TerrainKind& kindOfCell(const Level& level, int x, int y) {
     return terrainKind(level.cell(x, y).terrain);
 }
+
+constexpr std::array<int, 5> kGroundKinds = {kFloor, kCorridor, kIce, kOpenAir, kCloudyAir};
+constexpr std::uint8_t kWaterSymbol = 'W';
 
 }  // namespace
 
@@ -42,6 +47,15 @@ bool joinsWalls(const Level& level, int x, int y) {
 
 bool canHoldPlacement(const Level& level, int x, int y) {
     return (kindOfCell(level, x, y).flags & kWalkable) != 0;
+}
+
+bool isRandomGround(const MapCell& cell) {
+    return std::find(kGroundKinds.begin(), kGroundKinds.end(), cell.terrain) != kGroundKinds.end();
+}
+
+bool isRandomWater(const MapCell& cell) {
+    if (cell.terrain == kNone) return cell.keptSymbol == kWaterSymbol;
+    return cell.terrain == kLava || (terrainKind(cell.terrain).flags & kLiquid) != 0;
 }
 
 bool inMapPart(const Level& level, int x, int y) {

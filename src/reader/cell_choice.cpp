@@ -1,9 +1,8 @@
 #include "reader/cell_choice.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 
+#include "model/grid.h"
 #include "model/terrain.h"
 #include "reader/messages.h"
 
@@ -13,25 +12,10 @@ namespace {
 
 constexpr int kRandomTries = 100;
 
-// Where the game puts a random object, trap or monster.
-constexpr std::array<int, 5> kGroundKinds = {kFloor, kCorridor, kIce, kOpenAir, kCloudyAir};
-// The map character of water, which no terrain kind has; a map keeps it.
-constexpr std::uint8_t kWaterSymbol = 'W';
-
-bool isGround(const MapCell& cell) {
-    return std::find(kGroundKinds.begin(), kGroundKinds.end(), cell.terrain) != kGroundKinds.end();
-}
-
-// Where a random sea monster swims: the liquid kinds, lava, and water.
-bool isWater(const MapCell& cell) {
-    if (cell.terrain == kNone) return cell.keptSymbol == kWaterSymbol;
-    return cell.terrain == kLava || (terrainKind(cell.terrain).flags & kLiquid) != 0;
-}
-
 bool qualifies(const MapCell& cell, int conditions) {
     const TerrainKind& kind = terrainKind(cell.terrain);
     if ((conditions & kInWater) != 0) {
-        if (!isWater(cell)) return false;
+        if (!isRandomWater(cell)) return false;
     } else if ((kind.flags & kWalkable) == 0) {
         return false;
     }
@@ -39,7 +23,7 @@ bool qualifies(const MapCell& cell, int conditions) {
     if ((conditions & kNoObject) != 0 && !cell.objects.empty()) return false;
     if ((conditions & kNoTrap) != 0 && cell.trap) return false;
     if ((conditions & kNotFeature) != 0 && (kind.flags & kFeature) != 0) return false;
-    if ((conditions & kOnGround) != 0 && !isGround(cell)) return false;
+    if ((conditions & kOnGround) != 0 && !isRandomGround(cell)) return false;
     return true;
 }
 

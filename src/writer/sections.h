@@ -45,6 +45,10 @@ bool writeObjects(WriteContext& ctx);
 bool writeTraps(WriteContext& ctx);
 bool writeEngravings(WriteContext& ctx);
 
+// Pins the random records that their part would have no room for when
+// read back (WriteContext::pin); run once the parts are ordered.
+void pinRandomWithoutRoom(WriteContext& ctx);
+
 // One line for each statement no part can reach, after the parts are written.
 std::vector<std::string> unreachableStatements(const WriteContext& ctx);
 

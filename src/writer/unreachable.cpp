@@ -25,7 +25,7 @@ struct Unreachable {
 
     void records(int x, int y, const MapCell& cell) {
         if (const MonsterSpec* m = cell.monster.get()) {
-            if (ctx.partOfRecord(x, y, m->placement, m->readPart) == kNoPart) {
+            if (ctx.partOf(x, y, *m) == kNoPart) {
                 add("MONSTER", m->name.view(), x, y);
             }
         }
@@ -35,7 +35,7 @@ struct Unreachable {
             add(o->isContainer != 0 ? "CONTAINER" : "OBJECT", o->name.view(), x, y);
         }
         if (const TrapSpec* t = cell.trap.get()) {
-            if (ctx.partOfRecord(x, y, t->placement, t->readPart) == kNoPart) {
+            if (ctx.partOf(x, y, *t) == kNoPart) {
                 add("TRAP", t->trapName.view(), x, y);
             }
         }

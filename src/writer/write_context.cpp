@@ -107,7 +107,15 @@ int WriteContext::partOfObject(int x, int y, const MapCell& cell, std::size_t in
         --index;
     }
     const ObjectSpec* o = cell.objects[index].get();
-    return o == nullptr ? homeOf(x, y) : partOfRecord(x, y, o->placement, o->readPart);
+    return o == nullptr ? homeOf(x, y) : partOf(x, y, *o);
+}
+
+void WriteContext::pin(const void* record) {
+    pinned_.insert(std::upper_bound(pinned_.begin(), pinned_.end(), record), record);
+}
+
+bool WriteContext::isPinned(const void* record) const {
+    return std::binary_search(pinned_.begin(), pinned_.end(), record);
 }
 
 int WriteContext::partOfEngraving(const Engraving& e) const {

@@ -77,9 +77,24 @@ class WriteContext {
     bool writesRecord(int x, int y, int placement, int readPart) const {
         return partOfRecord(x, y, placement, readPart) == writePart;
     }
-    // A record read at random into a part that is still there.
-    bool isReadRandom(int placement, int readPart) const {
-        return placement == kPlacedRandom && writingIndexOf(readPart) != kNoPart;
+    // A random record whose part would have no room left for it when the
+    // text is read back is written at its cell instead: it is pinned.
+    void pin(const void* record);
+    bool isPinned(const void* record) const;
+    // How a record is written: at its cell once pinned, else as it was placed.
+    template <class Record>
+    int placementOf(const Record& r) const {
+        return isPinned(&r) ? kAtPosition : r.placement;
+    }
+    template <class Record>
+    int partOf(int x, int y, const Record& r) const {
+        return partOfRecord(x, y, placementOf(r), r.readPart);
+    }
+    // A record read at random into a part that is still there, and written
+    // as random.
+    template <class Record>
+    bool isReadRandom(const Record& r) const {
+        return placementOf(r) == kPlacedRandom && writingIndexOf(r.readPart) != kNoPart;
     }
     // The part that writes object `index` of the cell's list: a contained
     // object goes with its container, the object before it.
@@ -118,6 +133,7 @@ class WriteContext {
 
     ByteSink& sink_;
     std::array<std::int8_t, kMapWidth * kMapHeight> homes_{};
+    std::vector<const void*> pinned_;
     std::bitset<kMapWidth * kMapHeight> insideHome_;
 };
 

@@ -21,13 +21,12 @@ struct ReadRandom {
 
 template <class Record>
 bool isReadRandomHere(const WriteContext& ctx, const Record* r) {
-    return r != nullptr && ctx.isReadRandom(r->placement, r->readPart) &&
-           ctx.writingIndexOf(r->readPart) == ctx.writePart;
+    return r != nullptr && ctx.isReadRandom(*r) && ctx.writingIndexOf(r->readPart) == ctx.writePart;
 }
 
 template <class Record>
 bool isReadRandom(const WriteContext& ctx, const Record* r) {
-    return r != nullptr && ctx.isReadRandom(r->placement, r->readPart);
+    return r != nullptr && ctx.isReadRandom(*r);
 }
 
 void sortByOrder(std::vector<ReadRandom>& records) {

@@ -65,13 +65,13 @@ int firstPartNamingPlace(const WriteContext& ctx) {
 int partNamingMonsterList(const WriteContext& ctx, int x, int y, const MapCell& cell) {
     const MonsterSpec* m = cell.monster.get();
     if (m == nullptr || !isListSymbol(m->symbol)) return kNoPart;
-    return ctx.partOfRecord(x, y, m->placement, m->readPart);
+    return ctx.partOf(x, y, *m);
 }
 
 int partNamingObjectList(const WriteContext& ctx, int x, int y, const MapCell& cell) {
     for (const auto& o : cell.objects) {
         if (!o || !isListSymbol(o->symbol)) continue;
-        const int part = ctx.partOfRecord(x, y, o->placement, o->readPart);
+        const int part = ctx.partOf(x, y, *o);
         if (part != kNoPart) return part;
     }
     return kNoPart;
@@ -117,6 +117,7 @@ void prepare(WriteContext& ctx, const Level& level) {
                      [](const auto& a, const auto& b) { return a.area->size() > b.area->size(); });
     std::copy(level.mapParts.begin(), level.mapParts.end(), ctx.parts.begin());
     ctx.orderParts(largestPart(ctx));  // sizes are compared in the model's order
+    pinRandomWithoutRoom(ctx);
     chooseListParts(ctx);
 }
 

@@ -329,5 +329,68 @@ TEST(WriterKept, ARandomStairLeavesTheTerrainItStoodOn) {
     EXPECT_NE(text.find("MAP\nAAA.A\n"), std::string::npos) << text;
 }
 
+// A random record goes back into its part, where the reader needs a free
+// cell of the right ground for it; what the part as written cannot hold is
+// written at its cell instead, the records read last first.
+TEST(WriterReadParts, RandomRecordsWithoutRoomArePinnedToTheirCells) {
+    struct Case {
+        const char* name;
+        const char* row;  // the part's one row, at (20, 5)
+        std::function<void(Level&)> put;
+        std::vector<std::string> lines;  // the part's placement lines
+    };
+    auto random = [](auto& record, int order) {
+        record.placement = kPlacedRandom;
+        record.readPart = 0;
+        record.readOrder = order;
+    };
+    const Case cases[] = {
+        {"no ground left",
+         "}}}}}",
+         [&](Level& l) { random(putObject(l, 21, 5, '*'), 1); },
+         {"OBJECT: '*',random,(01,00)"}},
+        {"one cell for two",
+         "}.}}}",
+         [&](Level& l) {
+             random(putObject(l, 21, 5, '*'), 2);
+             random(putObject(l, 22, 5, '!'), 1);
+         },
+         {"OBJECT: '!',random,random", "OBJECT: '*',random,(01,00)"}},
+        {"a fixed monster would push it off the only cell",
+         "}.}}}",
+         [&](Level& l) {
+             random(putMonster(l, 23, 5, 'a'), 1);
+             putMonster(l, 21, 5, 'b');
+         },
+         {"MONSTER: 'b',random,(01,00)", "MONSTER: 'a',random,(03,00)"}},
+        {"sea monsters need water",
+         "..}..",
+         [&](Level& l) {
+             random(putMonster(l, 22, 5, ';'), 1);
+             random(putMonster(l, 23, 5, ';'), 2);
+             random(putTrap(l, 24, 5, 0), 3);
+         },
+         {"MONSTER: ';',random,random", "MONSTER: ';',random,(03,00)", "TRAP: random,random"}},
+    };
+    for (const Case& c : cases) {
+        Level level;
+        level.settings.mazeName.assign("room");
+        addPart(level, 0, 0, 20, 5, 5, 1);
+        paintRows(level, 20, 5, {c.row});
+        c.put(level);
+        const std::string text = writeWithNotes(level).text;
+        std::vector<std::string> lines;
+        for (const std::string& line : linesOfPart(text, 0)) {
+            if (line.rfind("MONSTER", 0) == 0 || line.rfind("OBJECT", 0) == 0 ||
+                line.rfind("TRAP", 0) == 0) {
+                lines.push_back(line);
+            }
+        }
+        EXPECT_EQ(lines, c.lines) << c.name << "\n" << text;
+        const LevelRead back = reread(text);
+        EXPECT_TRUE(back.report.ok) << c.name << ": " << back.report.message << "\n" << text;
+    }
+}
+
 }  // namespace
 }  // namespace mapedit::test
