@@ -58,7 +58,8 @@ void collectRandom(const WriteContext& ctx, int part, const MapCell& cell,
         at(Room::Trap).random.push_back({t->readOrder, t});
     }
     for (const auto& o : cell.objects) {
-        if (isRandomOfPart(ctx, o.get(), part)) at(Room::Object).random.push_back({o->readOrder, o.get()});
+        if (isRandomOfPart(ctx, o.get(), part))
+            at(Room::Object).random.push_back({o->readOrder, o.get()});
     }
 }
 
