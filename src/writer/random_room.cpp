@@ -49,7 +49,7 @@ bool isRandomOfPart(const WriteContext& ctx, const Record* r, int part) {
 // The random records read into the part, wherever they stand: one moved
 // aside by a later statement may stand outside its part.
 void collectRandom(const WriteContext& ctx, int part, const MapCell& cell,
-                   std::array<PartRoom, 4>& rooms) {
+                   std::array<PartRoom, kRooms.size()>& rooms) {
     auto at = [&rooms](Room room) -> PartRoom& { return rooms[static_cast<std::size_t>(room)]; };
     if (const MonsterSpec* m = cell.monster.get(); isRandomOfPart(ctx, m, part)) {
         at(roomOfMonster(*m)).random.push_back({m->readOrder, m});
@@ -68,7 +68,7 @@ void collectRandom(const WriteContext& ctx, int part, const MapCell& cell,
 // of this part makes a random one move aside; objects stack, and those of
 // this part come after its random ones.
 void countCell(const WriteContext& ctx, int part, int x, int y, const MapCell& cell,
-               std::array<PartRoom, 4>& rooms) {
+               std::array<PartRoom, kRooms.size()>& rooms) {
     auto at = [&rooms](Room room) -> PartRoom& { return rooms[static_cast<std::size_t>(room)]; };
     for (Room room : kRooms) {
         if (holds(room, cell)) ++at(room).cells;
@@ -94,24 +94,53 @@ void countCell(const WriteContext& ctx, int part, int x, int y, const MapCell& c
     }
 }
 
-void pinWhatDoesNotFit(WriteContext& ctx, PartRoom& room) {
+// Pins the records beyond the room, those read last; answers how many stay
+// random.
+int pinWhatDoesNotFit(WriteContext& ctx, PartRoom& room) {
     std::stable_sort(room.random.begin(), room.random.end(),
                      [](const Candidate& a, const Candidate& b) { return a.order < b.order; });
     const auto fits = static_cast<std::size_t>(std::max(0, room.cells - room.taken));
     for (std::size_t i = fits; i < room.random.size(); ++i) ctx.pin(room.random[i].record);
+    return static_cast<int>(std::min(fits, room.random.size()));
+}
+
+using RoomCounts = std::array<int, kRooms.size()>;
+
+// The cells of both parts each kind of random record may land on.
+RoomCounts sharedCells(const WriteContext& ctx, const MapPart& a, const MapPart& b) {
+    RoomCounts counts{};
+    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+        if (!a.contains(x, y) || !b.contains(x, y)) return;
+        for (Room room : kRooms)
+            counts[static_cast<std::size_t>(room)] += holds(room, cell) ? 1 : 0;
+    });
+    return counts;
 }
 
 }  // namespace
 
 void pinRandomWithoutRoom(WriteContext& ctx) {
+    // How many random records of each kind every part written so far keeps.
+    std::array<RoomCounts, kMaxMapParts> kept{};
     for (int part = 0; part < ctx.partCount; ++part) {
         const MapPart& p = ctx.parts[static_cast<std::size_t>(part)];
-        std::array<PartRoom, 4> rooms;
+        std::array<PartRoom, kRooms.size()> rooms;
         ctx.scanCells([&](int x, int y, const MapCell& cell) {
             collectRandom(ctx, part, cell, rooms);
             if (p.contains(x, y)) countCell(ctx, part, x, y, cell, rooms);
         });
-        for (PartRoom& room : rooms) pinWhatDoesNotFit(ctx, room);
+        // Random records of an earlier part may land on the cells it shares
+        // with this one.
+        for (int earlier = 0; earlier < part; ++earlier) {
+            const RoomCounts shared =
+                sharedCells(ctx, ctx.parts[static_cast<std::size_t>(earlier)], p);
+            for (std::size_t r = 0; r < kRooms.size(); ++r) {
+                rooms[r].taken += std::min(kept[static_cast<std::size_t>(earlier)][r], shared[r]);
+            }
+        }
+        for (std::size_t r = 0; r < kRooms.size(); ++r) {
+            kept[static_cast<std::size_t>(part)][r] = pinWhatDoesNotFit(ctx, rooms[r]);
+        }
     }
 }
 

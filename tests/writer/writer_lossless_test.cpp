@@ -363,6 +363,16 @@ TEST(WriterReadParts, RandomRecordsWithoutRoomArePinnedToTheirCells) {
              putMonster(l, 21, 5, 'b');
          },
          {"MONSTER: 'b',random,(01,00)", "MONSTER: 'a',random,(03,00)"}},
+        {"an earlier part's random record may take the shared cell",
+         "}.}}}",
+         [&](Level& l) {
+             addPart(l, 0, 0, 20, 5, 5, 1);  // the same rectangle, written second
+             random(putMonster(l, 21, 5, 'a'), 1);
+             MonsterSpec& second = putMonster(l, 23, 5, 'b');
+             random(second, 2);
+             second.readPart = 1;
+         },
+         {"MONSTER: 'a',random,random", "MONSTER: 'b',random,(03,00)"}},
         {"sea monsters need water",
          "..}..",
          [&](Level& l) {
