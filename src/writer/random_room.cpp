@@ -119,7 +119,11 @@ RoomCounts sharedCells(const WriteContext& ctx, const MapPart& a, const MapPart&
 
 }  // namespace
 
-void pinRandomWithoutRoom(WriteContext& ctx) {
+namespace {
+
+// One pass over the parts in writing order; answers whether it pinned any.
+bool pinPass(WriteContext& ctx) {
+    bool pinned = false;
     // How many random records of each kind every part written so far keeps.
     std::array<RoomCounts, kMaxMapParts> kept{};
     for (int part = 0; part < ctx.partCount; ++part) {
@@ -139,8 +143,20 @@ void pinRandomWithoutRoom(WriteContext& ctx) {
             }
         }
         for (std::size_t r = 0; r < kRooms.size(); ++r) {
-            kept[static_cast<std::size_t>(part)][r] = pinWhatDoesNotFit(ctx, rooms[r]);
+            const int keeps = pinWhatDoesNotFit(ctx, rooms[r]);
+            kept[static_cast<std::size_t>(part)][r] = keeps;
+            pinned = pinned || keeps < static_cast<int>(rooms[r].random.size());
         }
+    }
+    return pinned;
+}
+
+}  // namespace
+
+// A pinned record stands on its cell from then on, where it may take the
+// room of a part already counted: passes repeat until none pins more.
+void pinRandomWithoutRoom(WriteContext& ctx) {
+    while (pinPass(ctx)) {
     }
 }
 

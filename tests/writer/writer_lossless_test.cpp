@@ -373,6 +373,17 @@ TEST(WriterReadParts, RandomRecordsWithoutRoomArePinnedToTheirCells) {
              second.readPart = 1;
          },
          {"MONSTER: 'a',random,random", "MONSTER: 'b',random,(03,00)"}},
+        {"a record pinned in a later part takes the cell first",
+         "}.}}}",
+         [&](Level& l) {
+             addPart(l, 0, 0, 40, 10, 2, 1);  // written second
+             paintRows(l, 40, 10, {"  "});    // stone only
+             random(putMonster(l, 23, 5, 'a'), 1);
+             MonsterSpec& later = putMonster(l, 21, 5, 'b');
+             random(later, 2);
+             later.readPart = 1;
+         },
+         {"MONSTER: 'b',random,(01,00)", "MONSTER: 'a',random,(03,00)"}},
         {"sea monsters need water",
          "..}..",
          [&](Level& l) {
