@@ -28,7 +28,7 @@ int listPartOr(int part) {
 }
 
 // Whether a statement written for the cell names a random place: a
-// placement or a stair spot standing on it at a place.
+// placement, a stair spot or an engraving standing on it at a place.
 bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
     const MapCell& cell = ctx.level.cell(x, y);
     if (cell.monster && cell.monster->placement == kAtRandomPlace) return true;
@@ -41,6 +41,9 @@ bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
         const bool atPlace = spot->state != kNoStair && spot->state != kStairAtPosition &&
                              spot->state != kStairPlacedRandom;
         if (atPlace && spot->x == x && spot->y == y) return true;
+    }
+    for (const Engraving& e : ctx.level.engravings) {
+        if (e.placement == kAtRandomPlace && e.x == x && e.y == y) return true;
     }
     return false;
 }
