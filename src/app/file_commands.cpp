@@ -1,5 +1,7 @@
 // Open, Save and Save as, and the window title.
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/editor.h"
 #include "app/file_io.h"
@@ -18,6 +20,13 @@ FileDialogRequest levelFileDialog(const char* title, const std::string& initialP
             {{"text(*.txt)", "*.txt"}, {"All files(*.*)", "*.*"}, {"Level files(*.des)", "*.des"}},
             "txt",
             initialPath};
+}
+
+// The file is saved all the same; the designer learns what it lacks.
+std::string unplacedReport(const std::vector<std::string>& unplaced) {
+    std::string text = "Not saved: above or left of every map part";
+    for (const std::string& line : unplaced) text += "\n" + line;
+    return text;
 }
 
 }  // namespace
@@ -110,7 +119,8 @@ bool Editor::saveLevel(bool useCurrentPath) {
         path = *chosen;
     }
     std::string text, reason;
-    if (!writeLevel(level, state.variant, text, &reason)) {
+    std::vector<std::string> unplaced;
+    if (!writeLevel(level, state.variant, text, &reason, &unplaced)) {
         shell_.showMessage(reason, "Save");
         return false;
     }
@@ -118,6 +128,7 @@ bool Editor::saveLevel(bool useCurrentPath) {
         shell_.showMessage(reason, "Save");
         return false;
     }
+    if (!unplaced.empty()) shell_.showMessage(unplacedReport(unplaced), "Save");
     level.sortAreasAscending();
     history_.markSaved(level);
     state.filePath = path;

@@ -1,3 +1,6 @@
+#include <string>
+#include <vector>
+
 #include "app/editor.h"
 #include "app/file_io.h"
 #include "cli/commands.h"
@@ -16,6 +19,7 @@ namespace {
 bool writeRead(const Options& o, const std::string& path, const std::string& text,
                std::string& written, std::FILE* err) {
     std::string reason;
+    std::vector<std::string> unplaced;
     bool wrote = false;
     if (o.plain) {
         Random random(seedOf(o));
@@ -24,7 +28,7 @@ bool writeRead(const Options& o, const std::string& path, const std::string& tex
             std::fprintf(err, "%s: %s\n", path.c_str(), read.report.message.c_str());
             return false;
         }
-        wrote = writeLevel(read.level, o.variant, written, &reason);
+        wrote = writeLevel(read.level, o.variant, written, &reason, &unplaced);
     } else {
         HeadlessShell shell;
         Editor editor(shell, seedOf(o), o.variant);
@@ -32,9 +36,13 @@ bool writeRead(const Options& o, const std::string& path, const std::string& tex
             std::fprintf(err, "%s: %s\n", path.c_str(), shell.messages.back().text.c_str());
             return false;
         }
-        wrote = writeLevel(editor.level, o.variant, written, &reason);
+        wrote = writeLevel(editor.level, o.variant, written, &reason, &unplaced);
     }
     if (!wrote) std::fprintf(err, "%s: %s\n", path.c_str(), reason.c_str());
+    // Written all the same, as Save does; the lines say what is missing.
+    for (const std::string& line : unplaced) {
+        std::fprintf(err, "%s: not saved: %s\n", path.c_str(), line.c_str());
+    }
     return wrote;
 }
 

@@ -28,6 +28,7 @@ void markMazeStones(Level& level) {
     const int parts = std::clamp(level.settings.partCount, 0, kMaxMapParts);
     for (int i = 0; i < parts; ++i) {
         const MapPart& part = level.mapParts[static_cast<std::size_t>(i)];
+        if (!part.hasMapText()) continue;  // its cells are background
         const int y2 = std::min(part.y2, kMapHeight - 1);
         const int x2 = std::min(part.x2, kMapWidth - 1);
         for (int y = std::max(part.y1, 0) | 1; y <= y2; y += 2) {

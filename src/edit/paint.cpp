@@ -33,6 +33,7 @@ Appearance placeSingle(PaintContext& p, int x, int y, int kind, std::unique_ptr<
     if (canHoldPlacement(p.level, x, y) && !slot) {
         slot.reset(new (std::nothrow) Record(brush));
         if (!slot) return kindLook(kind);
+        slot->readPart = kNoReadPart;  // painted, not read into a part
     }
     return lookOf(p, x, y);
 }
@@ -40,6 +41,7 @@ Appearance placeSingle(PaintContext& p, int x, int y, int kind, std::unique_ptr<
 Appearance placeObject(PaintContext& p, int x, int y) {
     std::unique_ptr<ObjectSpec> record(new (std::nothrow) ObjectSpec(p.templates.objectTemplate));
     if (!record) return kindLook(kObjectKind);
+    record->readPart = kNoReadPart;
     auto& objects = p.level.cell(x, y).objects;
     try {
         // Newest first: the head of the list is what the cell shows.

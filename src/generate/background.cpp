@@ -44,7 +44,7 @@ void applyBackground(Level& level, Random& random, bool keepParts) {
     buildBackground(grid, level.settings, random);
     for (int y = 0; y < kMapHeight; ++y) {
         for (int x = 1; x < kMapWidth; ++x) {
-            if (keepParts && inMapPart(level, x, y)) continue;
+            if (keepParts && inMapText(level, x, y)) continue;
             level.setTerrain(x, y, kindOfSymbol(grid.symbol(x, y)));
         }
     }

@@ -7,7 +7,7 @@ namespace mapedit {
 
 // Builds the background grid for the level's fill mode (maze grid, plain
 // filling or cave) and turns it into terrain of columns 1..79, sparing the
-// map parts' rectangles when keepParts is set. detail, overlay and
+// rectangles of the map parts' map texts when keepParts is set. detail, overlay and
 // placements are left alone.
 void applyBackground(Level& level, Random& random, bool keepParts);
 

@@ -98,7 +98,7 @@ constexpr bool isNamedMaterial(int material) {
     return false;
 }
 
-// ENGRAVING; checked and dropped.
+// ENGRAVING, by Engraving::type.
 inline constexpr std::array<std::string_view, 4> kEngraveTypes = {"dust", "engrave", "burn",
                                                                   "mark"};
 

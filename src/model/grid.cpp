@@ -1,6 +1,8 @@
 #include "model/grid.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <utility>
 
 #include "model/terrain.h"
@@ -12,6 +14,9 @@ namespace {
 const TerrainKind& kindOfCell(const Level& level, int x, int y) {
     return terrainKind(level.cell(x, y).terrain);
 }
+
+constexpr std::array<int, 5> kGroundKinds = {kFloor, kCorridor, kIce, kOpenAir, kCloudyAir};
+constexpr std::uint8_t kWaterSymbol = 'W';
 
 }  // namespace
 
@@ -44,11 +49,29 @@ bool canHoldPlacement(const Level& level, int x, int y) {
     return (kindOfCell(level, x, y).flags & kWalkable) != 0;
 }
 
+bool isRandomGround(const MapCell& cell) {
+    return std::find(kGroundKinds.begin(), kGroundKinds.end(), cell.terrain) != kGroundKinds.end();
+}
+
+bool isRandomWater(const MapCell& cell) {
+    if (cell.terrain == kNone) return cell.keptSymbol == kWaterSymbol;
+    return cell.terrain == kLava || (terrainKind(cell.terrain).flags & kLiquid) != 0;
+}
+
 bool inMapPart(const Level& level, int x, int y) {
     // Counts come from files; never read past the lists they count.
     const int count = std::clamp(level.settings.partCount, 0, kMaxMapParts);
     for (int i = 0; i < count; ++i) {
         if (level.mapParts[static_cast<std::size_t>(i)].contains(x, y)) return true;
+    }
+    return false;
+}
+
+bool inMapText(const Level& level, int x, int y) {
+    const int count = std::clamp(level.settings.partCount, 0, kMaxMapParts);
+    for (int i = 0; i < count; ++i) {
+        const MapPart& part = level.mapParts[static_cast<std::size_t>(i)];
+        if (part.hasMapText() && part.contains(x, y)) return true;
     }
     return false;
 }

@@ -22,7 +22,16 @@ bool isEditableCell(int x, int y);
 bool isWallLike(const Level& level, int x, int y);
 bool joinsWalls(const Level& level, int x, int y);
 bool canHoldPlacement(const Level& level, int x, int y);
+// Where the game puts a random object, trap or monster: floor, corridor,
+// ice, open air or cloud.
+bool isRandomGround(const MapCell& cell);
+// Where it puts a random sea monster: the liquid kinds, lava, and water
+// (a map's 'W', which no terrain kind has and the map keeps).
+bool isRandomWater(const MapCell& cell);
 bool inMapPart(const Level& level, int x, int y);
+// In the rectangle of a part given by map text: a part without map text
+// (NOMAP) is background, whatever its rectangle.
+bool inMapText(const Level& level, int x, int y);
 int randomPlaceAt(const Level& level, int x, int y);  // index or -1
 // The mazewalk markers on the map, counted where they are, so that no
 // edit can leave the count behind.

@@ -1,6 +1,7 @@
 #include "model/level.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "model/terrain.h"
 
@@ -35,6 +36,7 @@ void Level::clearLevel(int kind) {
         c.detail = 0;
         c.overlay = 0;
         c.glyph = glyph;
+        c.keptSymbol = 0;
         // Placements are freed by freePlacements; clearing only unhooks what
         // is left so that no record outlives the cell that owned it.
         c.objects.clear();
@@ -43,6 +45,8 @@ void Level::clearLevel(int kind) {
     }
     settings = LevelSettings{};
     mapParts = {};
+    messages.clear();
+    engravings.clear();
 }
 
 void Level::freePlacements() {
@@ -104,7 +108,10 @@ void Level::removeMapPart(int index) {
     if (index < 0 || index >= settings.partCount || settings.partCount > kMaxMapParts) return;
     settings.partCount -= 1;
     const int last = settings.partCount;
-    if (last == 0 || index == last) return;
+    if (last == 0 || index == last) {
+        renumberReadPart(index, kNoReadPart);
+        return;
+    }
     mapParts[static_cast<std::size_t>(index)] = mapParts[static_cast<std::size_t>(last)];
     for (const auto& a : areas_) {
         if (a->kind == kMapPartArea && a->param == last) {
@@ -112,6 +119,26 @@ void Level::removeMapPart(int index) {
             break;
         }
     }
+    renumberReadPart(index, kNoReadPart);
+    renumberReadPart(last, index);
+}
+
+void Level::renumberReadPart(int from, int to) {
+    auto move = [from, to](std::int32_t& part) {
+        if (part == from) part = to;
+    };
+    for (MapCell& c : cells_) {
+        if (c.monster) move(c.monster->readPart);
+        if (c.trap) move(c.trap->readPart);
+        for (const auto& object : c.objects) {
+            if (object) move(object->readPart);
+        }
+    }
+    for (StairSpot* spot :
+         {&settings.stairUp, &settings.stairDown, &settings.ladderUp, &settings.ladderDown}) {
+        move(spot->readPart);
+    }
+    for (Engraving& e : engravings) move(e.readPart);
 }
 
 void Level::sortAreasAscending() {
@@ -128,6 +155,14 @@ void Level::setTerrain(int x, int y, int kind) {
     MapCell& c = cell(x, y);
     c.terrain = static_cast<std::int8_t>(kind);
     c.glyph = terrainKind(kind).glyph;
+    c.keptSymbol = 0;
+}
+
+void Level::keepMapSymbol(int x, int y, std::uint8_t symbol) {
+    setTerrain(x, y, kNone);
+    MapCell& c = cell(x, y);
+    c.keptSymbol = symbol;
+    c.glyph = symbol;
 }
 
 }  // namespace mapedit

@@ -15,9 +15,10 @@ constexpr int kMaxMapParts = 10;
 constexpr int kMaxListEntries = 10;
 constexpr int kDefaultColor = 18;
 
-using NameText = FixedText<64>;   // names: 63 bytes
-using LabelText = FixedText<16>;  // labels and trap names: 15 bytes
-using LevelName = FixedText<9>;   // level name: 8 bytes
+using NameText = FixedText<64>;     // names: 63 bytes
+using LabelText = FixedText<16>;    // labels and trap names: 15 bytes
+using LevelName = FixedText<9>;     // level name: 8 bytes
+using MessageText = FixedText<80>;  // MESSAGE and ENGRAVING texts: 79 bytes
 
 // Where a placement record stands.
 enum PlacementKind : std::int32_t {
@@ -26,6 +27,11 @@ enum PlacementKind : std::int32_t {
     kAtRandomPlace = 2,
     kContained = 3,  // objects only
 };
+
+// The map part a record placed at random was read into, and its place
+// among the random records read, which the writer keeps; a record made in
+// the editor belongs to no part.
+constexpr int kNoReadPart = -1;
 
 // Class symbols: >= 0 the class character, -1 random, -10 - n list entry n.
 constexpr int kRandomSymbol = -1;
@@ -59,6 +65,8 @@ struct MonsterSpec {
     std::int32_t color = 0;
     NameText name;
     NameText appearName;
+    std::int32_t readPart = kNoReadPart;  // placed at random: the part it went into
+    std::int32_t readOrder = 0;
 };
 
 struct ObjectSpec {
@@ -74,6 +82,8 @@ struct ObjectSpec {
     NameText name;
     NameText monsterName;
     NameText optionalName;
+    std::int32_t readPart = kNoReadPart;
+    std::int32_t readOrder = 0;
 };
 
 struct TrapSpec {
@@ -83,6 +93,8 @@ struct TrapSpec {
     std::int32_t color = 0;
     std::int32_t trapType = 0;  // index into words::kTrapNames
     LabelText trapName;
+    std::int32_t readPart = kNoReadPart;
+    std::int32_t readOrder = 0;
 };
 
 // One grid cell. Placement records are owned by the cell; the object list
@@ -92,6 +104,9 @@ struct MapCell {
     std::uint8_t detail = 0;   // door state, or altar alignment (low 4) and type (high 4)
     std::uint8_t overlay = 0;  // marker: high 4 bits 1 drawbridge / 2 mazewalk, low 2 direction
     std::uint8_t glyph = 0;
+    // A map character no terrain kind has, kept so that it is written back
+    // as it was; it means something only while terrain is kNone.
+    std::uint8_t keptSymbol = 0;
     std::vector<std::unique_ptr<ObjectSpec>> objects;
     std::unique_ptr<MonsterSpec> monster;
     std::unique_ptr<TrapSpec> trap;
@@ -138,15 +153,30 @@ struct AreaRecord {
     bool contains(int x, int y) const { return x1 <= x && x <= x2 && y1 <= y && y <= y2; }
 };
 
+// How a map part was given: by map text, or by NOMAP with or without a
+// GEOMETRY before it.
+enum MapForm : std::int32_t {
+    kMapText = 0,
+    kNoMap = 1,
+    kNoMapWithoutGeometry = 2,
+};
+
 struct MapPart {
     friend bool operator==(const MapPart&, const MapPart&) = default;
     std::int32_t halign = 0;  // 0 left .. 4 right
     std::int32_t valign = 0;  // 0 top, 1 center, 2 bottom
     std::int32_t width = 0, height = 0;
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // placed rectangle, absolute, inclusive
+    std::int32_t form = kMapText;
+    std::int32_t wallified = 0;  // WALLIFY was applied to its map text
 
     bool contains(int x, int y) const { return x1 <= x && x <= x2 && y1 <= y && y <= y2; }
     int size() const { return (x2 - x1 + 1) * (y2 - y1 + 1); }
+    // A part with neither size nor place is one of NOMAP, whatever its form says.
+    bool hasMapText() const {
+        const bool unplaced = width == 0 && height == 0 && x1 == 0 && y1 == 0 && x2 == 0 && y2 == 0;
+        return form == kMapText && !unplaced;
+    }
 };
 
 // StairSpot::state: how the stair or ladder was placed, if at all.
@@ -161,6 +191,20 @@ struct StairSpot {
     friend bool operator==(const StairSpot&, const StairSpot&) = default;
     std::int32_t state = kNoStair;
     std::int32_t x = 0, y = 0;
+    std::int32_t readPart = kNoReadPart;  // placed at random: the part it went into
+    // Placed at random: the terrain of the cell before, which the map keeps
+    // since the game puts the stair elsewhere; 0 when not known.
+    std::int32_t underTerrain = 0;
+};
+
+// An engraving as read: where, how and what. A random one has no cell of
+// its own; the others keep theirs, even off the grid.
+struct Engraving {
+    std::int32_t x = 0, y = 0;             // absolute
+    std::int32_t placement = kAtPosition;  // PlacementKind
+    std::int32_t readPart = kNoReadPart;   // random: the part it was read into
+    std::int32_t type = 0;                 // index into words::kEngraveTypes
+    MessageText text;
 };
 
 struct Extent {
@@ -252,11 +296,14 @@ class Level {
 
     LevelSettings settings;
     std::array<MapPart, kMaxMapParts> mapParts{};
+    std::vector<MessageText> messages;  // MESSAGE texts in file order
+    std::vector<Engraving> engravings;  // in file order
 
     const AreaList& areas() const { return areas_; }
 
     // Every cell gets the kind, detail/overlay 0, the kind's glyph and no
-    // placements; settings and map parts are zero-filled. Areas stay.
+    // placements; settings and map parts are zero-filled, messages and
+    // engravings dropped. Areas stay.
     void clearLevel(int kind);
     void freePlacements();
     // Frees every area and sets partCount to 0.
@@ -270,15 +317,24 @@ class Level {
     AreaRecord* areaAt(int x, int y) const;
     // Unlinks and frees the record; a map-part record first drops its part.
     void removeArea(AreaRecord* area);
+    // Drops the part; the last part takes its slot, and what was read into
+    // either part follows.
     void removeMapPart(int index);
     // Stable reorder by rectangle size.
     void sortAreasAscending();
     void sortAreasDescending();
 
-    // terrain := kind and glyph := the kind's glyph; nothing else changes.
+    // terrain := kind and glyph := the kind's glyph, dropping a kept map
+    // character; nothing else changes.
     void setTerrain(int x, int y, int kind);
+    // A cell of map text whose character no terrain kind has: kind none,
+    // shown and written as that character.
+    void keepMapSymbol(int x, int y, std::uint8_t symbol);
 
   private:
+    // Moves the read-part marks of records from one part index to another.
+    void renumberReadPart(int from, int to);
+
     std::array<MapCell, kMapWidth * kMapHeight> cells_;
     AreaList areas_;
 };

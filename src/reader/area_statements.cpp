@@ -34,11 +34,11 @@ AreaRecord* addArea(ReaderState& s, const Rect& r, int kind, int param) {
 bool readRoomOptions(ReaderState& s, int& filled, int& irregular) {
     skipBlanks(s);
     if (peekChar(s) != ',') return true;
-    advance(s);
+    takeComma(s);
     if (!readListedWord(s, words::kFillStates, 16, kInvalidFillType, filled)) return false;
     skipBlanks(s);
     if (peekChar(s) != ',') return true;
-    advance(s);
+    takeComma(s);
     return readBoolean(s, irregular);
 }
 
@@ -122,7 +122,7 @@ bool readTeleportRegionStatement(ReaderState& s) {
     int direction = -1;
     skipBlanks(s);
     if (peekChar(s) == ',') {
-        advance(s);
+        takeComma(s);
         if (!readUpDown(s, direction)) return false;
     }
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/grid.h"
 #include "model/terrain.h"
 #include "reader/messages.h"
 
@@ -13,13 +14,16 @@ constexpr int kRandomTries = 100;
 
 bool qualifies(const MapCell& cell, int conditions) {
     const TerrainKind& kind = terrainKind(cell.terrain);
-    if ((kind.flags & kWalkable) == 0) return false;
+    if ((conditions & kInWater) != 0) {
+        if (!isRandomWater(cell)) return false;
+    } else if ((kind.flags & kWalkable) == 0) {
+        return false;
+    }
     if ((conditions & kNoMonster) != 0 && cell.monster) return false;
     if ((conditions & kNoObject) != 0 && !cell.objects.empty()) return false;
     if ((conditions & kNoTrap) != 0 && cell.trap) return false;
     if ((conditions & kNotFeature) != 0 && (kind.flags & kFeature) != 0) return false;
-    if ((conditions & kOnFloor) != 0 && cell.terrain != kFloor) return false;
-    if ((conditions & kOnLiquid) != 0 && (kind.flags & kLiquid) == 0) return false;
+    if ((conditions & kOnGround) != 0 && !isRandomGround(cell)) return false;
     return true;
 }
 

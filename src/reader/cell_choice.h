@@ -10,12 +10,13 @@ enum CellCondition : int {
     kNoObject = 2,
     kNoTrap = 4,
     kNotFeature = 8,
-    kOnFloor = 16,
-    kOnLiquid = 32,
+    kOnGround = 16,  // floor, corridor, ice, open air or cloud
+    kInWater = 32,   // moat, pool, bog, lava, or a kept 'W' (water)
 };
 
-// A random qualifying cell of the current map part (walkable, plus the
-// condition bits); false when none qualifies or the part is empty.
+// A random qualifying cell of the current map part (walkable, or water for
+// kInWater, plus the condition bits); false when none qualifies or the
+// part is empty.
 bool pickRandomCell(ReaderState& s, int& x, int& y, int conditions);
 // Entry n of the random places as the level holds it now (bytes taken as signed).
 void randomPlaceCell(const ReaderState& s, int n, int& x, int& y);

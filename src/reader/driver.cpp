@@ -106,30 +106,53 @@ Outcome ran(bool ok) {
     return ok ? Outcome::kRead : Outcome::kFailed;
 }
 
-// GEOMETRY opens the next map part; there are ten slots.
-Outcome openMapPart(ReaderState& s) {
+// Takes the next of the ten map part slots.
+bool nextMapPart(ReaderState& s) {
     LevelSettings& settings = s.level.settings;
     if (settings.partCount >= kMaxMapParts || s.currentPart + 1 >= kMaxMapParts) {
         s.message = kTooManyMapParts;
-        return Outcome::kFailed;
+        return false;
     }
     ++s.currentPart;
     ++settings.partCount;
+    return true;
+}
+
+// GEOMETRY opens the next map part.
+Outcome openMapPart(ReaderState& s) {
+    if (!nextMapPart(s)) return Outcome::kFailed;
     const bool ok = readGeometryStatement(s);
     s.phase = kExpectingMap;
     return ran(ok);
 }
 
 // The background is generated once per read, just before the first map.
-Outcome readFirstMap(ReaderState& s, Statement statement) {
+void generateBackgroundOnce(ReaderState& s) {
     LevelSettings& settings = s.level.settings;
     if ((settings.levelFlags2 & kBackgroundGenerated) == 0) {
         applyBackground(s.level, s.random, false);
         settings.levelFlags2 |= kBackgroundGenerated;
     }
-    const bool ok = statement(s);
+}
+
+Outcome readFirstMap(ReaderState& s) {
+    generateBackgroundOnce(s);
+    const bool ok = readMapStatement(s);
     s.phase = kAfterMap;
     return ran(ok);
+}
+
+Outcome readNomap(ReaderState& s, MapForm form) {
+    generateBackgroundOnce(s);
+    const bool ok = readNomapPart(s, form);
+    s.phase = kAfterMap;
+    return ran(ok);
+}
+
+// A cave level may leave out GEOMETRY: NOMAP alone opens its one part.
+Outcome openWholeLevel(ReaderState& s) {
+    if (!nextMapPart(s)) return Outcome::kFailed;
+    return readNomap(s, kNoMapWithoutGeometry);
 }
 
 Outcome dispatch(ReaderState& s, const std::string& keyword) {
@@ -143,14 +166,17 @@ Outcome dispatch(ReaderState& s, const std::string& keyword) {
             return Outcome::kReported;
         case kHeader:
             if (keyword == "GEOMETRY") return openMapPart(s);
+            if (keyword == "NOMAP" && s.level.settings.fillMode == kCaveFill) {
+                return openWholeLevel(s);
+            }
             if (keyword == "FLAGS" || keyword == "INIT_MAP" || keyword == "MESSAGE") {
                 return ran(findStatement(keyword)(s));
             }
             s.report = notAllowedReport(keyword);
             return Outcome::kReported;
         case kExpectingMap:
-            if (keyword == "MAP") return readFirstMap(s, readMapStatement);
-            if (keyword == "NOMAP") return readFirstMap(s, readNomapStatement);
+            if (keyword == "MAP") return readFirstMap(s);
+            if (keyword == "NOMAP") return readNomap(s, kNoMap);
             s.message = kNoMapDescription;
             return Outcome::kFailed;
         default:

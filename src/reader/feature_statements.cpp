@@ -50,6 +50,33 @@ bool placeFeature(ReaderState& s, const StatementLocation& where, int conditions
     return true;
 }
 
+// Where an engraving stands. It changes no cell, so a random one takes
+// none and coordinates off the grid are kept as they are.
+bool placeEngraving(ReaderState& s, const StatementLocation& where, Engraving& engraving) {
+    if (where.isCoordinate) {
+        engraving.x = where.x;
+        engraving.y = where.y;
+        engraving.placement = kAtPosition;
+        return true;
+    }
+    switch (where.x) {
+        case kLocationRandom:
+            engraving.placement = kPlacedRandom;
+            engraving.readPart = s.currentPart;
+            return true;
+        case kLocationPlace:
+            engraving.placement = kAtRandomPlace;
+            return placeEntryCell(s, where.y, engraving.x, engraving.y);
+        case kLocationContained:
+            engraving.placement = kContained;
+            engraving.x = s.lastObjectX;
+            engraving.y = s.lastObjectY;
+            return true;
+        default:
+            return failWith(s, msg::kInvalidLocation);
+    }
+}
+
 bool readFountainOrSink(ReaderState& s, int kind) {
     StatementLocation where;
     if (!readColonAndLocation(s, where)) return false;
@@ -172,20 +199,25 @@ bool readMazewalkStatement(ReaderState& s) {
     return true;
 }
 
-// Checked and dropped: the level keeps no engravings, so every location
-// form is fine.
 bool readEngravingStatement(ReaderState& s) {
     StatementLocation where;
     if (!readColonAndLocation(s, where)) return false;
     s.message = kEngraveTypeMissing;
     if (!expect(s, ',')) return false;
-    int type = 0;
-    if (!readListedWord(s, words::kEngraveTypes, 16, kInvalidEngraveType, type)) return false;
+    Engraving engraving;
+    if (!readListedWord(s, words::kEngraveTypes, 16, kInvalidEngraveType, engraving.type)) {
+        return false;
+    }
     if (!expect(s, ',')) return false;
     s.message = msg::kSyntaxError;
     std::string text;
-    if (!readString(s, text, 80)) return false;
-    return endOfStatement(s, msg::kTooManyArguments);
+    if (!readString(s, text, static_cast<int>(MessageText::capacity()) + 1)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+
+    if (!placeEngraving(s, where, engraving)) return false;
+    engraving.text.assign(text);
+    s.level.engravings.push_back(engraving);
+    return true;
 }
 
 }  // namespace mapedit

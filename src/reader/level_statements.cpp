@@ -1,4 +1,4 @@
-// MAZE, FLAGS, INIT_MAP, MESSAGE and WALLIFY: the level-wide settings.
+// MAZE, FLAGS, INIT_MAP and MESSAGE: the level-wide settings.
 
 #include <cstdint>
 
@@ -61,7 +61,7 @@ bool readFlagsStatement(ReaderState& s) {
         if (!readWord(s, word, 16) || !setFlag(s.level.settings, word)) return false;
         skipBlanks(s);
         if (peekChar(s) != ',') break;
-        advance(s);
+        takeComma(s);
     }
     s.message = msg::kTooManyArguments;
     return atLineEnd(s);
@@ -102,16 +102,10 @@ bool readMessageStatement(ReaderState& s) {
     s.message = msg::kMissingColon;
     if (!expect(s, ':')) return false;
     s.message = msg::kSyntaxError;
-    std::string text;  // checked, then dropped: the level keeps no messages
-    if (!readString(s, text, 80)) return false;
-    return endOfStatement(s, msg::kTooManyArguments);
-}
-
-bool readWallifyStatement(ReaderState& s) {
-    skipBlanks(s);
-    s.message = msg::kSyntaxError;
-    if (!atLineEnd(s)) return false;
-    s.level.settings.levelFlags2 |= kWallify;
+    std::string text;
+    if (!readString(s, text, static_cast<int>(MessageText::capacity()) + 1)) return false;
+    if (!endOfStatement(s, msg::kTooManyArguments)) return false;
+    s.level.messages.emplace_back().assign(text);
     return true;
 }
 

@@ -32,7 +32,7 @@ bool readListStatement(ReaderState& s, std::int32_t& count, const char* tooMany,
             s.message = msg::kTooManyArguments;
             return false;
         }
-        advance(s);
+        takeComma(s);
     }
     count = entries;
     return endOfStatement(s, msg::kTooManyArguments);

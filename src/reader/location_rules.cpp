@@ -91,7 +91,9 @@ bool placeStairSpot(ReaderState& s, const StatementLocation& where, StairSpot& s
     int x = 0, y = 0, state = 0;
     const FeatureCell found = resolveFeatureCell(s, where, kNotFeature, x, y, state);
     if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
-    spot = StairSpot{state, x, y};
+    const bool random = state == kStairPlacedRandom;
+    const int under = random ? s.level.cell(x, y).terrain : 0;
+    spot = StairSpot{state, x, y, random ? s.currentPart : kNoReadPart, under};
     s.level.setTerrain(x, y, kind);
     return true;
 }

@@ -40,6 +40,15 @@ struct PlacementRule {
 };
 bool resolvePlacement(ReaderState& s, const StatementLocation& where, const PlacementRule& rule,
                       int& x, int& y, int& placement);
+// Notes where a record of that placement was read: a random one belongs
+// to the current part, which the writer keeps it with, and is numbered
+// in reading order; any other belongs to no part.
+template <class Record>
+void noteReadPart(ReaderState& s, Record& record) {
+    if (record.placement != kPlacedRandom) return;
+    record.readPart = s.currentPart;
+    record.readOrder = ++s.randomRecordsRead;
+}
 
 // The cell of a feature (stair, ladder, altar, fountain, sink, drawbridge).
 enum class FeatureCell { Found, NoneQualifies, Rejected };

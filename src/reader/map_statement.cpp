@@ -6,6 +6,7 @@
 #include "model/format_words.h"
 #include "model/map_placement.h"
 #include "model/terrain.h"
+#include "reader/map_text.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
 
@@ -19,13 +20,18 @@ constexpr const char* kIrregularShape = "Irregular map shape";
 constexpr const char* kMapTooWide = "Map too wide";
 constexpr const char* kMapDoesNotFit = "Map does not fit the level";
 
-// A map row leaves the level's first and last column free.
-constexpr int kScratchWidth = kMapWidth - 2;
 constexpr int kMaxRows = kMapHeight;
 constexpr int kMapPartColor = 9;
 
-// The map text as read, before it is placed; unread positions are blanks.
-using ScratchGrid = std::array<std::array<unsigned char, kScratchWidth>, kMaxRows>;
+// Map characters of features that no terrain kind stands for in a map.
+struct FeatureSymbol {
+    unsigned char symbol;
+    int kind;
+};
+constexpr std::array<FeatureSymbol, 2> kFeatureSymbols = {{{'{', kFountain}, {'K', kKitchenSink}}};
+
+// A part without map text on a cave level is the whole level.
+constexpr MapPart kWholeLevel{0, 0, kMapWidth - 1, kMapHeight, 1, 0, kMapWidth - 1, kMapHeight - 1};
 
 bool isDigit(unsigned char c) {
     return c >= '0' && c <= '9';
@@ -43,30 +49,28 @@ bool readEndmap(ReaderState& s) {
 // byte ('#' and blanks are map characters); a leading digit is dropped.
 // Up to 22 lines are read; a 22nd that is not "ENDMAP" is read and counted
 // like the others (but kept nowhere) before the map is refused.
-bool readMapRows(ReaderState& s, ScratchGrid& grid, int& width, int& height) {
-    width = 0;
+bool readMapRows(ReaderState& s, MapText& text) {
+    text.clear();
     for (int row = 0; row <= kMaxRows; ++row) {
         if (peekChar(s) == 'E') {
             if (!readEndmap(s)) return false;
-            height = row;
+            text.height = row;
             return true;
         }
         if (isDigit(peekChar(s))) advance(s);
         int copied = 0;
         while (!atLineEnd(s)) {
-            if (copied == kScratchWidth) {
+            if (copied == kMapTextWidth) {
                 s.message = kMapTooWide;
                 return false;
             }
             const unsigned char c = advance(s);
-            if (row < kMaxRows) {
-                grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(copied)] = c;
-            }
+            if (row < kMaxRows) text.at(copied, row) = c;
             ++copied;
         }
         s.message = kIrregularShape;
         if (copied == 0) return false;
-        width = std::max(width, copied);
+        text.width = std::max(text.width, copied);
         nextLine(s);
     }
     return false;  // 22 lines without "ENDMAP"
@@ -79,15 +83,28 @@ void widenExtent(Extent& e, const MapPart& part) {
     e.y2 = std::max(e.y2, part.y2);
 }
 
-void layInMap(Level& level, const MapPart& part, const ScratchGrid& grid) {
+// One map character on its cell: a terrain kind, a feature on floor, or a
+// character kept as it was.
+void layInSymbol(Level& level, int x, int y, unsigned char symbol) {
+    for (const FeatureSymbol& f : kFeatureSymbols) {
+        if (f.symbol == symbol) {
+            level.setTerrain(x, y, f.kind);
+            return;
+        }
+    }
+    const int kind = kindOfSymbol(symbol);
+    if (kind == kNone) {
+        level.keepMapSymbol(x, y, symbol);
+        return;
+    }
+    level.setTerrain(x, y, kind);
+    if (kind == kSecretDoor) level.cell(x, y).detail = 1;  // closed
+}
+
+void layInMap(Level& level, const MapPart& part, const MapText& text) {
     for (int j = 0; j < part.height; ++j) {
         for (int k = 0; k < part.width; ++k) {
-            const int kind =
-                kindOfSymbol(grid[static_cast<std::size_t>(j)][static_cast<std::size_t>(k)]);
-            const int x = part.x1 + k;
-            const int y = part.y1 + j;
-            level.setTerrain(x, y, kind);
-            if (kind == kSecretDoor) level.cell(x, y).detail = 1;  // closed
+            layInSymbol(level, part.x1 + k, part.y1 + j, text.at(k, j));
         }
     }
 }
@@ -122,11 +139,13 @@ bool readMapStatement(ReaderState& s) {
     if (s.currentPart < 0 || s.currentPart >= kMaxMapParts) return false;
     nextLine(s);
 
-    ScratchGrid grid;
-    for (auto& row : grid) row.fill(' ');
-    int width = 0;
-    int height = 0;
-    if (!readMapRows(s, grid, width, height)) return false;
+    MapText& text = s.mapText;
+    if (!readMapRows(s, text)) {
+        text.clear();
+        return false;
+    }
+    const int width = text.width;
+    const int height = text.height;
 
     MapPart& part = s.level.mapParts[static_cast<std::size_t>(s.currentPart)];
     // Nothing is written unless every cell of the map lies on the grid.
@@ -134,8 +153,10 @@ bool readMapStatement(ReaderState& s) {
         s.message = kMapDoesNotFit;
         return false;
     }
+    part.form = kMapText;
+    part.wallified = 0;  // a new map text has not been walled yet
     widenExtent(s.level.settings.extent, part);
-    layInMap(s.level, part, grid);
+    layInMap(s.level, part, text);
 
     AreaRecord* area = s.level.newArea(part.x1, part.y1, part.x2, part.y2);
     area->kind = kMapPartArea;
@@ -148,6 +169,22 @@ bool readNomapStatement(ReaderState& s) {
     skipBlanks(s);
     s.message = msg::kSyntaxError;
     return atLineEnd(s);
+}
+
+bool readNomapPart(ReaderState& s, MapForm form) {
+    if (!readNomapStatement(s)) return false;
+    if (s.currentPart < 0 || s.currentPart >= kMaxMapParts) return false;
+    MapPart& part = s.level.mapParts[static_cast<std::size_t>(s.currentPart)];
+    s.mapText.clear();
+    // Without a cave the part keeps neither size nor place.
+    if (s.level.settings.fillMode == kCaveFill) {
+        const MapPart& whole = kWholeLevel;
+        part = MapPart{part.halign, part.valign, whole.width, whole.height,
+                       whole.x1,    whole.y1,    whole.x2,    whole.y2};
+        widenExtent(s.level.settings.extent, part);
+    }
+    part.form = form;
+    return true;
 }
 
 }  // namespace mapedit

@@ -47,12 +47,12 @@ bool readSpeAndNames(ReaderState& s, ObjectSpec& object) {
     skipBlanks(s);
     if (peekChar(s) != ',') return true;
     if (s.variant == Variant::Tavrel) {
-        advance(s);
+        takeComma(s);
         if (!readMaterial(s, object.material)) return false;
         skipBlanks(s);
     }
     if (peekChar(s) == ',') {
-        advance(s);
+        takeComma(s);
         std::string name;
         if (!readString(s, name, 64)) return false;
         object.optionalName.assign(name);
@@ -63,7 +63,7 @@ bool readSpeAndNames(ReaderState& s, ObjectSpec& object) {
 bool readObjectTail(ReaderState& s, ObjectSpec& object) {
     skipBlanks(s);
     if (peekChar(s) != ',') return true;
-    advance(s);
+    takeComma(s);
     bool hasPrefix = false;
 
     skipBlanks(s);
@@ -110,9 +110,10 @@ bool readObjectOrContainer(ReaderState& s, bool isContainer) {
     if (!endOfStatement(s, msg::kSyntaxError)) return false;
 
     int x = 0, y = 0, placement = 0;
-    const PlacementRule rule{kOnFloor | kNoObject, kCannotPlaceObject, true};
+    const PlacementRule rule{kOnGround | kNoObject, kCannotPlaceObject, true};
     if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
     object.placement = placement;
+    noteReadPart(s, object);
     object.color =
         catalogueColor(s.variant, object.name.view(), object.symbol < 0 ? 0 : object.symbol);
 

@@ -27,12 +27,12 @@ constexpr const char* kLocationMissing = "Location missing";
 constexpr const char* kCannotPlaceTrap = "Cannot place trap";
 constexpr const char* kTrapAlreadyPlaced = "Trap is already placed";
 
-constexpr int kTrapConditions = kOnFloor | kNoTrap | kNotFeature;
+constexpr int kTrapConditions = kOnGround | kNoTrap | kNotFeature;
 constexpr int kTrapClass = '^';
 
-// Sea monsters go into liquid, every other monster onto floor.
+// Sea monsters go into water, every other monster onto the ground.
 int monsterConditions(int symbol) {
-    return symbol == ';' ? (kOnLiquid | kNoMonster) : (kOnFloor | kNoMonster);
+    return symbol == ';' ? (kInWater | kNoMonster) : (kOnGround | kNoMonster);
 }
 
 bool failWith(ReaderState& s, const char* message) {
@@ -138,7 +138,7 @@ bool readMonsterStatement(ReaderState& s) {
 
     skipBlanks(s);
     while (peekChar(s) == ',') {
-        advance(s);
+        takeComma(s);
         if (!readMonsterOption(s, monster)) return false;
         skipBlanks(s);
     }
@@ -148,6 +148,7 @@ bool readMonsterStatement(ReaderState& s) {
     const PlacementRule rule{monsterConditions(monster.symbol), kCannotPlaceMonster};
     if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
     monster.placement = placement;
+    noteReadPart(s, monster);
 
     MapCell& cell = s.level.cell(x, y);
     if (!clearMonsterCell(s, cell)) return false;
@@ -181,6 +182,7 @@ bool readTrapStatement(ReaderState& s) {
     const PlacementRule rule{kTrapConditions, kCannotPlaceTrap};
     if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
     trap.placement = placement;
+    noteReadPart(s, trap);
 
     MapCell& cell = s.level.cell(x, y);
     if (!clearTrapCell(s, cell)) return false;

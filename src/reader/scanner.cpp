@@ -95,7 +95,31 @@ bool expect(ReaderState& s, char c) {
     skipBlanks(s);
     if (atTextEnd(s) || peekChar(s) != static_cast<unsigned char>(c)) return false;
     ++s.cursor;
+    if (c == ',') continueAfterComma(s);
     return true;
+}
+
+void takeComma(ReaderState& s) {
+    advance(s);
+    continueAfterComma(s);
+}
+
+// Long argument lists are broken after a comma. Lines holding only blanks
+// and comments are passed over; a line that starts with a keyword is a
+// statement of its own, so the comma then ends the line as it always did.
+void continueAfterComma(ReaderState& s) {
+    skipBlanks(s);
+    if (!atLineEnd(s) || atTextEnd(s)) return;
+    const std::size_t cursor = s.cursor;
+    const int line = s.line;
+    do {
+        nextLine(s);
+        skipBlanks(s);
+    } while (atLineEnd(s) && !atTextEnd(s));
+    if (atTextEnd(s) || isKeywordChar(peekChar(s))) {
+        s.cursor = cursor;
+        s.line = line;
+    }
 }
 
 void nextLine(ReaderState& s) {

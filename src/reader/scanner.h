@@ -8,6 +8,7 @@
 #include "generate/random.h"
 #include "model/level.h"
 #include "model/variant.h"
+#include "reader/map_text.h"
 
 namespace mapedit {
 
@@ -30,6 +31,8 @@ struct ReaderState {
     int currentPart = -1;
     int lastObjectX = 0, lastObjectY = 0;
     int phase = 0;
+    MapText mapText;  // of the current map part; empty after NOMAP
+    int randomRecordsRead = 0;
 
     Level& level;
     Random& random;
@@ -44,8 +47,16 @@ unsigned char advance(ReaderState& s);
 bool atTextEnd(const ReaderState& s);
 bool atLineEnd(const ReaderState& s);
 void skipBlanks(ReaderState& s);
+// A comma matched by expect continues the statement on the next line when
+// it ends its line (see continueAfterComma).
 bool expect(ReaderState& s, char c);
 void nextLine(ReaderState& s);
+// Consumes the comma at the cursor, as expect(s, ',') would.
+void takeComma(ReaderState& s);
+// After a comma that ends its line (blanks and a comment may follow), moves
+// to the next line with something on it, unless that line starts with a
+// keyword or the text ends first.
+void continueAfterComma(ReaderState& s);
 
 // Argument readers; each returns success and writes its result through out.
 // `size` is the buffer size of the format: at most size - 1 bytes are read.

@@ -48,7 +48,7 @@ bool readParenthesised(ReaderState& s, StairWhere& out) {
     skipBlanks(s);
     const MapPart& part = s.part();
     if (peekChar(s) == ',') {
-        advance(s);
+        takeComma(s);
         if (!readNumbers(s, v + 2, 2) || !expect(s, ')')) return false;
         out.isArea = true;
         out.area = Rect{v[0] + part.x1, v[1] + part.y1, v[2] + part.x1, v[3] + part.y1};

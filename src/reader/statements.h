@@ -21,7 +21,11 @@ bool readInitMapStatement(ReaderState& s);
 bool readMessageStatement(ReaderState& s);
 bool readGeometryStatement(ReaderState& s);
 bool readMapStatement(ReaderState& s);
+// NOMAP after a map: checked, changes nothing.
 bool readNomapStatement(ReaderState& s);
+// NOMAP opening the current map part: on a cave level the part is the
+// whole level, elsewhere it has neither size nor place.
+bool readNomapPart(ReaderState& s, MapForm form);
 bool readWallifyStatement(ReaderState& s);
 bool readRandomPlacesStatement(ReaderState& s);
 bool readRandomObjectsStatement(ReaderState& s);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "writer/write_context.h"
 
@@ -10,9 +12,10 @@ namespace mapedit::writer {
 // functions answering bool tell whether they wrote anything, since a blank
 // line follows some groups only when they did.
 
-// MAZE, FLAGS, INIT_MAP.
+// MAZE, FLAGS, INIT_MAP, then every MESSAGE.
 void writeHeader(WriteContext& ctx);
-// GEOMETRY and the MAP rows of the part being written.
+// GEOMETRY and the MAP rows of the part being written, or NOMAP; then
+// WALLIFY when it was applied to the part.
 void writeMapText(WriteContext& ctx);
 // RANDOM_MONSTERS, RANDOM_OBJECTS, RANDOM_PLACES with the part they belong to.
 bool writeLists(WriteContext& ctx);
@@ -40,5 +43,13 @@ bool writeDoors(WriteContext& ctx);
 bool writeMonsters(WriteContext& ctx);
 bool writeObjects(WriteContext& ctx);
 bool writeTraps(WriteContext& ctx);
+bool writeEngravings(WriteContext& ctx);
+
+// Pins the random records that their part would have no room for when
+// read back (WriteContext::pin); run once the parts are ordered.
+void pinRandomWithoutRoom(WriteContext& ctx);
+
+// One line for each statement no part can reach, after the parts are written.
+std::vector<std::string> unreachableStatements(const WriteContext& ctx);
 
 }  // namespace mapedit::writer

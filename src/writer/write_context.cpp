@@ -5,6 +5,7 @@
 #include "model/grid.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace mapedit::writer {
 
@@ -39,22 +40,88 @@ void WriteContext::endLine() {
     emitLine();
 }
 
-void WriteContext::endCellLine(int x, int y) {
-    endLine();
-    markPending(x, y);
-}
-
 void WriteContext::emit(std::string_view text) {
     if (ok) ok = sink_.write(text);
 }
 
-void WriteContext::markPending(int x, int y) {
-    if (isOnGrid(x, y)) pendingCells_[cellIndex(x, y)] = true;
+void WriteContext::orderParts(int largest) {
+    for (int i = 0; i < kMaxMapParts; ++i) modelIndex[static_cast<std::size_t>(i)] = i;
+    std::swap(modelIndex[0], modelIndex[static_cast<std::size_t>(largest)]);
+    for (int i = 0; i < kMaxMapParts; ++i) {
+        parts[static_cast<std::size_t>(i)] =
+            level.mapParts[static_cast<std::size_t>(modelIndex[static_cast<std::size_t>(i)])];
+    }
+    for (int y = 0; y < kMapHeight; ++y) {
+        for (int x = 0; x < kMapWidth; ++x) {
+            const int holding = holdingPart(x, y);
+            homes_[cellIndex(x, y)] =
+                static_cast<std::int8_t>(holding != kNoPart ? holding : reachingPart(x, y));
+            insideHome_[cellIndex(x, y)] = holding != kNoPart;
+        }
+    }
 }
 
-void WriteContext::finishPart() {
-    writtenCells_ |= pendingCells_;
-    pendingCells_.reset();
+int WriteContext::holdingPart(int x, int y) const {
+    for (int i = 0; i < partCount; ++i) {
+        if (parts[static_cast<std::size_t>(i)].contains(x, y)) return i;
+    }
+    return kNoPart;
+}
+
+// Coordinates are written relative to the part's corner and may not be
+// negative.
+int WriteContext::reachingPart(int x, int y) const {
+    for (int i = 0; i < partCount; ++i) {
+        const MapPart& p = parts[static_cast<std::size_t>(i)];
+        if (p.x1 <= x && p.y1 <= y) return i;
+    }
+    return kNoPart;
+}
+
+int WriteContext::homeOf(int x, int y) const {
+    if (!isOnGrid(x, y)) {
+        const int holding = holdingPart(x, y);
+        return holding != kNoPart ? holding : reachingPart(x, y);
+    }
+    return homes_[cellIndex(x, y)];
+}
+
+bool WriteContext::isInsideHome(int x, int y) const {
+    return isOnGrid(x, y) && insideHome_[cellIndex(x, y)];
+}
+
+int WriteContext::writingIndexOf(int modelPart) const {
+    for (int i = 0; i < partCount; ++i) {
+        if (modelIndex[static_cast<std::size_t>(i)] == modelPart) return i;
+    }
+    return kNoPart;
+}
+
+int WriteContext::partOfRecord(int x, int y, int placement, int readPart) const {
+    const int read = placement == kPlacedRandom ? writingIndexOf(readPart) : kNoPart;
+    return read != kNoPart ? read : homeOf(x, y);
+}
+
+int WriteContext::partOfObject(int x, int y, const MapCell& cell, std::size_t index) const {
+    while (index > 0 && cell.objects[index] && cell.objects[index]->placement == kContained) {
+        --index;
+    }
+    const ObjectSpec* o = cell.objects[index].get();
+    return o == nullptr ? homeOf(x, y) : partOf(x, y, *o);
+}
+
+void WriteContext::pin(const void* record) {
+    pinned_.insert(std::upper_bound(pinned_.begin(), pinned_.end(), record), record);
+}
+
+bool WriteContext::isPinned(const void* record) const {
+    return std::binary_search(pinned_.begin(), pinned_.end(), record);
+}
+
+int WriteContext::partOfEngraving(const Engraving& e) const {
+    if (e.placement != kPlacedRandom) return homeOf(e.x, e.y);
+    const int part = writingIndexOf(e.readPart);
+    return part == kNoPart ? 0 : part;
 }
 
 AreaEntry* WriteContext::findArea(const AreaEntry* after, int kind) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bitset>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,8 @@ namespace mapedit::writer {
 
 // The list of a RANDOM_* statement that is never written.
 constexpr int kNoListPart = 99;
+// A position that no map part can reach.
+constexpr int kNoPart = -1;
 
 // An area record as the writer meets it: largest first, with the mark that
 // it has been written and must not be found again.
@@ -36,6 +39,7 @@ class WriteContext {
 
     // Map parts in writing order: the largest first, the others in place.
     std::array<MapPart, kMaxMapParts> parts{};
+    std::array<int, kMaxMapParts> modelIndex{};  // of each part in writing order
     int partCount = 0;
     int writePart = 0;
     int monsterListPart = kNoListPart;
@@ -52,24 +56,57 @@ class WriteContext {
     void emitLine();
     // Ends the line with its line feed and sends it.
     void endLine();
-    // The same for a statement of a cell, which then counts as written
-    // with this part.
-    void endCellLine(int x, int y);
     void emit(std::string_view text);
 
-    // The two cell sets: cells written with an earlier part are skipped, the
-    // cells of the part being written join them when the part is done.
-    bool isWrittenCell(int x, int y) const {
-        return x >= 0 && x < kMapWidth && y >= 0 && y < kMapHeight &&
-               writtenCells_[static_cast<std::size_t>(y * kMapWidth + x)];
-    }
-    void markPending(int x, int y);
-    void finishPart();
+    // Fixes the writing order: parts, their model indexes and the cells'
+    // home parts. The largest part goes first.
+    void orderParts(int largest);
 
-    // Calls visit(x, y, cell) for every cell of the part not written before,
-    // row by row.
+    // The part (writing order) that writes the statements of a cell: the
+    // first part holding it, else the first whose top-left corner lies above
+    // and to the left of it, the cell then standing beyond its map text;
+    // kNoPart when there is none. Any coordinates may be asked.
+    int homeOf(int x, int y) const;
+    // Whether the home part holds the cell in its rectangle.
+    bool isInsideHome(int x, int y) const;
+    // Where the model's part of that index is written; kNoPart for none.
+    int writingIndexOf(int modelPart) const;
+    // The part that writes a placement: the part a random one was read into
+    // while that part exists, else the home of its cell.
+    int partOfRecord(int x, int y, int placement, int readPart) const;
+    bool writesRecord(int x, int y, int placement, int readPart) const {
+        return partOfRecord(x, y, placement, readPart) == writePart;
+    }
+    // A random record whose part would have no room left for it when the
+    // text is read back is written at its cell instead: it is pinned.
+    void pin(const void* record);
+    bool isPinned(const void* record) const;
+    // How a record is written: at its cell once pinned, else as it was placed.
+    template <class Record>
+    int placementOf(const Record& r) const {
+        return isPinned(&r) ? kAtPosition : r.placement;
+    }
+    template <class Record>
+    int partOf(int x, int y, const Record& r) const {
+        return partOfRecord(x, y, placementOf(r), r.readPart);
+    }
+    // A record read at random into a part that is still there, and written
+    // as random.
+    template <class Record>
+    bool isReadRandom(const Record& r) const {
+        return placementOf(r) == kPlacedRandom && writingIndexOf(r.readPart) != kNoPart;
+    }
+    // The part that writes object `index` of the cell's list: a contained
+    // object goes with its container, the object before it.
+    int partOfObject(int x, int y, const MapCell& cell, std::size_t index) const;
+    // A random engraving has no cell: it goes with the part it was read
+    // into, or first when that part is gone. The others go with their cell.
+    int partOfEngraving(const Engraving& e) const;
+
+    // Calls visit(x, y, cell) for every cell of the grid, row by row; each
+    // section picks the statements the part being written owns.
     template <class Visit>
-    void scanPart(Visit visit) const;
+    void scanCells(Visit visit) const;
 
     // The next unwritten record of the kind after `after` (from the first
     // when null).
@@ -91,21 +128,19 @@ class WriteContext {
 
   private:
     void addRectangle(std::string_view opening, int x1, int y1, int x2, int y2);
+    int reachingPart(int x, int y) const;
+    int holdingPart(int x, int y) const;
 
     ByteSink& sink_;
-    std::bitset<kMapWidth * kMapHeight> pendingCells_;
-    std::bitset<kMapWidth * kMapHeight> writtenCells_;
+    std::array<std::int8_t, kMapWidth * kMapHeight> homes_{};
+    std::vector<const void*> pinned_;
+    std::bitset<kMapWidth * kMapHeight> insideHome_;
 };
 
 template <class Visit>
-void WriteContext::scanPart(Visit visit) const {
-    const MapPart& p = part();
-    const int x1 = p.x1 < 0 ? 0 : p.x1, x2 = p.x2 >= kMapWidth ? kMapWidth - 1 : p.x2;
-    const int y1 = p.y1 < 0 ? 0 : p.y1, y2 = p.y2 >= kMapHeight ? kMapHeight - 1 : p.y2;
-    for (int y = y1; y <= y2; ++y) {
-        for (int x = x1; x <= x2; ++x) {
-            if (!isWrittenCell(x, y)) visit(x, y, level.cell(x, y));
-        }
+void WriteContext::scanCells(Visit visit) const {
+    for (int y = 0; y < kMapHeight; ++y) {
+        for (int x = 0; x < kMapWidth; ++x) visit(x, y, level.cell(x, y));
     }
 }
 

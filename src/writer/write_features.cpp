@@ -42,8 +42,8 @@ bool isWrittenDoor(const MapCell& cell) {
 }  // namespace
 
 void writeMarkers(WriteContext& ctx) {
-    ctx.scanPart([&ctx](int x, int y, const MapCell& cell) {
-        if (cell.overlay == 0) return;
+    ctx.scanCells([&ctx](int x, int y, const MapCell& cell) {
+        if (cell.overlay == 0 || ctx.homeOf(x, y) != ctx.writePart) return;
         const bool bridge = markerType(cell.overlay) == 1;
         ctx.line.append(bridge ? "DRAWBRIDGE: " : "MAZEWALK: ");
         ctx.addCellPosition(x, y);
@@ -55,7 +55,7 @@ void writeMarkers(WriteContext& ctx) {
             ctx.line.push_back(',');
             ctx.line.append(words::kBridgeStates[closed ? 1 : 0]);
         }
-        ctx.endCellLine(x, y);
+        ctx.endLine();
     });
 }
 
@@ -63,14 +63,14 @@ bool writeStairs(WriteContext& ctx) {
     bool wrote = false;
     for (const StairWord& w : kStairWords) {
         const StairSpot& spot = ctx.settings.*w.spot;
-        if (spot.state == kNoStair || !ctx.part().contains(spot.x, spot.y)) continue;
-        if (!isOnGrid(spot.x, spot.y) || ctx.isWrittenCell(spot.x, spot.y)) continue;
+        if (spot.state == kNoStair || !isOnGrid(spot.x, spot.y)) continue;
+        const int placement = placementOfStair(spot.state);
+        if (!ctx.writesRecord(spot.x, spot.y, placement, spot.readPart)) continue;
         ctx.line.append(w.keyword);
-        ctx.addPosition(spot.x, spot.y, placementOfStair(spot.state));
+        ctx.addPosition(spot.x, spot.y, placement);
         ctx.line.push_back(',');
         ctx.line.append(words::kUpDown[w.down]);
         ctx.endLine();
-        ctx.markPending(spot.x, spot.y);
         wrote = true;
     }
     return wrote;
@@ -78,11 +78,12 @@ bool writeStairs(WriteContext& ctx) {
 
 bool writeFountainsAndSinks(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanPart([&](int x, int y, const MapCell& cell) {
+    ctx.scanCells([&](int x, int y, const MapCell& cell) {
         if (cell.terrain != kFountain && cell.terrain != kKitchenSink) return;
+        if (ctx.homeOf(x, y) != ctx.writePart) return;
         ctx.line.append(cell.terrain == kFountain ? "FOUNTAIN: " : "SINK: ");
         ctx.addCellPosition(x, y);
-        ctx.endCellLine(x, y);
+        ctx.endLine();
         wrote = true;
     });
     return wrote;
@@ -90,15 +91,15 @@ bool writeFountainsAndSinks(WriteContext& ctx) {
 
 bool writeAltars(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanPart([&](int x, int y, const MapCell& cell) {
-        if (cell.terrain != kAltar) return;
+    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+        if (cell.terrain != kAltar || ctx.homeOf(x, y) != ctx.writePart) return;
         ctx.line.append("ALTAR: ");
         ctx.addCellPosition(x, y);
         ctx.line.push_back(',');
         ctx.line.append(words::wordAt(words::kAlignments, cell.detail & 15, "random"));
         ctx.line.push_back(',');
         ctx.line.append(words::wordAt(words::kAltarTypes, cell.detail >> 4, "altar"));
-        ctx.endCellLine(x, y);
+        ctx.endLine();
         wrote = true;
     });
     return wrote;
@@ -106,13 +107,15 @@ bool writeAltars(WriteContext& ctx) {
 
 bool writeDoors(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanPart([&](int x, int y, const MapCell& cell) {
-        if (!isWrittenDoor(cell)) return;
+    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+        // Outside the map parts a door is background, which is not saved.
+        if (!isWrittenDoor(cell) || !ctx.isInsideHome(x, y)) return;
+        if (ctx.homeOf(x, y) != ctx.writePart) return;
         ctx.line.append("DOOR: ");
         ctx.line.append(words::wordAt(words::kDoorStates, cell.detail, "random"));
         ctx.line.push_back(',');
         ctx.addCellPosition(x, y);
-        ctx.endCellLine(x, y);
+        ctx.endLine();
         wrote = true;
     });
     return wrote;

@@ -59,12 +59,27 @@ void writeInitMap(WriteContext& ctx) {
     ctx.endLine();
 }
 
+// Messages are shown when the level is entered; the reader takes the bare
+// word for an empty one.
+void writeMessages(WriteContext& ctx) {
+    for (const MessageText& message : ctx.level.messages) {
+        ctx.line.append("MESSAGE: ");
+        if (message.empty()) {
+            ctx.line.append("random");
+        } else {
+            ctx.addQuoted(message.view());
+        }
+        ctx.endLine();
+    }
+}
+
 }  // namespace
 
 void writeHeader(WriteContext& ctx) {
     writeMaze(ctx);
     writeFlags(ctx);
     if (ctx.settings.fillMode == kCaveFill) writeInitMap(ctx);
+    writeMessages(ctx);
 }
 
 }  // namespace mapedit::writer

@@ -1,5 +1,6 @@
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "model/format_words.h"
 #include "model/terrain.h"
@@ -9,20 +10,59 @@ namespace mapedit::writer {
 
 namespace {
 
+// The terrain under a stair or ladder placed at random on the cell, or 0.
+int terrainUnderRandomStair(const WriteContext& ctx, int x, int y) {
+    const LevelSettings& s = ctx.settings;
+    const std::array<std::pair<const StairSpot*, int>, 4> spots = {{
+        {&s.stairUp, kUpstairs},
+        {&s.stairDown, kDownstairs},
+        {&s.ladderUp, kLadderUp},
+        {&s.ladderDown, kLadderDown},
+    }};
+    for (const auto& [spot, kind] : spots) {
+        if (spot->state == kStairPlacedRandom && spot->x == x && spot->y == y &&
+            ctx.level.cell(x, y).terrain == kind) {
+            return spot->underTerrain;
+        }
+    }
+    return 0;
+}
+
 // The character of a cell in a MAP row.
 char mapChar(const WriteContext& ctx, int x, int y) {
     if (!isOnGrid(x, y)) return ' ';
-    const int terrain = ctx.level.cell(x, y).terrain;
+    const MapCell& cell = ctx.level.cell(x, y);
+    const int terrain = cell.terrain;
+    if (terrain == kNone && cell.keptSymbol != 0) return static_cast<char>(cell.keptSymbol);
     if (terrain == kStone && ctx.stoneAsWall) {
         return static_cast<char>(terrainKind(kHorizontalWall).mapSymbol);
     }
     const std::uint8_t symbol = terrainKind(terrain).mapSymbol;
-    return symbol == 0 ? '.' : static_cast<char>(symbol);
+    if (symbol != 0) return static_cast<char>(symbol);
+    const int under = terrainUnderRandomStair(ctx, x, y);
+    const std::uint8_t underSymbol = terrainKind(under).mapSymbol;
+    return under != kNone && underSymbol != 0 ? static_cast<char>(underSymbol) : '.';
 }
 
-// A part opened by GEOMETRY and closed by NOMAP has neither size nor place.
-bool isNomapPart(const MapPart& p) {
-    return p.width == 0 && p.height == 0 && p.x1 == 0 && p.y1 == 0 && p.x2 == 0 && p.y2 == 0;
+// The reader drops a row's leading digit and takes a row starting with
+// 'E' for the end of the map; a kept character there is shielded by a digit.
+bool needsShield(char first) {
+    return (first >= '0' && first <= '9') || first == 'E';
+}
+
+void writeRows(WriteContext& ctx, const MapPart& p) {
+    for (int y = p.y1; y <= p.y2; ++y) {
+        for (int x = p.x1; x <= p.x2; ++x) ctx.line.push_back(mapChar(ctx, x, y));
+        if (!ctx.line.empty() && needsShield(ctx.line.front())) ctx.line.insert(0, 1, '0');
+        ctx.endLine();
+    }
+}
+
+// GEOMETRY may be left out before NOMAP only on the first part, where the
+// reader takes it for the whole level.
+bool writesGeometry(const WriteContext& ctx, const MapPart& p) {
+    return p.form != kNoMapWithoutGeometry || ctx.writePart != 0 ||
+           ctx.settings.fillMode != kCaveFill;
 }
 
 void addListSymbols(WriteContext& ctx, std::string_view keyword, int count,
@@ -43,23 +83,27 @@ int listCount(int count) {
 
 void writeMapText(WriteContext& ctx) {
     const MapPart& p = ctx.part();
-    ctx.line.append("\nGEOMETRY: ");
-    ctx.line.append(words::wordAt(words::kHorizontalPlacements, p.halign, "right"));
-    ctx.line.append(", ");
-    ctx.line.append(words::wordAt(words::kVerticalPlacements, p.valign, "bottom"));
-    if (isNomapPart(p)) {
-        // A map of one cell taken from column 0 would not read back as this part.
-        ctx.line.append("\nNOMAP\n\n");
+    ctx.line.push_back('\n');
+    if (writesGeometry(ctx, p)) {
+        ctx.line.append("GEOMETRY: ");
+        ctx.line.append(words::wordAt(words::kHorizontalPlacements, p.halign, "right"));
+        ctx.line.append(", ");
+        ctx.line.append(words::wordAt(words::kVerticalPlacements, p.valign, "bottom"));
+        ctx.line.push_back('\n');
+    }
+    if (p.hasMapText()) {
+        ctx.line.append("MAP\n");
         ctx.emitLine();
-        return;
+        writeRows(ctx, p);
+        ctx.line.append("ENDMAP\n");
+    } else {
+        // A map of one cell taken from column 0 would not read back as this
+        // part, nor would the cave's cells as the whole level.
+        ctx.line.append("NOMAP\n");
     }
-    ctx.line.append("\nMAP\n");
+    if (p.wallified != 0) ctx.line.append("WALLIFY\n");
+    ctx.line.push_back('\n');
     ctx.emitLine();
-    for (int y = p.y1; y <= p.y2; ++y) {
-        for (int x = p.x1; x <= p.x2; ++x) ctx.line.push_back(mapChar(ctx, x, y));
-        ctx.endLine();
-    }
-    ctx.emit("ENDMAP\n\n");
 }
 
 bool writeLists(WriteContext& ctx) {

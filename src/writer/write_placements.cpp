@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "model/format_words.h"
-#include "writer/sections.h"
+#include "writer/placement_lines.h"
 
 namespace mapedit::writer {
 
@@ -55,13 +55,15 @@ std::string_view optionWord(std::span<const std::string_view> list, int value) {
     return words::wordAt(list, value, list.back());
 }
 
+}  // namespace
+
 void writeMonster(WriteContext& ctx, int x, int y, const MonsterSpec& m) {
     ctx.line.append("MONSTER");
     if (isWrittenChance(m.chance)) addChance(ctx, m.chance);
     ctx.line.append(": ");
     addClassSymbol(ctx, m.symbol, "monster");
     addNameOrRandom(ctx, "", m.name.view());
-    ctx.addPosition(x, y, m.placement);
+    ctx.addPosition(x, y, ctx.placementOf(m));
     if (m.attitude != kAttitudeNotGiven) {
         ctx.line.push_back(',');
         ctx.line.append(optionWord(words::kAttitudes, m.attitude));
@@ -87,6 +89,8 @@ void writeMonster(WriteContext& ctx, int x, int y, const MonsterSpec& m) {
     }
     ctx.endLine();
 }
+
+namespace {
 
 // Outside Tavrel a material is told by a prefix on the few names that have
 // such a variant in the game.
@@ -134,6 +138,8 @@ void addObjectTail(WriteContext& ctx, const ObjectSpec& o) {
     }
 }
 
+}  // namespace
+
 void writeObject(WriteContext& ctx, int x, int y, const ObjectSpec& o) {
     ctx.line.append(o.isContainer != 0 ? "CONTAINER" : "OBJECT");
     if (isWrittenChance(o.chance)) addChance(ctx, o.chance);
@@ -143,7 +149,7 @@ void writeObject(WriteContext& ctx, int x, int y, const ObjectSpec& o) {
     if (o.placement == kContained) {
         ctx.line.append("contained");
     } else {
-        ctx.addPosition(x, y, o.placement);
+        ctx.addPosition(x, y, ctx.placementOf(o));
     }
     addObjectTail(ctx, o);
     ctx.endLine();
@@ -157,45 +163,8 @@ void writeTrap(WriteContext& ctx, int x, int y, const TrapSpec& t) {
     const std::string_view name =
         t.trapType == 0 ? "" : words::wordAt(words::kTrapNames, t.trapType, "");
     addNameOrRandom(ctx, "", name);
-    ctx.addPosition(x, y, t.placement);
+    ctx.addPosition(x, y, ctx.placementOf(t));
     ctx.endLine();
-}
-
-}  // namespace
-
-bool writeMonsters(WriteContext& ctx) {
-    bool wrote = false;
-    ctx.scanPart([&](int x, int y, const MapCell& cell) {
-        if (!cell.monster) return;
-        writeMonster(ctx, x, y, *cell.monster);
-        ctx.markPending(x, y);
-        wrote = true;
-    });
-    return wrote;
-}
-
-bool writeObjects(WriteContext& ctx) {
-    bool wrote = false;
-    ctx.scanPart([&](int x, int y, const MapCell& cell) {
-        for (const auto& object : cell.objects) {
-            if (!object) continue;
-            writeObject(ctx, x, y, *object);
-            ctx.markPending(x, y);
-            wrote = true;
-        }
-    });
-    return wrote;
-}
-
-bool writeTraps(WriteContext& ctx) {
-    bool wrote = false;
-    ctx.scanPart([&](int x, int y, const MapCell& cell) {
-        if (!cell.trap) return;
-        writeTrap(ctx, x, y, *cell.trap);
-        ctx.markPending(x, y);
-        wrote = true;
-    });
-    return wrote;
 }
 
 }  // namespace mapedit::writer

@@ -21,23 +21,14 @@ int largestPart(const WriteContext& ctx) {
     return largest;
 }
 
-// The lowest part (in writing order) holding the cell, or kNoListPart.
-int firstPartHolding(const WriteContext& ctx, int x, int y) {
-    for (int i = 0; i < ctx.partCount; ++i) {
-        if (ctx.parts[static_cast<std::size_t>(i)].contains(x, y)) return i;
-    }
-    return kNoListPart;
-}
-
-bool cellHasListObject(const MapCell& cell) {
-    for (const auto& object : cell.objects) {
-        if (object && isListSymbol(object->symbol)) return true;
-    }
-    return false;
+// A random list goes with a part that writes a record naming it; a list
+// that nothing names goes with the first part.
+int listPartOr(int part) {
+    return part == kNoPart ? 0 : part;
 }
 
 // Whether a statement written for the cell names a random place: a
-// placement or a stair spot standing on it at a place.
+// placement, a stair spot or an engraving standing on it at a place.
 bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
     const MapCell& cell = ctx.level.cell(x, y);
     if (cell.monster && cell.monster->placement == kAtRandomPlace) return true;
@@ -51,6 +42,9 @@ bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
                              spot->state != kStairPlacedRandom;
         if (atPlace && spot->x == x && spot->y == y) return true;
     }
+    for (const Engraving& e : ctx.level.engravings) {
+        if (e.placement == kAtRandomPlace && e.x == x && e.y == y) return true;
+    }
     return false;
 }
 
@@ -62,42 +56,56 @@ int firstPartNamingPlace(const WriteContext& ctx) {
     for (int i = 0; i < std::clamp(s.randomPlaceCount, 0, kMaxListEntries); ++i) {
         const int x = s.randomPlaceX[static_cast<std::size_t>(i)];
         const int y = s.randomPlaceY[static_cast<std::size_t>(i)];
-        if (isOnGrid(x, y) && cellNamesPlace(ctx, x, y)) {
-            first = std::min(first, firstPartHolding(ctx, x, y));
+        const int home = ctx.homeOf(x, y);
+        if (isOnGrid(x, y) && home != kNoPart && cellNamesPlace(ctx, x, y)) {
+            first = std::min(first, home);
         }
     }
     return first;
 }
 
-// A list goes with the part of the first placement that refers to it, and
-// is left out when no placement in a part does. The place list goes with the
-// part of its first entry, or earlier when an earlier part names a place.
+// The part that writes a record of the cell naming a list entry, or kNoPart.
+int partNamingMonsterList(const WriteContext& ctx, int x, int y, const MapCell& cell) {
+    const MonsterSpec* m = cell.monster.get();
+    if (m == nullptr || !isListSymbol(m->symbol)) return kNoPart;
+    return ctx.partOf(x, y, *m);
+}
+
+int partNamingObjectList(const WriteContext& ctx, int x, int y, const MapCell& cell) {
+    for (const auto& o : cell.objects) {
+        if (!o || !isListSymbol(o->symbol)) continue;
+        const int part = ctx.partOf(x, y, *o);
+        if (part != kNoPart) return part;
+    }
+    return kNoPart;
+}
+
+// The part of the first record, row by row, that names a list entry.
+int firstPartNamingList(const WriteContext& ctx,
+                        int (*partNaming)(const WriteContext&, int, int, const MapCell&)) {
+    for (int y = 0; y < kMapHeight; ++y) {
+        for (int x = 1; x < kMapWidth; ++x) {
+            const int part = partNaming(ctx, x, y, ctx.level.cell(x, y));
+            if (part != kNoPart) return part;
+        }
+    }
+    return kNoPart;
+}
+
+// The place list goes with the part of its first entry, or earlier when an
+// earlier part names a place; the other lists with the first record that
+// names them.
 void chooseListParts(WriteContext& ctx) {
     const LevelSettings& s = ctx.settings;
     if (s.randomPlaceCount > 0) {
-        ctx.placeListPart = std::min(firstPartHolding(ctx, s.randomPlaceX[0], s.randomPlaceY[0]),
+        ctx.placeListPart = std::min(listPartOr(ctx.homeOf(s.randomPlaceX[0], s.randomPlaceY[0])),
                                      firstPartNamingPlace(ctx));
     }
-    bool monstersSettled = s.randomMonsterCount <= 0;
-    bool objectsSettled = s.randomObjectCount <= 0;
-    for (int y = 0; y < kMapHeight && !(monstersSettled && objectsSettled); ++y) {
-        for (int x = 1; x < kMapWidth; ++x) {
-            const MapCell& cell = ctx.level.cell(x, y);
-            const bool monsterRefers =
-                !monstersSettled && cell.monster && isListSymbol(cell.monster->symbol);
-            const bool objectRefers = !objectsSettled && cellHasListObject(cell);
-            if (!monsterRefers && !objectRefers) continue;
-            const int part = firstPartHolding(ctx, x, y);
-            if (part == kNoListPart) continue;
-            if (monsterRefers) {
-                ctx.monsterListPart = part;
-                monstersSettled = true;
-            }
-            if (objectRefers) {
-                ctx.objectListPart = part;
-                objectsSettled = true;
-            }
-        }
+    if (s.randomMonsterCount > 0) {
+        ctx.monsterListPart = listPartOr(firstPartNamingList(ctx, partNamingMonsterList));
+    }
+    if (s.randomObjectCount > 0) {
+        ctx.objectListPart = listPartOr(firstPartNamingList(ctx, partNamingObjectList));
     }
 }
 
@@ -111,7 +119,8 @@ void prepare(WriteContext& ctx, const Level& level) {
     std::stable_sort(ctx.areas.begin(), ctx.areas.end(),
                      [](const auto& a, const auto& b) { return a.area->size() > b.area->size(); });
     std::copy(level.mapParts.begin(), level.mapParts.end(), ctx.parts.begin());
-    std::swap(ctx.parts[0], ctx.parts[static_cast<std::size_t>(largestPart(ctx))]);
+    ctx.orderParts(largestPart(ctx));  // sizes are compared in the model's order
+    pinRandomWithoutRoom(ctx);
     chooseListParts(ctx);
 }
 
@@ -138,13 +147,14 @@ void writePart(WriteContext& ctx) {
     blankLineIf(ctx, writeMonsters(ctx));
     blankLineIf(ctx, writeObjects(ctx));
     blankLineIf(ctx, writeTraps(ctx));
-    ctx.finishPart();
+    blankLineIf(ctx, writeEngravings(ctx));
 }
 
 }  // namespace
 }  // namespace writer
 
-bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string* reason) {
+bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string* reason,
+                std::vector<std::string>* unplaced) {
     using namespace writer;
     WriteContext ctx(level, variant, sink);
     ctx.partCount = std::clamp(level.settings.partCount, 0, kMaxMapParts);
@@ -158,13 +168,15 @@ bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string
         writePart(ctx);
     }
     if (!ctx.ok && reason != nullptr) *reason = kWriteFailedReason;
+    if (unplaced != nullptr) *unplaced = unreachableStatements(ctx);
     return ctx.ok;
 }
 
-bool writeLevel(const Level& level, Variant variant, std::string& out, std::string* reason) {
+bool writeLevel(const Level& level, Variant variant, std::string& out, std::string* reason,
+                std::vector<std::string>* unplaced) {
     out.clear();
     StringSink sink(out);
-    return writeLevel(level, variant, sink, reason);
+    return writeLevel(level, variant, sink, reason, unplaced);
 }
 
 }  // namespace mapedit

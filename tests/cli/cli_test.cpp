@@ -12,6 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 using mapedit::test::CliRun;
 using mapedit::test::runCli;
+using mapedit::test::runCliApart;
 using mapedit::test::slurp;
 
 std::string data(const std::string& name) {
@@ -94,6 +95,19 @@ TEST_F(CliTest, RewriteToAFileAndReadingItBackGivesTheSameText) {
     ASSERT_EQ(runCli("rewrite --seed 3 " + once.string() + " -o " + twice.string()).status, 0);
     EXPECT_EQ(slurp(once), slurp(twice));
     EXPECT_FALSE(slurp(once).empty());
+}
+
+// Both ways of rewriting write what they can and name what no part reaches.
+TEST_F(CliTest, RewriteNamesWhatNoMapPartReaches) {
+    for (const char* plain : {"", "--plain "}) {
+        const std::string file = data("scripts/above_the_quay.des");
+        const CliRun r = runCliApart("rewrite " + std::string(plain) + file);
+        EXPECT_EQ(r.status, 0) << plain;
+        EXPECT_NE(r.out.find("STAIR: (20,05),up\n"), std::string::npos) << r.out;
+        EXPECT_EQ(r.err, file + ": not saved: MONSTER \"jackal\" at (39,6)\n" + file +
+                             ": not saved: OBJECT \"chest\" at (33,10)\n")
+            << plain;
+    }
 }
 
 TEST_F(CliTest, RewriteOfAFailingFileReportsAndLeavesTheOutputAlone) {

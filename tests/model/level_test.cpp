@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string_view>
 #include <vector>
 
 #include "model/terrain.h"
@@ -35,6 +37,14 @@ TEST(TemplatesTest, StartWithTheBrushValues) {
     EXPECT_EQ(t.trapTemplate.trapType, 0);
     EXPECT_EQ(t.trapTemplate.chance, 100);
     EXPECT_EQ(t.trapTemplate.color, 18);
+}
+
+TEST(FixedTextTest, AssignsCutsAndTakesAnEmptyViewWithoutAPointer) {
+    FixedText<4> t;
+    t.assign("abcdef");
+    EXPECT_EQ(t.view(), "abc");
+    t.assign(std::string_view{});  // no pointer behind it at all
+    EXPECT_TRUE(t.empty());
 }
 
 TEST(LevelTest, StartsAsAllFloor) {
@@ -205,6 +215,60 @@ TEST(LevelTest, RemoveMapPartIgnoresIndexesOutsideThePartsInUse) {
     }
     EXPECT_EQ(parts[2]->param, 2);
     EXPECT_EQ(level.mapParts[2].width, 12);
+}
+
+// Records read at random into a part follow it when the last part takes
+// the freed slot; those of the removed part belong to none any more.
+TEST(LevelTest, RemovingAPartMovesWhatWasReadIntoIt) {
+    struct Case {
+        int removed;
+        std::vector<int> after;  // read part of the records read into parts 0, 1, 2
+    };
+    const Case cases[] = {
+        {0, {kNoReadPart, 1, 0}},
+        {1, {0, kNoReadPart, 1}},
+        {2, {0, 1, kNoReadPart}},
+    };
+    for (const Case& c : cases) {
+        Level level;
+        auto parts = threeParts(level);
+        for (int i = 0; i < 3; ++i) {
+            MapCell& cell = level.cell(10 + i, 10);
+            cell.monster = std::make_unique<MonsterSpec>();
+            cell.monster->readPart = i;
+            cell.trap = std::make_unique<TrapSpec>();
+            cell.trap->readPart = i;
+            cell.objects.push_back(std::make_unique<ObjectSpec>());
+            cell.objects.back()->readPart = i;
+            Engraving& e = level.engravings.emplace_back();
+            e.placement = kPlacedRandom;
+            e.readPart = i;
+        }
+        level.settings.ladderUp.readPart = 2;
+        level.removeArea(parts[static_cast<std::size_t>(c.removed)]);
+        for (int i = 0; i < 3; ++i) {
+            const MapCell& cell = level.cell(10 + i, 10);
+            const int expected = c.after[static_cast<std::size_t>(i)];
+            EXPECT_EQ(cell.monster->readPart, expected) << c.removed << " " << i;
+            EXPECT_EQ(cell.trap->readPart, expected) << c.removed << " " << i;
+            EXPECT_EQ(cell.objects.front()->readPart, expected) << c.removed << " " << i;
+            EXPECT_EQ(level.engravings[static_cast<std::size_t>(i)].readPart, expected);
+        }
+        EXPECT_EQ(level.settings.ladderUp.readPart, c.after[2]) << c.removed;
+    }
+}
+
+TEST(LevelTest, ClearingDropsMessagesEngravingsAndKeptCharacters) {
+    Level level;
+    level.messages.emplace_back().assign("hello");
+    level.engravings.push_back(Engraving{});
+    level.keepMapSymbol(4, 4, 'W');
+    EXPECT_EQ(level.cell(4, 4).terrain, kNone);
+    EXPECT_EQ(level.cell(4, 4).glyph, 'W');
+    level.clearLevel(kStone);
+    EXPECT_TRUE(level.messages.empty());
+    EXPECT_TRUE(level.engravings.empty());
+    EXPECT_EQ(level.cell(4, 4).keptSymbol, 0);
 }
 
 TEST(LevelTest, SortsOrderBySizeAndKeepEqualSizesInPlace) {

@@ -264,7 +264,7 @@ TEST(LevelStatements, MapPartPlacementRule) {
 
 TEST(LevelStatements, MapLaysInItsRowsAtThePlacedRectangle) {
     // Rows: a leading digit is dropped, short rows are stone, '#' is a map
-    // character, an unknown character is "none".
+    // character, an unknown character is "none" and kept, shown as itself.
     Level level;
     ASSERT_TRUE(readFresh(level, mapOf({"1-S-#", "|.a!^Z", "  ENDMAP"})).ok);
     const MapPart& part = level.mapParts[0];
@@ -280,11 +280,15 @@ TEST(LevelStatements, MapLaysInItsRowsAtThePlacedRectangle) {
         {kVerticalWall, kFloor, kMonsterKind, kObjectKind, kTrapKind, kNone},
         {kStone, kStone, kNone, kNone, kNone, 12},  // "  ENDM": only 'M' is a symbol
     };
+    const char* rows[3] = {"-S-#  ", "|.a!^Z", "  ENDM"};
     for (int j = 0; j < 3; ++j) {
         for (int k = 0; k < 6; ++k) {
             const MapCell& cell = level.cell(3 + k, 3 + j);
             EXPECT_EQ(cell.terrain, expected[j][k]) << k << "," << j;
-            EXPECT_EQ(cell.glyph, terrainKind(expected[j][k]).glyph) << k << "," << j;
+            const auto kept = static_cast<std::uint8_t>(expected[j][k] == kNone ? rows[j][k] : 0);
+            EXPECT_EQ(cell.keptSymbol, kept) << k << "," << j;
+            const std::uint8_t glyph = kept != 0 ? kept : terrainKind(expected[j][k]).glyph;
+            EXPECT_EQ(cell.glyph, glyph) << k << "," << j;
         }
     }
     EXPECT_EQ(level.cell(4, 3).detail, 1);  // a secret door is closed

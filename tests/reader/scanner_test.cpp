@@ -407,11 +407,18 @@ TEST_F(PickRandomCell, ConditionsDecideWhichCellsQualify) {
         bool ok;
     };
     const Case cases[] = {
-        {"floor, objects", kFloor, kOnFloor | kNoObject, true},
-        {"ice is not floor", 9, kOnFloor, false},
+        {"floor, objects", kFloor, kOnGround | kNoObject, true},
+        {"ice is ground", kIce, kOnGround, true},
+        {"corridor is ground", kCorridor, kOnGround, true},
+        {"open air is ground", kOpenAir, kOnGround, true},
+        {"cloud is ground", kCloudyAir, kOnGround, true},
+        {"pool is not ground", kPool, kOnGround, false},
+        {"throne is not ground", kThrone, kOnGround, false},
         {"ice walkable", 9, 0, true},
-        {"pool is liquid", 11, kOnLiquid | kNoMonster, true},
-        {"floor is not liquid", kFloor, kOnLiquid, false},
+        {"pool is water", 11, kInWater | kNoMonster, true},
+        {"moat is water", kMoat, kInWater, true},
+        {"lava is water", kLava, kInWater, true},
+        {"floor is not water", kFloor, kInWater, false},
         {"fountain is a feature", kFountain, kNotFeature, false},
         {"fountain walkable", kFountain, 0, true},
         {"lava not walkable", 13, 0, false},
@@ -447,13 +454,13 @@ TEST_F(PickRandomCell, NeverReturnsACellHoldingAnObject) {
     putObjectEverywhereBut(14, 7);
     for (int i = 0; i < 50; ++i) {
         int x = 0, y = 0;
-        ASSERT_TRUE(pickRandomCell(sc.s, x, y, kOnFloor | kNoObject));
+        ASSERT_TRUE(pickRandomCell(sc.s, x, y, kOnGround | kNoObject));
         EXPECT_EQ(x, 14);
         EXPECT_EQ(y, 7);
     }
     at(14, 7).objects.push_back(std::make_unique<ObjectSpec>());
     int x = 0, y = 0;
-    EXPECT_FALSE(pickRandomCell(sc.s, x, y, kOnFloor | kNoObject));
+    EXPECT_FALSE(pickRandomCell(sc.s, x, y, kOnGround | kNoObject));
 }
 
 TEST_F(PickRandomCell, AnEmptyPartFailsWithoutDrawing) {

@@ -30,7 +30,8 @@ AreaRecord& addRoom(Level& level, int type, int lit, int x1, int y1, int x2, int
 void buildMinimal(Level& level) {
     level.settings.mazeName.assign("x");
     addPart(level, 0, 0, 3, 3, 5, 3);
-    // Lists that no placement inside a part refers to are left out.
+    // Lists that no placement inside a part refers to go with the first
+    // part; the placements above the part reach no part and are left out.
     setList(level.settings.randomMonsters, level.settings.randomMonsterCount, "ab");
     setList(level.settings.randomObjects, level.settings.randomObjectCount, "!");
     level.settings.randomPlaceCount = 1;
@@ -132,7 +133,7 @@ void buildFeatures(Level& level) {
     s.stairUp = StairSpot{kStairAtPosition, 54, 17};
     s.stairDown = StairSpot{kStairAtPosition, 60, 19};
     s.ladderUp = StairSpot{kStairAtPosition, 55, 17};
-    s.ladderDown = StairSpot{kStairAtPosition, 10, 10};  // outside the part: not written
+    s.ladderDown = StairSpot{kStairAtPosition, 10, 10};  // above and left of the part: unwritten
 
     addArea(level, kTeleportArea, 53, 15, 55, 17, -1);
     addArea(level, kTeleportExclusion, 53, 15, 53, 15);

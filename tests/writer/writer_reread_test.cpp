@@ -57,6 +57,17 @@ const PlaceUse kPlaceUses[] = {
          const auto& t = l.cell(x, y).trap;
          return t && t->placement == kAtRandomPlace;
      }},
+    {"Engraving",
+     [](Level& l, int x, int y) {
+         Engraving& e = l.engravings.emplace_back();
+         e.x = x;
+         e.y = y;
+         e.placement = kAtRandomPlace;
+     },
+     [](const Level& l, int x, int y) {
+         return l.engravings.size() == 1 && l.engravings[0].placement == kAtRandomPlace &&
+                l.engravings[0].x == x && l.engravings[0].y == y;
+     }},
     {"Stair",
      [](Level& l, int x, int y) {
          l.setTerrain(x, y, kDownstairs);

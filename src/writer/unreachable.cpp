@@ -1,0 +1,88 @@
+// The statements that no map part can reach: they stand above or left of
+// every part, and coordinates are written relative to a part's corner.
+
+#include <fmt/format.h>
+
+#include <array>
+#include <cstddef>
+
+#include "model/terrain.h"
+#include "writer/sections.h"
+
+namespace mapedit::writer {
+
+namespace {
+
+struct Unreachable {
+    const WriteContext& ctx;
+    std::vector<std::string> lines;
+
+    void add(std::string_view keyword, std::string_view name, int x, int y) {
+        std::string line(keyword);
+        if (!name.empty()) line += fmt::format(" \"{}\"", name);
+        lines.push_back(line + fmt::format(" at ({},{})", x, y));
+    }
+
+    void records(int x, int y, const MapCell& cell) {
+        if (const MonsterSpec* m = cell.monster.get()) {
+            if (ctx.partOf(x, y, *m) == kNoPart) {
+                add("MONSTER", m->name.view(), x, y);
+            }
+        }
+        for (std::size_t i = 0; i < cell.objects.size(); ++i) {
+            const ObjectSpec* o = cell.objects[i].get();
+            if (o == nullptr || ctx.partOfObject(x, y, cell, i) != kNoPart) continue;
+            add(o->isContainer != 0 ? "CONTAINER" : "OBJECT", o->name.view(), x, y);
+        }
+        if (const TrapSpec* t = cell.trap.get()) {
+            if (ctx.partOf(x, y, *t) == kNoPart) {
+                add("TRAP", t->trapName.view(), x, y);
+            }
+        }
+    }
+
+    // Features and markers, which only ever stand where a statement or the
+    // editor put them; doors outside every part are background.
+    void cellStatements(int x, int y, const MapCell& cell) {
+        if (ctx.homeOf(x, y) != kNoPart) return;
+        if (cell.terrain == kFountain) add("FOUNTAIN", "", x, y);
+        if (cell.terrain == kKitchenSink) add("SINK", "", x, y);
+        if (cell.terrain == kAltar) add("ALTAR", "", x, y);
+        if (markerType(cell.overlay) == markerType(kDrawbridgeMarker)) add("DRAWBRIDGE", "", x, y);
+        if (markerType(cell.overlay) == markerType(kMazewalkMarker)) add("MAZEWALK", "", x, y);
+    }
+
+    void stairs() {
+        const LevelSettings& s = ctx.settings;
+        const std::array<std::pair<const StairSpot*, std::string_view>, 4> spots = {{
+            {&s.stairUp, "STAIR up"},
+            {&s.stairDown, "STAIR down"},
+            {&s.ladderUp, "LADDER up"},
+            {&s.ladderDown, "LADDER down"},
+        }};
+        for (const auto& [spot, what] : spots) {
+            if (spot->state == kNoStair || !isOnGrid(spot->x, spot->y)) continue;
+            const int placement = spot->state == kStairPlacedRandom ? kPlacedRandom : kAtPosition;
+            if (ctx.partOfRecord(spot->x, spot->y, placement, spot->readPart) == kNoPart) {
+                add(what, "", spot->x, spot->y);
+            }
+        }
+    }
+};
+
+}  // namespace
+
+std::vector<std::string> unreachableStatements(const WriteContext& ctx) {
+    Unreachable u{ctx, {}};
+    ctx.scanCells([&u](int x, int y, const MapCell& cell) {
+        u.records(x, y, cell);
+        u.cellStatements(x, y, cell);
+    });
+    u.stairs();
+    for (const Engraving& e : ctx.level.engravings) {
+        if (ctx.partOfEngraving(e) == kNoPart) u.add("ENGRAVING", e.text.view(), e.x, e.y);
+    }
+    return u.lines;
+}
+
+}  // namespace mapedit::writer
