@@ -205,6 +205,8 @@ struct Engraving {
     std::int32_t readPart = kNoReadPart;   // random: the part it was read into
     std::int32_t type = 0;                 // index into words::kEngraveTypes
     MessageText text;
+
+    friend bool operator==(const Engraving&, const Engraving&) = default;
 };
 
 struct Extent {

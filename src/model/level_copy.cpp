@@ -22,11 +22,12 @@ bool sameRecord(const std::unique_ptr<Record>& a, const std::unique_ptr<Record>&
 }
 
 void copyCell(const MapCell& from, MapCell& to) {
-    const auto& [terrain, detail, overlay, glyph, objects, monster, trap] = from;
+    const auto& [terrain, detail, overlay, glyph, keptSymbol, objects, monster, trap] = from;
     to.terrain = terrain;
     to.detail = detail;
     to.overlay = overlay;
     to.glyph = glyph;
+    to.keptSymbol = keptSymbol;
     to.objects.clear();
     to.objects.reserve(objects.size());
     for (const auto& object : objects) to.objects.push_back(copyOf(object));
@@ -35,9 +36,10 @@ void copyCell(const MapCell& from, MapCell& to) {
 }
 
 bool sameCell(const MapCell& a, const MapCell& b) {
-    const auto& [terrain, detail, overlay, glyph, objects, monster, trap] = a;
+    const auto& [terrain, detail, overlay, glyph, keptSymbol, objects, monster, trap] = a;
     return terrain == b.terrain && detail == b.detail && overlay == b.overlay && glyph == b.glyph &&
-           sameRecord(monster, b.monster) && sameRecord(trap, b.trap) &&
+           keptSymbol == b.keptSymbol && sameRecord(monster, b.monster) &&
+           sameRecord(trap, b.trap) &&
            std::equal(objects.begin(), objects.end(), b.objects.begin(), b.objects.end(),
                       sameRecord<ObjectSpec>);
 }
@@ -45,10 +47,12 @@ bool sameCell(const MapCell& a, const MapCell& b) {
 }  // namespace
 
 Level Level::clone() const {
-    const auto& [levelSettings, parts, cells, areas] = *this;
+    const auto& [levelSettings, parts, levelMessages, levelEngravings, cells, areas] = *this;
     Level copy;
     copy.settings = levelSettings;
     copy.mapParts = parts;
+    copy.messages = levelMessages;
+    copy.engravings = levelEngravings;
     for (std::size_t i = 0; i < cells.size(); ++i) copyCell(cells[i], copy.cells_[i]);
     copy.areas_.reserve(areas.size());
     for (const auto& area : areas) copy.areas_.push_back(copyOf(area));
@@ -56,8 +60,9 @@ Level Level::clone() const {
 }
 
 bool operator==(const Level& a, const Level& b) {
-    const auto& [levelSettings, parts, cells, areas] = a;
-    return levelSettings == b.settings && parts == b.mapParts &&
+    const auto& [levelSettings, parts, levelMessages, levelEngravings, cells, areas] = a;
+    return levelSettings == b.settings && parts == b.mapParts && levelMessages == b.messages &&
+           levelEngravings == b.engravings &&
            std::equal(cells.begin(), cells.end(), b.cells_.begin(), sameCell) &&
            std::equal(areas.begin(), areas.end(), b.areas_.begin(), b.areas_.end(),
                       sameRecord<AreaRecord>);
