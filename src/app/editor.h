@@ -56,10 +56,13 @@ class Editor {
 
     // Opens a level description file as the Open command does once a path
     // is chosen. A file that cannot be read changes nothing and is reported
-    // in a message box. Returns true when the file was read without error.
-    bool openFile(const std::string& path);
+    // in a message box. A file of several levels opens `level` (from 0)
+    // when it is one that can be edited, and otherwise asks which. Returns
+    // true when a level was read without error.
+    bool openFile(const std::string& path, std::optional<int> level = std::nullopt);
     // The same with the text already in memory; `path` is the file's path.
-    bool openText(std::string_view text, const std::string& path);
+    bool openText(std::string_view text, const std::string& path,
+                  std::optional<int> level = std::nullopt);
 
   private:
     // Commands.
@@ -84,9 +87,13 @@ class Editor {
 
     // Files.
     bool openLevel();
-    bool loadFile(const std::string& path);
+    bool loadFile(const std::string& path, std::optional<int> level);
+    bool readFileText(std::string text, const std::string& path, std::optional<int> level);
+    std::optional<int> chooseLevel(const LevelFile& file, const std::string& path,
+                                   std::optional<int> level);
+    bool readLevelText(const std::string& path);
     bool saveLevel(bool useCurrentPath);
-    bool readLevelText(std::string_view text, const std::string& path);
+    void setFile(const std::string& path);
     void showOpenedLevel();
     void updateTitle();
 

@@ -4,6 +4,7 @@
 
 #include "app/drag_state.h"
 #include "edit/paint_state.h"
+#include "reader/level_file.h"
 #include "resources/toolbar.h"
 #include "view/view_state.h"
 
@@ -19,8 +20,12 @@ struct EditorState : ViewState, PaintState {
     int currentPart = -1;    // the map part New geometry and dialogs last placed
 
     std::string filePath;      // full path of the current level description
-    std::string fileTitle;     // its file name, shown in the title
+    std::string fileTitle;     // its file name, and the level's when it holds several
     bool fileIsLevel = false;  // the file read as a level, or was saved from one
+    // The file's text as last read or saved, split into its levels; Save
+    // writes it back with the edited level's text replaced.
+    LevelFile levelFile;
+    int levelIndex = 0;  // the level of levelFile being edited
 };
 
 }  // namespace mapedit

@@ -5,6 +5,7 @@
 
 #include "app/editor.h"
 #include "app/file_io.h"
+#include "app/level_choices.h"
 #include "app/title.h"
 #include "edit/shapes.h"
 #include "edit/wall_redraw.h"
@@ -34,48 +35,70 @@ std::string unplacedReport(const std::vector<std::string>& unplaced) {
 bool Editor::openLevel() {
     const auto path = shell_.askOpenPath(levelFileDialog("Open File", state.filePath));
     if (!path) return false;
-    return loadFile(*path);
+    return loadFile(*path, std::nullopt);
 }
 
-bool Editor::openFile(const std::string& path) {
-    const bool ok = loadFile(path);
+bool Editor::openFile(const std::string& path, std::optional<int> level) {
+    const bool ok = loadFile(path, level);
     if (ok) showOpenedLevel();
     finishMessage();
     return ok;
 }
 
-bool Editor::loadFile(const std::string& path) {
+bool Editor::loadFile(const std::string& path, std::optional<int> level) {
     std::string error;
-    const auto text = readWholeFile(path, error);
+    auto text = readWholeFile(path, error);
     if (!text) {
         // Never hand the reader a text from a failed read; the level stays.
         shell_.showMessage(error, "Open File");
         return false;
     }
-    return readLevelText(*text, path);
+    return readFileText(std::move(*text), path, level);
 }
 
-bool Editor::openText(std::string_view text, const std::string& path) {
-    const bool ok = readLevelText(text, path);
+bool Editor::openText(std::string_view text, const std::string& path, std::optional<int> level) {
+    const bool ok = readFileText(std::string(text), path, level);
     if (ok) showOpenedLevel();
     finishMessage();
     return ok;
 }
 
-// Empties the level and reads the text into it; a failed read keeps what
-// was read before the error, and its file is not trusted for Save. The
-// history starts again either way: the steps before were made on another
-// level.
-bool Editor::readLevelText(std::string_view text, const std::string& path) {
-    state.filePath = path;
-    state.fileTitle = fileNameOf(path);
+// A file of several levels asks which one to edit, unless the caller chose
+// an editable one already. Cancelling changes nothing.
+std::optional<int> Editor::chooseLevel(const LevelFile& file, const std::string& path,
+                                       std::optional<int> level) {
+    if (file.isSingleLevel()) return 0;
+    const std::vector<LevelChoice> choices = levelChoices(file);
+    const auto wanted = static_cast<std::size_t>(level.value_or(-1));
+    if (level && wanted < choices.size() && choices[wanted].editable) return level;
+    return shell_.askLevel({"Open Level", fileNameOf(path), choices});
+}
+
+bool Editor::readFileText(std::string text, const std::string& path, std::optional<int> level) {
+    LevelFile file(std::move(text));
+    const std::optional<int> chosen = chooseLevel(file, path, level);
+    if (!chosen) return false;
+    state.levelFile = std::move(file);
+    state.levelIndex = *chosen;
+    return readLevelText(path);
+}
+
+// Empties the level and reads the chosen level's text into it, with the
+// line numbers of the whole file; a failed read keeps what was read before
+// the error, and its file is not trusted for Save. The history starts
+// again either way: the steps before were made on another level.
+bool Editor::readLevelText(const std::string& path) {
+    setFile(path);
     state.selectArea(nullptr);
     state.selectCell(0, 0);
     // A drag left pending belongs to the level being replaced: what it
     // holds must not land in the new one.
     state.drag = DragState{};
     state.areaDragActive = false;
-    LevelRead read = readLevel(text, random, state.variant);
+    const LevelFile& file = state.levelFile;
+    const int index = state.levelIndex;
+    LevelRead read =
+        readLevel(file.levelText(index), random, state.variant, file.levelFirstLine(index));
     level = std::move(read.level);
     history_.start(level);
     state.currentPart = read.currentPart;
@@ -124,18 +147,24 @@ bool Editor::saveLevel(bool useCurrentPath) {
         shell_.showMessage(reason, "Save");
         return false;
     }
-    if (!writeFileAtomically(path, text, reason)) {
+    // The other levels of the file go back as they were read.
+    if (!writeFileAtomically(path, state.levelFile.withLevel(state.levelIndex, text), reason)) {
         shell_.showMessage(reason, "Save");
         return false;
     }
+    state.levelFile.replaceLevel(state.levelIndex, text);
     if (!unplaced.empty()) shell_.showMessage(unplacedReport(unplaced), "Save");
     level.sortAreasAscending();
     history_.markSaved(level);
-    state.filePath = path;
-    state.fileTitle = fileNameOf(path);
+    setFile(path);
     state.fileIsLevel = true;
     updateTitle();
     return true;
+}
+
+void Editor::setFile(const std::string& path) {
+    state.filePath = path;
+    state.fileTitle = fileAndLevelName(fileNameOf(path), state.levelFile, state.levelIndex);
 }
 
 void Editor::updateTitle() {

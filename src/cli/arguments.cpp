@@ -75,6 +75,13 @@ void addPlain(CLI::App& command, Options& o) {
     command.add_flag("--plain", o.plain);
 }
 
+void addLevel(CLI::App& command, Options& o) {
+    addValueOption(command, "--level", [&o](const std::string& v) {
+        if (v.empty()) usageError("--level needs a level's name or its position in the file");
+        o.level = v;
+    });
+}
+
 void addHelp(CLI::App& command) {
     command.set_help_flag();  // CLI11's own flag answers only after every value was checked
     command.add_flag_callback("-h,--help", [] { throw CLI::CallForHelp(); })->trigger_on_parse();

@@ -19,6 +19,7 @@ void addZoom(CLI::App& command, Options& o);
 void addSeed(CLI::App& command, Options& o);
 void addVariant(CLI::App& command, Options& o);
 void addPlain(CLI::App& command, Options& o);
+void addLevel(CLI::App& command, Options& o);
 
 // -h, --help: the usage text, unless a bad value came before it.
 void addHelp(CLI::App& command);

@@ -1,6 +1,9 @@
 #include "cli/common.h"
 
+#include <algorithm>
+
 #include "app/file_io.h"
+#include "app/level_choices.h"
 
 namespace mapedit::cli {
 
@@ -9,6 +12,40 @@ std::optional<std::string> loadOrReport(const std::string& path, std::FILE* err)
     auto text = readWholeFile(path, error);
     if (!text) std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
     return text;
+}
+
+namespace {
+
+void listLevels(const std::vector<LevelChoice>& levels, std::FILE* err) {
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        std::fprintf(err, "  %s\n", levelListEntry(levels[i], static_cast<int>(i)).c_str());
+    }
+}
+
+}  // namespace
+
+std::optional<int> chosenLevel(const Options& o, const std::string& path, const LevelFile& file,
+                               std::FILE* err) {
+    const std::vector<LevelChoice> levels = levelChoices(file);
+    if (!o.level) {
+        if (file.isSingleLevel()) return 0;
+        const bool anyEditable = std::any_of(levels.begin(), levels.end(),
+                                             [](const LevelChoice& l) { return l.editable; });
+        if (anyEditable) {
+            std::fprintf(err, "mapedit-cli: %s holds %zu levels; choose one with --level NAME|N:\n",
+                         path.c_str(), levels.size());
+        } else {
+            std::fprintf(err, "mapedit-cli: %s holds no level that can be edited:\n", path.c_str());
+        }
+        listLevels(levels, err);
+        return std::nullopt;
+    }
+    const LevelPick pick = pickLevel(levels, *o.level);
+    if (!pick.index) {
+        std::fprintf(err, "mapedit-cli: %s: %s\n", path.c_str(), pick.error.c_str());
+        listLevels(levels, err);
+    }
+    return pick.index;
 }
 
 }  // namespace mapedit::cli

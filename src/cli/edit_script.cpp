@@ -164,9 +164,13 @@ ParsedLine parseDialogAnswer(std::string_view rest) {
 }
 
 ParsedLine parseAnswer(const Words& w, std::string_view line) {
-    if (w.size() < 2) return fail("answer what? open, save, dialog or message");
+    if (w.size() < 2) return fail("answer what? open, save, level, dialog or message");
     if (w[1] == "open") return parsePathAnswer(StepKind::AnswerOpen, w, 2);
     if (w[1] == "save") return parsePathAnswer(StepKind::AnswerSave, w, 2);
+    if (w[1] == "level") {
+        if (w.size() != 3) return fail("expected `answer level NAME|N|cancel`");
+        return parsePathAnswer(StepKind::AnswerLevel, w, 2);
+    }
     if (w[1] == "dialog") {
         const auto at = line.find("dialog");
         return parseDialogAnswer(line.substr(at + 6));
@@ -181,6 +185,26 @@ ParsedLine parseAnswer(const Words& w, std::string_view line) {
         return fail("expected `answer message ok|yes|no|cancel`");
     }
     return fail("unknown answer `" + w[1] + "`");
+}
+
+// `open PATH [--level NAME|N]`: the answers to the open dialog and to the
+// level question, then File > Open.
+ParsedLine parseOpen(const Words& w) {
+    const bool withLevel = w.size() == 4 && w[2] == "--level";
+    if (w.size() != 2 && !withLevel) return fail("expected `open PATH [--level NAME|N]`");
+    ParsedLine parsed;
+    Step answer = stepOf(StepKind::AnswerOpen);
+    answer.path = w[1];
+    parsed.steps.push_back(std::move(answer));
+    if (withLevel) {
+        Step level = stepOf(StepKind::AnswerLevel);
+        level.path = w[3];
+        parsed.steps.push_back(std::move(level));
+    }
+    Step menu = stepOf(StepKind::Menu);
+    menu.id = 100;
+    parsed.steps.push_back(std::move(menu));
+    return parsed;
 }
 
 ParsedLine parseLook(const Words& w) {
@@ -258,14 +282,7 @@ ParsedLine parseScriptLine(std::string_view line) {
         return one(stepOf(StepKind::Close));
     }
     if (verb == "answer") return parseAnswer(w, content);
-    if (verb == "open") {
-        if (w.size() != 2) return fail("expected `open PATH`");
-        Step answer = stepOf(StepKind::AnswerOpen);
-        answer.path = w[1];
-        Step menu = stepOf(StepKind::Menu);
-        menu.id = 100;
-        return {{std::move(answer), std::move(menu)}, {}};
-    }
+    if (verb == "open") return parseOpen(w);
     static constexpr std::array<std::string_view, 8> kLooks = {
         "write", "render", "pixel", "cell", "state", "areas", "parts", "template"};
     for (std::string_view look : kLooks) {

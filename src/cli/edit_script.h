@@ -27,6 +27,7 @@ enum class StepKind {
     AnswerSave,
     AnswerDialog,
     AnswerMessage,
+    AnswerLevel,
     // Looking: these change nothing.
     Write,
     Render,
@@ -63,12 +64,14 @@ struct Step {
     ScriptPoint point;                // mouse steps; Pixel and Cell keep their numbers here
     int id = 0;                       // Menu, Tool, Command
     std::string word;                 // Key name, Template kind, Message answer
-    std::optional<std::string> path;  // answers (nothing = cancel), Write ("-" = log), Render
+    std::optional<std::string> path;  // answers (nothing = cancel; a level's name or
+                                      // position), Write ("-" = log), Render
     DialogAnswer dialog;
 };
 
 // What one line holds: a step, nothing (blank or comment), or an error
-// saying why the line cannot be read. `open PATH` gives two steps.
+// saying why the line cannot be read. `open PATH [--level L]` gives two
+// steps, or three.
 struct ParsedLine {
     std::vector<Step> steps;
     std::string error;

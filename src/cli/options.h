@@ -17,7 +17,8 @@ struct Options {
     int zoom = 1;
     std::optional<std::uint32_t> seed;
     Variant variant = Variant::Vanilla;
-    bool plain = false;  // rewrite: the reader's model straight back
+    bool plain = false;                // rewrite: the reader's model straight back
+    std::optional<std::string> level;  // --level: a level of the file by name or position
 };
 
 }  // namespace mapedit::cli

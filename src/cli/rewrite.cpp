@@ -13,36 +13,39 @@ namespace mapedit::cli {
 
 namespace {
 
-// The level as the reader left it, or as the editor has it right after
-// Open (areas sorted, maze stones marked, walls settled); nothing when it
+// What Save writes: the whole file with the chosen level's text replaced
+// by the level as the reader left it, or as the editor has it right after
+// Open (areas sorted, maze stones marked, walls settled). False when it
 // did not read, after saying why.
-bool writeRead(const Options& o, const std::string& path, const std::string& text,
+bool writeRead(const Options& o, const std::string& path, const LevelFile& file, int index,
                std::string& written, std::FILE* err) {
-    std::string reason;
+    std::string reason, levelText;
     std::vector<std::string> unplaced;
     bool wrote = false;
     if (o.plain) {
         Random random(seedOf(o));
-        const LevelRead read = readLevel(text, random, o.variant);
+        const LevelRead read =
+            readLevel(file.levelText(index), random, o.variant, file.levelFirstLine(index));
         if (!read.report.ok) {
             std::fprintf(err, "%s: %s\n", path.c_str(), read.report.message.c_str());
             return false;
         }
-        wrote = writeLevel(read.level, o.variant, written, &reason, &unplaced);
+        wrote = writeLevel(read.level, o.variant, levelText, &reason, &unplaced);
     } else {
         HeadlessShell shell;
         Editor editor(shell, seedOf(o), o.variant);
-        if (!editor.openText(text, path)) {
+        if (!editor.openText(file.text(), path, index)) {
             std::fprintf(err, "%s: %s\n", path.c_str(), shell.messages.back().text.c_str());
             return false;
         }
-        wrote = writeLevel(editor.level, o.variant, written, &reason, &unplaced);
+        wrote = writeLevel(editor.level, o.variant, levelText, &reason, &unplaced);
     }
     if (!wrote) std::fprintf(err, "%s: %s\n", path.c_str(), reason.c_str());
     // Written all the same, as Save does; the lines say what is missing.
     for (const std::string& line : unplaced) {
         std::fprintf(err, "%s: not saved: %s\n", path.c_str(), line.c_str());
     }
+    written = file.withLevel(index, levelText);
     return wrote;
 }
 
@@ -50,10 +53,13 @@ bool writeRead(const Options& o, const std::string& path, const std::string& tex
 
 int runRewrite(const Options& o, std::FILE* out, std::FILE* err) {
     const std::string& path = o.files[0];
-    const auto text = loadOrReport(path, err);
+    auto text = loadOrReport(path, err);
     if (!text) return 1;
+    const LevelFile file(std::move(*text));
+    const std::optional<int> index = chosenLevel(o, path, file, err);
+    if (!index) return kUsageStatus;
     std::string written;
-    if (!writeRead(o, path, *text, written, err)) return 1;
+    if (!writeRead(o, path, file, *index, written, err)) return 1;
     if (o.output.empty()) {
         if (std::fwrite(written.data(), 1, written.size(), out) != written.size() ||
             std::fflush(out) != 0) {

@@ -36,6 +36,9 @@ bool ScriptPlayer::run(const Step& step, std::string& error) {
         case StepKind::AnswerSave:
             shell_.saveAnswers.push_back(step.path);
             break;
+        case StepKind::AnswerLevel:
+            shell_.levelAnswers.push_back(step.path);
+            break;
         case StepKind::AnswerMessage:
             shell_.messageAnswers.push_back(messageAnswerOf(step.word));
             break;

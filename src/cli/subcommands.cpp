@@ -36,6 +36,7 @@ void declareRewrite(CLI::App& command, Options& o) {
 
 void declareRewriteWithPlain(CLI::App& command, Options& o) {
     declareRewrite(command, o);
+    addLevel(command, o);
     addPlain(command, o);
 }
 
@@ -47,6 +48,7 @@ std::optional<std::string> oneScript(const Options& o) {
 
 void declareRender(CLI::App& command, Options& o) {
     declareRewrite(command, o);
+    addLevel(command, o);
     addZoom(command, o);
 }
 
@@ -57,14 +59,15 @@ int render(const Options& o, std::FILE*, std::FILE* err) {
 constexpr Subcommand kSubcommands[] = {
     {"check", "check FILE...",
      "read each level description; print FILE: REPORT\n"
-     "for each one that fails (exit 1 when any failed)",
+     "for each one that fails (exit 1 when any failed);\n"
+     "in a file of several levels, FILE:LEVEL: REPORT",
      declareCheck, someLevelFile, runCheck},
-    {"rewrite", "rewrite FILE [-o OUT] [--plain]",
+    {"rewrite", "rewrite FILE [-o OUT] [--plain] [--level L]",
      "write what the editor's Save writes right after\n"
      "opening FILE (to standard output without -o);\n"
      "--plain: the reader's model straight back",
      declareRewriteWithPlain, oneLevelFile, runRewrite},
-    {"render", "render FILE -o OUT.png [--zoom N]",
+    {"render", "render FILE -o OUT.png [--zoom N] [--level L]",
      "open FILE as the editor does and save the\n"
      "painted window area (810 x 450 times N) as PNG",
      declareRender, oneLevelFileAndPng, render},

@@ -42,6 +42,8 @@ std::string usageText() {
            "Options:\n"
            "  --seed N                 fix the random generator (reproducible output)\n"
            "  --variant NAME           vanilla (default), tavrel or orvandel\n"
+           "  --level NAME|N           the level to open of a file holding several, by\n"
+           "                           name or position from 1 (rewrite, render)\n"
            "  -h, --help               show this help\n"
            "\n"
            "Exit status: 0 success, 1 a file failed, 2 usage error.\n";

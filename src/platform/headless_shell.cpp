@@ -71,6 +71,32 @@ std::optional<std::string> HeadlessShell::askSavePath(const FileDialogRequest& r
     return askPath("save", request, saveAnswers);
 }
 
+// Lists the levels as the dialog shows them; an answer naming no level
+// that can be edited is logged and cancels.
+std::optional<int> HeadlessShell::askLevel(const LevelChoiceRequest& request) {
+    log.push_back(fmt::format("level-dialog \"{}\" \"{}\"", request.title, request.fileName));
+    for (std::size_t i = 0; i < request.levels.size(); ++i) {
+        log.push_back("  " + levelListEntry(request.levels[i], static_cast<int>(i)));
+    }
+    if (levelAnswers.empty()) {
+        log.push_back("  -> cancel (no answer)");
+        return std::nullopt;
+    }
+    const std::optional<std::string> answer = levelAnswers.front();
+    levelAnswers.pop_front();
+    if (!answer) {
+        log.push_back("  -> cancel");
+        return std::nullopt;
+    }
+    const LevelPick pick = pickLevel(request.levels, *answer);
+    if (!pick.index) {
+        log.push_back(fmt::format("  -> cancel: {}", pick.error));
+        return std::nullopt;
+    }
+    log.push_back(fmt::format("  -> {}", *pick.index + 1));
+    return pick.index;
+}
+
 // Without a host the dialog opens and the user dismisses it at once.
 DialogResult HeadlessShell::runDialog(PropertyDialog& dialog) {
     if (dialogHost) return dialogHost(dialog);

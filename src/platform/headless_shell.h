@@ -28,6 +28,7 @@ class HeadlessShell : public Shell {
                              MessageButtons buttons) override;
     std::optional<std::string> askOpenPath(const FileDialogRequest& request) override;
     std::optional<std::string> askSavePath(const FileDialogRequest& request) override;
+    std::optional<int> askLevel(const LevelChoiceRequest& request) override;
     DialogResult runDialog(PropertyDialog& dialog) override;
     void setMenuCheck(int id, bool checked) override;
     void setMenuRadio(int firstId, int lastId, int checkedId) override;
@@ -43,6 +44,8 @@ class HeadlessShell : public Shell {
     // Queued answers; a request finding its queue empty is cancelled.
     std::deque<std::optional<std::string>> openAnswers, saveAnswers;
     std::deque<MessageAnswer> messageAnswers;
+    // A level's position from 1 or its name; nothing cancels.
+    std::deque<std::optional<std::string>> levelAnswers;
     // Runs property dialogs; without one every dialog opens and is
     // cancelled at once.
     std::function<DialogResult(PropertyDialog&)> dialogHost;

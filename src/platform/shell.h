@@ -6,6 +6,7 @@
 
 #include "platform/dialog_controls.h"
 #include "platform/dialog_template.h"
+#include "platform/level_choice.h"
 
 namespace mapedit {
 
@@ -63,6 +64,9 @@ class Shell {
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> askOpenPath(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> askSavePath(const FileDialogRequest& request) = 0;
+    // The level the user chose to edit (from 0, one that is editable), or
+    // nothing when the user cancelled.
+    virtual std::optional<int> askLevel(const LevelChoiceRequest& request) = 0;
     virtual DialogResult runDialog(PropertyDialog& dialog) = 0;
     // Menu marks and states, by command id.
     virtual void setMenuCheck(int id, bool checked) = 0;

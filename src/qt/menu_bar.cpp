@@ -2,13 +2,11 @@
 
 #include <QActionGroup>
 
+#include "qt/byte_text.h"
+
 namespace mapedit {
 
 namespace {
-
-QString latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void addEntries(QMenu& menu, const MenuEntry& popup, CommandActions& actions);
 
@@ -24,7 +22,7 @@ void addCommand(QMenu& menu, const MenuEntry& entry, QActionGroup*& radios,
 }
 
 QMenu* addPopup(QWidget& parent, const MenuEntry& entry, CommandActions& actions) {
-    auto* menu = new QMenu(latin1(entry.text), &parent);
+    auto* menu = new QMenu(fromBytes(entry.text), &parent);
     actions.popups.push_back({menu, &entry});
     addEntries(*menu, entry, actions);
     return menu;
@@ -60,8 +58,8 @@ QMenuBar& farEndBar(QMenuBar& bar) {
 }  // namespace
 
 QString entryText(const MenuEntry& entry) {
-    QString text = latin1(entry.text);
-    if (!entry.shortcut.empty()) text += '\t' + latin1(entry.shortcut);
+    QString text = fromBytes(entry.text);
+    if (!entry.shortcut.empty()) text += '\t' + fromBytes(entry.shortcut);
     return text;
 }
 

@@ -7,21 +7,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "qt/byte_text.h"
 #include "qt/window_placement.h"
 
 namespace mapedit {
-
-namespace {
-
-// Texts are 8-bit throughout; Latin-1 keeps every byte as it is.
-QString fromBytes(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-std::string toBytes(const QString& s) {
-    return s.toLatin1().toStdString();
-}
-
-}  // namespace
 
 QWidget* QtDialogControls::control(int id) const {
     const auto it = controls_.find(id);

@@ -4,17 +4,11 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "qt/byte_text.h"
 #include "qt/dialog_host.h"
+#include "qt/level_chooser.h"
 
 namespace mapedit {
-
-namespace {
-// Level descriptions and messages are 8-bit text; show the bytes as Latin-1
-// so that nothing is lost or rejected as invalid UTF-8.
-QString fromBytes(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-}  // namespace
 
 void QtShell::invalidate() {
     invalid_ = true;
@@ -80,6 +74,10 @@ std::optional<std::string> QtShell::askSavePath(const FileDialogRequest& request
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     return chosenPath(dialog);
+}
+
+std::optional<int> QtShell::askLevel(const LevelChoiceRequest& request) {
+    return chooseLevel(window_, request);
 }
 
 // Property dialogs are built from their templates by the dialog host.

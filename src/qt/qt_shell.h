@@ -25,6 +25,7 @@ class QtShell : public Shell {
                              MessageButtons buttons) override;
     std::optional<std::string> askOpenPath(const FileDialogRequest& request) override;
     std::optional<std::string> askSavePath(const FileDialogRequest& request) override;
+    std::optional<int> askLevel(const LevelChoiceRequest& request) override;
     DialogResult runDialog(PropertyDialog& dialog) override;
     void setMenuCheck(int id, bool checked) override;
     void setMenuRadio(int firstId, int lastId, int checkedId) override;

@@ -232,12 +232,13 @@ ReadResult readStatements(ReaderState& s) {
 
 }  // namespace
 
-LevelRead readLevel(std::string_view text, Random& random, Variant variant) {
+LevelRead readLevel(std::string_view text, Random& random, Variant variant, int firstLine) {
     LevelRead read{Level(kStone), {}, -1};
     // Nothing is placed yet: the extent starts inverted, so that the first
     // map part sets it.
     read.level.settings.extent = Extent{kMapWidth, kMapHeight, 0, 0};
     ReaderState s(text, read.level, random, variant);
+    s.line = firstLine;
     read.report = readStatements(s);
     read.currentPart = s.currentPart;
     return read;

@@ -25,7 +25,8 @@ struct LevelRead {
 // placements, no areas, fresh settings. The text ends at a NUL byte, a
 // Ctrl-Z byte or the end of the view, whichever comes first. On failure the
 // level holds what was read before the error (the editor shows it) and the
-// report says why.
-LevelRead readLevel(std::string_view text, Random& random, Variant variant);
+// report says why. `firstLine` is the line number of the text's first line,
+// for a level cut out of a longer file.
+LevelRead readLevel(std::string_view text, Random& random, Variant variant, int firstLine = 1);
 
 }  // namespace mapedit

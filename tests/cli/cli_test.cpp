@@ -160,3 +160,67 @@ TEST_F(CliTest, PlayStopsAtALineItCannotReadAndNamesIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// Files of several levels: check reads each, and the commands that open
+// one level need to be told which.
+TEST_F(CliTest, CheckReadsEveryLevelAndNamesTheOneThatFails) {
+    const std::string broken = data("multi/third_broken.des"),
+                      towers = data("multi/watchtowers.des");
+    const CliRun r = runCliApart("check " + towers + " " + broken);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, broken + ":third: 28: Invalid trap name\n");
+    EXPECT_EQ(r.err, towers + ":scriptorium: skipped: rooms and corridors cannot be edited\n");
+}
+
+TEST_F(CliTest, AFileOfSeveralLevelsNeedsLevelAndItsLevelsAreListed) {
+    const std::string towers = data("multi/watchtowers.des");
+    const std::string png = (dir_ / "t.png").string();
+    const std::string listing =
+        "  1 \"tower-1\"\n  2 \"scriptorium\" (rooms and corridors: cannot be edited)\n"
+        "  3 \"tower-2\"\n  4 \"fields\"\n";
+    struct Case {
+        std::string args, firstLine;
+    };
+    const Case cases[] = {
+        {"rewrite " + towers, towers + " holds 4 levels; choose one with --level NAME|N:"},
+        {"render " + towers + " -o " + png,
+         towers + " holds 4 levels; choose one with --level NAME|N:"},
+        {"rewrite --level 5 " + towers, towers + ": no level 5: the file holds 4"},
+        {"rewrite --level scriptorium " + towers,
+         towers +
+             ": level 2 \"scriptorium\" is built of rooms and corridors, which cannot be edited"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        const CliRun r = runCliApart(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "mapedit-cli: " + c.firstLine + "\n" + listing);
+    }
+    EXPECT_FALSE(fs::exists(png));
+}
+
+// Rewriting one level gives the whole file with only that level's span
+// written anew, whether the level is named or counted.
+TEST_F(CliTest, RewriteOfOneLevelKeepsTheRestOfTheFile) {
+    const std::string towers = data("multi/watchtowers.des");
+    const CliRun byName = runCli("rewrite --seed 4 --level tower-2 " + towers);
+    const CliRun byNumber = runCli("rewrite --seed 4 --level 3 " + towers);
+    ASSERT_EQ(byName.status, 0);
+    EXPECT_EQ(byName.out, byNumber.out);
+    const std::string before = slurp(towers);
+    // The blank line and the comment before the level go with it.
+    const std::size_t begin = before.find("RANDOM_CORRIDORS\r\n") + 18;
+    const std::size_t end = before.find("\r\n\r\n# The fields") + 2;
+    const fs::path alone = dir_ / "alone.des";
+    std::ofstream(alone, std::ios::binary) << before.substr(begin, end - begin);
+    const CliRun single = runCli("rewrite --seed 4 " + alone.string());
+    ASSERT_EQ(single.status, 0);
+    EXPECT_EQ(byName.out, before.substr(0, begin) + single.out + before.substr(end));
+    const CliRun render = runCli("render --level 4 " + towers + " -o " + (dir_ / "f.png").string());
+    EXPECT_EQ(render.status, 0);
+}
+
+}  // namespace

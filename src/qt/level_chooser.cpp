@@ -1,0 +1,50 @@
+#include "qt/level_chooser.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qt/byte_text.h"
+
+namespace mapedit {
+
+void fillLevelList(QListWidget& list, const LevelChoiceRequest& request) {
+    list.clear();
+    for (std::size_t i = 0; i < request.levels.size(); ++i) {
+        const LevelChoice& level = request.levels[i];
+        auto* item =
+            new QListWidgetItem(fromBytes(levelListEntry(level, static_cast<int>(i))), &list);
+        if (!level.editable)
+            item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+        if (level.editable && list.currentRow() < 0) list.setCurrentItem(item);
+    }
+}
+
+std::optional<int> chooseLevel(QWidget& parent, const LevelChoiceRequest& request) {
+    QDialog dialog(&parent);
+    dialog.setWindowTitle(fromBytes(request.title));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(
+        fromBytes(request.fileName + " holds several levels. Which one do you want to edit?"),
+        &dialog));
+    auto* list = new QListWidget(&dialog);
+    fillLevelList(*list, request);
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    layout->addWidget(buttons);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setEnabled(list->currentRow() >= 0);
+    QObject::connect(list, &QListWidget::currentRowChanged,
+                     [ok](int row) { ok->setEnabled(row >= 0); });
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
+    const int row = list->currentRow();
+    if (!request.levels[static_cast<std::size_t>(row)].editable) return std::nullopt;
+    return row;
+}
+
+}  // namespace mapedit

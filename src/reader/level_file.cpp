@@ -1,0 +1,183 @@
+#include "reader/level_file.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "model/level.h"
+
+namespace mapedit {
+
+namespace {
+
+constexpr char kCtrlZ = 26;
+
+// One line of the text: its bytes without the line end, and where the next
+// line starts. CR LF, a lone CR and a lone LF each end a line, as they do
+// for the reader, so that line numbers agree with its reports.
+struct TextLine {
+    std::string_view bytes;
+    std::size_t next = 0;
+};
+
+TextLine lineAt(std::string_view text, std::size_t at) {
+    std::size_t end = at;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+    std::size_t next = end;
+    if (next < text.size() && text[next++] == '\r' && next < text.size() && text[next] == '\n')
+        ++next;
+    return {text.substr(at, end - at), next};
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The keyword a statement line starts with; empty for blank and comment
+// lines and for lines that do not start with one.
+std::string_view keywordOf(std::string_view line, std::size_t& after) {
+    std::size_t i = 0;
+    while (i < line.size() && isBlank(line[i])) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && ((line[i] >= 'A' && line[i] <= 'Z') || line[i] == '_')) ++i;
+    after = i;
+    return line.substr(start, i - start);
+}
+
+bool isCommentOrBlank(std::string_view line) {
+    const auto first = line.find_first_not_of(" \t");
+    return first == std::string_view::npos || line[first] == '#';
+}
+
+// The quoted name after `KEYWORD:`; empty when there is none.
+std::string quotedName(std::string_view rest) {
+    std::size_t i = 0;
+    while (i < rest.size() && isBlank(rest[i])) ++i;
+    if (i == rest.size() || rest[i] != ':') return {};
+    ++i;
+    while (i < rest.size() && isBlank(rest[i])) ++i;
+    if (i == rest.size() || rest[i] != '"') return {};
+    const auto close = rest.find('"', i + 1);
+    if (close == std::string_view::npos) return {};
+    return std::string(rest.substr(i + 1, close - i - 1));
+}
+
+std::optional<LevelStyle> styleOf(std::string_view keyword) {
+    if (keyword == "MAZE") return LevelStyle::Maze;
+    if (keyword == "LEVEL") return LevelStyle::RoomsAndCorridors;
+    return std::nullopt;
+}
+
+// Walks the statements of the text up to its end mark. Map rows are not
+// statements: a row may well start with capitals. They run from the line
+// after MAP to a line starting with 'E' (ENDMAP), or give up after as many
+// lines as the reader reads.
+std::vector<LevelSpan> splitLevels(std::string_view text) {
+    std::vector<LevelSpan> levels;
+    std::size_t afterStatement = 0;  // where the line after the last statement starts
+    int afterStatementLine = 1;
+    int mapRowsLeft = 0;
+    int number = 1;
+    for (std::size_t at = 0; at < text.size(); ++number) {
+        const TextLine line = lineAt(text, at);
+        at = line.next;
+        if (mapRowsLeft > 0) {
+            mapRowsLeft = (!line.bytes.empty() && line.bytes[0] == 'E') ? 0 : mapRowsLeft - 1;
+        } else if (isCommentOrBlank(line.bytes)) {
+            continue;
+        } else {
+            std::size_t after = 0;
+            const std::string_view keyword = keywordOf(line.bytes, after);
+            if (keyword == "MAP") mapRowsLeft = kMapHeight + 1;
+            if (const auto style = styleOf(keyword)) {
+                LevelSpan span;
+                span.style = *style;
+                span.name = quotedName(line.bytes.substr(after));
+                span.begin = levels.empty() ? 0 : afterStatement;
+                span.firstLine = levels.empty() ? 1 : afterStatementLine;
+                span.statementLine = number;
+                if (!levels.empty()) levels.back().end = span.begin;
+                levels.push_back(std::move(span));
+            }
+        }
+        afterStatement = line.next;
+        afterStatementLine = number + 1;
+    }
+    if (!levels.empty()) levels.back().end = text.size();
+    return levels;
+}
+
+// The text the reader sees: up to the first NUL or Ctrl-Z.
+std::string_view readableText(std::string_view text) {
+    const auto mark = text.find_first_of(std::string_view("\0\x1a", 2));
+    return mark == std::string_view::npos ? text : text.substr(0, mark);
+}
+
+int countLines(std::string_view text) {
+    int lines = 0;
+    for (std::size_t at = 0; at < text.size(); ++lines) at = lineAt(text, at).next;
+    return lines;
+}
+
+}  // namespace
+
+LevelFile::LevelFile(std::string text) : text_(std::move(text)) {
+    levels_ = splitLevels(readableText(text_));
+}
+
+bool LevelFile::isSingleLevel() const {
+    return levels_.empty() || (levels_.size() == 1 && levels_[0].style == LevelStyle::Maze);
+}
+
+std::string_view LevelFile::levelText(int index) const {
+    if (isSingleLevel()) return text_;
+    const LevelSpan& span = levels_.at(static_cast<std::size_t>(index));
+    return std::string_view(text_).substr(span.begin, span.end - span.begin);
+}
+
+int LevelFile::levelFirstLine(int index) const {
+    return isSingleLevel() ? 1 : levels_.at(static_cast<std::size_t>(index)).firstLine;
+}
+
+std::string LevelFile::withLevel(int index, std::string_view written) const {
+    if (isSingleLevel()) return std::string(written);
+    const LevelSpan& span = levels_.at(static_cast<std::size_t>(index));
+    std::string whole = text_.substr(0, span.begin);
+    whole += written;
+    whole.append(text_, span.end);
+    return whole;
+}
+
+void LevelFile::replaceLevel(int index, std::string_view written) {
+    if (isSingleLevel()) {
+        *this = LevelFile(std::string(written));
+        return;
+    }
+    const auto i = static_cast<std::size_t>(index);
+    LevelSpan& span = levels_.at(i);
+    const std::string_view old = levelText(index);
+    const auto byteShift = static_cast<std::ptrdiff_t>(written.size() - old.size());
+    const int lineShift = countLines(written) - countLines(old);
+    text_ = withLevel(index, written);
+    span.end = span.begin + written.size();
+    // The level may have been renamed; its name is read back from what was written.
+    const std::vector<LevelSpan> rewritten = splitLevels(readableText(written));
+    if (!rewritten.empty()) {
+        span.name = rewritten.front().name;
+        span.statementLine = span.firstLine + rewritten.front().statementLine - 1;
+    }
+    for (std::size_t k = i + 1; k < levels_.size(); ++k) {
+        levels_[k].begin =
+            static_cast<std::size_t>(static_cast<std::ptrdiff_t>(levels_[k].begin) + byteShift);
+        levels_[k].end =
+            static_cast<std::size_t>(static_cast<std::ptrdiff_t>(levels_[k].end) + byteShift);
+        levels_[k].firstLine += lineShift;
+        levels_[k].statementLine += lineShift;
+    }
+}
+
+std::string levelLabel(const LevelSpan& span, int index) {
+    return span.name.empty() ? std::to_string(index + 1) : span.name;
+}
+
+}  // namespace mapedit

@@ -1,0 +1,88 @@
+// Files of several levels: every level the editor can edit opens, and
+// saving it writes the whole file back with only that level's text
+// replaced, by exactly what a file of that level alone would get.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/editor.h"
+#include "platform/headless_shell.h"
+#include "reader/level_file.h"
+#include "resources/command_ids.h"
+#include "writer/writer.h"
+
+namespace mapedit {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+constexpr std::uint32_t kSeed = 3;
+
+// What Save writes for a file holding only `text`.
+std::string savedAlone(std::string_view text) {
+    HeadlessShell shell;
+    Editor editor(shell, kSeed);
+    std::string out;
+    if (editor.openText(text, "alone.des")) writeLevel(editor.level, editor.state.variant, out);
+    return out;
+}
+
+class LevelFiles : public ::testing::TestWithParam<const char*> {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("mapedit-level-files-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path dir_;
+};
+
+TEST_P(LevelFiles, SavingALevelReplacesOnlyItsSpan) {
+    const fs::path original = fs::path(MAPEDIT_TEST_DATA) / "multi" / GetParam();
+    const LevelFile file(slurp(original));
+    ASSERT_FALSE(file.isSingleLevel());
+    int saved = 0;
+    for (std::size_t i = 0; i < file.levels().size(); ++i) {
+        const LevelSpan& span = file.levels()[i];
+        if (span.style != LevelStyle::Maze) continue;
+        SCOPED_TRACE(span.name);
+        const std::string alone = savedAlone(file.levelText(static_cast<int>(i)));
+        if (alone.empty()) continue;  // a level that does not read
+        const fs::path copy = dir_ / original.filename();
+        fs::copy_file(original, copy, fs::copy_options::overwrite_existing);
+        HeadlessShell shell;
+        Editor editor(shell, kSeed);
+        ASSERT_TRUE(editor.openFile(copy.string(), static_cast<int>(i)));
+        editor.onCommand(command::kSave);
+        EXPECT_TRUE(shell.messages.empty()) << shell.messages.front().text;
+
+        const std::string after = slurp(copy);
+        const std::string& before = file.text();
+        EXPECT_EQ(after.substr(0, span.begin), before.substr(0, span.begin));
+        EXPECT_EQ(after.substr(span.begin, alone.size()), alone);
+        EXPECT_EQ(after.substr(span.begin + alone.size()), before.substr(span.end));
+        ++saved;
+    }
+    EXPECT_GE(saved, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, LevelFiles,
+                         ::testing::Values("watchtowers.des", "third_broken.des"),
+                         [](const auto& info) {
+                             std::string id = info.param;
+                             return id.substr(0, id.find('.'));
+                         });
+
+}  // namespace
+}  // namespace mapedit
