@@ -78,7 +78,7 @@ TEST_P(LevelFiles, SavingALevelReplacesOnlyItsSpan) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, LevelFiles,
-                         ::testing::Values("watchtowers.des", "third_broken.des"),
+                         ::testing::Values("watchtowers.des", "bad_third_level.des"),
                          [](const auto& info) {
                              std::string id = info.param;
                              return id.substr(0, id.find('.'));

@@ -166,7 +166,7 @@ namespace {
 // Files of several levels: check reads each, and the commands that open
 // one level need to be told which.
 TEST_F(CliTest, CheckReadsEveryLevelAndNamesTheOneThatFails) {
-    const std::string broken = data("multi/third_broken.des"),
+    const std::string broken = data("multi/bad_third_level.des"),
                       towers = data("multi/watchtowers.des");
     const CliRun r = runCliApart("check " + towers + " " + broken);
     EXPECT_EQ(r.status, 1);
