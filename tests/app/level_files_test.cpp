@@ -5,14 +5,13 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/editor.h"
 #include "platform/headless_shell.h"
 #include "reader/level_file.h"
 #include "resources/command_ids.h"
+#include "support/run_program.h"
 #include "writer/writer.h"
 
 namespace mapedit {
@@ -20,12 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::slurp;
 
 constexpr std::uint32_t kSeed = 3;
 

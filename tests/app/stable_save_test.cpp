@@ -6,13 +6,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/editor.h"
 #include "platform/headless_shell.h"
+#include "support/run_program.h"
 #include "writer/writer.h"
 
 namespace mapedit {
@@ -20,12 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::slurp;
 
 std::vector<fs::path> levelFiles() {
     std::vector<fs::path> files;
