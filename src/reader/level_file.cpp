@@ -44,6 +44,10 @@ std::string_view keywordOf(std::string_view line, std::size_t& after) {
     return line.substr(start, i - start);
 }
 
+bool isBlankLine(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 bool isCommentOrBlank(std::string_view line) {
     const auto first = line.find_first_not_of(" \t");
     return first == std::string_view::npos || line[first] == '#';
@@ -68,22 +72,30 @@ std::optional<LevelStyle> styleOf(std::string_view keyword) {
     return std::nullopt;
 }
 
-// Walks the statements of the text up to its end mark. Map rows are not
+// Walks the statements of the text up to its end mark. A level starts at
+// the first comment after the previous level's last statement, or at its
+// own MAZE or LEVEL line when there is none; the blank lines after a
+// level's statements stay with it, as Save writes them. Map rows are not
 // statements: a row may well start with capitals. They run from the line
 // after MAP to a line starting with 'E' (ENDMAP), or give up after as many
 // lines as the reader reads.
 std::vector<LevelSpan> splitLevels(std::string_view text) {
     std::vector<LevelSpan> levels;
-    std::size_t afterStatement = 0;  // where the line after the last statement starts
-    int afterStatementLine = 1;
+    std::size_t commentStart = std::string_view::npos;  // first comment since the last statement
+    int commentLine = 0;
     int mapRowsLeft = 0;
     int number = 1;
     for (std::size_t at = 0; at < text.size(); ++number) {
+        const std::size_t lineStart = at;
         const TextLine line = lineAt(text, at);
         at = line.next;
         if (mapRowsLeft > 0) {
             mapRowsLeft = (!line.bytes.empty() && line.bytes[0] == 'E') ? 0 : mapRowsLeft - 1;
         } else if (isCommentOrBlank(line.bytes)) {
+            if (commentStart == std::string_view::npos && !isBlankLine(line.bytes)) {
+                commentStart = lineStart;
+                commentLine = number;
+            }
             continue;
         } else {
             std::size_t after = 0;
@@ -93,15 +105,15 @@ std::vector<LevelSpan> splitLevels(std::string_view text) {
                 LevelSpan span;
                 span.style = *style;
                 span.name = quotedName(line.bytes.substr(after));
-                span.begin = levels.empty() ? 0 : afterStatement;
-                span.firstLine = levels.empty() ? 1 : afterStatementLine;
+                const bool introduced = commentStart != std::string_view::npos;
+                span.begin = levels.empty() ? 0 : introduced ? commentStart : lineStart;
+                span.firstLine = levels.empty() ? 1 : introduced ? commentLine : number;
                 span.statementLine = number;
                 if (!levels.empty()) levels.back().end = span.begin;
                 levels.push_back(std::move(span));
             }
         }
-        afterStatement = line.next;
-        afterStatementLine = number + 1;
+        commentStart = std::string_view::npos;
     }
     if (!levels.empty()) levels.back().end = text.size();
     return levels;
@@ -160,9 +172,10 @@ void LevelFile::replaceLevel(int index, std::string_view written) {
     const int lineShift = countLines(written) - countLines(old);
     text_ = withLevel(index, written);
     span.end = span.begin + written.size();
-    // The level may have been renamed; its name is read back from what was written.
+    // The level may have been renamed; what it is is read back from what was written.
     const std::vector<LevelSpan> rewritten = splitLevels(readableText(written));
     if (!rewritten.empty()) {
+        span.style = rewritten.front().style;
         span.name = rewritten.front().name;
         span.statementLine = span.firstLine + rewritten.front().statementLine - 1;
     }

@@ -12,10 +12,10 @@ namespace mapedit {
 // joined by corridors, which it lists but cannot edit.
 enum class LevelStyle { Maze, RoomsAndCorridors };
 
-// One level of a level file: the bytes from the first comment or blank line
-// after the previous level's last statement up to its own last statement's
-// line end (the first level starts at the file's start, the last ends where
-// the text ends).
+// One level of a level file: from the comments that introduce it (or its
+// MAZE or LEVEL line) to where the next level starts, blank lines after its
+// last statement included. The first level starts at the file's start; the
+// last ends where the text ends.
 struct LevelSpan {
     LevelStyle style = LevelStyle::Maze;
     std::string name;  // from its MAZE or LEVEL statement; empty when it has none

@@ -40,15 +40,19 @@ TEST(LevelFile, SplitsAtMazeAndLevelStatements) {
          "LEVEL: \"r\"\n",
          false,
          {{kRooms, "r", "LEVEL: \"r\"\n", 1, 1}}},
-        {"comments between levels go with the next",
+        {"comments between levels go with the next, and what follows them",
          "# head\nMAZE: \"a\"\nX\n\n# b's\n\nMAZE: \"b\"\nY\n# tail\n",
          false,
-         {{kMaze, "a", "# head\nMAZE: \"a\"\nX\n", 1, 2},
-          {kMaze, "b", "\n# b's\n\nMAZE: \"b\"\nY\n# tail\n", 4, 7}}},
+         {{kMaze, "a", "# head\nMAZE: \"a\"\nX\n\n", 1, 2},
+          {kMaze, "b", "# b's\n\nMAZE: \"b\"\nY\n# tail\n", 5, 7}}},
+        {"blank lines after a level stay with it",
+         "MAZE: \"a\"\n\n \nMAZE: \"b\"\n",
+         false,
+         {{kMaze, "a", "MAZE: \"a\"\n\n \n", 1, 1}, {kMaze, "b", "MAZE: \"b\"\n", 4, 4}}},
         {"CR LF and lone CR line ends count as the reader counts them",
          "MAZE: \"a\"\r\nX\r\rLEVEL: \"b\"\r\n",
          false,
-         {{kMaze, "a", "MAZE: \"a\"\r\nX\r", 1, 1}, {kRooms, "b", "\rLEVEL: \"b\"\r\n", 3, 4}}},
+         {{kMaze, "a", "MAZE: \"a\"\r\nX\r\r", 1, 1}, {kRooms, "b", "LEVEL: \"b\"\r\n", 4, 4}}},
         {"map rows are not statements",
          "MAZE: \"a\"\n" + map + "MAZE: \"b\"\n",
          false,
@@ -95,26 +99,32 @@ TEST(LevelFile, ASingleLevelIsReadAndWrittenWhole) {
 
 TEST(LevelFile, ReplacingALevelKeepsTheOthersAndMovesThem) {
     LevelFile file("MAZE: \"a\"\nA\n# b\nMAZE: \"b\"\nB\nMAZE: \"c\"\nC\n\x1a tail");
-    const std::string written = "MAZE: \"bb\"\n\nB1\nB2\n";
-    EXPECT_EQ(file.withLevel(1, written),
-              "MAZE: \"a\"\nA\nMAZE: \"bb\"\n\nB1\nB2\nMAZE: \"c\"\nC\n\x1a tail");
+    // Written as Save writes: a blank line at the end.
+    const std::string written = "MAZE: \"bb\"\n\nB1\nB2\n\n";
+    const std::string expected =
+        "MAZE: \"a\"\nA\nMAZE: \"bb\"\n\nB1\nB2\n\nMAZE: \"c\"\nC\n\x1a tail";
+    EXPECT_EQ(file.withLevel(1, written), expected);
     file.replaceLevel(1, written);
-    EXPECT_EQ(file.text(), "MAZE: \"a\"\nA\nMAZE: \"bb\"\n\nB1\nB2\nMAZE: \"c\"\nC\n\x1a tail");
+    EXPECT_EQ(file.text(), expected);
     EXPECT_EQ(file.levelText(1), written);
     EXPECT_EQ(file.levels()[1].name, "bb");
     EXPECT_EQ(file.levelText(2), "MAZE: \"c\"\nC\n");
-    EXPECT_EQ(file.levels()[2].firstLine, 7);
-    EXPECT_EQ(file.levels()[2].statementLine, 7);
+    EXPECT_EQ(file.levels()[2].firstLine, 8);
+    EXPECT_EQ(file.levels()[2].statementLine, 8);
     // Saving the same text again changes nothing: the span is exactly what
     // was written, blank lines at its end included.
     const std::string before = file.text();
     file.replaceLevel(1, written);
     EXPECT_EQ(file.text(), before);
-    // And the split of the new text agrees with the moved spans.
+    // And the split of the file as saved agrees with the moved spans, so
+    // that opening it again and saving keeps it as it is.
     const LevelFile again(file.text());
     ASSERT_EQ(again.levels().size(), 3u);
-    EXPECT_EQ(again.levels()[2].begin, file.levels()[2].begin);
-    EXPECT_EQ(again.levels()[2].firstLine, file.levels()[2].firstLine);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(again.levels()[i].begin, file.levels()[i].begin) << i;
+        EXPECT_EQ(again.levels()[i].end, file.levels()[i].end) << i;
+        EXPECT_EQ(again.levels()[i].firstLine, file.levels()[i].firstLine) << i;
+    }
 }
 
 TEST(LevelFile, ALevelReadsWithTheLineNumbersOfTheWholeFile) {
