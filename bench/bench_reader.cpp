@@ -11,6 +11,7 @@
 #include "generate/random.h"
 #include "model/level.h"
 #include "model/variant.h"
+#include "reader/level_file.h"
 #include "reader/reader.h"
 
 namespace mapedit {
@@ -44,6 +45,26 @@ void BM_ReadLargeLevel(benchmark::State& state) {
                             static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_ReadLargeLevel)->Unit(benchmark::kMicrosecond);
+
+// Splitting a file of a dozen levels, as the game ships them, and putting
+// one level back as Save does.
+void BM_SplitAndReplaceLevel(benchmark::State& state) {
+    const std::string level = slurp(MAPEDIT_TEST_DATA "/levels/large.des");
+    if (level.empty()) {
+        state.SkipWithError("tests/data/levels/large.des is missing");
+        return;
+    }
+    std::string file;
+    for (int i = 0; i < 12; ++i) file += "# level " + std::to_string(i + 1) + "\n" + level;
+    for (auto _ : state) {
+        LevelFile levels(file);
+        levels.replaceLevel(6, level);
+        benchmark::DoNotOptimize(levels.text().size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(file.size()));
+}
+BENCHMARK(BM_SplitAndReplaceLevel)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace mapedit

@@ -127,6 +127,14 @@ TEST(LevelFile, ReplacingALevelKeepsTheOthersAndMovesThem) {
     }
 }
 
+TEST(LevelFile, ALevelWrittenAsAMazeIsOneAfterwards) {
+    LevelFile file("# rooms\nLEVEL: \"r\"\n");
+    ASSERT_FALSE(file.isSingleLevel());
+    file.replaceLevel(0, "MAZE: \"m\"\n");
+    EXPECT_TRUE(file.isSingleLevel());
+    EXPECT_EQ(file.levels()[0].name, "m");
+}
+
 TEST(LevelFile, ALevelReadsWithTheLineNumbersOfTheWholeFile) {
     const std::string file =
         "MAZE: \"a\", ' '\n# one\n# two\nMAZE: \"b\", ' '\nGEOMETRY: up, left\n";
