@@ -10,47 +10,18 @@
 #include "dialogs/property_dialogs.h"
 #include "platform/headless_dialog.h"
 #include "resources/dialog_templates.h"
+#include "support/dialog_subjects.h"
 
 namespace mapedit {
 namespace {
 
-struct Subjects {
-    LevelSettings settings;
-    MonsterSpec monster;
-    ObjectSpec object;
-    TrapSpec trap;
-    AreaRecord room;
-    int value = 0;
-    std::uint8_t detail = 0;
-
-    DialogSubject of(int templateId) {
-        switch (templateId) {
-            case dialog::kMaze:
-                return &settings;
-            case dialog::kMonster:
-                return &monster;
-            case dialog::kObject:
-                return &object;
-            case dialog::kTrap:
-                return &trap;
-            case dialog::kRegion:
-                return &room;
-            case dialog::kAltar:
-                return &detail;
-            case dialog::kAbout:
-                return std::monostate{};
-            default:
-                return &value;
-        }
-    }
-};
-
+using Subjects = test::DialogSubjects;
 TEST(Procedures, EveryDialogOpensCentredAndTouchesOnlyItsOwnControls) {
     for (const Variant variant : {Variant::Vanilla, Variant::Tavrel}) {
         for (const DialogTemplate* t : dialogTemplates()) {
             SCOPED_TRACE(t->id);
             Subjects s;
-            const auto dialog = makePropertyDialog(t->id, s.of(t->id), variant);
+            const auto dialog = makePropertyDialog(t->id, s.forTemplate(t->id), variant);
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->templateId(), t->id);
             HeadlessDialog open(*dialog);
@@ -91,7 +62,8 @@ TEST_P(DropDownRows, OpenToTheirRows) {
     Subjects s;
     s.monster.symbol = c.symbol;
     s.object.symbol = c.symbol;
-    const auto dialog = makePropertyDialog(c.templateId, s.of(c.templateId), Variant::Vanilla);
+    const auto dialog =
+        makePropertyDialog(c.templateId, s.forTemplate(c.templateId), Variant::Vanilla);
     HeadlessDialog open(*dialog);
     EXPECT_EQ(open.dropDownRows(c.list), c.rows);
 }
@@ -167,7 +139,7 @@ TEST(ClassPicker, FixedClassWithoutASymbolKeepsTheRecordsClass) {
         Subjects s;
         s.monster.symbol = -15;
         s.object.symbol = -15;
-        const auto dialog = makePropertyDialog(id, s.of(id), Variant::Vanilla);
+        const auto dialog = makePropertyDialog(id, s.forTemplate(id), Variant::Vanilla);
         HeadlessDialog open(*dialog);
         open.click(id == dialog::kMonster ? 1018 : 1063);
         open.ok();

@@ -12,41 +12,10 @@
 #include "qt/dialog_host.h"
 #include "qt/window_fixture.h"
 #include "resources/dialog_templates.h"
+#include "support/dialog_subjects.h"
 
 namespace mapedit::test {
 namespace {
-
-// One subject of the right kind for each dialog.
-struct Subjects {
-    LevelSettings settings;
-    MonsterSpec monster;
-    ObjectSpec object;
-    TrapSpec trap;
-    AreaRecord room;
-    std::uint8_t altar = 0x11;
-    int value = 0x21;
-
-    DialogSubject forTemplate(int id) {
-        switch (id) {
-            case dialog::kMaze:
-                return &settings;
-            case dialog::kMonster:
-                return &monster;
-            case dialog::kObject:
-                return &object;
-            case dialog::kTrap:
-                return &trap;
-            case dialog::kRegion:
-                return &room;
-            case dialog::kAltar:
-                return &altar;
-            case dialog::kAbout:
-                return std::monostate{};
-            default:
-                return &value;
-        }
-    }
-};
 
 int radioGroupsOf(const DialogTemplate& t) {
     int groups = 0;
@@ -65,7 +34,9 @@ TEST(DialogHost, EveryTemplateBuildsInsideItsBoxWithItsTextsAndGroups) {
     auto window = startWindow(1);
     for (const DialogTemplate* t : dialogTemplates()) {
         SCOPED_TRACE(t->id);
-        Subjects subjects;
+        DialogSubjects subjects;
+        subjects.altar = 0x11;
+        subjects.value = 0x21;
         const auto dialog =
             makePropertyDialog(t->id, subjects.forTemplate(t->id), Variant::Vanilla);
         ASSERT_TRUE(dialog);
