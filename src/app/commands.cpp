@@ -89,6 +89,14 @@ void Editor::onKeyDown(Key key) {
     finishMessage();
 }
 
+bool Editor::chooseMenuEntry(int id) {
+    const MenuPath path = popupsHolding(id);
+    for (int i = 0; i < path.depth; ++i) onMenuOpening(*path.popups[i]);
+    if (!shell_.isMenuEnabled(id)) return false;
+    onCommand(id);
+    return true;
+}
+
 // Greys what is never offered, Delete while nothing is selected, and Undo
 // and Redo when there is nothing to undo or redo; the other entries keep
 // their state.

@@ -45,6 +45,11 @@ class Editor {
     void onCommand(int id);
     void onKeyDown(Key key);
     void onMenuOpening(const MenuEntry& popup);
+    // A menu entry chosen through its popups, or its accelerator: the
+    // menu-opening rule runs on the popups holding it, as when the user
+    // opens them on the way, and a greyed entry is not delivered. False
+    // when it was greyed.
+    bool chooseMenuEntry(int id);
     void onLeftDown(int px, int py);
     void onMouseMove(int px, int py, bool leftHeld);
     void onLeftUp(int px, int py);

@@ -40,7 +40,12 @@ bool Editor::openLevel() {
 
 bool Editor::openFile(const std::string& path, std::optional<int> level) {
     const bool ok = loadFile(path, level);
-    if (ok) showOpenedLevel();
+    // A failed read leaves the partly read level; it is shown as it is.
+    if (ok) {
+        showOpenedLevel();
+    } else {
+        shell_.invalidate();
+    }
     finishMessage();
     return ok;
 }

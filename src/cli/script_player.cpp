@@ -101,7 +101,7 @@ bool ScriptPlayer::input(const Step& step, std::string& error) {
             } else if (step.word == "delete") {
                 editor_.onKeyDown(Key::Delete);
             } else if (const int id = acceleratorCommand(step.word.back()); id != 0) {
-                accelerate(id);
+                deliver(id);
             }
             break;
         case StepKind::Menu:
@@ -134,29 +134,13 @@ bool ScriptPlayer::choose(int id, std::string& error) {
         error = fmt::format("no menu entry {}", id);
         return false;
     }
-    openPopups(path);
     deliver(id);
     return true;
 }
 
-// The platform runs the menu-opening rule on the entry's popups, as if the
-// user were opening them, before it delivers an accelerator.
-void ScriptPlayer::accelerate(int id) {
-    openPopups(popupsHolding(id));
-    deliver(id);
-}
-
-void ScriptPlayer::openPopups(const MenuPath& path) {
-    for (int i = 0; i < path.depth; ++i) editor_.onMenuOpening(*path.popups[i]);
-}
-
 // A greyed entry cannot be chosen, and its accelerator is not delivered.
 void ScriptPlayer::deliver(int id) {
-    if (!shell_.isMenuEnabled(id)) {
-        shell_.log.push_back(fmt::format("greyed {}", id));
-        return;
-    }
-    editor_.onCommand(id);
+    if (!editor_.chooseMenuEntry(id)) shell_.log.push_back(fmt::format("greyed {}", id));
 }
 
 void ScriptPlayer::look(const Step& step) {

@@ -32,8 +32,6 @@ class ScriptPlayer {
   private:
     bool input(const Step& step, std::string& error);
     bool choose(int id, std::string& error);
-    void accelerate(int id);
-    void openPopups(const MenuPath& path);
     void deliver(int id);
     void look(const Step& step);
     void write(const Step& step);

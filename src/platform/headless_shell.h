@@ -35,8 +35,8 @@ class HeadlessShell : public Shell {
     void setMenuEnabled(int id, bool enabled) override;
     void checkToolButton(int id) override;
     void closeWindow() override;
+    bool isMenuEnabled(int id) const override;
 
-    bool isMenuEnabled(int id) const;
     bool isMenuChecked(int id) const;
     // Takes the pending repaint request, if any.
     bool takeInvalidation();

@@ -5,7 +5,8 @@
 namespace mapedit {
 
 // What the client area hands on: mouse events in client pixels of the
-// framebuffer, and the two keys the editor handles.
+// framebuffer, the two keys the editor handles, and the moment before it
+// shows the framebuffer.
 class ClientInput {
   public:
     virtual ~ClientInput() = default;
@@ -15,6 +16,8 @@ class ClientInput {
     virtual void doubleClick(int px, int py) = 0;
     virtual void rightDown(int px, int py) = 0;
     virtual void keyDown(Key key) = 0;
+    // The framebuffer is about to be shown: a full paint asked for may run.
+    virtual void beforePaint() = 0;
 };
 
 }  // namespace mapedit

@@ -2,13 +2,9 @@
 
 namespace mapedit {
 
-EditorHost::EditorHost(Editor& editor, QtShell& shell, MapWidget& map,
-                       const CommandActions& actions)
-    : editor_(editor), shell_(shell), map_(map), actions_(actions) {
+EditorHost::EditorHost(Editor& editor, QtShell& shell, MapWidget& map)
+    : editor_(editor), shell_(shell), map_(map) {
     map_.setInput(this);
-    map_.setBeforePaint([this] {
-        if (busy_ == 0) paintIfAsked();
-    });
     // The first frame is ready before any event can arrive.
     paintIfAsked();
 }
@@ -26,6 +22,12 @@ void EditorHost::deliver(Event&& event) {
     map_.update();
 }
 
+// A paint the platform asks for while the editor is busy shows the
+// framebuffer as it is.
+void EditorHost::beforePaint() {
+    if (busy_ == 0) paintIfAsked();
+}
+
 void EditorHost::paintIfAsked() {
     if (shell_.takeInvalidation()) editor_.onPaint();
 }
@@ -35,11 +37,7 @@ void EditorHost::command(int id) {
 }
 
 void EditorHost::accelerator(int id) {
-    const MenuPath path = popupsHolding(id);
-    for (int i = 0; i < path.depth; ++i) menuOpening(*path.popups[i]);
-    const QAction* entry = actions_.menuAction(id);
-    if (entry != nullptr && !entry->isEnabled()) return;
-    command(id);
+    deliver([&] { editor_.chooseMenuEntry(id); });
 }
 
 void EditorHost::menuOpening(const MenuEntry& popup) {
@@ -53,11 +51,7 @@ bool EditorHost::close() {
 }
 
 void EditorHost::openFile(const std::string& path) {
-    deliver([&] {
-        editor_.openFile(path);
-        // A failed read leaves the partly read level; show it.
-        shell_.invalidate();
-    });
+    deliver([&] { editor_.openFile(path); });
 }
 
 void EditorHost::leftDown(int px, int py) {

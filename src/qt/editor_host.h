@@ -2,7 +2,6 @@
 
 #include "app/editor.h"
 #include "qt/client_input.h"
-#include "qt/command_actions.h"
 #include "qt/map_widget.h"
 #include "qt/qt_shell.h"
 
@@ -15,7 +14,7 @@ namespace mapedit {
 // it is and leaves the full paint for later.
 class EditorHost : public ClientInput {
   public:
-    EditorHost(Editor& editor, QtShell& shell, MapWidget& map, const CommandActions& actions);
+    EditorHost(Editor& editor, QtShell& shell, MapWidget& map);
 
     // A menu entry or toolbar button was chosen.
     void command(int id);
@@ -34,6 +33,7 @@ class EditorHost : public ClientInput {
     void doubleClick(int px, int py) override;
     void rightDown(int px, int py) override;
     void keyDown(Key key) override;
+    void beforePaint() override;
 
   private:
     template <typename Event>
@@ -43,7 +43,6 @@ class EditorHost : public ClientInput {
     Editor& editor_;
     QtShell& shell_;
     MapWidget& map_;
-    const CommandActions& actions_;
     int busy_ = 0;
 };
 

@@ -37,7 +37,7 @@ MainWindow::MainWindow(const StartOptions& options)
       shell_(*this, actions_),
       editor_(shell_, options.seed, options.variant),
       map_(new MapWidget(editor_.canvas, zoom_, this)),
-      host_(editor_, shell_, *map_, actions_) {
+      host_(editor_, shell_, *map_) {
     shell_.setClient(map_);
     setCentralWidget(map_);
     setWindowTitle(kProgramName);

@@ -26,7 +26,7 @@ MapWidget::MapWidget(const Canvas& canvas, int zoom, QWidget* parent)
 }
 
 void MapWidget::paintEvent(QPaintEvent*) {
-    if (beforePaint_) beforePaint_();
+    if (input_ != nullptr) input_->beforePaint();
     QImage image = framebufferImage(canvas_, zoom_);
     image.setDevicePixelRatio(devicePixelRatioF());
     QPainter painter(this);

@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QWidget>
-#include <functional>
 
 #include "platform/canvas.h"
 #include "qt/client_input.h"
@@ -17,7 +16,6 @@ class MapWidget : public QWidget {
     MapWidget(const Canvas& canvas, int zoom, QWidget* parent = nullptr);
 
     // Called before presenting, so the editor can run a pending full paint.
-    void setBeforePaint(std::function<void()> hook) { beforePaint_ = std::move(hook); }
     void setInput(ClientInput* input) { input_ = input; }
     int zoom() const { return zoom_; }
 
@@ -35,7 +33,6 @@ class MapWidget : public QWidget {
 
     const Canvas& canvas_;
     int zoom_;
-    std::function<void()> beforePaint_;
     ClientInput* input_ = nullptr;
 };
 

@@ -100,6 +100,11 @@ void QtShell::setMenuEnabled(int id, bool enabled) {
 }
 
 // The group of the toolbar puts the other buttons up.
+bool QtShell::isMenuEnabled(int id) const {
+    const QAction* a = actions_.menuAction(id);
+    return a == nullptr || a->isEnabled();
+}
+
 void QtShell::checkToolButton(int id) {
     if (QAction* a = actions_.toolAction(id)) a->setChecked(true);
 }
