@@ -1,30 +1,14 @@
 #include "cli/arguments.h"
 
 #include <CLI/CLI.hpp>
-#include <charconv>
 #include <cstdint>
 #include <functional>
+
+#include "platform/whole_number.h"
 
 namespace mapedit::cli {
 
 namespace {
-
-template <typename T>
-std::optional<T> wholeNumber(const std::string& text, T min, T max) {
-    unsigned long long v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc{} || end != text.data() + text.size() ||
-        v < static_cast<unsigned long long>(min) || v > static_cast<unsigned long long>(max))
-        return std::nullopt;
-    return static_cast<T>(v);
-}
-
-std::optional<Variant> variantNamed(const std::string& name) {
-    if (name == "vanilla") return Variant::Vanilla;
-    if (name == "tavrel") return Variant::Tavrel;
-    if (name == "orvandel") return Variant::Orvandel;
-    return std::nullopt;
-}
 
 // An option with one value, handed to `take` as soon as the option is met
 // (a repeated option's last value wins).
@@ -49,7 +33,7 @@ void addOutput(CLI::App& command, Options& o) {
 
 void addZoom(CLI::App& command, Options& o) {
     addValueOption(command, "--zoom", [&o](const std::string& v) {
-        const auto zoom = wholeNumber(v, 1, 16);
+        const auto zoom = wholeNumber<int>(v, 1, 16);
         if (!zoom) usageError("--zoom needs a whole number from 1 to 16, not '" + v + "'");
         o.zoom = *zoom;
     });

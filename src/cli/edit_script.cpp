@@ -1,8 +1,9 @@
 #include "cli/edit_script.h"
 
 #include <array>
-#include <charconv>
 #include <utility>
+
+#include "platform/whole_number.h"
 
 namespace mapedit::cli {
 
@@ -11,10 +12,9 @@ namespace {
 using Words = std::vector<std::string>;
 
 bool toInt(std::string_view text, int& out) {
-    if (text.empty()) return false;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, out);
-    return ec == std::errc{} && ptr == end;
+    const std::optional<int> number = wholeNumber<int>(text);
+    if (number) out = *number;
+    return number.has_value();
 }
 
 Step stepOf(StepKind kind, std::string word = {}) {

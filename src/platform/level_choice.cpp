@@ -2,20 +2,13 @@
 
 #include <fmt/format.h>
 
-#include <charconv>
+#include "platform/whole_number.h"
 
 namespace mapedit {
 
 namespace {
 
 constexpr const char* kNotEditable = "rooms and corridors: cannot be edited";
-
-std::optional<int> positionIn(std::string_view answer) {
-    int n = 0;
-    const auto [end, ec] = std::from_chars(answer.data(), answer.data() + answer.size(), n);
-    if (ec != std::errc{} || end != answer.data() + answer.size()) return std::nullopt;
-    return n;
-}
 
 LevelPick editableAt(std::span<const LevelChoice> levels, int index) {
     const LevelChoice& level = levels[static_cast<std::size_t>(index)];
@@ -38,7 +31,7 @@ std::string levelListEntry(const LevelChoice& level, int index) {
 
 LevelPick pickLevel(std::span<const LevelChoice> levels, std::string_view answer) {
     const int count = static_cast<int>(levels.size());
-    if (const auto position = positionIn(answer)) {
+    if (const auto position = wholeNumber<int>(answer)) {
         if (*position < 1 || *position > count) {
             return {std::nullopt, fmt::format("no level {}: the file holds {}", *position, count)};
         }

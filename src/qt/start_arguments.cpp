@@ -3,9 +3,10 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QStringList>
-#include <charconv>
 #include <cstdio>
 #include <ctime>
+
+#include "platform/whole_number.h"
 
 namespace mapedit {
 
@@ -28,22 +29,6 @@ constexpr char kUsage[] =
     "  --startup-time     print the milliseconds from start to the first painted\n"
     "                     frame, and quit\n"
     "  -h, --help         show this help\n";
-
-std::optional<unsigned long> wholeNumber(const QString& text, unsigned long min,
-                                         unsigned long max) {
-    const std::string s = text.toStdString();
-    unsigned long n = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-    if (ec != std::errc{} || end != s.data() + s.size() || n < min || n > max) return std::nullopt;
-    return n;
-}
-
-std::optional<Variant> variantNamed(const QString& name) {
-    if (name == "vanilla") return Variant::Vanilla;
-    if (name == "tavrel") return Variant::Tavrel;
-    if (name == "orvandel") return Variant::Orvandel;
-    return std::nullopt;
-}
 
 constexpr int kUsageErrorStatus = 2;
 
@@ -68,17 +53,18 @@ struct StartArguments {
 // bad one.
 bool takeValues(const QCommandLineParser& parser, const StartArguments& a, StartOptions& o) {
     if (parser.isSet(a.zoom)) {
-        const auto zoom = wholeNumber(parser.value(a.zoom), 1, 16);
+        const auto zoom = wholeNumber<int>(parser.value(a.zoom).toStdString(), 1, 16);
         if (!zoom) return usageError("bad argument '--zoom'");
         o.zoom = static_cast<int>(*zoom);
     }
     if (parser.isSet(a.seed)) {
-        const auto seed = wholeNumber(parser.value(a.seed), 0, 0xFFFFFFFFul);
+        const auto seed =
+            wholeNumber<std::uint32_t>(parser.value(a.seed).toStdString(), 0, UINT32_MAX);
         if (!seed) return usageError("bad argument '--seed'");
         o.seed = static_cast<std::uint32_t>(*seed);
     }
     if (parser.isSet(a.variant)) {
-        const auto variant = variantNamed(parser.value(a.variant));
+        const auto variant = variantNamed(parser.value(a.variant).toStdString());
         if (!variant) {
             return usageError("unknown variant '" + parser.value(a.variant).toStdString() + "'");
         }
