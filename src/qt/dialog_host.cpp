@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "platform/dialog_template.h"
+#include "qt/byte_text.h"
 #include "qt/dialog_units.h"
 #include "qt/pixel_art_image.h"
 #include "qt/qt_dialog_controls.h"
@@ -37,8 +38,9 @@ void fitText(QDialog& box, QLabel& text) {
 // does with them to the procedure.
 class DialogBuilder {
   public:
-    DialogBuilder(QDialog& box, PropertyDialog& dialog, QtDialogControls& controls)
-        : box_(box), dialog_(dialog), controls_(controls), units_(dialogBaseUnits(box.font())) {}
+    DialogBuilder(QDialog& box, PropertyDialog& dialog, QtDialogControls& controls,
+                  DialogBaseUnits units)
+        : box_(box), dialog_(dialog), controls_(controls), units_(units) {}
 
     void build(const ControlTemplate& c) {
         // Any control that starts a group ends the radio group before it.
@@ -61,9 +63,9 @@ class DialogBuilder {
     QWidget* make(const ControlTemplate& c) {
         switch (c.kind) {
             case ControlKind::Label:
-                return new QLabel(QString::fromLatin1(c.text), &box_);
+                return new QLabel(fromBytes(c.text), &box_);
             case ControlKind::GroupBox:
-                return new QGroupBox(QString::fromLatin1(c.text), &box_);
+                return new QGroupBox(fromBytes(c.text), &box_);
             case ControlKind::Icon:
                 return icon();
             case ControlKind::Edit:
@@ -71,7 +73,7 @@ class DialogBuilder {
             case ControlKind::Radio:
                 return radio(c);
             case ControlKind::CheckBox:
-                return reacting(new QCheckBox(QString::fromLatin1(c.text), &box_), c.id);
+                return reacting(new QCheckBox(fromBytes(c.text), &box_), c.id);
             case ControlKind::DropDown:
                 return dropDown(c);
             case ControlKind::Button:
@@ -90,7 +92,7 @@ class DialogBuilder {
     // A radio group runs from a control that starts a group to the next.
     QWidget* radio(const ControlTemplate& c) {
         if (group_ == nullptr) group_ = new QButtonGroup(&box_);
-        auto* r = new QRadioButton(QString::fromLatin1(c.text), &box_);
+        auto* r = new QRadioButton(fromBytes(c.text), &box_);
         group_->addButton(r);
         return reacting(r, c.id);
     }
@@ -104,7 +106,7 @@ class DialogBuilder {
     }
 
     QWidget* button(const ControlTemplate& c) {
-        auto* b = new QPushButton(QString::fromLatin1(c.text), &box_);
+        auto* b = new QPushButton(fromBytes(c.text), &box_);
         b->setDefault(c.has(kDefaultButton));
         b->setAutoDefault(c.has(kDefaultButton));
         if (c.id == kOkButton) {
@@ -139,13 +141,14 @@ class DialogBuilder {
 DialogResult runPropertyDialog(QWidget& owner, PropertyDialog& dialog) {
     const DialogTemplate& t = dialog.dialogTemplate();
     QDialog box(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    box.setWindowTitle(QString::fromLatin1(t.caption));
+    box.setWindowTitle(fromBytes(t.caption));
     QFont font = dialogFont();
     font.setPointSize(t.fontSize);
     box.setFont(font);
-    box.setFixedSize(dialogRect(dialogBaseUnits(font), 0, 0, t.width, t.height).size());
+    const DialogBaseUnits units = dialogBaseUnits(font);
+    box.setFixedSize(dialogRect(units, 0, 0, t.width, t.height).size());
     QtDialogControls controls(box);
-    DialogBuilder builder(box, dialog, controls);
+    DialogBuilder builder(box, dialog, controls, units);
     for (const ControlTemplate& c : t.controls) builder.build(c);
     dialog.initialise(controls);
     return box.exec() == QDialog::Accepted ? DialogResult::Ok : DialogResult::Cancel;

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -10,6 +11,10 @@
 
 namespace mapedit {
 
+namespace {
+
+// One entry per level; levels that cannot be edited are shown but cannot
+// be selected. The first editable level is current.
 void fillLevelList(QListWidget& list, const LevelChoiceRequest& request) {
     list.clear();
     for (std::size_t i = 0; i < request.levels.size(); ++i) {
@@ -21,6 +26,8 @@ void fillLevelList(QListWidget& list, const LevelChoiceRequest& request) {
         if (level.editable && list.currentRow() < 0) list.setCurrentItem(item);
     }
 }
+
+}  // namespace
 
 std::optional<int> chooseLevel(QWidget& parent, const LevelChoiceRequest& request) {
     QDialog dialog(&parent);

@@ -15,24 +15,25 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Grabs what the screen shows of the map area and saves it.
-void grabAndQuit(mapedit::MainWindow& window, const std::string& path) {
-    QWidget& map = window.mapWidget();
-    const QPoint at = map.mapTo(&window, QPoint(0, 0));
-    QScreen* screen = window.screen();
-    const QPixmap shot =
-        screen->grabWindow(window.winId(), at.x(), at.y(), map.width(), map.height());
+void saveAndQuit(const QPixmap& shot, const std::string& path) {
     const bool ok = shot.save(QString::fromStdString(path), "PNG");
     if (!ok) std::fprintf(stderr, "mapedit: cannot write %s\n", path.c_str());
     QApplication::exit(ok ? 0 : 1);
 }
 
+// Grabs what the screen shows of the map area and saves it.
+void grabAndQuit(mapedit::MainWindow& window, const std::string& path) {
+    QWidget& map = window.mapWidget();
+    const QPoint at = map.mapTo(&window, QPoint(0, 0));
+    QScreen* screen = window.screen();
+    saveAndQuit(screen->grabWindow(window.winId(), at.x(), at.y(), map.width(), map.height()),
+                path);
+}
+
 // Saves the whole window, menu bar and toolbar included, as the program
 // draws it.
 void screenshotAndQuit(mapedit::MainWindow& window, const std::string& path) {
-    const bool ok = window.grab().save(QString::fromStdString(path), "PNG");
-    if (!ok) std::fprintf(stderr, "mapedit: cannot write %s\n", path.c_str());
-    QApplication::exit(ok ? 0 : 1);
+    saveAndQuit(window.grab(), path);
 }
 
 void reportAndQuit(Clock::time_point started) {

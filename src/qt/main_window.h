@@ -8,18 +8,9 @@
 #include "qt/editor_host.h"
 #include "qt/map_widget.h"
 #include "qt/qt_shell.h"
+#include "qt/start_arguments.h"
 
 namespace mapedit {
-
-struct StartOptions {
-    std::string file;
-    int zoom = 0;  // 0: the screen's device pixel ratio, rounded
-    std::uint32_t seed = 0;
-    Variant variant = Variant::Vanilla;
-    std::string grabPath;        // save a screen grab of the client area and quit
-    std::string screenshotPath;  // save a picture of the whole window and quit
-    bool reportStartup = false;  // print the time to the first painted frame and quit
-};
 
 // The main window: the menu bar and toolbar above the editor's client
 // area, with a fixed size that fits the client area at the zoom.

@@ -8,6 +8,14 @@ namespace mapedit {
 
 namespace {
 
+// The text an entry shows: its own text, then a tab and the shortcut
+// shown at the right, if it has one.
+QString entryText(const MenuEntry& entry) {
+    QString text = fromBytes(entry.text);
+    if (!entry.shortcut.empty()) text += '\t' + fromBytes(entry.shortcut);
+    return text;
+}
+
 void addEntries(QMenu& menu, const MenuEntry& popup, CommandActions& actions);
 
 void addCommand(QMenu& menu, const MenuEntry& entry, QActionGroup*& radios,
@@ -56,12 +64,6 @@ QMenuBar& farEndBar(QMenuBar& bar) {
 }
 
 }  // namespace
-
-QString entryText(const MenuEntry& entry) {
-    QString text = fromBytes(entry.text);
-    if (!entry.shortcut.empty()) text += '\t' + fromBytes(entry.shortcut);
-    return text;
-}
 
 void buildMenuBar(QMainWindow& window, CommandActions& actions) {
     QMenuBar* bar = window.menuBar();

@@ -18,8 +18,4 @@ void buildMenuBar(QMainWindow& window, CommandActions& actions);
 // The menu bar's popups in the order the user sees them, left to right.
 std::vector<QMenu*> menuBarPopups(QMainWindow& window);
 
-// The text an entry shows: its own text, then a tab and the shortcut
-// shown at the right, if it has one.
-QString entryText(const MenuEntry& entry);
-
 }  // namespace mapedit

@@ -16,7 +16,6 @@ class QtDialogControls : public DialogControls {
     explicit QtDialogControls(QDialog& box) : box_(box) {}
 
     void add(int id, QWidget* control) { controls_[id] = control; }
-    QWidget* control(int id) const;
 
     void setChecked(int id, bool checked) override;
     bool isChecked(int id) const override;
@@ -33,6 +32,7 @@ class QtDialogControls : public DialogControls {
     void centerOnScreen() override;
 
   private:
+    QWidget* control(int id) const;
     template <typename W>
     W* find(int id) const;
 

@@ -20,9 +20,7 @@ void QtShell::setTitle(const std::string& title) {
 }
 
 void QtShell::showMessage(const std::string& text, const std::string& caption) {
-    QMessageBox box(QMessageBox::NoIcon, fromBytes(caption), fromBytes(text), QMessageBox::Ok,
-                    &window_);
-    box.exec();
+    askMessage(text, caption, MessageButtons::Ok);
 }
 
 MessageAnswer QtShell::askMessage(const std::string& text, const std::string& caption,
@@ -45,35 +43,29 @@ MessageAnswer QtShell::askMessage(const std::string& text, const std::string& ca
 
 namespace {
 
-std::optional<std::string> chosenPath(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front().toLocal8Bit().toStdString();
-}
-
-void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+// A file dialog with the request's title, types and name; a save dialog
+// takes any name, an open dialog only an existing file.
+std::optional<std::string> askPath(QWidget& window, const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(&window);
     dialog.setWindowTitle(fromBytes(request.title));
     dialog.setNameFilters(nameFilters(request));
     dialog.setDefaultSuffix(fromBytes(request.defaultExtension));
     if (!request.initialPath.empty())
         dialog.selectFile(QString::fromLocal8Bit(request.initialPath));
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toLocal8Bit().toStdString();
 }
 
 }  // namespace
 
 std::optional<std::string> QtShell::askOpenPath(const FileDialogRequest& request) {
-    QFileDialog dialog(&window_);
-    prepare(dialog, request);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    return chosenPath(dialog);
+    return askPath(window_, request, false);
 }
 
 std::optional<std::string> QtShell::askSavePath(const FileDialogRequest& request) {
-    QFileDialog dialog(&window_);
-    prepare(dialog, request);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    return chosenPath(dialog);
+    return askPath(window_, request, true);
 }
 
 std::optional<int> QtShell::askLevel(const LevelChoiceRequest& request) {

@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 
+#include "qt/byte_text.h"
 #include "qt/pixel_art_image.h"
 #include "resources/toolbar.h"
 
@@ -20,8 +21,7 @@ QToolBar& buildToolBar(QMainWindow& window, int zoom, CommandActions& actions) {
     for (const ToolButton& b : toolbarButtons()) {
         QAction* action = bar->addAction(toolIcon(b.image, zoom, ratio), QString());
         action->setCheckable(true);
-        action->setToolTip(
-            QString::fromLatin1(b.name.data(), static_cast<qsizetype>(b.name.size())));
+        action->setToolTip(fromBytes(b.name));
         group->addAction(action);
         actions.tools[b.id] = action;
     }

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMenuBar>
 
+#include "qt/byte_text.h"
 #include "qt/window_fixture.h"
 
 namespace mapedit::test {
@@ -11,14 +12,10 @@ namespace {
 
 using namespace command;
 
-QString latin1(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 void expectCommandMatches(const QAction& shown, const MenuEntry& e, const CommandActions& actions) {
     EXPECT_EQ(&shown, actions.menuAction(e.id)) << e.id;
-    EXPECT_EQ(shown.text().section('\t', 0, 0), latin1(e.text));
-    EXPECT_EQ(shown.text().section('\t', 1), latin1(e.shortcut));
+    EXPECT_EQ(shown.text().section('\t', 0, 0), fromBytes(e.text));
+    EXPECT_EQ(shown.text().section('\t', 1), fromBytes(e.shortcut));
     EXPECT_EQ(shown.isCheckable(), e.mark != MenuMark::None);
     const QActionGroup* group = shown.actionGroup();
     EXPECT_EQ(group != nullptr && group->isExclusive(), e.mark == MenuMark::Radio);
@@ -26,7 +23,7 @@ void expectCommandMatches(const QAction& shown, const MenuEntry& e, const Comman
 
 void expectPopupMatches(QMenu& menu, const MenuEntry& popup, const CommandActions& actions) {
     SCOPED_TRACE(std::string(popup.text));
-    EXPECT_EQ(menu.title(), latin1(popup.text));
+    EXPECT_EQ(menu.title(), fromBytes(popup.text));
     const QList<QAction*> shown = menu.actions();
     ASSERT_EQ(static_cast<std::size_t>(shown.size()), popup.entries.size());
     for (std::size_t i = 0; i < popup.entries.size(); ++i) {
