@@ -29,6 +29,5 @@ constexpr int kNewRegion = 400;
 constexpr int kFirstAreaCommand = 401;  // 401..414: the areas of the Region menu
 constexpr int kLastAreaCommand = 414;
 constexpr int kFirstTool = 2000;  // 2000..2008: the toolbar buttons in order
-constexpr int kLastTool = 2008;
 
 }  // namespace mapedit::command

@@ -123,15 +123,6 @@ MenuPath popupsHolding(int id) {
     return path;
 }
 
-const MenuEntry* findMenuCommand(int id) {
-    const MenuPath path = popupsHolding(id);
-    if (path.depth == 0) return nullptr;
-    for (const MenuEntry& e : path.popups[path.depth - 1]->entries) {
-        if (e.kind == K::Command && e.id == id) return &e;
-    }
-    return nullptr;
-}
-
 std::span<const Accelerator> accelerators() {
     return kAccelerators;
 }

@@ -46,9 +46,6 @@ struct MenuPath {
 };
 MenuPath popupsHolding(int id);
 
-// The command entry with that id, or null.
-const MenuEntry* findMenuCommand(int id);
-
 // "myAccel": Ctrl + a letter delivers a command.
 struct Accelerator {
     char letter;  // upper case

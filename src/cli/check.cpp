@@ -10,27 +10,20 @@ namespace {
 // A file of several levels names the level in its reports.
 bool checkFile(const std::string& path, const LevelFile& file, Random& random, Variant variant,
                std::FILE* out, std::FILE* err) {
-    if (file.isSingleLevel()) {
-        const ReadResult result = readLevel(file.text(), random, variant).report;
-        if (!result.ok) std::fprintf(out, "%s: %s\n", path.c_str(), result.message.c_str());
-        return result.ok;
-    }
+    const bool single = file.isSingleLevel();
+    const int count = single ? 1 : static_cast<int>(file.levels().size());
     bool ok = true;
-    const auto levels = file.levels();
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        const int index = static_cast<int>(i);
-        const std::string label = levelLabel(levels[i], index);
-        if (levels[i].style != LevelStyle::Maze) {
-            std::fprintf(err, "%s:%s: skipped: rooms and corridors cannot be edited\n",
-                         path.c_str(), label.c_str());
+    for (int i = 0; i < count; ++i) {
+        const std::string name =
+            single ? path : path + ":" + levelLabel(file.levels()[static_cast<std::size_t>(i)], i);
+        if (!single && file.levels()[static_cast<std::size_t>(i)].style != LevelStyle::Maze) {
+            std::fprintf(err, "%s: skipped: rooms and corridors cannot be edited\n", name.c_str());
             continue;
         }
         const ReadResult result =
-            readLevel(file.levelText(index), random, variant, file.levelFirstLine(index)).report;
-        if (!result.ok) {
-            std::fprintf(out, "%s:%s: %s\n", path.c_str(), label.c_str(), result.message.c_str());
-            ok = false;
-        }
+            readLevel(file.levelText(i), random, variant, file.levelFirstLine(i)).report;
+        if (!result.ok) std::fprintf(out, "%s: %s\n", name.c_str(), result.message.c_str());
+        ok = ok && result.ok;
     }
     return ok;
 }

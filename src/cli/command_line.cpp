@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/arguments.h"
+#include "cli/common.h"
 #include "cli/subcommands.h"
 
 namespace mapedit::cli {
@@ -68,7 +69,7 @@ int runCommandLine(const std::vector<std::string>& args, std::FILE* out, std::FI
         command = parse(args, o);
     } catch (const CLI::ParseError& e) {
         std::fprintf(err, "mapedit-cli: %s\n\n%s", e.what(), usageText().c_str());
-        return 2;
+        return kUsageStatus;
     }
     if (!command) {
         std::fputs(usageText().c_str(), out);

@@ -22,8 +22,7 @@ void listLevels(const std::vector<LevelChoice>& levels, std::FILE* err) {
     }
 }
 
-}  // namespace
-
+// The level of the file to work on, or nothing after saying why.
 std::optional<int> chosenLevel(const Options& o, const std::string& path, const LevelFile& file,
                                std::FILE* err) {
     const std::vector<LevelChoice> levels = levelChoices(file);
@@ -46,6 +45,21 @@ std::optional<int> chosenLevel(const Options& o, const std::string& path, const 
         listLevels(levels, err);
     }
     return pick.index;
+}
+
+}  // namespace
+
+std::optional<ChosenLevel> loadChosenLevel(const Options& o, std::FILE* err, int& status) {
+    const std::string& path = o.files[0];
+    auto text = loadOrReport(path, err);
+    status = 1;
+    if (!text) return std::nullopt;
+    ChosenLevel chosen{LevelFile(std::move(*text)), 0};
+    const std::optional<int> index = chosenLevel(o, path, chosen.file, err);
+    status = kUsageStatus;
+    if (!index) return std::nullopt;
+    chosen.index = *index;
+    return chosen;
 }
 
 }  // namespace mapedit::cli

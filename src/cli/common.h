@@ -22,10 +22,17 @@ std::optional<std::string> loadOrReport(const std::string& path, std::FILE* err)
 // Exit status of a command line that does not say what the file needs.
 constexpr int kUsageStatus = 2;
 
-// The level of the file to work on (from 0): the file's only level, or the
-// one --level names. Nothing, after telling `err` which levels there are,
-// when a file of several levels lacks --level or it names none to edit.
-std::optional<int> chosenLevel(const Options& o, const std::string& path, const LevelFile& file,
-                               std::FILE* err);
+// The file a command opens one level of, and that level (from 0): the
+// file's only level, or the one --level names.
+struct ChosenLevel {
+    LevelFile file;
+    int index = 0;
+};
+
+// The first file of the command line and its level. Nothing, with the exit
+// status set, when it cannot be read, or (after telling `err` which levels
+// there are) when a file of several levels lacks --level or it names none
+// to edit.
+std::optional<ChosenLevel> loadChosenLevel(const Options& o, std::FILE* err, int& status);
 
 }  // namespace mapedit::cli

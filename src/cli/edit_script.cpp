@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "platform/headless_shell.h"
 #include "platform/whole_number.h"
 
 namespace mapedit::cli {
@@ -176,11 +177,8 @@ ParsedLine parseAnswer(const Words& w, std::string_view line) {
         return parseDialogAnswer(line.substr(at + 6));
     }
     if (w[1] == "message") {
-        static constexpr std::array<std::string_view, 4> kAnswers = {"ok", "yes", "no", "cancel"};
-        if (w.size() == 3) {
-            for (std::string_view a : kAnswers) {
-                if (w[2] == a) return one(stepOf(StepKind::AnswerMessage, w[2]));
-            }
+        if (w.size() == 3 && messageAnswerNamed(w[2])) {
+            return one(stepOf(StepKind::AnswerMessage, w[2]));
         }
         return fail("expected `answer message ok|yes|no|cancel`");
     }

@@ -1,10 +1,8 @@
 // mapedit-cli play: an edit script run on the headless editor.
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include "cli/commands.h"
-#include "cli/play.h"
 #include "cli/script_player.h"
 
 namespace mapedit::cli {
@@ -18,26 +16,11 @@ bool writeLines(std::FILE* to, const std::vector<std::string>& lines) {
     return std::fflush(to) == 0;
 }
 
-}  // namespace
-
-int runPlay(const PlayRequest& request, std::FILE* out, std::FILE* err) {
-    std::ifstream in(request.script, std::ios::binary);
-    if (!in) {
-        std::fprintf(err, "mapedit-cli: cannot read %s\n", request.script.c_str());
-        return 1;
-    }
-    std::FILE* log = out;
-    std::FILE* opened = nullptr;
-    if (!request.logPath.empty()) {
-        opened = std::fopen(request.logPath.c_str(), "wb");
-        if (opened == nullptr) {
-            std::fprintf(err, "mapedit-cli: cannot write %s\n", request.logPath.c_str());
-            return 1;
-        }
-        log = opened;
-    }
-    ScriptPlayer player(request.seed, request.variant);
-    int status = 0;
+// Runs the script line by line; the log goes out as it grows. Exit 0 when
+// the script ran to its end, 1 when the log cannot be written, 2 at the
+// first line that cannot be parsed or run (reported as SCRIPT:LINE: reason).
+int playLines(std::istream& in, const std::string& script, ScriptPlayer& player, std::FILE* log,
+              std::FILE* err) {
     int number = 0;
     for (std::string line; std::getline(in, line);) {
         ++number;
@@ -50,30 +33,45 @@ int runPlay(const PlayRequest& request, std::FILE* out, std::FILE* err) {
         }
         if (!writeLines(log, player.takeLog())) {
             std::fprintf(err, "mapedit-cli: cannot write the log\n");
-            status = 1;
-            break;
+            return 1;
         }
         if (!ok) {
-            std::fprintf(err, "%s:%d: %s\n", request.script.c_str(), number, error.c_str());
-            status = 2;
-            break;
+            std::fprintf(err, "%s:%d: %s\n", script.c_str(), number, error.c_str());
+            return 2;
         }
         if (player.windowClosed()) break;
     }
+    return 0;
+}
+
+}  // namespace
+
+// The script is FILE; the log goes to -o or standard output. Without
+// --seed the generator starts from 1, so that logs are reproducible.
+int runPlayCommand(const Options& o, std::FILE* out, std::FILE* err) {
+    const std::string& script = o.files[0];
+    std::ifstream in(script, std::ios::binary);
+    if (!in) {
+        std::fprintf(err, "mapedit-cli: cannot read %s\n", script.c_str());
+        return 1;
+    }
+    std::FILE* log = out;
+    std::FILE* opened = nullptr;
+    if (!o.output.empty()) {
+        opened = std::fopen(o.output.c_str(), "wb");
+        if (opened == nullptr) {
+            std::fprintf(err, "mapedit-cli: cannot write %s\n", o.output.c_str());
+            return 1;
+        }
+        log = opened;
+    }
+    ScriptPlayer player(o.seed.value_or(1), o.variant);
+    int status = playLines(in, script, player, log, err);
     if (opened != nullptr && std::fclose(opened) != 0 && status == 0) {
-        std::fprintf(err, "mapedit-cli: cannot write %s\n", request.logPath.c_str());
+        std::fprintf(err, "mapedit-cli: cannot write %s\n", o.output.c_str());
         status = 1;
     }
     return status;
-}
-
-int runPlayCommand(const Options& o, std::FILE* out, std::FILE* err) {
-    PlayRequest request;
-    request.script = o.files[0];
-    request.logPath = o.output;
-    request.seed = o.seed.value_or(1);
-    request.variant = o.variant;
-    return runPlay(request, out, err);
 }
 
 }  // namespace mapedit::cli

@@ -8,14 +8,12 @@ namespace mapedit::cli {
 
 int runRender(const Options& o, std::FILE* err) {
     const std::string& path = o.files[0];
-    auto text = loadOrReport(path, err);
-    if (!text) return 1;
-    const LevelFile file(std::move(*text));
-    const std::optional<int> index = chosenLevel(o, path, file, err);
-    if (!index) return kUsageStatus;
+    int status = 0;
+    const auto chosen = loadChosenLevel(o, err, status);
+    if (!chosen) return status;
     HeadlessShell shell;
     Editor editor(shell, seedOf(o), o.variant);
-    const bool ok = editor.openText(file.text(), path, *index);
+    const bool ok = editor.openText(chosen->file.text(), path, chosen->index);
     for (const auto& m : shell.messages)
         std::fprintf(err, "%s: %s\n", path.c_str(), m.text.c_str());
     // A level that failed to read is still shown, as the editor shows it.

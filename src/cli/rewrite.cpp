@@ -52,14 +52,11 @@ bool writeRead(const Options& o, const std::string& path, const LevelFile& file,
 }  // namespace
 
 int runRewrite(const Options& o, std::FILE* out, std::FILE* err) {
-    const std::string& path = o.files[0];
-    auto text = loadOrReport(path, err);
-    if (!text) return 1;
-    const LevelFile file(std::move(*text));
-    const std::optional<int> index = chosenLevel(o, path, file, err);
-    if (!index) return kUsageStatus;
+    int status = 0;
+    const auto chosen = loadChosenLevel(o, err, status);
+    if (!chosen) return status;
     std::string written;
-    if (!writeRead(o, path, file, *index, written, err)) return 1;
+    if (!writeRead(o, o.files[0], chosen->file, chosen->index, written, err)) return 1;
     if (o.output.empty()) {
         if (std::fwrite(written.data(), 1, written.size(), out) != written.size() ||
             std::fflush(out) != 0) {

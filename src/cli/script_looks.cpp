@@ -102,11 +102,4 @@ std::string templateLine(const Templates& t, std::string_view which) {
                        tr.placement, tr.chance, tr.color, tr.trapType, tr.trapName.view());
 }
 
-MessageAnswer messageAnswerOf(std::string_view word) {
-    if (word == "ok") return MessageAnswer::Ok;
-    if (word == "yes") return MessageAnswer::Yes;
-    if (word == "no") return MessageAnswer::No;
-    return MessageAnswer::Cancel;
-}
-
 }  // namespace mapedit::cli

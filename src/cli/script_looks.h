@@ -16,6 +16,4 @@ void appendAreaLines(const Level& level, std::vector<std::string>& log);
 void appendPartLines(const Editor& editor, std::vector<std::string>& log);
 std::string templateLine(const Templates& templates, std::string_view which);
 
-MessageAnswer messageAnswerOf(std::string_view word);
-
 }  // namespace mapedit::cli

@@ -40,7 +40,7 @@ bool ScriptPlayer::run(const Step& step, std::string& error) {
             shell_.levelAnswers.push_back(step.path);
             break;
         case StepKind::AnswerMessage:
-            shell_.messageAnswers.push_back(messageAnswerOf(step.word));
+            shell_.messageAnswers.push_back(*messageAnswerNamed(step.word));
             break;
         case StepKind::AnswerDialog:
             dialogAnswers_.push_back(step.dialog);

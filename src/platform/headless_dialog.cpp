@@ -141,11 +141,6 @@ int HeadlessDialog::dropDownRows(int id) const {
     return c != nullptr ? c->rows : 0;
 }
 
-bool HeadlessDialog::isEnabled(int id) const {
-    const Control* c = find(id, "isEnabled");
-    return c != nullptr && c->enabled;
-}
-
 void HeadlessDialog::setChecked(int id, bool checked) {
     Control* c = find(id, "setChecked");
     if (c == nullptr) return;

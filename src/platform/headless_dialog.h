@@ -32,10 +32,8 @@ class HeadlessDialog : public DialogControls {
     // `  ID list N "TEXT" of M`, each with ` disabled` when it is.
     std::vector<std::string> stateLines() const;
 
-    const DialogTemplate& dialogTemplate() const { return dialog_.dialogTemplate(); }
     bool centred() const { return centred_; }
     int dropDownRows(int id) const;
-    bool isEnabled(int id) const;
     // Calls the procedure made for ids its template lacks: each is a fault.
     const std::vector<std::string>& strayCalls() const { return strayCalls_; }
 

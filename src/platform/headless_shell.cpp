@@ -20,6 +20,14 @@ const char* answerWord(MessageAnswer answer) {
     return "cancel";
 }
 
+std::optional<MessageAnswer> messageAnswerNamed(std::string_view word) {
+    for (const MessageAnswer a :
+         {MessageAnswer::Ok, MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel}) {
+        if (word == answerWord(a)) return a;
+    }
+    return std::nullopt;
+}
+
 void HeadlessShell::setTitle(const std::string& t) {
     title = t;
     log.push_back(fmt::format("title \"{}\"", t));

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/shell.h"
@@ -37,7 +38,6 @@ class HeadlessShell : public Shell {
     void closeWindow() override;
     bool isMenuEnabled(int id) const override;
 
-    bool isMenuChecked(int id) const;
     // Takes the pending repaint request, if any.
     bool takeInvalidation();
 
@@ -58,6 +58,7 @@ class HeadlessShell : public Shell {
     bool closed = false;
 
   private:
+    bool isMenuChecked(int id) const;
     std::optional<std::string> askPath(const char* kind, const FileDialogRequest& request,
                                        std::deque<std::optional<std::string>>& answers);
 
@@ -66,7 +67,9 @@ class HeadlessShell : public Shell {
     int seenInvalidations_ = 0;
 };
 
-// The log's spelling of a message answer: ok, yes, no, cancel.
+// The log's and the scripts' spelling of a message answer: ok, yes, no,
+// cancel; and the answer a word spells, if any.
 const char* answerWord(MessageAnswer answer);
+std::optional<MessageAnswer> messageAnswerNamed(std::string_view word);
 
 }  // namespace mapedit
