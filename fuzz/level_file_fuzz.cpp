@@ -4,6 +4,7 @@
 // leaves every other byte alone, and the moved spans agree with a fresh
 // split of the new file. Every maze level is read too. Crashes, sanitizer
 // reports and aborts are bugs.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -21,19 +22,6 @@ using namespace mapedit;
     std::fprintf(stderr, "level_file_fuzz: %s\n--- text ---\n%s\n------------\n", what,
                  text.c_str());
     std::abort();
-}
-
-bool sameSpans(const LevelFile& a, const LevelFile& b) {
-    if (a.levels().size() != b.levels().size()) return false;
-    for (std::size_t i = 0; i < a.levels().size(); ++i) {
-        const LevelSpan& x = a.levels()[i];
-        const LevelSpan& y = b.levels()[i];
-        if (x.style != y.style || x.name != y.name || x.begin != y.begin || x.end != y.end ||
-            x.firstLine != y.firstLine || x.statementLine != y.statementLine) {
-            return false;
-        }
-    }
-    return true;
 }
 
 void checkCover(const LevelFile& file, const std::string& text) {
@@ -68,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         LevelFile changed = file;
         changed.replaceLevel(index, written);
         if (changed.text() != file.withLevel(index, written)) fail("replaced text differs", text);
-        if (!sameSpans(changed, LevelFile(changed.text()))) {
+        if (!std::ranges::equal(changed.levels(), LevelFile(changed.text()).levels())) {
             fail("moved levels differ from a fresh split", text);
         }
     }

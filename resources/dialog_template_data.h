@@ -3,6 +3,7 @@
 // The templates, one file per family of dialogs; dialog_templates.cpp
 // lists them.
 #include "platform/dialog_template.h"
+#include "resources/dialog_templates.h"
 
 namespace mapedit::templates {
 

@@ -49,7 +49,8 @@ constexpr ControlTemplate kMazePartControls[] = {
 
 }  // namespace
 
-const DialogTemplate kMaze{102, "Maze", 162, 187, 9, kMazeControls};
-const DialogTemplate kMazePart{103, "Maze Part Property", 131, 123, 9, kMazePartControls};
+const DialogTemplate kMaze{dialog::kMaze, "Maze", 162, 187, 9, kMazeControls};
+const DialogTemplate kMazePart{dialog::kMazePart, "Maze Part Property", 131, 123, 9,
+                               kMazePartControls};
 
 }  // namespace mapedit::templates

@@ -74,9 +74,9 @@ constexpr std::array kRegionMenu = {
 };
 
 constexpr std::array kVariantMenu = {
-    item(290, "vanilla", {}, A::Unchanged, MenuMark::Radio),
-    item(291, "Tavrel", {}, A::Unchanged, MenuMark::Radio),
-    item(292, "Orvandel", {}, A::NeverOffered, MenuMark::Radio),
+    item(kFirstVariant, "vanilla", {}, A::Unchanged, MenuMark::Radio),
+    item(kFirstVariant + 1, "Tavrel", {}, A::Unchanged, MenuMark::Radio),
+    item(kLastVariant, "Orvandel", {}, A::NeverOffered, MenuMark::Radio),
 };
 
 constexpr std::array kHelpMenu = {item(kAbout, "About(&A)...")};

@@ -77,7 +77,7 @@ constexpr ControlTemplate kObjectControls[] = {
 
 }  // namespace
 
-const DialogTemplate kMonster{105, "Monster Property", 195, 215, 9, kMonsterControls};
-const DialogTemplate kObject{109, "Object Property", 195, 217, 9, kObjectControls};
+const DialogTemplate kMonster{dialog::kMonster, "Monster Property", 195, 215, 9, kMonsterControls};
+const DialogTemplate kObject{dialog::kObject, "Object Property", 195, 217, 9, kObjectControls};
 
 }  // namespace mapedit::templates

@@ -85,12 +85,12 @@ constexpr ControlTemplate kAboutControls[] = {
 
 }  // namespace
 
-const DialogTemplate kDoor{104, "Door Property", 102, 101, 9, kDoorControls};
-const DialogTemplate kTrap{110, "Trap", 114, 117, 9, kTrapControls};
-const DialogTemplate kRegion{111, "Region", 115, 133, 9, kRegionControls};
-const DialogTemplate kMazewalk{112, "Mazewalk", 87, 81, 9, kMazewalkControls};
-const DialogTemplate kDrawbridge{114, "Drawbridge", 87, 95, 9, kDrawbridgeControls};
-const DialogTemplate kAltar{115, "Altar", 73, 87, 9, kAltarControls};
-const DialogTemplate kAbout{116, "About", 163, 43, 9, kAboutControls};
+const DialogTemplate kDoor{dialog::kDoor, "Door Property", 102, 101, 9, kDoorControls};
+const DialogTemplate kTrap{dialog::kTrap, "Trap", 114, 117, 9, kTrapControls};
+const DialogTemplate kRegion{dialog::kRegion, "Region", 115, 133, 9, kRegionControls};
+const DialogTemplate kMazewalk{dialog::kMazewalk, "Mazewalk", 87, 81, 9, kMazewalkControls};
+const DialogTemplate kDrawbridge{dialog::kDrawbridge, "Drawbridge", 87, 95, 9, kDrawbridgeControls};
+const DialogTemplate kAltar{dialog::kAltar, "Altar", 73, 87, 9, kAltarControls};
+const DialogTemplate kAbout{dialog::kAbout, "About", 163, 43, 9, kAboutControls};
 
 }  // namespace mapedit::templates

@@ -22,6 +22,8 @@ struct LevelSpan {
     std::size_t begin = 0, end = 0;
     int firstLine = 1;      // the file's line number at `begin`
     int statementLine = 1;  // the line of its MAZE or LEVEL statement
+
+    bool operator==(const LevelSpan&) const = default;
 };
 
 // A level file split into its levels. A file holding one maze (or no
