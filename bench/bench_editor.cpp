@@ -23,8 +23,30 @@ struct Scene {
     HeadlessShell shell;
     Editor editor{shell, 1};
 
-    void chooseTool(int id) { editor.onCommand(id); }
+    void chooseTool(Tool tool) { editor.onCommand(toolCommand(tool)); }
     void chooseKind(int kind) { editor.state.currentKind = kind; }
+
+    // One step an iteration: the mouse moves between two cells of a row,
+    // with the button held or not.
+    void moveToAndFro(benchmark::State& state, int cxA, int cxB, int cy, bool held) {
+        int cx = cxA;
+        for (auto _ : state) {
+            editor.onMouseMove(centreX(cx), centreY(cy), held);
+            cx = cx == cxA ? cxB : cxA;
+        }
+    }
+
+    // One click an iteration on the same cell, with the kind switched
+    // between corridor and floor so that every click changes it.
+    void clickAlternatingKinds(benchmark::State& state, int cx, int cy) {
+        int kind = kCorridor;
+        for (auto _ : state) {
+            chooseKind(kind);
+            editor.onLeftDown(centreX(cx), centreY(cy));
+            editor.onLeftUp(centreX(cx), centreY(cy));
+            kind = kind == kCorridor ? kFloor : kCorridor;
+        }
+    }
 };
 
 // The pen dragged to and fro between two neighbouring cells: each step
@@ -33,11 +55,7 @@ void BM_PenStep(benchmark::State& state) {
     Scene s;
     s.chooseKind(kHorizontalWall);
     s.editor.onLeftDown(centreX(40), centreY(10));
-    int cx = 41;
-    for (auto _ : state) {
-        s.editor.onMouseMove(centreX(cx), centreY(10), true);
-        cx = cx == 41 ? 40 : 41;
-    }
+    s.moveToAndFro(state, 41, 40, 10, true);
 }
 BENCHMARK(BM_PenStep);
 
@@ -45,7 +63,7 @@ BENCHMARK(BM_PenStep);
 // settled, the new one drawn.
 void BM_RectanglePreviewStep(benchmark::State& state) {
     Scene s;
-    s.chooseTool(2005);
+    s.chooseTool(Tool::Rectangle);
     s.chooseKind(kVerticalWall);
     s.editor.onLeftDown(centreX(1), centreY(1));
     int cy = 18;
@@ -59,28 +77,18 @@ BENCHMARK(BM_RectanglePreviewStep);
 // The fill tool over the whole (open) map, alternating two kinds.
 void BM_FillWholeMap(benchmark::State& state) {
     Scene s;
-    s.chooseTool(2004);
-    int kind = kCorridor;
-    for (auto _ : state) {
-        s.chooseKind(kind);
-        s.editor.onLeftDown(centreX(40), centreY(10));
-        s.editor.onLeftUp(centreX(40), centreY(10));
-        kind = kind == kCorridor ? kFloor : kCorridor;
-    }
+    s.chooseTool(Tool::Fill);
+    s.clickAlternatingKinds(state, 40, 10);
 }
 BENCHMARK(BM_FillWholeMap);
 
 // A selected area dragged to and fro by its body.
 void BM_AreaDragStep(benchmark::State& state) {
     Scene s;
-    s.editor.onCommand(401);
-    s.chooseTool(2000);
+    s.editor.onCommand(command::kFirstAreaCommand);
+    s.chooseTool(Tool::Select);
     s.editor.onLeftDown(centreX(22), centreY(8));
-    int cx = 30;
-    for (auto _ : state) {
-        s.editor.onMouseMove(centreX(cx), centreY(8), true);
-        cx = cx == 30 ? 31 : 30;
-    }
+    s.moveToAndFro(state, 30, 31, 8, true);
 }
 BENCHMARK(BM_AreaDragStep);
 
@@ -101,49 +109,31 @@ struct BusyScene : Scene {
     }
 };
 
-// Each iteration is one Undo or one Redo, by turns, with the repaint it asks for.
+// Each iteration is one Undo or one Redo, by turns; with the argument 1,
+// also the repaint it asks for.
 void BM_UndoOrRedoOnBusyLevel(benchmark::State& state) {
     BusyScene s;
+    const bool repaint = state.range(0) != 0;
     bool undo = true;
     for (auto _ : state) {
         s.editor.onCommand(undo ? command::kUndo : command::kRedo);
+        if (repaint && s.shell.takeInvalidation()) s.editor.onPaint();
         undo = !undo;
     }
 }
-BENCHMARK(BM_UndoOrRedoOnBusyLevel);
-
-void BM_UndoOrRedoWithRepaintOnBusyLevel(benchmark::State& state) {
-    BusyScene s;
-    bool undo = true;
-    for (auto _ : state) {
-        s.editor.onCommand(undo ? command::kUndo : command::kRedo);
-        if (s.shell.takeInvalidation()) s.editor.onPaint();
-        undo = !undo;
-    }
-}
-BENCHMARK(BM_UndoOrRedoWithRepaintOnBusyLevel);
+BENCHMARK(BM_UndoOrRedoOnBusyLevel)->Arg(0)->Arg(1);
 
 // A pen click that changes a cell: the history records a step.
 void BM_ClickMakingAStepOnBusyLevel(benchmark::State& state) {
     BusyScene s;
-    int kind = kCorridor;
-    for (auto _ : state) {
-        s.chooseKind(kind);
-        s.editor.onLeftDown(centreX(40), centreY(10));
-        s.editor.onLeftUp(centreX(40), centreY(10));
-        kind = kind == kCorridor ? kFloor : kCorridor;
-    }
+    s.clickAlternatingKinds(state, 40, 10);
 }
 BENCHMARK(BM_ClickMakingAStepOnBusyLevel);
 
 // A move without the button: the history finds the level unchanged.
 void BM_MoveMakingNoStepOnBusyLevel(benchmark::State& state) {
     BusyScene s;
-    int cx = 30;
-    for (auto _ : state) {
-        s.editor.onMouseMove(centreX(cx), centreY(10), false);
-        cx = cx == 30 ? 31 : 30;
-    }
+    s.moveToAndFro(state, 30, 31, 10, false);
 }
 BENCHMARK(BM_MoveMakingNoStepOnBusyLevel);
 
