@@ -1,5 +1,7 @@
 #include "dialogs/class_picker.h"
 
+#include <optional>
+
 #include "dialogs/control_values.h"
 #include "dialogs/name_list.h"
 
@@ -19,6 +21,13 @@ int symbolIndex(const ClassPicker& p, int symbol) {
     if (symbol <= 0 || symbol > 255) return -1;
     const auto at = p.symbols.find(static_cast<char>(symbol));
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
+}
+
+// The class chosen in the symbol list, if one is.
+std::optional<int> chosenSymbol(const DialogControls& c, const ClassPicker& p) {
+    const int at = c.selection(p.symbolList);
+    if (at < 0 || at >= static_cast<int>(p.symbols.size())) return std::nullopt;
+    return static_cast<unsigned char>(p.symbols[static_cast<std::size_t>(at)]);
 }
 
 void fillSymbols(DialogControls& c, const ClassPicker& p, int selected) {
@@ -51,11 +60,7 @@ void openClassPicker(DialogControls& c, const ClassPicker& p, std::int32_t& symb
 }
 
 void refillNames(DialogControls& c, const ClassPicker& p, Variant variant) {
-    const int at = c.selection(p.symbolList);
-    const bool chosen = at >= 0 && at < static_cast<int>(p.symbols.size());
-    const int symbol =
-        chosen ? static_cast<unsigned char>(p.symbols[static_cast<std::size_t>(at)]) : 0;
-    fillNameList(c, p.nameList, symbol, variant);
+    fillNameList(c, p.nameList, chosenSymbol(c, p).value_or(0), variant);
 }
 
 // A fixed class with no symbol chosen (the dialog opened on a list entry)
@@ -63,10 +68,7 @@ void refillNames(DialogControls& c, const ClassPicker& p, Variant variant) {
 void acceptClassPicker(const DialogControls& c, const ClassPicker& p, std::int32_t& symbol,
                        NameText& name) {
     if (c.isChecked(p.fixedRadio)) {
-        const int at = c.selection(p.symbolList);
-        if (at >= 0 && at < static_cast<int>(p.symbols.size())) {
-            symbol = static_cast<unsigned char>(p.symbols[static_cast<std::size_t>(at)]);
-        }
+        if (const auto chosen = chosenSymbol(c, p)) symbol = *chosen;
     } else if (c.isChecked(p.randomRadio)) {
         symbol = kRandomSymbol;
     } else if (!isListSymbol(symbol)) {

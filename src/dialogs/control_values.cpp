@@ -6,8 +6,8 @@
 
 namespace mapedit {
 
-int choiceOf(int value, std::span<const int> ids) {
-    return value > 0 && value < static_cast<int>(ids.size()) ? value : 0;
+void checkChoice(DialogControls& controls, std::span<const int> ids, int value) {
+    checkOneOf(controls, ids, value > 0 && value < static_cast<int>(ids.size()) ? value : 0);
 }
 
 void checkOneOf(DialogControls& controls, std::span<const int> ids, int index) {
@@ -24,20 +24,9 @@ int checkedIndex(const DialogControls& controls, std::span<const int> ids, int o
     return found;
 }
 
-void fillList(DialogControls& controls, int id, std::span<const char* const> names, int rows,
-              int selected) {
-    controls.clearList(id);
-    for (const char* name : names) controls.addEntry(id, name);
-    controls.setDropDownRows(id, rows);
-    controls.select(id, selected);
-}
-
-void fillList(DialogControls& controls, int id, std::span<const std::string_view> names, int rows,
-              int selected) {
-    controls.clearList(id);
-    for (const std::string_view name : names) controls.addEntry(id, name);
-    controls.setDropDownRows(id, rows);
-    controls.select(id, selected);
+void showChance(DialogControls& controls, int id, std::int32_t& chance) {
+    if (chance == 0) chance = 100;
+    controls.setText(id, decimalText(chance));
 }
 
 int findExactEntry(const DialogControls& controls, int id, std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -8,21 +9,26 @@
 
 namespace mapedit {
 
-// The radio of a value 0..size-1 of the record; any other value shows as
-// the first.
-int choiceOf(int value, std::span<const int> ids);
+// Checks the radio of a value 0..size-1 of the record; any other value
+// shows as the first.
+void checkChoice(DialogControls& controls, std::span<const int> ids, int value);
 // Checks ids[index]; an index outside the span checks nothing.
 void checkOneOf(DialogControls& controls, std::span<const int> ids, int index);
 // The index of the checked id (the last one when several are), or
 // `otherwise` when none is.
 int checkedIndex(const DialogControls& controls, std::span<const int> ids, int otherwise);
 
-// Empties the list, adds the names, opens it to `rows` rows and selects
-// `selected` (none when outside the list).
-void fillList(DialogControls& controls, int id, std::span<const char* const> names, int rows,
-              int selected);
-void fillList(DialogControls& controls, int id, std::span<const std::string_view> names, int rows,
-              int selected);
+// Empties the list, adds the names (C strings or string views), opens it
+// to `rows` rows and selects `selected` (none when outside the list).
+template <typename Names>
+void fillList(DialogControls& controls, int id, const Names& names, int rows, int selected) {
+    controls.clearList(id);
+    for (const auto& name : names) controls.addEntry(id, std::string_view(name));
+    controls.setDropDownRows(id, rows);
+    controls.select(id, selected);
+}
+// A chance box: a record without a chance shows, and from now on holds, 100.
+void showChance(DialogControls& controls, int id, std::int32_t& chance);
 // The first entry equal to the text when letter case is ignored, or -1.
 int findExactEntry(const DialogControls& controls, int id, std::string_view text);
 // The selected entry's text, "" when none is selected.

@@ -45,14 +45,13 @@ class MonsterDialog final : public DialogProcedure {
 
     void initialise(DialogControls& c) override {
         openClassPicker(c, kClasses, m_.symbol, m_.name, variant_);
-        checkOneOf(c, kPositions, choiceOf(m_.placement, kPositions));
-        checkOneOf(c, kAttitudes, choiceOf(m_.attitude, kAttitudes));
-        checkOneOf(c, kSleeps, choiceOf(m_.sleep, kSleeps));
+        checkChoice(c, kPositions, m_.placement);
+        checkChoice(c, kAttitudes, m_.attitude);
+        checkChoice(c, kSleeps, m_.sleep);
         fillList(c, kAlignmentList, monsterAlignmentNames, kShortListRows, m_.alignment);
         fillList(c, kAppearanceList, appearKindNames, kShortListRows, m_.appearKind);
         c.setChecked(m_.appearKind != 0 ? kAppearance : kNameOrAlignment, true);
-        if (m_.chance == 0) m_.chance = 100;
-        c.setText(kChance, decimalText(m_.chance));
+        showChance(c, kChance, m_.chance);
         c.setText(kGivenName, m_.appearName.view());
         c.centerOnScreen();
     }

@@ -44,12 +44,11 @@ class ObjectDialog final : public DialogProcedure {
 
     void initialise(DialogControls& c) override {
         openClassPicker(c, kClasses, o_.symbol, o_.name, variant_);
-        checkOneOf(c, kPositions, choiceOf(o_.placement, kPositions));
+        checkChoice(c, kPositions, o_.placement);
         c.setChecked(kContainer, o_.isContainer != 0);
         fillList(c, kCurseList, bucNames, kCurseRows, o_.buc);
         openMaterials(c);
-        if (o_.chance == 0) o_.chance = 100;
-        c.setText(kChance, decimalText(o_.chance));
+        showChance(c, kChance, o_.chance);
         c.setText(kSpe, decimalText(o_.spe));
         c.setText(kObjectName, o_.optionalName.view());
         c.setText(kMonsterType, o_.monsterName.view());

@@ -27,9 +27,8 @@ class TrapDialog final : public DialogProcedure {
     void initialise(DialogControls& c) override {
         fillNameList(c, kTypeList, kTrapClass, variant_);
         c.select(kTypeList, t_.trapType);
-        checkOneOf(c, kPositions, choiceOf(t_.placement, kPositions));
-        if (t_.chance == 0) t_.chance = 100;
-        c.setText(kChance, decimalText(t_.chance));
+        checkChoice(c, kPositions, t_.placement);
+        showChance(c, kChance, t_.chance);
         c.centerOnScreen();
     }
 
