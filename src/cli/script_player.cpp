@@ -200,13 +200,11 @@ void ScriptPlayer::write(const Step& step) {
 // The dialog opens (its initialisation runs whatever the answer), then
 // the answer's input is applied with its reactions, and it ends as the
 // answer says. Input the user could not give is logged and skipped.
-DialogResult ScriptPlayer::answerDialog(PropertyDialog& dialog) {
+// Without an answer the shell's own way goes: opened and cancelled.
+std::optional<DialogResult> ScriptPlayer::answerDialog(PropertyDialog& dialog) {
+    if (dialogAnswers_.empty()) return std::nullopt;
     HeadlessDialog opened(dialog);
     const int id = dialog.templateId();
-    if (dialogAnswers_.empty()) {
-        shell_.log.push_back(fmt::format("dialog {} (no answer)", id));
-        return DialogResult::Cancel;
-    }
     const DialogAnswer answer = dialogAnswers_.front();
     dialogAnswers_.pop_front();
     if (answer.id != id) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,7 @@ class ScriptPlayer {
     void deliver(int id);
     void look(const Step& step);
     void write(const Step& step);
-    DialogResult answerDialog(PropertyDialog& dialog);
+    std::optional<DialogResult> answerDialog(PropertyDialog& dialog);
 
     HeadlessShell shell_;
     Editor editor_;

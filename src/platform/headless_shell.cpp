@@ -105,9 +105,12 @@ std::optional<int> HeadlessShell::askLevel(const LevelChoiceRequest& request) {
     return pick.index;
 }
 
-// Without a host the dialog opens and the user dismisses it at once.
+// Without a host, or an answer from it, the dialog opens and the user
+// dismisses it at once.
 DialogResult HeadlessShell::runDialog(PropertyDialog& dialog) {
-    if (dialogHost) return dialogHost(dialog);
+    if (dialogHost) {
+        if (const auto result = dialogHost(dialog)) return *result;
+    }
     HeadlessDialog opened(dialog);
     log.push_back(fmt::format("dialog {} (no answer)", dialog.templateId()));
     return DialogResult::Cancel;

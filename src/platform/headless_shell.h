@@ -46,9 +46,9 @@ class HeadlessShell : public Shell {
     std::deque<MessageAnswer> messageAnswers;
     // A level's position from 1 or its name; nothing cancels.
     std::deque<std::optional<std::string>> levelAnswers;
-    // Runs property dialogs; without one every dialog opens and is
-    // cancelled at once.
-    std::function<DialogResult(PropertyDialog&)> dialogHost;
+    // Runs property dialogs; without one, or when it answers nothing, the
+    // dialog opens and is cancelled at once.
+    std::function<std::optional<DialogResult>(PropertyDialog&)> dialogHost;
 
     std::vector<std::string> log;
     int invalidations = 0;
