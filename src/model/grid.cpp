@@ -37,10 +37,6 @@ bool isEditableCell(int x, int y) {
            y <= kEditableCells.y2;
 }
 
-bool isWallLike(const Level& level, int x, int y) {
-    return (kindOfCell(level, x, y).flags & kWall) != 0;
-}
-
 bool joinsWalls(const Level& level, int x, int y) {
     return (kindOfCell(level, x, y).flags & (kWall | kRockLike)) != 0;
 }

@@ -19,7 +19,6 @@ CellRect editablePart(const CellRect& r);
 
 // Queries on the grid that the generator, the painter and the view share.
 bool isEditableCell(int x, int y);
-bool isWallLike(const Level& level, int x, int y);
 bool joinsWalls(const Level& level, int x, int y);
 bool canHoldPlacement(const Level& level, int x, int y);
 // Where the game puts a random object, trap or monster: floor, corridor,

@@ -10,8 +10,6 @@ namespace mapedit {
 
 namespace {
 
-constexpr char kCtrlZ = 26;
-
 // One line of the text: its bytes without the line end, and where the next
 // line starts. CR LF, a lone CR and a lone LF each end a line, as they do
 // for the reader, so that line numbers agree with its reports.

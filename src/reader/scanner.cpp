@@ -55,6 +55,24 @@ bool readWordValue(ReaderState& s, std::span<const words::WordValue> list, int s
     return true;
 }
 
+// Long argument lists are broken after a comma. Lines holding only blanks
+// and comments are passed over; a line that starts with a keyword is a
+// statement of its own, so the comma then ends the line as it always did.
+void continueAfterComma(ReaderState& s) {
+    skipBlanks(s);
+    if (!atLineEnd(s) || atTextEnd(s)) return;
+    const std::size_t cursor = s.cursor;
+    const int line = s.line;
+    do {
+        nextLine(s);
+        skipBlanks(s);
+    } while (atLineEnd(s) && !atTextEnd(s));
+    if (atTextEnd(s) || isKeywordChar(peekChar(s))) {
+        s.cursor = cursor;
+        s.line = line;
+    }
+}
+
 }  // namespace
 
 const MapPart& ReaderState::part() const {
@@ -102,24 +120,6 @@ bool expect(ReaderState& s, char c) {
 void takeComma(ReaderState& s) {
     advance(s);
     continueAfterComma(s);
-}
-
-// Long argument lists are broken after a comma. Lines holding only blanks
-// and comments are passed over; a line that starts with a keyword is a
-// statement of its own, so the comma then ends the line as it always did.
-void continueAfterComma(ReaderState& s) {
-    skipBlanks(s);
-    if (!atLineEnd(s) || atTextEnd(s)) return;
-    const std::size_t cursor = s.cursor;
-    const int line = s.line;
-    do {
-        nextLine(s);
-        skipBlanks(s);
-    } while (atLineEnd(s) && !atTextEnd(s));
-    if (atTextEnd(s) || isKeywordChar(peekChar(s))) {
-        s.cursor = cursor;
-        s.line = line;
-    }
 }
 
 void nextLine(ReaderState& s) {
