@@ -102,11 +102,15 @@ int WriteContext::partOfRecord(int x, int y, int placement, int readPart) const 
     return read != kNoPart ? read : homeOf(x, y);
 }
 
-int WriteContext::partOfObject(int x, int y, const MapCell& cell, std::size_t index) const {
+std::size_t WriteContext::containerOf(const MapCell& cell, std::size_t index) {
     while (index > 0 && cell.objects[index] && cell.objects[index]->placement == kContained) {
         --index;
     }
-    const ObjectSpec* o = cell.objects[index].get();
+    return index;
+}
+
+int WriteContext::partOfObject(int x, int y, const MapCell& cell, std::size_t index) const {
+    const ObjectSpec* o = cell.objects[containerOf(cell, index)].get();
     return o == nullptr ? homeOf(x, y) : partOf(x, y, *o);
 }
 

@@ -91,11 +91,20 @@ class WriteContext {
         return partOfRecord(x, y, placementOf(r), r.readPart);
     }
     // A record read at random into a part that is still there, and written
-    // as random.
+    // as random; false for no record.
     template <class Record>
-    bool isReadRandom(const Record& r) const {
-        return placementOf(r) == kPlacedRandom && writingIndexOf(r.readPart) != kNoPart;
+    bool isReadRandom(const Record* r) const {
+        return r != nullptr && placementOf(*r) == kPlacedRandom &&
+               writingIndexOf(r->readPart) != kNoPart;
     }
+    // Such a record read into `part` (writing order).
+    template <class Record>
+    bool isReadRandomInto(const Record* r, int part) const {
+        return isReadRandom(r) && writingIndexOf(r->readPart) == part;
+    }
+    // The first object of the run of contained objects that object `index`
+    // of the cell's list belongs to (itself when it is not contained).
+    static std::size_t containerOf(const MapCell& cell, std::size_t index);
     // The part that writes object `index` of the cell's list: a contained
     // object goes with its container, the object before it.
     int partOfObject(int x, int y, const MapCell& cell, std::size_t index) const;

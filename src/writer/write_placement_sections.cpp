@@ -19,28 +19,9 @@ struct ReadRandom {
     std::size_t index;  // in the cell's object list
 };
 
-template <class Record>
-bool isReadRandomHere(const WriteContext& ctx, const Record* r) {
-    return r != nullptr && ctx.isReadRandom(*r) && ctx.writingIndexOf(r->readPart) == ctx.writePart;
-}
-
-template <class Record>
-bool isReadRandom(const WriteContext& ctx, const Record* r) {
-    return r != nullptr && ctx.isReadRandom(*r);
-}
-
 void sortByOrder(std::vector<ReadRandom>& records) {
     std::stable_sort(records.begin(), records.end(),
                      [](const ReadRandom& a, const ReadRandom& b) { return a.order < b.order; });
-}
-
-// The first object of the run of contained objects that object `index`
-// belongs to (itself when it is not contained).
-std::size_t containerOf(const MapCell& cell, std::size_t index) {
-    while (index > 0 && cell.objects[index] && cell.objects[index]->placement == kContained) {
-        --index;
-    }
-    return index;
 }
 
 }  // namespace
@@ -49,7 +30,7 @@ bool writeMonsters(WriteContext& ctx) {
     std::vector<ReadRandom> random;
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         const MonsterSpec* m = cell.monster.get();
-        if (isReadRandomHere(ctx, m)) random.push_back({m->readOrder, x, y, 0});
+        if (ctx.isReadRandomInto(m, ctx.writePart)) random.push_back({m->readOrder, x, y, 0});
     });
     sortByOrder(random);
     for (const ReadRandom& r : random)
@@ -57,7 +38,7 @@ bool writeMonsters(WriteContext& ctx) {
     bool wrote = !random.empty();
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         const MonsterSpec* m = cell.monster.get();
-        if (m == nullptr || isReadRandom(ctx, m) || ctx.homeOf(x, y) != ctx.writePart) return;
+        if (m == nullptr || ctx.isReadRandom(m) || ctx.homeOf(x, y) != ctx.writePart) return;
         writeMonster(ctx, x, y, *m);
         wrote = true;
     });
@@ -70,14 +51,14 @@ bool writeObjects(WriteContext& ctx) {
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         for (std::size_t i = 0; i < cell.objects.size(); ++i) {
             const ObjectSpec* o = cell.objects[i].get();
-            if (isReadRandomHere(ctx, o)) random.push_back({o->readOrder, x, y, i});
+            if (ctx.isReadRandomInto(o, ctx.writePart)) random.push_back({o->readOrder, x, y, i});
         }
     });
     sortByOrder(random);
     for (const ReadRandom& r : random) {
         const MapCell& cell = ctx.level.cell(r.x, r.y);
-        for (std::size_t i = r.index; i < cell.objects.size() && containerOf(cell, i) == r.index;
-             ++i) {
+        for (std::size_t i = r.index;
+             i < cell.objects.size() && WriteContext::containerOf(cell, i) == r.index; ++i) {
             writeObject(ctx, r.x, r.y, *cell.objects[i]);
         }
     }
@@ -85,7 +66,8 @@ bool writeObjects(WriteContext& ctx) {
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         for (std::size_t i = 0; i < cell.objects.size(); ++i) {
             const ObjectSpec* o = cell.objects[i].get();
-            if (o == nullptr || isReadRandom(ctx, cell.objects[containerOf(cell, i)].get())) {
+            if (o == nullptr ||
+                ctx.isReadRandom(cell.objects[WriteContext::containerOf(cell, i)].get())) {
                 continue;
             }
             if (ctx.homeOf(x, y) != ctx.writePart) continue;
@@ -100,14 +82,14 @@ bool writeTraps(WriteContext& ctx) {
     std::vector<ReadRandom> random;
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         const TrapSpec* t = cell.trap.get();
-        if (isReadRandomHere(ctx, t)) random.push_back({t->readOrder, x, y, 0});
+        if (ctx.isReadRandomInto(t, ctx.writePart)) random.push_back({t->readOrder, x, y, 0});
     });
     sortByOrder(random);
     for (const ReadRandom& r : random) writeTrap(ctx, r.x, r.y, *ctx.level.cell(r.x, r.y).trap);
     bool wrote = !random.empty();
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         const TrapSpec* t = cell.trap.get();
-        if (t == nullptr || isReadRandom(ctx, t) || ctx.homeOf(x, y) != ctx.writePart) return;
+        if (t == nullptr || ctx.isReadRandom(t) || ctx.homeOf(x, y) != ctx.writePart) return;
         writeTrap(ctx, x, y, *t);
         wrote = true;
     });
