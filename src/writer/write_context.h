@@ -116,6 +116,9 @@ class WriteContext {
     // section picks the statements the part being written owns.
     template <class Visit>
     void scanCells(Visit visit) const;
+    // The same, for the cells whose home is the part being written.
+    template <class Visit>
+    void scanHomeCells(Visit visit) const;
 
     // The next unwritten record of the kind after `after` (from the first
     // when null).
@@ -151,6 +154,13 @@ void WriteContext::scanCells(Visit visit) const {
     for (int y = 0; y < kMapHeight; ++y) {
         for (int x = 0; x < kMapWidth; ++x) visit(x, y, level.cell(x, y));
     }
+}
+
+template <class Visit>
+void WriteContext::scanHomeCells(Visit visit) const {
+    scanCells([&](int x, int y, const MapCell& cell) {
+        if (homeOf(x, y) == writePart) visit(x, y, cell);
+    });
 }
 
 // True when B touches A: one of B's x bounds and one of its y bounds lie in A.

@@ -42,8 +42,8 @@ bool isWrittenDoor(const MapCell& cell) {
 }  // namespace
 
 void writeMarkers(WriteContext& ctx) {
-    ctx.scanCells([&ctx](int x, int y, const MapCell& cell) {
-        if (cell.overlay == 0 || ctx.homeOf(x, y) != ctx.writePart) return;
+    ctx.scanHomeCells([&ctx](int x, int y, const MapCell& cell) {
+        if (cell.overlay == 0) return;
         const bool bridge = markerType(cell.overlay) == 1;
         ctx.line.append(bridge ? "DRAWBRIDGE: " : "MAZEWALK: ");
         ctx.addCellPosition(x, y);
@@ -78,9 +78,8 @@ bool writeStairs(WriteContext& ctx) {
 
 bool writeFountainsAndSinks(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+    ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
         if (cell.terrain != kFountain && cell.terrain != kKitchenSink) return;
-        if (ctx.homeOf(x, y) != ctx.writePart) return;
         ctx.line.append(cell.terrain == kFountain ? "FOUNTAIN: " : "SINK: ");
         ctx.addCellPosition(x, y);
         ctx.endLine();
@@ -91,8 +90,8 @@ bool writeFountainsAndSinks(WriteContext& ctx) {
 
 bool writeAltars(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        if (cell.terrain != kAltar || ctx.homeOf(x, y) != ctx.writePart) return;
+    ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
+        if (cell.terrain != kAltar) return;
         ctx.line.append("ALTAR: ");
         ctx.addCellPosition(x, y);
         ctx.line.push_back(',');
@@ -107,10 +106,9 @@ bool writeAltars(WriteContext& ctx) {
 
 bool writeDoors(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+    ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
         // Outside the map parts a door is background, which is not saved.
         if (!isWrittenDoor(cell) || !ctx.isInsideHome(x, y)) return;
-        if (ctx.homeOf(x, y) != ctx.writePart) return;
         ctx.line.append("DOOR: ");
         ctx.line.append(words::wordAt(words::kDoorStates, cell.detail, "random"));
         ctx.line.push_back(',');

@@ -4,6 +4,7 @@
 // goes. Then the others, row by row.
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "writer/placement_lines.h"
@@ -24,26 +25,28 @@ void sortByOrder(std::vector<ReadRandom>& records) {
                      [](const ReadRandom& a, const ReadRandom& b) { return a.order < b.order; });
 }
 
-}  // namespace
-
-bool writeMonsters(WriteContext& ctx) {
+// The records of one slot of the cells: a cell holds at most one.
+template <class Record>
+bool writeCellRecords(WriteContext& ctx, std::unique_ptr<Record> MapCell::*slot,
+                      void (*write)(WriteContext&, int, int, const Record&)) {
     std::vector<ReadRandom> random;
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const MonsterSpec* m = cell.monster.get();
-        if (ctx.isReadRandomInto(m, ctx.writePart)) random.push_back({m->readOrder, x, y, 0});
+        const Record* r = (cell.*slot).get();
+        if (ctx.isReadRandomInto(r, ctx.writePart)) random.push_back({r->readOrder, x, y, 0});
     });
     sortByOrder(random);
-    for (const ReadRandom& r : random)
-        writeMonster(ctx, r.x, r.y, *ctx.level.cell(r.x, r.y).monster);
+    for (const ReadRandom& r : random) write(ctx, r.x, r.y, *(ctx.level.cell(r.x, r.y).*slot));
     bool wrote = !random.empty();
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const MonsterSpec* m = cell.monster.get();
-        if (m == nullptr || ctx.isReadRandom(m) || ctx.homeOf(x, y) != ctx.writePart) return;
-        writeMonster(ctx, x, y, *m);
+    ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
+        const Record* r = (cell.*slot).get();
+        if (r == nullptr || ctx.isReadRandom(r)) return;
+        write(ctx, x, y, *r);
         wrote = true;
     });
     return wrote;
 }
+
+}  // namespace
 
 // A random container takes the objects contained in it along.
 bool writeObjects(WriteContext& ctx) {
@@ -63,14 +66,13 @@ bool writeObjects(WriteContext& ctx) {
         }
     }
     bool wrote = !random.empty();
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+    ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
         for (std::size_t i = 0; i < cell.objects.size(); ++i) {
             const ObjectSpec* o = cell.objects[i].get();
             if (o == nullptr ||
                 ctx.isReadRandom(cell.objects[WriteContext::containerOf(cell, i)].get())) {
                 continue;
             }
-            if (ctx.homeOf(x, y) != ctx.writePart) continue;
             writeObject(ctx, x, y, *o);
             wrote = true;
         }
@@ -78,22 +80,12 @@ bool writeObjects(WriteContext& ctx) {
     return wrote;
 }
 
+bool writeMonsters(WriteContext& ctx) {
+    return writeCellRecords(ctx, &MapCell::monster, writeMonster);
+}
+
 bool writeTraps(WriteContext& ctx) {
-    std::vector<ReadRandom> random;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const TrapSpec* t = cell.trap.get();
-        if (ctx.isReadRandomInto(t, ctx.writePart)) random.push_back({t->readOrder, x, y, 0});
-    });
-    sortByOrder(random);
-    for (const ReadRandom& r : random) writeTrap(ctx, r.x, r.y, *ctx.level.cell(r.x, r.y).trap);
-    bool wrote = !random.empty();
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const TrapSpec* t = cell.trap.get();
-        if (t == nullptr || ctx.isReadRandom(t) || ctx.homeOf(x, y) != ctx.writePart) return;
-        writeTrap(ctx, x, y, *t);
-        wrote = true;
-    });
-    return wrote;
+    return writeCellRecords(ctx, &MapCell::trap, writeTrap);
 }
 
 }  // namespace mapedit::writer
