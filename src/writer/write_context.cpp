@@ -56,7 +56,6 @@ void WriteContext::orderParts(int largest) {
             const int holding = holdingPart(x, y);
             homes_[cellIndex(x, y)] =
                 static_cast<std::int8_t>(holding != kNoPart ? holding : reachingPart(x, y));
-            insideHome_[cellIndex(x, y)] = holding != kNoPart;
         }
     }
 }
@@ -84,10 +83,6 @@ int WriteContext::homeOf(int x, int y) const {
         return holding != kNoPart ? holding : reachingPart(x, y);
     }
     return homes_[cellIndex(x, y)];
-}
-
-bool WriteContext::isInsideHome(int x, int y) const {
-    return isOnGrid(x, y) && insideHome_[cellIndex(x, y)];
 }
 
 int WriteContext::writingIndexOf(int modelPart) const {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -67,8 +66,9 @@ class WriteContext {
     // and to the left of it, the cell then standing beyond its map text;
     // kNoPart when there is none. Any coordinates may be asked.
     int homeOf(int x, int y) const;
-    // Whether the home part holds the cell in its rectangle.
-    bool isInsideHome(int x, int y) const;
+    // The first part (writing order) holding the cell in its rectangle;
+    // kNoPart when there is none.
+    int holdingPart(int x, int y) const;
     // Where the model's part of that index is written; kNoPart for none.
     int writingIndexOf(int modelPart) const;
     // The part that writes a placement: the part a random one was read into
@@ -141,12 +141,10 @@ class WriteContext {
   private:
     void addRectangle(std::string_view opening, int x1, int y1, int x2, int y2);
     int reachingPart(int x, int y) const;
-    int holdingPart(int x, int y) const;
 
     ByteSink& sink_;
     std::array<std::int8_t, kMapWidth * kMapHeight> homes_{};
     std::vector<const void*> pinned_;
-    std::bitset<kMapWidth * kMapHeight> insideHome_;
 };
 
 template <class Visit>

@@ -108,7 +108,7 @@ bool writeDoors(WriteContext& ctx) {
     bool wrote = false;
     ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
         // Outside the map parts a door is background, which is not saved.
-        if (!isWrittenDoor(cell) || !ctx.isInsideHome(x, y)) return;
+        if (!isWrittenDoor(cell) || ctx.holdingPart(x, y) != ctx.writePart) return;
         ctx.line.append("DOOR: ");
         ctx.line.append(words::wordAt(words::kDoorStates, cell.detail, "random"));
         ctx.line.push_back(',');

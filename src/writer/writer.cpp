@@ -10,11 +10,13 @@ namespace mapedit {
 namespace writer {
 namespace {
 
+// In the model's order, before the parts are put in writing order.
 int largestPart(const WriteContext& ctx) {
+    const auto& parts = ctx.level.mapParts;
     int largest = 0;
     for (int i = 1; i < ctx.partCount; ++i) {
-        if (ctx.parts[static_cast<std::size_t>(i)].size() >
-            ctx.parts[static_cast<std::size_t>(largest)].size()) {
+        if (parts[static_cast<std::size_t>(i)].size() >
+            parts[static_cast<std::size_t>(largest)].size()) {
             largest = i;
         }
     }
@@ -118,8 +120,7 @@ void prepare(WriteContext& ctx, const Level& level) {
     }
     std::stable_sort(ctx.areas.begin(), ctx.areas.end(),
                      [](const auto& a, const auto& b) { return a.area->size() > b.area->size(); });
-    std::copy(level.mapParts.begin(), level.mapParts.end(), ctx.parts.begin());
-    ctx.orderParts(largestPart(ctx));  // sizes are compared in the model's order
+    ctx.orderParts(largestPart(ctx));
     pinRandomWithoutRoom(ctx);
     chooseListParts(ctx);
 }
