@@ -155,6 +155,17 @@ void WriteContext::addQuoted(std::string_view text) {
     line.push_back('"');
 }
 
+void WriteContext::addQuotedOrRandom(std::string_view text, std::string_view prefix) {
+    if (text.empty()) {
+        line.append("random");
+        return;
+    }
+    line.push_back('"');
+    line.append(prefix);
+    line.append(text);
+    line.push_back('"');
+}
+
 void WriteContext::addQuotedChar(int ch) {
     line.push_back('\'');
     line.push_back(static_cast<char>(ch));

@@ -131,6 +131,9 @@ class WriteContext {
     void addNumber(long value);
     void addTwoDigits(int value);  // "%02d"
     void addQuoted(std::string_view text);
+    // The reader takes no empty quoted text: the bare word `random` stands
+    // for an empty one. A prefix goes inside the quotes of a text.
+    void addQuotedOrRandom(std::string_view text, std::string_view prefix = {});
     void addQuotedChar(int ch);          // "'%c'"
     void addCellPosition(int x, int y);  // relative to the part, "(%02d,%02d)"
     void addPosition(int x, int y, int placement);
