@@ -5,28 +5,24 @@
 #include "model/ascii_case.h"
 #include "model/format_words.h"
 #include "reader/messages.h"
+#include "reader/text_chars.h"
 
 namespace mapedit {
 
 namespace {
 
+using text_chars::isBlank;
+using text_chars::isKeywordChar;
+
 // Digit strings saturate here so that a long number cannot overflow; such a
 // coordinate is far off the grid and is rejected where it is used.
 constexpr int kNumberLimit = 1'000'000'000;
 
-constexpr unsigned char kCtrlZ = 26;
-
 // The part a statement refers to before any GEOMETRY: no offset, no cells.
 constexpr MapPart kNoPart{};
 
-bool isBlank(unsigned char c) {
-    return c == ' ' || c == '\t';
-}
 bool isDigit(unsigned char c) {
     return c >= '0' && c <= '9';
-}
-bool isKeywordChar(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || c == '_';
 }
 bool isWordChar(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || isDigit(c) || c == '_' || c == '-';
@@ -88,8 +84,7 @@ unsigned char peekChar(const ReaderState& s) {
 }
 
 bool atTextEnd(const ReaderState& s) {
-    const unsigned char c = peekChar(s);
-    return c == 0 || c == kCtrlZ;
+    return text_chars::isEndMark(peekChar(s));
 }
 
 bool atLineEnd(const ReaderState& s) {
