@@ -55,21 +55,14 @@ bool isRandomWater(const MapCell& cell) {
 }
 
 bool inMapPart(const Level& level, int x, int y) {
-    // Counts come from files; never read past the lists they count.
-    const int count = std::clamp(level.settings.partCount, 0, kMaxMapParts);
-    for (int i = 0; i < count; ++i) {
-        if (level.mapParts[static_cast<std::size_t>(i)].contains(x, y)) return true;
-    }
-    return false;
+    return std::ranges::any_of(level.usedParts(),
+                               [x, y](const MapPart& part) { return part.contains(x, y); });
 }
 
 bool inMapText(const Level& level, int x, int y) {
-    const int count = std::clamp(level.settings.partCount, 0, kMaxMapParts);
-    for (int i = 0; i < count; ++i) {
-        const MapPart& part = level.mapParts[static_cast<std::size_t>(i)];
-        if (part.hasMapText() && part.contains(x, y)) return true;
-    }
-    return false;
+    return std::ranges::any_of(level.usedParts(), [x, y](const MapPart& part) {
+        return part.hasMapText() && part.contains(x, y);
+    });
 }
 
 int randomPlaceAt(const Level& level, int x, int y) {

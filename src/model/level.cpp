@@ -29,6 +29,11 @@ Level::Level(int kind) {
     clearLevel(kind);
 }
 
+std::span<const MapPart> Level::usedParts() const {
+    const int count = std::clamp(settings.partCount, 0, kMaxMapParts);
+    return std::span<const MapPart>(mapParts).first(static_cast<std::size_t>(count));
+}
+
 void Level::clearLevel(int kind) {
     const auto glyph = terrainKind(kind).glyph;
     for (MapCell& c : cells_) {

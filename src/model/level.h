@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "model/fixed_text.h"
@@ -300,6 +301,10 @@ class Level {
     std::array<MapPart, kMaxMapParts> mapParts{};
     std::vector<MessageText> messages;  // MESSAGE texts in file order
     std::vector<Engraving> engravings;  // in file order
+
+    // The first partCount map parts. The count may come from a file: the
+    // list is never read past its end.
+    std::span<const MapPart> usedParts() const;
 
     const AreaList& areas() const { return areas_; }
 

@@ -1,6 +1,7 @@
 #include "writer/writer.h"
 
 #include <algorithm>
+#include <span>
 #include <utility>
 
 #include "writer/sections.h"
@@ -12,15 +13,12 @@ namespace {
 
 // In the model's order, before the parts are put in writing order.
 int largestPart(const WriteContext& ctx) {
-    const auto& parts = ctx.level.mapParts;
-    int largest = 0;
-    for (int i = 1; i < ctx.partCount; ++i) {
-        if (parts[static_cast<std::size_t>(i)].size() >
-            parts[static_cast<std::size_t>(largest)].size()) {
-            largest = i;
-        }
+    const std::span<const MapPart> parts = ctx.level.usedParts();
+    std::size_t largest = 0;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        if (parts[i].size() > parts[largest].size()) largest = i;
     }
-    return largest;
+    return static_cast<int>(largest);
 }
 
 // A random list goes with a part that writes a record naming it; a list
@@ -158,7 +156,7 @@ bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string
                 std::vector<std::string>* unplaced) {
     using namespace writer;
     WriteContext ctx(level, variant, sink);
-    ctx.partCount = std::clamp(level.settings.partCount, 0, kMaxMapParts);
+    ctx.partCount = static_cast<int>(level.usedParts().size());
     if (ctx.partCount == 0) {
         if (reason != nullptr) *reason = kNoGeometryReason;
         return false;
