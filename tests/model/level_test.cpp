@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -255,6 +256,24 @@ TEST(LevelTest, RemovingAPartMovesWhatWasReadIntoIt) {
             EXPECT_EQ(level.engravings[static_cast<std::size_t>(i)].readPart, expected);
         }
         EXPECT_EQ(level.settings.ladderUp.readPart, c.after[2]) << c.removed;
+    }
+}
+
+TEST(LevelTest, UsedPartsAreTheCountedPartsAndNeverPastTheList) {
+    struct Case {
+        int count;
+        std::size_t used;
+    };
+    for (const Case c : {Case{-3, 0}, Case{0, 0}, Case{4, 4}, Case{kMaxMapParts, kMaxMapParts},
+                         Case{kMaxMapParts + 5, kMaxMapParts}}) {
+        SCOPED_TRACE(c.count);
+        Level level;
+        level.settings.partCount = c.count;
+        const std::span<const MapPart> parts = level.usedParts();
+        EXPECT_EQ(parts.size(), c.used);
+        if (!parts.empty()) {
+            EXPECT_EQ(parts.data(), level.mapParts.data());
+        }
     }
 }
 
