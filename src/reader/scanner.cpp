@@ -71,9 +71,14 @@ void continueAfterComma(ReaderState& s) {
 
 }  // namespace
 
+MapPart* ReaderState::openPart() const {
+    if (currentPart < 0 || currentPart >= kMaxMapParts) return nullptr;
+    return &level.mapParts[static_cast<std::size_t>(currentPart)];
+}
+
 const MapPart& ReaderState::part() const {
-    if (currentPart < 0 || currentPart >= kMaxMapParts) return kNoPart;
-    return level.mapParts[static_cast<std::size_t>(currentPart)];
+    const MapPart* open = openPart();
+    return open != nullptr ? *open : kNoPart;
 }
 
 // --- Primitives -------------------------------------------------------------

@@ -39,6 +39,9 @@ struct ReaderState {
     Variant variant;
 
     const MapPart& part() const;  // the map part at currentPart
+    // The map part statements now fill; null before the first part and
+    // once the parts run out.
+    MapPart* openPart() const;
 };
 
 // Scanner primitives.
