@@ -113,10 +113,8 @@ void Level::removeMapPart(int index) {
     if (index < 0 || index >= settings.partCount || settings.partCount > kMaxMapParts) return;
     settings.partCount -= 1;
     const int last = settings.partCount;
-    if (last == 0 || index == last) {
-        renumberReadPart(index, kNoReadPart);
-        return;
-    }
+    renumberReadPart(index, kNoReadPart);
+    if (last == 0 || index == last) return;
     mapParts[static_cast<std::size_t>(index)] = mapParts[static_cast<std::size_t>(last)];
     for (const auto& a : areas_) {
         if (a->kind == kMapPartArea && a->param == last) {
@@ -124,7 +122,6 @@ void Level::removeMapPart(int index) {
             break;
         }
     }
-    renumberReadPart(index, kNoReadPart);
     renumberReadPart(last, index);
 }
 
