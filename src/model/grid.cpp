@@ -86,18 +86,10 @@ int mazewalkMarkerCount(const Level& level) {
 }
 
 StairSpot* stairSpotOf(LevelSettings& settings, int kind) {
-    switch (kind) {
-        case kUpstairs:
-            return &settings.stairUp;
-        case kDownstairs:
-            return &settings.stairDown;
-        case kLadderUp:
-            return &settings.ladderUp;
-        case kLadderDown:
-            return &settings.ladderDown;
-        default:
-            return nullptr;
+    for (const StairSpotKind& k : kStairSpots) {
+        if (k.terrain == kind) return &(settings.*k.spot);
     }
+    return nullptr;
 }
 
 }  // namespace mapedit

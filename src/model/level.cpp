@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "model/grid.h"
 #include "model/terrain.h"
 
 namespace mapedit {
@@ -136,10 +137,7 @@ void Level::renumberReadPart(int from, int to) {
             if (object) move(object->readPart);
         }
     }
-    for (StairSpot* spot :
-         {&settings.stairUp, &settings.stairDown, &settings.ladderUp, &settings.ladderDown}) {
-        move(spot->readPart);
-    }
+    for (const StairSpotKind& k : kStairSpots) move((settings.*k.spot).readPart);
     for (Engraving& e : engravings) move(e.readPart);
 }
 

@@ -196,6 +196,14 @@ struct StairSpot {
     // Placed at random: the terrain of the cell before, which the map keeps
     // since the game puts the stair elsewhere; 0 when not known.
     std::int32_t underTerrain = 0;
+
+    // How a stair that is there stands, as a PlacementKind: at its cell, at
+    // random, or at a random place.
+    int placement() const {
+        if (state == kStairAtPosition) return kAtPosition;
+        if (state == kStairPlacedRandom) return kPlacedRandom;
+        return kAtRandomPlace;
+    }
 };
 
 // An engraving as read: where, how and what. A random one has no cell of

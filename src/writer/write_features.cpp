@@ -1,38 +1,13 @@
-#include <array>
 #include <cstddef>
 
 #include "model/format_words.h"
+#include "model/grid.h"
 #include "model/terrain.h"
 #include "writer/sections.h"
 
 namespace mapedit::writer {
 
 namespace {
-
-struct StairWord {
-    StairSpot LevelSettings::*spot;
-    std::string_view keyword;
-    std::size_t down;  // index into words::kUpDown
-};
-
-constexpr std::array<StairWord, 4> kStairWords = {{
-    {&LevelSettings::stairUp, "STAIR: ", 0},
-    {&LevelSettings::stairDown, "STAIR: ", 1},
-    {&LevelSettings::ladderUp, "LADDER: ", 0},
-    {&LevelSettings::ladderDown, "LADDER: ", 1},
-}};
-
-// How a stair spot's state is written: fixed, random, or a random place.
-int placementOfStair(int state) {
-    switch (state) {
-        case kStairAtPosition:
-            return kAtPosition;
-        case kStairPlacedRandom:
-            return kPlacedRandom;
-        default:
-            return kAtRandomPlace;
-    }
-}
 
 // A closed secret door reads back from its 'S' in the map.
 bool isWrittenDoor(const MapCell& cell) {
@@ -61,15 +36,15 @@ void writeMarkers(WriteContext& ctx) {
 
 bool writeStairs(WriteContext& ctx) {
     bool wrote = false;
-    for (const StairWord& w : kStairWords) {
-        const StairSpot& spot = ctx.settings.*w.spot;
+    for (const StairSpotKind& k : kStairSpots) {
+        const StairSpot& spot = ctx.settings.*k.spot;
         if (spot.state == kNoStair || !isOnGrid(spot.x, spot.y)) continue;
-        const int placement = placementOfStair(spot.state);
+        const int placement = spot.placement();
         if (!ctx.writesRecord(spot.x, spot.y, placement, spot.readPart)) continue;
-        ctx.line.append(w.keyword);
+        ctx.line.append(k.ladder ? "LADDER: " : "STAIR: ");
         ctx.addPosition(spot.x, spot.y, placement);
         ctx.line.push_back(',');
-        ctx.line.append(words::kUpDown[w.down]);
+        ctx.line.append(words::kUpDown[k.down ? 1 : 0]);
         ctx.endLine();
         wrote = true;
     }

@@ -4,6 +4,7 @@
 #include <span>
 #include <utility>
 
+#include "model/grid.h"
 #include "writer/sections.h"
 
 namespace mapedit {
@@ -36,11 +37,10 @@ bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
     for (const auto& object : cell.objects) {
         if (object && object->placement == kAtRandomPlace) return true;
     }
-    const LevelSettings& s = ctx.settings;
-    for (const StairSpot* spot : {&s.stairUp, &s.stairDown, &s.ladderUp, &s.ladderDown}) {
-        const bool atPlace = spot->state != kNoStair && spot->state != kStairAtPosition &&
-                             spot->state != kStairPlacedRandom;
-        if (atPlace && spot->x == x && spot->y == y) return true;
+    for (const StairSpotKind& k : kStairSpots) {
+        const StairSpot& spot = ctx.settings.*k.spot;
+        const bool atPlace = spot.state != kNoStair && spot.placement() == kAtRandomPlace;
+        if (atPlace && spot.x == x && spot.y == y) return true;
     }
     for (const Engraving& e : ctx.level.engravings) {
         if (e.placement == kAtRandomPlace && e.x == x && e.y == y) return true;

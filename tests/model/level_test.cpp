@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/grid.h"
 #include "model/terrain.h"
 
 namespace mapedit {
@@ -274,6 +275,32 @@ TEST(LevelTest, UsedPartsAreTheCountedPartsAndNeverPastTheList) {
         if (!parts.empty()) {
             EXPECT_EQ(parts.data(), level.mapParts.data());
         }
+    }
+}
+
+TEST(StairSpotTest, EachStateIsWrittenAtItsCellAtRandomOrAtAPlace) {
+    struct Case {
+        int state;
+        int placement;
+    };
+    for (const Case c :
+         {Case{kStairAtPosition, kAtPosition}, Case{kStairPlacedRandom, kPlacedRandom},
+          Case{kStairAtRandomPlace, kAtRandomPlace}}) {
+        EXPECT_EQ(StairSpot{c.state}.placement(), c.placement) << c.state;
+    }
+}
+
+TEST(StairSpotTest, EachStairAndLadderKindHasASpotOfItsOwn) {
+    LevelSettings settings;
+    struct Case {
+        int kind;
+        const StairSpot* spot;
+    };
+    for (const Case c :
+         {Case{kUpstairs, &settings.stairUp}, Case{kDownstairs, &settings.stairDown},
+          Case{kLadderUp, &settings.ladderUp}, Case{kLadderDown, &settings.ladderDown},
+          Case{kFloor, nullptr}, Case{kAltar, nullptr}}) {
+        EXPECT_EQ(stairSpotOf(settings, c.kind), c.spot) << c.kind;
     }
 }
 
