@@ -1,6 +1,6 @@
 #include "cli/script_looks.h"
 
-#include <algorithm>
+#include <span>
 
 #include <fmt/format.h>
 
@@ -71,9 +71,9 @@ void appendAreaLines(const Level& level, std::vector<std::string>& log) {
 }
 
 void appendPartLines(const Editor& e, std::vector<std::string>& log) {
-    const int count = std::clamp(e.level.settings.partCount, 0, kMaxMapParts);
-    for (int i = 0; i < count; ++i) {
-        const MapPart& p = e.level.mapParts[static_cast<std::size_t>(i)];
+    const std::span<const MapPart> parts = e.level.usedParts();
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const MapPart& p = parts[i];
         log.push_back(fmt::format("part {} halign={} valign={} size={},{} rect={},{},{},{}", i,
                                   p.halign, p.valign, p.width, p.height, p.x1, p.y1, p.x2, p.y2));
     }

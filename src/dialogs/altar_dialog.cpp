@@ -2,6 +2,7 @@
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
 #include "dialogs/procedures.h"
+#include "model/format_words.h"
 #include "model/names.h"
 #include "resources/dialog_templates.h"
 
@@ -18,7 +19,7 @@ class AltarDialog final : public DialogProcedure {
 
     void initialise(DialogControls& c) override {
         fillList(c, kAlignmentList, altarAlignmentNames, 10, detail_ & 0x0F);
-        fillList(c, kTypeList, altarTypeNames, 3, detail_ >> 4);
+        fillList(c, kTypeList, words::kAltarTypes, 3, detail_ >> 4);
         c.centerOnScreen();
     }
 

@@ -25,9 +25,7 @@ bool hasStoneNeighbour(const Level& level, int x, int y) {
 // with no stone around it is one of them. Odd/odd cells never neighbour each
 // other, so the order of the conversions does not matter.
 void markMazeStones(Level& level) {
-    const int parts = std::clamp(level.settings.partCount, 0, kMaxMapParts);
-    for (int i = 0; i < parts; ++i) {
-        const MapPart& part = level.mapParts[static_cast<std::size_t>(i)];
+    for (const MapPart& part : level.usedParts()) {
         if (!part.hasMapText()) continue;  // its cells are background
         const int y2 = std::min(part.y2, kMapHeight - 1);
         const int x2 = std::min(part.x2, kMapWidth - 1);

@@ -37,10 +37,6 @@ bool isEditableCell(int x, int y) {
            y <= kEditableCells.y2;
 }
 
-bool isWallLike(const Level& level, int x, int y) {
-    return (kindOfCell(level, x, y).flags & kWall) != 0;
-}
-
 bool joinsWalls(const Level& level, int x, int y) {
     return (kindOfCell(level, x, y).flags & (kWall | kRockLike)) != 0;
 }
@@ -59,21 +55,14 @@ bool isRandomWater(const MapCell& cell) {
 }
 
 bool inMapPart(const Level& level, int x, int y) {
-    // Counts come from files; never read past the lists they count.
-    const int count = std::clamp(level.settings.partCount, 0, kMaxMapParts);
-    for (int i = 0; i < count; ++i) {
-        if (level.mapParts[static_cast<std::size_t>(i)].contains(x, y)) return true;
-    }
-    return false;
+    return std::ranges::any_of(level.usedParts(),
+                               [x, y](const MapPart& part) { return part.contains(x, y); });
 }
 
 bool inMapText(const Level& level, int x, int y) {
-    const int count = std::clamp(level.settings.partCount, 0, kMaxMapParts);
-    for (int i = 0; i < count; ++i) {
-        const MapPart& part = level.mapParts[static_cast<std::size_t>(i)];
-        if (part.hasMapText() && part.contains(x, y)) return true;
-    }
-    return false;
+    return std::ranges::any_of(level.usedParts(), [x, y](const MapPart& part) {
+        return part.hasMapText() && part.contains(x, y);
+    });
 }
 
 int randomPlaceAt(const Level& level, int x, int y) {
@@ -97,18 +86,10 @@ int mazewalkMarkerCount(const Level& level) {
 }
 
 StairSpot* stairSpotOf(LevelSettings& settings, int kind) {
-    switch (kind) {
-        case kUpstairs:
-            return &settings.stairUp;
-        case kDownstairs:
-            return &settings.stairDown;
-        case kLadderUp:
-            return &settings.ladderUp;
-        case kLadderDown:
-            return &settings.ladderDown;
-        default:
-            return nullptr;
+    for (const StairSpotKind& k : kStairSpots) {
+        if (k.terrain == kind) return &(settings.*k.spot);
     }
+    return nullptr;
 }
 
 }  // namespace mapedit

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
+
 #include "model/level.h"
+#include "model/terrain.h"
 
 namespace mapedit {
 
@@ -19,7 +22,6 @@ CellRect editablePart(const CellRect& r);
 
 // Queries on the grid that the generator, the painter and the view share.
 bool isEditableCell(int x, int y);
-bool isWallLike(const Level& level, int x, int y);
 bool joinsWalls(const Level& level, int x, int y);
 bool canHoldPlacement(const Level& level, int x, int y);
 // Where the game puts a random object, trap or monster: floor, corridor,
@@ -36,6 +38,21 @@ int randomPlaceAt(const Level& level, int x, int y);  // index or -1
 // The mazewalk markers on the map, counted where they are, so that no
 // edit can leave the count behind.
 int mazewalkMarkerCount(const Level& level);
+// The four stair and ladder spots of a level in the order they are written,
+// with the terrain kind each stands for.
+struct StairSpotKind {
+    StairSpot LevelSettings::*spot;
+    int terrain;
+    bool ladder;
+    bool down;
+};
+inline constexpr std::array<StairSpotKind, 4> kStairSpots = {{
+    {&LevelSettings::stairUp, kUpstairs, false, false},
+    {&LevelSettings::stairDown, kDownstairs, false, true},
+    {&LevelSettings::ladderUp, kLadderUp, true, false},
+    {&LevelSettings::ladderDown, kLadderDown, true, true},
+}};
+
 // Where the level keeps the one stair or ladder of that kind; null for
 // every other kind.
 StairSpot* stairSpotOf(LevelSettings& settings, int kind);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "model/grid.h"
 #include "model/terrain.h"
 
 namespace mapedit {
@@ -27,6 +28,11 @@ Level::Level() : Level(kFloor) {}
 
 Level::Level(int kind) {
     clearLevel(kind);
+}
+
+std::span<const MapPart> Level::usedParts() const {
+    const int count = std::clamp(settings.partCount, 0, kMaxMapParts);
+    return std::span<const MapPart>(mapParts).first(static_cast<std::size_t>(count));
 }
 
 void Level::clearLevel(int kind) {
@@ -108,10 +114,8 @@ void Level::removeMapPart(int index) {
     if (index < 0 || index >= settings.partCount || settings.partCount > kMaxMapParts) return;
     settings.partCount -= 1;
     const int last = settings.partCount;
-    if (last == 0 || index == last) {
-        renumberReadPart(index, kNoReadPart);
-        return;
-    }
+    renumberReadPart(index, kNoReadPart);
+    if (last == 0 || index == last) return;
     mapParts[static_cast<std::size_t>(index)] = mapParts[static_cast<std::size_t>(last)];
     for (const auto& a : areas_) {
         if (a->kind == kMapPartArea && a->param == last) {
@@ -119,7 +123,6 @@ void Level::removeMapPart(int index) {
             break;
         }
     }
-    renumberReadPart(index, kNoReadPart);
     renumberReadPart(last, index);
 }
 
@@ -134,10 +137,7 @@ void Level::renumberReadPart(int from, int to) {
             if (object) move(object->readPart);
         }
     }
-    for (StairSpot* spot :
-         {&settings.stairUp, &settings.stairDown, &settings.ladderUp, &settings.ladderDown}) {
-        move(spot->readPart);
-    }
+    for (const StairSpotKind& k : kStairSpots) move((settings.*k.spot).readPart);
     for (Engraving& e : engravings) move(e.readPart);
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "model/fixed_text.h"
@@ -195,6 +196,14 @@ struct StairSpot {
     // Placed at random: the terrain of the cell before, which the map keeps
     // since the game puts the stair elsewhere; 0 when not known.
     std::int32_t underTerrain = 0;
+
+    // How a stair that is there stands, as a PlacementKind: at its cell, at
+    // random, or at a random place.
+    int placement() const {
+        if (state == kStairAtPosition) return kAtPosition;
+        if (state == kStairPlacedRandom) return kPlacedRandom;
+        return kAtRandomPlace;
+    }
 };
 
 // An engraving as read: where, how and what. A random one has no cell of
@@ -300,6 +309,10 @@ class Level {
     std::array<MapPart, kMaxMapParts> mapParts{};
     std::vector<MessageText> messages;  // MESSAGE texts in file order
     std::vector<Engraving> engravings;  // in file order
+
+    // The first partCount map parts. The count may come from a file: the
+    // list is never read past its end.
+    std::span<const MapPart> usedParts() const;
 
     const AreaList& areas() const { return areas_; }
 

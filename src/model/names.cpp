@@ -20,8 +20,6 @@ const std::array<const char*, 10> altarAlignmentNames = {
     "(random)",  "lawful",       "neutral",    "chaotic",    "noalign",
     "coaligned", "noncoaligned", "Shuffle[0]", "Shuffle[1]", "Shuffle[2]"};
 
-const std::array<const char*, 3> altarTypeNames = {"altar", "shrine", "sanctum"};
-
 const std::array<const char*, 13> initMapTerrainNames = {
     "stone", "h-wall", "v-wall",   "floor", "ice", "moat",     "pool",
     "lava",  "tree",   "open air", "cloud", "bog", "dead tree"};

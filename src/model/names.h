@@ -15,7 +15,6 @@ struct MaterialChoice {
 };
 extern const std::array<MaterialChoice, 6> materialChoices;
 extern const std::array<const char*, 10> altarAlignmentNames;
-extern const std::array<const char*, 3> altarTypeNames;
 extern const std::array<const char*, 13> initMapTerrainNames;
 
 }  // namespace mapedit

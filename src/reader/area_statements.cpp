@@ -5,6 +5,7 @@
 
 #include "model/area_style.h"
 #include "model/format_words.h"
+#include "model/grid.h"
 #include "reader/messages.h"
 #include "reader/statements.h"
 
@@ -15,15 +16,11 @@ namespace {
 constexpr const char* kInvalidRoomType = "Invalid room type";
 constexpr const char* kInvalidFillType = "Invalid fill type";
 
-struct Rect {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
-RegionResult readRect(ReaderState& s, Rect& r) {
+RegionResult readRect(ReaderState& s, CellRect& r) {
     return readRegion(s, r.x1, r.y1, r.x2, r.y2);
 }
 
-AreaRecord* addArea(ReaderState& s, const Rect& r, int kind, int param) {
+AreaRecord* addArea(ReaderState& s, const CellRect& r, int kind, int param) {
     AreaRecord* area = s.level.newArea(r.x1, r.y1, r.x2, r.y2);
     area->kind = kind;
     area->param = param;
@@ -44,7 +41,7 @@ bool readRoomOptions(ReaderState& s, int& filled, int& irregular) {
 
 bool readWallArea(ReaderState& s, int kind) {
     s.message = msg::kMissingColon;
-    Rect r;
+    CellRect r;
     if (!expect(s, ':') || readRect(s, r) == RegionResult::Failed) return false;
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
     styleArea(*addArea(s, r, kind, 0));
@@ -54,8 +51,8 @@ bool readWallArea(ReaderState& s, int kind) {
 // An area with its exclusion area, as TELEPORT_REGION, BRANCH and PORTAL
 // write them.
 struct PairedAreas {
-    Rect area;
-    Rect exclusion;
+    CellRect area;
+    CellRect exclusion;
     bool hasExclusion = false;
 };
 
@@ -85,7 +82,7 @@ AreaRecord* addPairedAreas(ReaderState& s, const PairedAreas& p, int kind, int e
 
 bool readRegionStatement(ReaderState& s) {
     s.message = msg::kMissingColon;
-    Rect r;
+    CellRect r;
     int lighting = 0;
     if (!expect(s, ':') || readRect(s, r) == RegionResult::Failed) return false;
     if (!expect(s, ',') || !readLighting(s, lighting)) return false;

@@ -5,12 +5,11 @@
 #include <utility>
 
 #include "model/level.h"
+#include "reader/text_chars.h"
 
 namespace mapedit {
 
 namespace {
-
-constexpr char kCtrlZ = 26;
 
 // One line of the text: its bytes without the line end, and where the next
 // line starts. CR LF, a lone CR and a lone LF each end a line, as they do
@@ -29,37 +28,36 @@ TextLine lineAt(std::string_view text, std::size_t at) {
     return {text.substr(at, end - at), next};
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+// The first byte from `at` on that is no blank; the size when there is none.
+std::size_t pastBlanks(std::string_view line, std::size_t at) {
+    while (at < line.size() && text_chars::isBlank(line[at])) ++at;
+    return at;
 }
 
 // The keyword a statement line starts with; empty for blank and comment
 // lines and for lines that do not start with one.
 std::string_view keywordOf(std::string_view line, std::size_t& after) {
-    std::size_t i = 0;
-    while (i < line.size() && isBlank(line[i])) ++i;
-    const std::size_t start = i;
-    while (i < line.size() && ((line[i] >= 'A' && line[i] <= 'Z') || line[i] == '_')) ++i;
+    const std::size_t start = pastBlanks(line, 0);
+    std::size_t i = start;
+    while (i < line.size() && text_chars::isKeywordChar(line[i])) ++i;
     after = i;
     return line.substr(start, i - start);
 }
 
 bool isBlankLine(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
+    return pastBlanks(line, 0) == line.size();
 }
 
 bool isCommentOrBlank(std::string_view line) {
-    const auto first = line.find_first_not_of(" \t");
-    return first == std::string_view::npos || line[first] == '#';
+    const std::size_t first = pastBlanks(line, 0);
+    return first == line.size() || line[first] == '#';
 }
 
 // The quoted name after `KEYWORD:`; empty when there is none.
 std::string quotedName(std::string_view rest) {
-    std::size_t i = 0;
-    while (i < rest.size() && isBlank(rest[i])) ++i;
+    std::size_t i = pastBlanks(rest, 0);
     if (i == rest.size() || rest[i] != ':') return {};
-    ++i;
-    while (i < rest.size() && isBlank(rest[i])) ++i;
+    i = pastBlanks(rest, i + 1);
     if (i == rest.size() || rest[i] != '"') return {};
     const auto close = rest.find('"', i + 1);
     if (close == std::string_view::npos) return {};
@@ -121,8 +119,9 @@ std::vector<LevelSpan> splitLevels(std::string_view text) {
 
 // The text the reader sees: up to the first NUL or Ctrl-Z.
 std::string_view readableText(std::string_view text) {
-    const auto mark = text.find_first_of(std::string_view("\0\x1a", 2));
-    return mark == std::string_view::npos ? text : text.substr(0, mark);
+    const auto mark =
+        std::find_if(text.begin(), text.end(), [](char c) { return text_chars::isEndMark(c); });
+    return text.substr(0, static_cast<std::size_t>(mark - text.begin()));
 }
 
 int countLines(std::string_view text) {

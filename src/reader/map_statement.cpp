@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/format_words.h"
+#include "model/grid.h"
 #include "model/map_placement.h"
 #include "model/terrain.h"
 #include "reader/map_text.h"
@@ -29,9 +30,6 @@ struct FeatureSymbol {
     int kind;
 };
 constexpr std::array<FeatureSymbol, 2> kFeatureSymbols = {{{'{', kFountain}, {'K', kKitchenSink}}};
-
-// A part without map text on a cave level is the whole level.
-constexpr MapPart kWholeLevel{0, 0, kMapWidth - 1, kMapHeight, 1, 0, kMapWidth - 1, kMapHeight - 1};
 
 bool isDigit(unsigned char c) {
     return c >= '0' && c <= '9';
@@ -125,10 +123,10 @@ bool readGeometryStatement(ReaderState& s) {
         return false;
     }
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
-    if (s.currentPart < 0 || s.currentPart >= kMaxMapParts) return false;
-    MapPart& part = s.level.mapParts[static_cast<std::size_t>(s.currentPart)];
-    part.halign = halign;
-    part.valign = valign;
+    MapPart* part = s.openPart();
+    if (part == nullptr) return false;
+    part->halign = halign;
+    part->valign = valign;
     return true;
 }
 
@@ -136,7 +134,8 @@ bool readMapStatement(ReaderState& s) {
     s.message = msg::kSyntaxError;
     skipBlanks(s);
     if (!atLineEnd(s)) return false;
-    if (s.currentPart < 0 || s.currentPart >= kMaxMapParts) return false;
+    MapPart* open = s.openPart();
+    if (open == nullptr) return false;
     nextLine(s);
 
     MapText& text = s.mapText;
@@ -147,7 +146,7 @@ bool readMapStatement(ReaderState& s) {
     const int width = text.width;
     const int height = text.height;
 
-    MapPart& part = s.level.mapParts[static_cast<std::size_t>(s.currentPart)];
+    MapPart& part = *open;
     // Nothing is written unless every cell of the map lies on the grid.
     if (!placeMapPart(part, part.halign, part.valign, width, height)) {
         s.message = kMapDoesNotFit;
@@ -173,14 +172,18 @@ bool readNomapStatement(ReaderState& s) {
 
 bool readNomapPart(ReaderState& s, MapForm form) {
     if (!readNomapStatement(s)) return false;
-    if (s.currentPart < 0 || s.currentPart >= kMaxMapParts) return false;
-    MapPart& part = s.level.mapParts[static_cast<std::size_t>(s.currentPart)];
+    MapPart* open = s.openPart();
+    if (open == nullptr) return false;
+    MapPart& part = *open;
     s.mapText.clear();
-    // Without a cave the part keeps neither size nor place.
+    // Without a cave the part keeps neither size nor place; with one it is
+    // the whole level.
     if (s.level.settings.fillMode == kCaveFill) {
-        const MapPart& whole = kWholeLevel;
-        part = MapPart{part.halign, part.valign, whole.width, whole.height,
-                       whole.x1,    whole.y1,    whole.x2,    whole.y2};
+        const CellRect& whole = kEditableCells;
+        const int width = whole.x2 - whole.x1 + 1;
+        const int height = whole.y2 - whole.y1 + 1;
+        part = MapPart{part.halign, part.valign, width,    height,
+                       whole.x1,    whole.y1,    whole.x2, whole.y2};
         widenExtent(s.level.settings.extent, part);
     }
     part.form = form;

@@ -5,28 +5,24 @@
 #include "model/ascii_case.h"
 #include "model/format_words.h"
 #include "reader/messages.h"
+#include "reader/text_chars.h"
 
 namespace mapedit {
 
 namespace {
 
+using text_chars::isBlank;
+using text_chars::isKeywordChar;
+
 // Digit strings saturate here so that a long number cannot overflow; such a
 // coordinate is far off the grid and is rejected where it is used.
 constexpr int kNumberLimit = 1'000'000'000;
 
-constexpr unsigned char kCtrlZ = 26;
-
 // The part a statement refers to before any GEOMETRY: no offset, no cells.
 constexpr MapPart kNoPart{};
 
-bool isBlank(unsigned char c) {
-    return c == ' ' || c == '\t';
-}
 bool isDigit(unsigned char c) {
     return c >= '0' && c <= '9';
-}
-bool isKeywordChar(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || c == '_';
 }
 bool isWordChar(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || isDigit(c) || c == '_' || c == '-';
@@ -55,11 +51,34 @@ bool readWordValue(ReaderState& s, std::span<const words::WordValue> list, int s
     return true;
 }
 
+// Long argument lists are broken after a comma. Lines holding only blanks
+// and comments are passed over; a line that starts with a keyword is a
+// statement of its own, so the comma then ends the line as it always did.
+void continueAfterComma(ReaderState& s) {
+    skipBlanks(s);
+    if (!atLineEnd(s) || atTextEnd(s)) return;
+    const std::size_t cursor = s.cursor;
+    const int line = s.line;
+    do {
+        nextLine(s);
+        skipBlanks(s);
+    } while (atLineEnd(s) && !atTextEnd(s));
+    if (atTextEnd(s) || isKeywordChar(peekChar(s))) {
+        s.cursor = cursor;
+        s.line = line;
+    }
+}
+
 }  // namespace
 
+MapPart* ReaderState::openPart() const {
+    if (currentPart < 0 || currentPart >= kMaxMapParts) return nullptr;
+    return &level.mapParts[static_cast<std::size_t>(currentPart)];
+}
+
 const MapPart& ReaderState::part() const {
-    if (currentPart < 0 || currentPart >= kMaxMapParts) return kNoPart;
-    return level.mapParts[static_cast<std::size_t>(currentPart)];
+    const MapPart* open = openPart();
+    return open != nullptr ? *open : kNoPart;
 }
 
 // --- Primitives -------------------------------------------------------------
@@ -70,8 +89,7 @@ unsigned char peekChar(const ReaderState& s) {
 }
 
 bool atTextEnd(const ReaderState& s) {
-    const unsigned char c = peekChar(s);
-    return c == 0 || c == kCtrlZ;
+    return text_chars::isEndMark(peekChar(s));
 }
 
 bool atLineEnd(const ReaderState& s) {
@@ -102,24 +120,6 @@ bool expect(ReaderState& s, char c) {
 void takeComma(ReaderState& s) {
     advance(s);
     continueAfterComma(s);
-}
-
-// Long argument lists are broken after a comma. Lines holding only blanks
-// and comments are passed over; a line that starts with a keyword is a
-// statement of its own, so the comma then ends the line as it always did.
-void continueAfterComma(ReaderState& s) {
-    skipBlanks(s);
-    if (!atLineEnd(s) || atTextEnd(s)) return;
-    const std::size_t cursor = s.cursor;
-    const int line = s.line;
-    do {
-        nextLine(s);
-        skipBlanks(s);
-    } while (atLineEnd(s) && !atTextEnd(s));
-    if (atTextEnd(s) || isKeywordChar(peekChar(s))) {
-        s.cursor = cursor;
-        s.line = line;
-    }
 }
 
 void nextLine(ReaderState& s) {

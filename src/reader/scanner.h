@@ -39,6 +39,9 @@ struct ReaderState {
     Variant variant;
 
     const MapPart& part() const;  // the map part at currentPart
+    // The map part statements now fill; null before the first part and
+    // once the parts run out.
+    MapPart* openPart() const;
 };
 
 // Scanner primitives.
@@ -48,15 +51,12 @@ bool atTextEnd(const ReaderState& s);
 bool atLineEnd(const ReaderState& s);
 void skipBlanks(ReaderState& s);
 // A comma matched by expect continues the statement on the next line when
-// it ends its line (see continueAfterComma).
+// it ends its line, unless that line starts with a keyword or the text ends
+// first.
 bool expect(ReaderState& s, char c);
 void nextLine(ReaderState& s);
 // Consumes the comma at the cursor, as expect(s, ',') would.
 void takeComma(ReaderState& s);
-// After a comma that ends its line (blanks and a comment may follow), moves
-// to the next line with something on it, unless that line starts with a
-// keyword or the text ends first.
-void continueAfterComma(ReaderState& s);
 
 // Argument readers; each returns success and writes its result through out.
 // `size` is the buffer size of the format: at most size - 1 bytes are read.

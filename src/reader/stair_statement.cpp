@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/area_style.h"
+#include "model/grid.h"
 #include "model/level.h"
 #include "model/terrain.h"
 #include "reader/location_rules.h"
@@ -13,20 +14,16 @@ namespace mapedit {
 
 namespace {
 
-struct Rect {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
 // What follows "STAIR:": a cell location, or an area rectangle (absolute).
 struct StairWhere {
     bool isArea = false;
     StatementLocation cell;
-    Rect area;
+    CellRect area;
 };
 
 // Stair areas stay on the grid, as every other area does. The message is
 // only changed on failure: the next step keeps the one in force.
-bool areaOnGrid(ReaderState& s, const Rect& r) {
+bool areaOnGrid(ReaderState& s, const CellRect& r) {
     if (isOnGrid(r.x1, r.y1) && isOnGrid(r.x2, r.y2)) return true;
     s.message = msg::kInvalidRegion;
     return false;
@@ -51,7 +48,7 @@ bool readParenthesised(ReaderState& s, StairWhere& out) {
         takeComma(s);
         if (!readNumbers(s, v + 2, 2) || !expect(s, ')')) return false;
         out.isArea = true;
-        out.area = Rect{v[0] + part.x1, v[1] + part.y1, v[2] + part.x1, v[3] + part.y1};
+        out.area = CellRect{v[0] + part.x1, v[1] + part.y1, v[2] + part.x1, v[3] + part.y1};
         return areaOnGrid(s, out.area);
     }
     if (!expect(s, ')')) return false;
@@ -65,7 +62,7 @@ bool readLevelRegion(ReaderState& s, StairWhere& out) {
     int v[4] = {};
     if (!expect(s, '(') || !readNumbers(s, v, 4) || !expect(s, ')')) return false;
     out.isArea = true;
-    out.area = Rect{v[0], v[1], v[2], v[3]};
+    out.area = CellRect{v[0], v[1], v[2], v[3]};
     return areaOnGrid(s, out.area);
 }
 
@@ -87,7 +84,7 @@ bool readStairWhere(ReaderState& s, StairWhere& out) {
     return false;
 }
 
-void addStairAreas(ReaderState& s, const Rect& area, const Rect* exclusion, int down) {
+void addStairAreas(ReaderState& s, const CellRect& area, const CellRect* exclusion, int down) {
     if (AreaRecord* a = s.level.newArea(area.x1, area.y1, area.x2, area.y2)) {
         a->kind = kStairArea;
         a->param = down;
@@ -116,7 +113,7 @@ bool readStairStatement(ReaderState& s) {
     StairWhere where;
     if (!readStairWhere(s, where) || !expect(s, ',')) return false;
 
-    Rect exclusion;
+    CellRect exclusion;
     RegionResult exclusionForm = RegionResult::Failed;
     if (where.isArea) {
         exclusionForm = readRegion(s, exclusion.x1, exclusion.y1, exclusion.x2, exclusion.y2);

@@ -12,8 +12,9 @@ bool readWallifyStatement(ReaderState& s) {
     s.message = msg::kSyntaxError;
     if (!atLineEnd(s)) return false;
     s.level.settings.levelFlags2 |= kWallify;
-    if (s.currentPart < 0 || s.currentPart >= kMaxMapParts) return true;
-    MapPart& part = s.level.mapParts[static_cast<std::size_t>(s.currentPart)];
+    MapPart* open = s.openPart();
+    if (open == nullptr) return true;
+    MapPart& part = *open;
     part.wallified = 1;
     for (const WallifiedCell& c : wallify(s.mapText)) {
         const int x = part.x1 + c.column;

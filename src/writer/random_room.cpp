@@ -41,24 +41,19 @@ struct PartRoom {
     std::vector<Candidate> random;
 };
 
-template <class Record>
-bool isRandomOfPart(const WriteContext& ctx, const Record* r, int part) {
-    return r != nullptr && ctx.isReadRandom(*r) && ctx.writingIndexOf(r->readPart) == part;
-}
-
 // The random records read into the part, wherever they stand: one moved
 // aside by a later statement may stand outside its part.
 void collectRandom(const WriteContext& ctx, int part, const MapCell& cell,
                    std::array<PartRoom, kRooms.size()>& rooms) {
     auto at = [&rooms](Room room) -> PartRoom& { return rooms[static_cast<std::size_t>(room)]; };
-    if (const MonsterSpec* m = cell.monster.get(); isRandomOfPart(ctx, m, part)) {
+    if (const MonsterSpec* m = cell.monster.get(); ctx.isReadRandomInto(m, part)) {
         at(roomOfMonster(*m)).random.push_back({m->readOrder, m});
     }
-    if (const TrapSpec* t = cell.trap.get(); isRandomOfPart(ctx, t, part)) {
+    if (const TrapSpec* t = cell.trap.get(); ctx.isReadRandomInto(t, part)) {
         at(Room::Trap).random.push_back({t->readOrder, t});
     }
     for (const auto& o : cell.objects) {
-        if (isRandomOfPart(ctx, o.get(), part))
+        if (ctx.isReadRandomInto(o.get(), part))
             at(Room::Object).random.push_back({o->readOrder, o.get()});
     }
 }
@@ -74,19 +69,19 @@ void countCell(const WriteContext& ctx, int part, int x, int y, const MapCell& c
         if (holds(room, cell)) ++at(room).cells;
     }
     const MonsterSpec* m = cell.monster.get();
-    if (m != nullptr && !ctx.isReadRandom(*m) && ctx.partOf(x, y, *m) <= part) {
+    if (m != nullptr && !ctx.isReadRandom(m) && ctx.partOf(x, y, *m) <= part) {
         for (Room room : {Room::GroundMonster, Room::WaterMonster}) {
             if (holds(room, cell)) ++at(room).taken;
         }
     }
     const TrapSpec* t = cell.trap.get();
-    if (t != nullptr && !ctx.isReadRandom(*t) && ctx.partOf(x, y, *t) <= part &&
+    if (t != nullptr && !ctx.isReadRandom(t) && ctx.partOf(x, y, *t) <= part &&
         holds(Room::Trap, cell)) {
         ++at(Room::Trap).taken;
     }
     for (std::size_t i = 0; i < cell.objects.size(); ++i) {
         const ObjectSpec* o = cell.objects[i].get();
-        if (o != nullptr && !ctx.isReadRandom(*o) && ctx.partOfObject(x, y, cell, i) < part &&
+        if (o != nullptr && !ctx.isReadRandom(o) && ctx.partOfObject(x, y, cell, i) < part &&
             holds(Room::Object, cell)) {
             ++at(Room::Object).taken;
             break;

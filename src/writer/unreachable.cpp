@@ -3,9 +3,11 @@
 
 #include <fmt/format.h>
 
-#include <array>
 #include <cstddef>
+#include <string>
 
+#include "model/format_words.h"
+#include "model/grid.h"
 #include "model/terrain.h"
 #include "writer/sections.h"
 
@@ -53,18 +55,13 @@ struct Unreachable {
     }
 
     void stairs() {
-        const LevelSettings& s = ctx.settings;
-        const std::array<std::pair<const StairSpot*, std::string_view>, 4> spots = {{
-            {&s.stairUp, "STAIR up"},
-            {&s.stairDown, "STAIR down"},
-            {&s.ladderUp, "LADDER up"},
-            {&s.ladderDown, "LADDER down"},
-        }};
-        for (const auto& [spot, what] : spots) {
-            if (spot->state == kNoStair || !isOnGrid(spot->x, spot->y)) continue;
-            const int placement = spot->state == kStairPlacedRandom ? kPlacedRandom : kAtPosition;
-            if (ctx.partOfRecord(spot->x, spot->y, placement, spot->readPart) == kNoPart) {
-                add(what, "", spot->x, spot->y);
+        for (const StairSpotKind& k : kStairSpots) {
+            const StairSpot& spot = ctx.settings.*k.spot;
+            if (spot.state == kNoStair || !isOnGrid(spot.x, spot.y)) continue;
+            if (ctx.partOfRecord(spot.x, spot.y, spot.placement(), spot.readPart) == kNoPart) {
+                const std::string what = fmt::format("{} {}", k.ladder ? "LADDER" : "STAIR",
+                                                     words::kUpDown[k.down ? 1 : 0]);
+                add(what, "", spot.x, spot.y);
             }
         }
     }

@@ -56,7 +56,6 @@ void WriteContext::orderParts(int largest) {
             const int holding = holdingPart(x, y);
             homes_[cellIndex(x, y)] =
                 static_cast<std::int8_t>(holding != kNoPart ? holding : reachingPart(x, y));
-            insideHome_[cellIndex(x, y)] = holding != kNoPart;
         }
     }
 }
@@ -86,10 +85,6 @@ int WriteContext::homeOf(int x, int y) const {
     return homes_[cellIndex(x, y)];
 }
 
-bool WriteContext::isInsideHome(int x, int y) const {
-    return isOnGrid(x, y) && insideHome_[cellIndex(x, y)];
-}
-
 int WriteContext::writingIndexOf(int modelPart) const {
     for (int i = 0; i < partCount; ++i) {
         if (modelIndex[static_cast<std::size_t>(i)] == modelPart) return i;
@@ -102,11 +97,15 @@ int WriteContext::partOfRecord(int x, int y, int placement, int readPart) const 
     return read != kNoPart ? read : homeOf(x, y);
 }
 
-int WriteContext::partOfObject(int x, int y, const MapCell& cell, std::size_t index) const {
+std::size_t WriteContext::containerOf(const MapCell& cell, std::size_t index) {
     while (index > 0 && cell.objects[index] && cell.objects[index]->placement == kContained) {
         --index;
     }
-    const ObjectSpec* o = cell.objects[index].get();
+    return index;
+}
+
+int WriteContext::partOfObject(int x, int y, const MapCell& cell, std::size_t index) const {
+    const ObjectSpec* o = cell.objects[containerOf(cell, index)].get();
     return o == nullptr ? homeOf(x, y) : partOf(x, y, *o);
 }
 
@@ -152,6 +151,17 @@ void WriteContext::addTwoDigits(int value) {
 
 void WriteContext::addQuoted(std::string_view text) {
     line.push_back('"');
+    line.append(text);
+    line.push_back('"');
+}
+
+void WriteContext::addQuotedOrRandom(std::string_view text, std::string_view prefix) {
+    if (text.empty()) {
+        line.append("random");
+        return;
+    }
+    line.push_back('"');
+    line.append(prefix);
     line.append(text);
     line.push_back('"');
 }

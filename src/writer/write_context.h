@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -67,8 +66,9 @@ class WriteContext {
     // and to the left of it, the cell then standing beyond its map text;
     // kNoPart when there is none. Any coordinates may be asked.
     int homeOf(int x, int y) const;
-    // Whether the home part holds the cell in its rectangle.
-    bool isInsideHome(int x, int y) const;
+    // The first part (writing order) holding the cell in its rectangle;
+    // kNoPart when there is none.
+    int holdingPart(int x, int y) const;
     // Where the model's part of that index is written; kNoPart for none.
     int writingIndexOf(int modelPart) const;
     // The part that writes a placement: the part a random one was read into
@@ -91,11 +91,20 @@ class WriteContext {
         return partOfRecord(x, y, placementOf(r), r.readPart);
     }
     // A record read at random into a part that is still there, and written
-    // as random.
+    // as random; false for no record.
     template <class Record>
-    bool isReadRandom(const Record& r) const {
-        return placementOf(r) == kPlacedRandom && writingIndexOf(r.readPart) != kNoPart;
+    bool isReadRandom(const Record* r) const {
+        return r != nullptr && placementOf(*r) == kPlacedRandom &&
+               writingIndexOf(r->readPart) != kNoPart;
     }
+    // Such a record read into `part` (writing order).
+    template <class Record>
+    bool isReadRandomInto(const Record* r, int part) const {
+        return isReadRandom(r) && writingIndexOf(r->readPart) == part;
+    }
+    // The first object of the run of contained objects that object `index`
+    // of the cell's list belongs to (itself when it is not contained).
+    static std::size_t containerOf(const MapCell& cell, std::size_t index);
     // The part that writes object `index` of the cell's list: a contained
     // object goes with its container, the object before it.
     int partOfObject(int x, int y, const MapCell& cell, std::size_t index) const;
@@ -107,6 +116,9 @@ class WriteContext {
     // section picks the statements the part being written owns.
     template <class Visit>
     void scanCells(Visit visit) const;
+    // The same, for the cells whose home is the part being written.
+    template <class Visit>
+    void scanHomeCells(Visit visit) const;
 
     // The next unwritten record of the kind after `after` (from the first
     // when null).
@@ -119,6 +131,9 @@ class WriteContext {
     void addNumber(long value);
     void addTwoDigits(int value);  // "%02d"
     void addQuoted(std::string_view text);
+    // The reader takes no empty quoted text: the bare word `random` stands
+    // for an empty one. A prefix goes inside the quotes of a text.
+    void addQuotedOrRandom(std::string_view text, std::string_view prefix = {});
     void addQuotedChar(int ch);          // "'%c'"
     void addCellPosition(int x, int y);  // relative to the part, "(%02d,%02d)"
     void addPosition(int x, int y, int placement);
@@ -129,12 +144,10 @@ class WriteContext {
   private:
     void addRectangle(std::string_view opening, int x1, int y1, int x2, int y2);
     int reachingPart(int x, int y) const;
-    int holdingPart(int x, int y) const;
 
     ByteSink& sink_;
     std::array<std::int8_t, kMapWidth * kMapHeight> homes_{};
     std::vector<const void*> pinned_;
-    std::bitset<kMapWidth * kMapHeight> insideHome_;
 };
 
 template <class Visit>
@@ -142,6 +155,13 @@ void WriteContext::scanCells(Visit visit) const {
     for (int y = 0; y < kMapHeight; ++y) {
         for (int x = 0; x < kMapWidth; ++x) visit(x, y, level.cell(x, y));
     }
+}
+
+template <class Visit>
+void WriteContext::scanHomeCells(Visit visit) const {
+    scanCells([&](int x, int y, const MapCell& cell) {
+        if (homeOf(x, y) == writePart) visit(x, y, cell);
+    });
 }
 
 // True when B touches A: one of B's x bounds and one of its y bounds lie in A.

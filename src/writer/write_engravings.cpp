@@ -13,12 +13,7 @@ void writeEngraving(WriteContext& ctx, const Engraving& e) {
     ctx.line.push_back(',');
     ctx.line.append(words::wordAt(words::kEngraveTypes, e.type, words::kEngraveTypes[0]));
     ctx.line.push_back(',');
-    // The reader takes the bare word for an empty text.
-    if (e.text.empty()) {
-        ctx.line.append("random");
-    } else {
-        ctx.addQuoted(e.text.view());
-    }
+    ctx.addQuotedOrRandom(e.text.view());
     ctx.endLine();
 }
 

@@ -1,38 +1,13 @@
-#include <array>
 #include <cstddef>
 
 #include "model/format_words.h"
+#include "model/grid.h"
 #include "model/terrain.h"
 #include "writer/sections.h"
 
 namespace mapedit::writer {
 
 namespace {
-
-struct StairWord {
-    StairSpot LevelSettings::*spot;
-    std::string_view keyword;
-    std::size_t down;  // index into words::kUpDown
-};
-
-constexpr std::array<StairWord, 4> kStairWords = {{
-    {&LevelSettings::stairUp, "STAIR: ", 0},
-    {&LevelSettings::stairDown, "STAIR: ", 1},
-    {&LevelSettings::ladderUp, "LADDER: ", 0},
-    {&LevelSettings::ladderDown, "LADDER: ", 1},
-}};
-
-// How a stair spot's state is written: fixed, random, or a random place.
-int placementOfStair(int state) {
-    switch (state) {
-        case kStairAtPosition:
-            return kAtPosition;
-        case kStairPlacedRandom:
-            return kPlacedRandom;
-        default:
-            return kAtRandomPlace;
-    }
-}
 
 // A closed secret door reads back from its 'S' in the map.
 bool isWrittenDoor(const MapCell& cell) {
@@ -42,8 +17,8 @@ bool isWrittenDoor(const MapCell& cell) {
 }  // namespace
 
 void writeMarkers(WriteContext& ctx) {
-    ctx.scanCells([&ctx](int x, int y, const MapCell& cell) {
-        if (cell.overlay == 0 || ctx.homeOf(x, y) != ctx.writePart) return;
+    ctx.scanHomeCells([&ctx](int x, int y, const MapCell& cell) {
+        if (cell.overlay == 0) return;
         const bool bridge = markerType(cell.overlay) == 1;
         ctx.line.append(bridge ? "DRAWBRIDGE: " : "MAZEWALK: ");
         ctx.addCellPosition(x, y);
@@ -61,15 +36,15 @@ void writeMarkers(WriteContext& ctx) {
 
 bool writeStairs(WriteContext& ctx) {
     bool wrote = false;
-    for (const StairWord& w : kStairWords) {
-        const StairSpot& spot = ctx.settings.*w.spot;
+    for (const StairSpotKind& k : kStairSpots) {
+        const StairSpot& spot = ctx.settings.*k.spot;
         if (spot.state == kNoStair || !isOnGrid(spot.x, spot.y)) continue;
-        const int placement = placementOfStair(spot.state);
+        const int placement = spot.placement();
         if (!ctx.writesRecord(spot.x, spot.y, placement, spot.readPart)) continue;
-        ctx.line.append(w.keyword);
+        ctx.line.append(k.ladder ? "LADDER: " : "STAIR: ");
         ctx.addPosition(spot.x, spot.y, placement);
         ctx.line.push_back(',');
-        ctx.line.append(words::kUpDown[w.down]);
+        ctx.line.append(words::kUpDown[k.down ? 1 : 0]);
         ctx.endLine();
         wrote = true;
     }
@@ -78,9 +53,8 @@ bool writeStairs(WriteContext& ctx) {
 
 bool writeFountainsAndSinks(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+    ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
         if (cell.terrain != kFountain && cell.terrain != kKitchenSink) return;
-        if (ctx.homeOf(x, y) != ctx.writePart) return;
         ctx.line.append(cell.terrain == kFountain ? "FOUNTAIN: " : "SINK: ");
         ctx.addCellPosition(x, y);
         ctx.endLine();
@@ -91,8 +65,8 @@ bool writeFountainsAndSinks(WriteContext& ctx) {
 
 bool writeAltars(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        if (cell.terrain != kAltar || ctx.homeOf(x, y) != ctx.writePart) return;
+    ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
+        if (cell.terrain != kAltar) return;
         ctx.line.append("ALTAR: ");
         ctx.addCellPosition(x, y);
         ctx.line.push_back(',');
@@ -107,10 +81,9 @@ bool writeAltars(WriteContext& ctx) {
 
 bool writeDoors(WriteContext& ctx) {
     bool wrote = false;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+    ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
         // Outside the map parts a door is background, which is not saved.
-        if (!isWrittenDoor(cell) || !ctx.isInsideHome(x, y)) return;
-        if (ctx.homeOf(x, y) != ctx.writePart) return;
+        if (!isWrittenDoor(cell) || ctx.holdingPart(x, y) != ctx.writePart) return;
         ctx.line.append("DOOR: ");
         ctx.line.append(words::wordAt(words::kDoorStates, cell.detail, "random"));
         ctx.line.push_back(',');

@@ -10,12 +10,7 @@ namespace {
 void writeMaze(WriteContext& ctx) {
     const LevelSettings& s = ctx.settings;
     ctx.line.append("MAZE: ");
-    // The reader takes no empty quoted text; the bare word is its empty name.
-    if (s.mazeName.empty()) {
-        ctx.line.append("random");
-    } else {
-        ctx.addQuoted(s.mazeName.view());
-    }
+    ctx.addQuotedOrRandom(s.mazeName.view());
     ctx.line.append(", ");
     if (s.fillMode == kMazeFill) {
         ctx.line.append("random");
@@ -59,16 +54,11 @@ void writeInitMap(WriteContext& ctx) {
     ctx.endLine();
 }
 
-// Messages are shown when the level is entered; the reader takes the bare
-// word for an empty one.
+// Messages are shown when the level is entered.
 void writeMessages(WriteContext& ctx) {
     for (const MessageText& message : ctx.level.messages) {
         ctx.line.append("MESSAGE: ");
-        if (message.empty()) {
-            ctx.line.append("random");
-        } else {
-            ctx.addQuoted(message.view());
-        }
+        ctx.addQuotedOrRandom(message.view());
         ctx.endLine();
     }
 }

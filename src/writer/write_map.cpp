@@ -1,8 +1,8 @@
 #include <array>
 #include <cstdint>
-#include <utility>
 
 #include "model/format_words.h"
+#include "model/grid.h"
 #include "model/terrain.h"
 #include "writer/sections.h"
 
@@ -12,17 +12,11 @@ namespace {
 
 // The terrain under a stair or ladder placed at random on the cell, or 0.
 int terrainUnderRandomStair(const WriteContext& ctx, int x, int y) {
-    const LevelSettings& s = ctx.settings;
-    const std::array<std::pair<const StairSpot*, int>, 4> spots = {{
-        {&s.stairUp, kUpstairs},
-        {&s.stairDown, kDownstairs},
-        {&s.ladderUp, kLadderUp},
-        {&s.ladderDown, kLadderDown},
-    }};
-    for (const auto& [spot, kind] : spots) {
-        if (spot->state == kStairPlacedRandom && spot->x == x && spot->y == y &&
-            ctx.level.cell(x, y).terrain == kind) {
-            return spot->underTerrain;
+    for (const StairSpotKind& k : kStairSpots) {
+        const StairSpot& spot = ctx.settings.*k.spot;
+        if (spot.state == kStairPlacedRandom && spot.x == x && spot.y == y &&
+            ctx.level.cell(x, y).terrain == k.terrain) {
+            return spot.underTerrain;
         }
     }
     return 0;

@@ -4,6 +4,7 @@
 // goes. Then the others, row by row.
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "writer/placement_lines.h"
@@ -19,50 +20,33 @@ struct ReadRandom {
     std::size_t index;  // in the cell's object list
 };
 
-template <class Record>
-bool isReadRandomHere(const WriteContext& ctx, const Record* r) {
-    return r != nullptr && ctx.isReadRandom(*r) && ctx.writingIndexOf(r->readPart) == ctx.writePart;
-}
-
-template <class Record>
-bool isReadRandom(const WriteContext& ctx, const Record* r) {
-    return r != nullptr && ctx.isReadRandom(*r);
-}
-
 void sortByOrder(std::vector<ReadRandom>& records) {
     std::stable_sort(records.begin(), records.end(),
                      [](const ReadRandom& a, const ReadRandom& b) { return a.order < b.order; });
 }
 
-// The first object of the run of contained objects that object `index`
-// belongs to (itself when it is not contained).
-std::size_t containerOf(const MapCell& cell, std::size_t index) {
-    while (index > 0 && cell.objects[index] && cell.objects[index]->placement == kContained) {
-        --index;
-    }
-    return index;
-}
-
-}  // namespace
-
-bool writeMonsters(WriteContext& ctx) {
+// The records of one slot of the cells: a cell holds at most one.
+template <class Record>
+bool writeCellRecords(WriteContext& ctx, std::unique_ptr<Record> MapCell::*slot,
+                      void (*write)(WriteContext&, int, int, const Record&)) {
     std::vector<ReadRandom> random;
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const MonsterSpec* m = cell.monster.get();
-        if (isReadRandomHere(ctx, m)) random.push_back({m->readOrder, x, y, 0});
+        const Record* r = (cell.*slot).get();
+        if (ctx.isReadRandomInto(r, ctx.writePart)) random.push_back({r->readOrder, x, y, 0});
     });
     sortByOrder(random);
-    for (const ReadRandom& r : random)
-        writeMonster(ctx, r.x, r.y, *ctx.level.cell(r.x, r.y).monster);
+    for (const ReadRandom& r : random) write(ctx, r.x, r.y, *(ctx.level.cell(r.x, r.y).*slot));
     bool wrote = !random.empty();
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const MonsterSpec* m = cell.monster.get();
-        if (m == nullptr || isReadRandom(ctx, m) || ctx.homeOf(x, y) != ctx.writePart) return;
-        writeMonster(ctx, x, y, *m);
+    ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
+        const Record* r = (cell.*slot).get();
+        if (r == nullptr || ctx.isReadRandom(r)) return;
+        write(ctx, x, y, *r);
         wrote = true;
     });
     return wrote;
 }
+
+}  // namespace
 
 // A random container takes the objects contained in it along.
 bool writeObjects(WriteContext& ctx) {
@@ -70,25 +54,25 @@ bool writeObjects(WriteContext& ctx) {
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         for (std::size_t i = 0; i < cell.objects.size(); ++i) {
             const ObjectSpec* o = cell.objects[i].get();
-            if (isReadRandomHere(ctx, o)) random.push_back({o->readOrder, x, y, i});
+            if (ctx.isReadRandomInto(o, ctx.writePart)) random.push_back({o->readOrder, x, y, i});
         }
     });
     sortByOrder(random);
     for (const ReadRandom& r : random) {
         const MapCell& cell = ctx.level.cell(r.x, r.y);
-        for (std::size_t i = r.index; i < cell.objects.size() && containerOf(cell, i) == r.index;
-             ++i) {
+        for (std::size_t i = r.index;
+             i < cell.objects.size() && WriteContext::containerOf(cell, i) == r.index; ++i) {
             writeObject(ctx, r.x, r.y, *cell.objects[i]);
         }
     }
     bool wrote = !random.empty();
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
+    ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
         for (std::size_t i = 0; i < cell.objects.size(); ++i) {
             const ObjectSpec* o = cell.objects[i].get();
-            if (o == nullptr || isReadRandom(ctx, cell.objects[containerOf(cell, i)].get())) {
+            if (o == nullptr ||
+                ctx.isReadRandom(cell.objects[WriteContext::containerOf(cell, i)].get())) {
                 continue;
             }
-            if (ctx.homeOf(x, y) != ctx.writePart) continue;
             writeObject(ctx, x, y, *o);
             wrote = true;
         }
@@ -96,22 +80,12 @@ bool writeObjects(WriteContext& ctx) {
     return wrote;
 }
 
+bool writeMonsters(WriteContext& ctx) {
+    return writeCellRecords(ctx, &MapCell::monster, writeMonster);
+}
+
 bool writeTraps(WriteContext& ctx) {
-    std::vector<ReadRandom> random;
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const TrapSpec* t = cell.trap.get();
-        if (isReadRandomHere(ctx, t)) random.push_back({t->readOrder, x, y, 0});
-    });
-    sortByOrder(random);
-    for (const ReadRandom& r : random) writeTrap(ctx, r.x, r.y, *ctx.level.cell(r.x, r.y).trap);
-    bool wrote = !random.empty();
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const TrapSpec* t = cell.trap.get();
-        if (t == nullptr || isReadRandom(ctx, t) || ctx.homeOf(x, y) != ctx.writePart) return;
-        writeTrap(ctx, x, y, *t);
-        wrote = true;
-    });
-    return wrote;
+    return writeCellRecords(ctx, &MapCell::trap, writeTrap);
 }
 
 }  // namespace mapedit::writer

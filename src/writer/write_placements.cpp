@@ -35,14 +35,8 @@ void addClassSymbol(WriteContext& ctx, int symbol, std::string_view listWord) {
 }
 
 void addNameOrRandom(WriteContext& ctx, std::string_view prefix, std::string_view name) {
-    if (name.empty()) {
-        ctx.line.append("random,");
-        return;
-    }
-    ctx.line.push_back('"');
-    ctx.line.append(prefix);
-    ctx.line.append(name);
-    ctx.line.append("\",");
+    ctx.addQuotedOrRandom(name, prefix);
+    ctx.line.push_back(',');
 }
 
 std::string_view monsterAlignmentWord(int alignment) {

@@ -1,8 +1,10 @@
 #include "writer/writer.h"
 
 #include <algorithm>
+#include <span>
 #include <utility>
 
+#include "model/grid.h"
 #include "writer/sections.h"
 
 namespace mapedit {
@@ -10,15 +12,14 @@ namespace mapedit {
 namespace writer {
 namespace {
 
+// In the model's order, before the parts are put in writing order.
 int largestPart(const WriteContext& ctx) {
-    int largest = 0;
-    for (int i = 1; i < ctx.partCount; ++i) {
-        if (ctx.parts[static_cast<std::size_t>(i)].size() >
-            ctx.parts[static_cast<std::size_t>(largest)].size()) {
-            largest = i;
-        }
+    const std::span<const MapPart> parts = ctx.level.usedParts();
+    std::size_t largest = 0;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        if (parts[i].size() > parts[largest].size()) largest = i;
     }
-    return largest;
+    return static_cast<int>(largest);
 }
 
 // A random list goes with a part that writes a record naming it; a list
@@ -36,11 +37,10 @@ bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
     for (const auto& object : cell.objects) {
         if (object && object->placement == kAtRandomPlace) return true;
     }
-    const LevelSettings& s = ctx.settings;
-    for (const StairSpot* spot : {&s.stairUp, &s.stairDown, &s.ladderUp, &s.ladderDown}) {
-        const bool atPlace = spot->state != kNoStair && spot->state != kStairAtPosition &&
-                             spot->state != kStairPlacedRandom;
-        if (atPlace && spot->x == x && spot->y == y) return true;
+    for (const StairSpotKind& k : kStairSpots) {
+        const StairSpot& spot = ctx.settings.*k.spot;
+        const bool atPlace = spot.state != kNoStair && spot.placement() == kAtRandomPlace;
+        if (atPlace && spot.x == x && spot.y == y) return true;
     }
     for (const Engraving& e : ctx.level.engravings) {
         if (e.placement == kAtRandomPlace && e.x == x && e.y == y) return true;
@@ -118,8 +118,7 @@ void prepare(WriteContext& ctx, const Level& level) {
     }
     std::stable_sort(ctx.areas.begin(), ctx.areas.end(),
                      [](const auto& a, const auto& b) { return a.area->size() > b.area->size(); });
-    std::copy(level.mapParts.begin(), level.mapParts.end(), ctx.parts.begin());
-    ctx.orderParts(largestPart(ctx));  // sizes are compared in the model's order
+    ctx.orderParts(largestPart(ctx));
     pinRandomWithoutRoom(ctx);
     chooseListParts(ctx);
 }
@@ -157,7 +156,7 @@ bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string
                 std::vector<std::string>* unplaced) {
     using namespace writer;
     WriteContext ctx(level, variant, sink);
-    ctx.partCount = std::clamp(level.settings.partCount, 0, kMaxMapParts);
+    ctx.partCount = static_cast<int>(level.usedParts().size());
     if (ctx.partCount == 0) {
         if (reason != nullptr) *reason = kNoGeometryReason;
         return false;

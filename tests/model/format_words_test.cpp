@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <string_view>
+
 #include "model/ascii_case.h"
+#include "model/names.h"
 
 namespace mapedit {
 namespace {
@@ -38,6 +43,20 @@ TEST(FormatWords, MonsterAlignmentsSkipTheTwoAltarOnlyWords) {
         EXPECT_EQ(words::wordAt(words::kAlignments, alignment, ""), expected[monster]) << monster;
         EXPECT_EQ(words::monsterAlignmentOf(alignment), monster);
     }
+}
+
+// The object dialog offers each material a description may name once,
+// labelled by its word.
+TEST(FormatWords, TheMaterialChoicesAreTheNamedMaterials) {
+    std::set<int> offered;
+    for (const MaterialChoice& m : materialChoices) {
+        SCOPED_TRACE(m.name);
+        EXPECT_TRUE(words::isNamedMaterial(m.material));
+        EXPECT_TRUE(offered.insert(m.material).second);
+        const std::string_view word = words::wordAt(words::kMaterials, m.material, "");
+        EXPECT_EQ(word, m.material == 0 ? "mat_normal" : "mat_" + std::string(m.name));
+    }
+    EXPECT_EQ(offered.size(), words::kNamedMaterials.size());
 }
 
 TEST(AsciiCase, OnlyTheTwentySixLettersFoldTogether) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
+#include "model/grid.h"
 #include "model/terrain.h"
 
 namespace mapedit {
@@ -255,6 +257,50 @@ TEST(LevelTest, RemovingAPartMovesWhatWasReadIntoIt) {
             EXPECT_EQ(level.engravings[static_cast<std::size_t>(i)].readPart, expected);
         }
         EXPECT_EQ(level.settings.ladderUp.readPart, c.after[2]) << c.removed;
+    }
+}
+
+TEST(LevelTest, UsedPartsAreTheCountedPartsAndNeverPastTheList) {
+    struct Case {
+        int count;
+        std::size_t used;
+    };
+    for (const Case c : {Case{-3, 0}, Case{0, 0}, Case{4, 4}, Case{kMaxMapParts, kMaxMapParts},
+                         Case{kMaxMapParts + 5, kMaxMapParts}}) {
+        SCOPED_TRACE(c.count);
+        Level level;
+        level.settings.partCount = c.count;
+        const std::span<const MapPart> parts = level.usedParts();
+        EXPECT_EQ(parts.size(), c.used);
+        if (!parts.empty()) {
+            EXPECT_EQ(parts.data(), level.mapParts.data());
+        }
+    }
+}
+
+TEST(StairSpotTest, EachStateIsWrittenAtItsCellAtRandomOrAtAPlace) {
+    struct Case {
+        int state;
+        int placement;
+    };
+    for (const Case c :
+         {Case{kStairAtPosition, kAtPosition}, Case{kStairPlacedRandom, kPlacedRandom},
+          Case{kStairAtRandomPlace, kAtRandomPlace}}) {
+        EXPECT_EQ(StairSpot{c.state}.placement(), c.placement) << c.state;
+    }
+}
+
+TEST(StairSpotTest, EachStairAndLadderKindHasASpotOfItsOwn) {
+    LevelSettings settings;
+    struct Case {
+        int kind;
+        const StairSpot* spot;
+    };
+    for (const Case c :
+         {Case{kUpstairs, &settings.stairUp}, Case{kDownstairs, &settings.stairDown},
+          Case{kLadderUp, &settings.ladderUp}, Case{kLadderDown, &settings.ladderDown},
+          Case{kFloor, nullptr}, Case{kAltar, nullptr}}) {
+        EXPECT_EQ(stairSpotOf(settings, c.kind), c.spot) << c.kind;
     }
 }
 
