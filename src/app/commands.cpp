@@ -135,7 +135,7 @@ void Editor::selectTool(Tool tool) {
 // button is held) ends as its own tool ends it: a pen stroke must not carry
 // on as another tool's shape or an area resize.
 void Editor::changeTool(Tool tool) {
-    if (state.drag.mode != kNoDrag && tool != state.currentTool) abandonDrag();
+    if (tool != state.currentTool) abandonDrag();
     state.currentTool = tool;
 }
 
@@ -173,7 +173,7 @@ void Editor::refreshBackground() {
 // An item whose release was lost is off the map until the drag ends; it
 // goes back before the level is written.
 void Editor::save(bool useCurrentPath) {
-    if (state.drag.mode != kNoDrag) abandonDrag();
+    abandonDrag();
     saveLevel(useCurrentPath);
 }
 

@@ -51,7 +51,7 @@ void Editor::onLeftDown(int px, int py) {
     DragState& d = state.drag;
     const CellPos c = cellAt(px, py);
     d.doubleClickGuard = false;
-    if (d.mode != kNoDrag) abandonDrag();
+    abandonDrag();
     int handle = 0;
     if (state.currentTool == Tool::Select && state.showRegions &&
         (handle = handleAt(px, py)) != 0) {
@@ -117,7 +117,7 @@ void Editor::pressOnCell(int cx, int cy) {
 
 void Editor::onMouseMove(int px, int py, bool leftHeld) {
     DragState& d = state.drag;
-    if (!leftHeld && d.mode != kNoDrag) abandonDrag();
+    if (!leftHeld) abandonDrag();
     const CellPos c = cellAt(px, py);
     const CellPos last = d.lastMouseCell;
     const bool stayed = c == last || !isEditableCell(c.x, c.y);
@@ -235,9 +235,11 @@ void Editor::releaseShape(int cx, int cy) {
 
 // A drag whose release was lost. A shape is committed at its last preview;
 // one that never had a preview end is dropped, since nothing tells where
-// it would end. The action ends here, as one step of its own.
+// it would end. The action ends here, as one step of its own. Without a
+// drag, nothing happens.
 void Editor::abandonDrag() {
     DragState& d = state.drag;
+    if (d.mode == kNoDrag) return;
     if (state.currentTool == Tool::Select) {
         abandonSelect();
     } else if (isShapeTool(state.currentTool)) {
