@@ -74,7 +74,6 @@ void Editor::onLeftDown(int px, int py) {
 void Editor::pressOnCell(int cx, int cy) {
     DragState& d = state.drag;
     const int kind = state.currentKind;
-    markDeferredDraw(state, kind);
     d.previousSelection = state.selectedCell;
     state.selectCell(0, 0);
     PaintContext p = paintContext();
