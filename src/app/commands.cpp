@@ -2,6 +2,7 @@
 #include "app/background_refresh.h"
 #include "app/editor.h"
 #include "dialogs/property_dialogs.h"
+#include "model/area_style.h"
 #include "resources/toolbar.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
@@ -192,8 +193,7 @@ void Editor::openCommand(bool settleWhateverHappened) {
 void Editor::addTestArea() {
     AreaRecord* area = level.newArea(10, 5, 15, 8);
     area->kind = 14;
-    area->color = 6;
-    area->label.assign("WEAPON");
+    styleArea(*area);
     shell_.invalidate();
 }
 
