@@ -17,7 +17,7 @@ void Editor::onCommand(int id) {
         // The toolbar moved its check mark itself.
         changeTool(*tool);
     } else if (const auto variant = variantOfCommand(id)) {
-        chooseVariant(id);
+        chooseVariant(id, *variant);
     } else if (id == kNewRegion) {
         newRegion();
     } else if (id >= kFirstAreaCommand && id <= kLastAreaCommand) {
@@ -148,8 +148,8 @@ void Editor::toggleView(int id, bool& flag) {
 }
 
 // Only the palette shows the variant; the map is not redrawn.
-void Editor::chooseVariant(int id) {
-    state.variant = *variantOfCommand(id);
+void Editor::chooseVariant(int id, Variant variant) {
+    state.variant = variant;
     shell_.setMenuRadio(kFirstVariant, kLastVariant, id);
     drawPalette();
 }

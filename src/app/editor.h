@@ -74,7 +74,7 @@ class Editor {
     void selectTool(Tool tool);
     void changeTool(Tool tool);
     void toggleView(int id, bool& flag);
-    void chooseVariant(int id);
+    void chooseVariant(int id, Variant variant);
     void editLevelProperties();
     void refreshBackground();
     void openCommand(bool settleWhateverHappened);

@@ -363,34 +363,27 @@ void Editor::editAt(int cx, int cy) {
     redrawPreviousSelection();
 }
 
-namespace {
-
-// Copies the record into its template, runs the dialog on the template and
-// copies it back on OK. The template keeps the copy either way, so the
-// item edited last is the brush.
-template <typename Record, typename Run>
-void editThroughTemplate(Record& record, Record& brush, int dialogId, Run run) {
-    brush = record;
-    if (run(dialogId, &brush)) record = brush;
-}
-
-}  // namespace
-
 // Monster, marker, object or trap: the first the cell shows.
 bool Editor::editPlacement(int cx, int cy) {
     MapCell& cell = level.cell(cx, cy);
-    const auto run = [this](int id, auto subject) { return runDialog(id, subject); };
+    // Copies the record into its template, runs the dialog on the template
+    // and copies it back on OK. The template keeps the copy either way, so
+    // the item edited last is the brush.
+    const auto editThroughTemplate = [this](auto& record, auto& brush, int dialogId) {
+        brush = record;
+        if (runDialog(dialogId, &brush)) record = brush;
+    };
     if (state.showMonsters && cell.monster) {
-        editThroughTemplate(*cell.monster, templates.monsterTemplate, dialog::kMonster, run);
+        editThroughTemplate(*cell.monster, templates.monsterTemplate, dialog::kMonster);
     } else if (cell.overlay != 0) {
         int value = cell.overlay & 0x0F;
         const int type = cell.overlay & 0xF0;
         const int id = markerType(cell.overlay) == 1 ? dialog::kDrawbridge : dialog::kMazewalk;
         if (runDialog(id, &value)) cell.overlay = static_cast<std::uint8_t>(type | value);
     } else if (state.showObjects && !cell.objects.empty()) {
-        editThroughTemplate(*cell.objects.front(), templates.objectTemplate, dialog::kObject, run);
+        editThroughTemplate(*cell.objects.front(), templates.objectTemplate, dialog::kObject);
     } else if (cell.trap) {
-        editThroughTemplate(*cell.trap, templates.trapTemplate, dialog::kTrap, run);
+        editThroughTemplate(*cell.trap, templates.trapTemplate, dialog::kTrap);
     } else {
         return false;
     }
