@@ -98,7 +98,8 @@ class Editor {
                                    std::optional<int> level);
     bool readLevelText(const std::string& path);
     bool saveLevel(bool useCurrentPath);
-    void setFile(const std::string& path);
+    // The file's name, and the level's when the file holds several.
+    std::string fileTitle() const;
     void showOpenedLevel();
     void updateTitle();
 

@@ -33,7 +33,8 @@ void Editor::restoreLevel(const Level& past) {
 bool Editor::offerToSave() {
     abandonDrag();
     if (!hasUnsavedChanges()) return true;
-    const std::string name = state.fileTitle.empty() ? "Untitled" : state.fileTitle;
+    const std::string title = fileTitle();
+    const std::string name = title.empty() ? "Untitled" : title;
     switch (shell_.askMessage("Save changes to " + name + "?", kProgramName,
                               MessageButtons::YesNoCancel)) {
         case MessageAnswer::Yes:
