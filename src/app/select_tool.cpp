@@ -15,9 +15,6 @@ namespace mapedit {
 
 namespace {
 
-constexpr int kWebTrap = 18;
-constexpr int kRandomPlaceColor = 17;
-
 bool isFeatureKind(int kind) {
     return kind >= kFountain && kind <= kLadderDown;
 }
@@ -71,7 +68,8 @@ void Editor::pickUp(int cx, int cy) {
 }
 
 // Takes the topmost item off the cell into the drag; false when the cell
-// holds none.
+// holds none. The item is drawn as the cell shows it, but for a random
+// place, which the cell shows as its terrain.
 bool Editor::pickUpItem(int cx, int cy) {
     DragState& d = state.drag;
     MapCell& cell = level.cell(cx, cy);
@@ -90,19 +88,15 @@ bool Editor::pickUpItem(int cx, int cy) {
         cell.objects.erase(cell.objects.begin());
         d.mode = kDragObject;
     } else if (cell.trap) {
-        d.color = cell.trap->color;
-        d.glyph = cell.trap->trapType == kWebTrap ? '"' : '^';
         d.trap = std::move(cell.trap);
         d.mode = kDragTrap;
     } else if (const int place = randomPlaceAt(level, cx, cy); place >= 0) {
         d.value = place;
         d.glyph = terrainKind(kRandomPlaceKind).glyph;
-        d.color = kRandomPlaceColor;
+        d.color = terrainKind(kRandomPlaceKind).color;
         setRandomPlace(level.settings, place, {0, 0});  // no cell matches (0, 0)
         d.mode = kDragRandomPlace;
     } else if (isFeatureKind(cell.terrain)) {
-        d.glyph = terrainKind(cell.terrain).glyph;
-        d.color = terrainKind(cell.terrain).color;
         d.value = cell.terrain;
         d.detail = cell.detail;
         level.setTerrain(cx, cy, kFloor);
