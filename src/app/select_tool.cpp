@@ -25,26 +25,16 @@ void setRandomPlace(LevelSettings& s, int index, CellPos at) {
     s.randomPlaceY[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(at.y);
 }
 
-// The resize handles of an area, row by row from the top left, without the
-// centre; handle n lies in column (n - 1) % 3 and row (n - 1) / 3.
-struct HandlePoints {
-    int xs[3];
-    int ys[3];
-};
-HandlePoints handlePoints(const AreaRecord& a) {
-    return {{a.x1 * 10 - 1, (a.x1 * 10 + a.x2 * 10 + 9) / 2, a.x2 * 10 + 10},
-            {a.y1 * 18 + 8, (a.y1 * 18 + a.y2 * 18 + 35) / 2, a.y2 * 18 + 27}};
-}
-
 }  // namespace
 
 int Editor::handleAt(int px, int py) const {
     if (state.selectedArea == nullptr) return 0;
-    const HandlePoints h = handlePoints(*state.selectedArea);
+    const HandleCentres h = handleCentres(*state.selectedArea);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             if (row == 1 && column == 1) continue;
-            const int hx = h.xs[column], hy = h.ys[row];
+            const int hx = h.xs[static_cast<std::size_t>(column)];
+            const int hy = h.ys[static_cast<std::size_t>(row)];
             if (hx - 3 <= px && px <= hx + 4 && hy - 3 <= py && py <= hy + 4) {
                 return column + 3 * row + 1;
             }
