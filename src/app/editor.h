@@ -113,7 +113,6 @@ class Editor {
     void snapMapPart(AreaRecord& area, int halign, int valign);
 
     // Mouse protocol.
-    int paletteKindAt(int column, int band) const;
     void pressOnCell(int cx, int cy);
     void strokeTo(int cx, int cy);
     void previewShape(int cx, int cy);

@@ -14,11 +14,6 @@ namespace mapedit {
 
 namespace {
 
-// Pixel to cell; row 0 covers the 9 pixels above the grid too.
-CellPos cellAt(int px, int py) {
-    return {px / kCellWidth, (py - 9) / kCellHeight};
-}
-
 bool isShapeTool(Tool tool) {
     return tool == Tool::Line || tool == Tool::Rectangle || tool == Tool::FilledRectangle ||
            tool == Tool::MazeRectangle;
@@ -28,24 +23,7 @@ CellRect rectOf(CellPos a, CellPos b) {
     return {a.x, a.y, b.x, b.y};
 }
 
-constexpr int kTerrainBand = 23;    // palette row at y 414..431
-constexpr int kPlacementBand = 22;  // palette row at y 396..413
-
 }  // namespace
-
-int Editor::paletteKindAt(int column, int band) const {
-    if (band == kTerrainBand) {
-        const int k = column - 9;
-        if (k < 1 || k > 21) return 0;
-        const bool hidden = (terrainKind(k).flags & kVariantOnly) != 0;
-        return hidden && state.variant != Variant::Tavrel ? 0 : k;
-    }
-    if (band == kPlacementBand) {
-        const int k = column + 12;
-        return k >= kMonsterKind && k < kTerrainKindCount ? k : 0;
-    }
-    return 0;
-}
 
 void Editor::onLeftDown(int px, int py) {
     DragState& d = state.drag;
@@ -63,7 +41,7 @@ void Editor::onLeftDown(int px, int py) {
         d.cell = c;
     } else if (isEditableCell(c.x, c.y)) {
         pressOnCell(c.x, c.y);
-    } else if (const int k = paletteKindAt(px / kCellWidth, py / kCellHeight); k != 0) {
+    } else if (const int k = paletteKindAt(state, px, py); k != 0) {
         // The palette answers with every tool.
         state.currentKind = k;
         drawPalette();
@@ -122,8 +100,10 @@ void Editor::onMouseMove(int px, int py, bool leftHeld) {
     const bool stayed = c == last || !isEditableCell(c.x, c.y);
     // The pen keeps its cell until the pointer has clearly left it; the box
     // is measured from the row's top at 18 y, not from the drawn top.
-    const bool penNear = state.currentTool == Tool::Pen && px >= last.x * 10 - 2 &&
-                         px < last.x * 10 + 12 && py >= last.y * 18 - 2 && py < last.y * 18 + 20;
+    const int rowTop = kCellHeight * last.y;
+    const bool penNear = state.currentTool == Tool::Pen && px >= cellLeft(last.x) - 2 &&
+                         px < cellLeft(last.x) + kCellWidth + 2 && py >= rowTop - 2 &&
+                         py < rowTop + kCellHeight + 2;
     if (stayed || penNear) {
         finishMessage();
         return;
