@@ -128,6 +128,7 @@ class Editor {
     void pickUp(int cx, int cy);
     bool pickUpItem(int cx, int cy);
     void grabArea(int cx, int cy);
+    void beginAreaDrag(int mode, CellPos at);
     void dragSelect(int cx, int cy);
     void dragArea(int cx, int cy);
     void dropSelect(int cx, int cy);

@@ -33,12 +33,7 @@ void Editor::onLeftDown(int px, int py) {
     int handle = 0;
     if (state.currentTool == Tool::Select && state.showRegions &&
         (handle = handleAt(px, py)) != 0) {
-        d.mode = handle;
-        state.areaDragActive = true;
-        ViewContext v = view();
-        redrawMapArea(v);
-        xorOutline(v, *state.selectedArea);
-        d.cell = c;
+        beginAreaDrag(handle, c);
     } else if (isEditableCell(c.x, c.y)) {
         pressOnCell(c.x, c.y);
     } else if (const int k = paletteKindAt(state, px, py); k != 0) {

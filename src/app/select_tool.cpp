@@ -102,15 +102,20 @@ bool Editor::pickUpItem(int cx, int cy) {
 void Editor::grabArea(int cx, int cy) {
     AreaRecord* area = level.areaAt(cx, cy);
     if (area == nullptr) return;
-    DragState& d = state.drag;
-    d.mode = kMoveArea;
-    state.areaDragActive = true;
     state.selectArea(area);
+    beginAreaDrag(kMoveArea, {cx, cy});
+    state.drag.origin = {cx - area->x1, cy - area->y1};
+}
+
+// The selected area stops being drawn as itself: its XOR outline follows
+// the drag until the release.
+void Editor::beginAreaDrag(int mode, CellPos at) {
+    state.drag.mode = mode;
+    state.areaDragActive = true;
     ViewContext v = view();
     redrawMapArea(v);
-    xorOutline(v, *area);
-    d.cell = {cx, cy};
-    d.origin = {cx - area->x1, cy - area->y1};
+    xorOutline(v, *state.selectedArea);
+    state.drag.cell = at;
 }
 
 void Editor::dragSelect(int cx, int cy) {
