@@ -109,8 +109,7 @@ class Editor {
     void newMapPart();
     void deleteSelection();
     void selectNewArea(AreaRecord& area);
-    // Callers make sure the area's part is in use.
-    void snapMapPart(AreaRecord& area, int halign, int valign);
+    void snapMapPart(AreaRecord& area, MapPart& part, int halign, int valign);
 
     // Mouse protocol.
     void pressOnCell(int cx, int cy);

@@ -281,11 +281,10 @@ void Editor::finishItemDrop(CellPos target) {
 void Editor::dropArea() {
     state.areaDragActive = false;
     state.drag.mode = kNoDrag;
-    AreaRecord* area = state.selectedArea;
-    if (area != nullptr && area->kind == kMapPartArea && area->param >= 0 &&
-        area->param < level.settings.partCount) {
-        const MapPart& part = level.mapParts[static_cast<std::size_t>(area->param)];
-        snapMapPart(*area, part.halign, part.valign);
+    if (AreaRecord* area = state.selectedArea) {
+        if (MapPart* part = partOfArea(level, *area)) {
+            snapMapPart(*area, *part, part->halign, part->valign);
+        }
     }
     level.sortAreasAscending();
     ViewContext v = view();
@@ -389,14 +388,14 @@ void Editor::editAreaAt(int cx, int cy) {
         shell_.invalidate();
         return;
     }
-    if (area->kind != kMapPartArea || area->param < 0 || area->param >= level.settings.partCount) {
+    MapPart* part = partOfArea(level, *area);
+    if (part == nullptr) {
         redrawPreviousSelection();
         return;
     }
-    MapPart& part = level.mapParts[static_cast<std::size_t>(area->param)];
-    int value = packAlignment(part.halign, part.valign);
+    int value = packAlignment(part->halign, part->valign);
     if (runDialog(dialog::kMazePart, &value)) {
-        snapMapPart(*area, value / 16, value % 16);
+        snapMapPart(*area, *part, value / 16, value % 16);
         level.sortAreasAscending();
     }
     shell_.invalidate();

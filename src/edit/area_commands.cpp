@@ -106,6 +106,21 @@ AreaRecord* mapPartArea(const Level& level, int index) {
     return nullptr;
 }
 
+MapPart* partOfArea(Level& level, const AreaRecord& area) {
+    if (area.kind != kMapPartArea || area.param < 0 || area.param >= level.settings.partCount) {
+        return nullptr;
+    }
+    return &level.mapParts[static_cast<std::size_t>(area.param)];
+}
+
+void snapMapPart(MapPart& part, AreaRecord& area, int halign, int valign) {
+    placeMapPart(part, halign, valign, area.x2 - area.x1 + 1, area.y2 - area.y1 + 1);
+    area.x1 = part.x1;
+    area.y1 = part.y1;
+    area.x2 = part.x2;
+    area.y2 = part.y2;
+}
+
 Peeled peelCell(Level& level, int x, int y) {
     MapCell& cell = level.cell(x, y);
     if (cell.monster) {
