@@ -132,6 +132,7 @@ class Editor {
     void dragArea(int cx, int cy);
     void dropSelect(int cx, int cy);
     CellPos dropItem();
+    void placeHeldItem(CellPos at);
     void finishItemDrop(CellPos target);
     void dropArea();
     void abandonSelect();

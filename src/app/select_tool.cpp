@@ -217,47 +217,69 @@ void Editor::dropSelect(int cx, int cy) {
     }
 }
 
+namespace {
+
+// Whether the cell already holds what the dragged item would take the
+// place of.
+bool refusesItem(const Level& level, const DragState& d, CellPos at) {
+    const MapCell& cell = level.cell(at.x, at.y);
+    switch (d.mode) {
+        case kDragMonster:
+            return cell.monster != nullptr;
+        case kDragTrap:
+            return cell.trap != nullptr;
+        case kDragFeature:
+            return cell.terrain != kFloor || cell.trap;
+        case kDragRandomPlace:
+            return randomPlaceAt(level, at.x, at.y) >= 0;
+        default:  // objects pile up; a marker replaces the one there
+            return false;
+    }
+}
+
+}  // namespace
+
 // Puts the dragged item down at the drag's cell, or back where it came
 // from when that place is taken; returns where it went.
 CellPos Editor::dropItem() {
     DragState& d = state.drag;
-    CellPos target = d.cell;
-    MapCell* cell = &level.cell(target.x, target.y);
-    const auto sendBack = [&] {
-        target = d.origin;
-        cell = &level.cell(target.x, target.y);
-    };
+    const CellPos target = refusesItem(level, d, d.cell) ? d.origin : d.cell;
+    placeHeldItem(target);
+    if (d.mode == kDragFeature) {
+        if (StairSpot* spot = stairSpotOf(level.settings, d.value)) {
+            spot->x = target.x;
+            spot->y = target.y;
+        }
+    }
+    return target;
+}
+
+// Puts the dragged item on the cell as it is.
+void Editor::placeHeldItem(CellPos at) {
+    DragState& d = state.drag;
+    MapCell& cell = level.cell(at.x, at.y);
     switch (d.mode) {
         case kDragMonster:
-            if (cell->monster) sendBack();
-            cell->monster = std::move(d.monster);
+            cell.monster = std::move(d.monster);
             break;
         case kDragObject:
-            cell->objects.insert(cell->objects.begin(), std::move(d.object));
+            cell.objects.insert(cell.objects.begin(), std::move(d.object));
             break;
         case kDragTrap:
-            if (cell->trap) sendBack();
-            cell->trap = std::move(d.trap);
+            cell.trap = std::move(d.trap);
             break;
         case kDragFeature:
-            if (cell->terrain != kFloor || cell->trap) sendBack();
-            level.setTerrain(target.x, target.y, d.value);
-            cell->detail = d.detail;
-            if (StairSpot* spot = stairSpotOf(level.settings, d.value)) {
-                spot->x = target.x;
-                spot->y = target.y;
-            }
+            level.setTerrain(at.x, at.y, d.value);
+            cell.detail = d.detail;
             break;
         case kDragDrawbridge:
         case kDragMazewalk:
-            cell->overlay = static_cast<std::uint8_t>(d.value);
+            cell.overlay = static_cast<std::uint8_t>(d.value);
             break;
         default:  // kDragRandomPlace
-            if (randomPlaceAt(level, target.x, target.y) >= 0) sendBack();
-            setRandomPlace(level.settings, d.value, target);
+            setRandomPlace(level.settings, d.value, at);
             break;
     }
-    return target;
 }
 
 // The dropped item's cell becomes the selected cell.
@@ -295,31 +317,8 @@ void Editor::dropArea() {
 // the rectangle it was dragged to.
 void Editor::abandonSelect() {
     DragState& d = state.drag;
-    const CellPos at = d.origin;
     if (isItemDrag(d.mode)) {
-        MapCell& cell = level.cell(at.x, at.y);
-        switch (d.mode) {
-            case kDragMonster:
-                cell.monster = std::move(d.monster);
-                break;
-            case kDragObject:
-                cell.objects.insert(cell.objects.begin(), std::move(d.object));
-                break;
-            case kDragTrap:
-                cell.trap = std::move(d.trap);
-                break;
-            case kDragFeature:
-                level.setTerrain(at.x, at.y, d.value);
-                cell.detail = d.detail;
-                break;
-            case kDragDrawbridge:
-            case kDragMazewalk:
-                cell.overlay = static_cast<std::uint8_t>(d.value);
-                break;
-            default:
-                setRandomPlace(level.settings, d.value, at);
-                break;
-        }
+        placeHeldItem(d.origin);
         state.showRegions = d.savedShowRegions;
     } else if (isAreaDrag(d.mode)) {
         state.areaDragActive = false;
