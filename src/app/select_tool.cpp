@@ -5,6 +5,7 @@
 
 #include "app/editor.h"
 #include "edit/area_commands.h"
+#include "edit/random_places.h"
 #include "model/grid.h"
 #include "model/terrain.h"
 #include "view/cell_look.h"
@@ -12,20 +13,6 @@
 #include "view/overlays.h"
 
 namespace mapedit {
-
-namespace {
-
-bool isFeatureKind(int kind) {
-    return kind >= kFountain && kind <= kLadderDown;
-}
-
-void setRandomPlace(LevelSettings& s, int index, CellPos at) {
-    if (index < 0 || index >= kMaxListEntries) return;
-    s.randomPlaceX[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(at.x);
-    s.randomPlaceY[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(at.y);
-}
-
-}  // namespace
 
 int Editor::handleAt(int px, int py) const {
     if (state.selectedArea == nullptr) return 0;
@@ -84,7 +71,7 @@ bool Editor::pickUpItem(int cx, int cy) {
         d.value = place;
         d.glyph = terrainKind(kRandomPlaceKind).glyph;
         d.color = terrainKind(kRandomPlaceKind).color;
-        setRandomPlace(level.settings, place, {0, 0});  // no cell matches (0, 0)
+        moveRandomPlace(level.settings, place, 0, 0);  // no cell matches (0, 0)
         d.mode = kDragRandomPlace;
     } else if (isFeatureKind(cell.terrain)) {
         d.value = cell.terrain;
@@ -277,7 +264,7 @@ void Editor::placeHeldItem(CellPos at) {
             cell.overlay = static_cast<std::uint8_t>(d.value);
             break;
         default:  // kDragRandomPlace
-            setRandomPlace(level.settings, d.value, at);
+            moveRandomPlace(level.settings, d.value, at.x, at.y);
             break;
     }
 }

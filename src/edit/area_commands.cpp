@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "edit/random_places.h"
 #include "model/area_style.h"
 #include "model/grid.h"
 #include "model/map_placement.h"
@@ -36,21 +37,14 @@ constexpr int kCascadeSteps = 8;
 constexpr int kMapPartColor = 9;
 
 bool isFeature(const Level& level, int x, int y) {
-    return (terrainKind(level.cell(x, y).terrain).flags & kFeature) != 0;
-}
-
-void removeRandomPlace(LevelSettings& s, int index) {
-    const int last = s.randomPlaceCount - 1;
-    if (index != last) {
-        s.randomPlaceX[static_cast<std::size_t>(index)] =
-            s.randomPlaceX[static_cast<std::size_t>(last)];
-        s.randomPlaceY[static_cast<std::size_t>(index)] =
-            s.randomPlaceY[static_cast<std::size_t>(last)];
-    }
-    s.randomPlaceCount = last;
+    return isFeatureKind(level.cell(x, y).terrain);
 }
 
 }  // namespace
+
+bool isFeatureKind(int kind) {
+    return (terrainKind(kind).flags & kFeature) != 0;
+}
 
 std::optional<MenuAreaKind> menuAreaKind(int commandId) {
     for (const MenuArea& m : kMenuAreas) {

@@ -42,6 +42,10 @@ MapPart* partOfArea(Level& level, const AreaRecord& area);
 // else it keeps its own) and the area snaps back to where the part is.
 void snapMapPart(MapPart& part, AreaRecord& area, int halign, int valign);
 
+// Whether the terrain kind is a dungeon feature: what Delete peels as one
+// and the select tool drags as one.
+bool isFeatureKind(int kind);
+
 // What Delete took off a cell.
 enum class Peeled { Nothing, Monster, Marker, Object, Trap, Feature, RandomPlace };
 // Removes the first thing the cell holds, in the order monster, marker,

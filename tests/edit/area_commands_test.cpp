@@ -1,4 +1,4 @@
-// Delete's peel order, stair spots and map parts placed from the menu.
+// Delete's peel order, stair spots, the random-place list and map parts.
 #include "edit/area_commands.h"
 #include "model/map_placement.h"
 
@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "edit/random_places.h"
 #include "edit_fixture.h"
 #include "model/grid.h"
 #include "model/terrain.h"
@@ -67,6 +68,25 @@ TEST_F(AreaCommandsTest, DeletingARandomPlaceMovesTheLastIntoItsSlot) {
     paint(4, 4, kRandomPlaceKind);
     EXPECT_EQ(peelCell(level, 2, 2), Peeled::RandomPlace);
     EXPECT_EQ(randomPlaces(), (std::vector<CellPos>{{4, 4}, {3, 3}}));
+}
+
+// The list holds ten; a move outside its slots and an eleventh cell are
+// dropped, and a move keeps the entry's slot.
+TEST_F(AreaCommandsTest, TheRandomPlaceListStaysWithinItsTenSlots) {
+    std::vector<CellPos> expected;
+    for (int i = 0; i < kMaxListEntries + 1; ++i) {
+        appendRandomPlace(level.settings, 2 + i, 3);
+        if (i < kMaxListEntries) expected.push_back({2 + i, 3});
+    }
+    EXPECT_EQ(randomPlaces(), expected);
+    for (const int index : {-1, kMaxListEntries}) moveRandomPlace(level.settings, index, 40, 9);
+    EXPECT_EQ(randomPlaces(), expected);
+    moveRandomPlace(level.settings, 4, 40, 9);
+    expected[4] = {40, 9};
+    EXPECT_EQ(randomPlaces(), expected);
+    removeRandomPlace(level.settings, kMaxListEntries - 1);
+    expected.pop_back();
+    EXPECT_EQ(randomPlaces(), expected);
 }
 
 TEST_F(AreaCommandsTest, NewMapPartsStopAtTen) {
