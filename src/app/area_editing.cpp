@@ -1,7 +1,6 @@
 // The Region menu, New geometry and Delete.
 #include "app/editor.h"
 #include "edit/area_commands.h"
-#include "model/map_placement.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
 
@@ -37,19 +36,10 @@ void Editor::newMapPart() {
     selectNewArea(*area);
 }
 
-// A map part's area always shows its part's placed rectangle: the part
-// takes the area's size and the alignments (when they still fit the grid;
-// else it keeps its own) and the area snaps back to where the part is.
-void Editor::snapMapPart(AreaRecord& area, int halign, int valign) {
-    const int index = area.param;
-    const MapPart& part = level.mapParts[static_cast<std::size_t>(index)];
-    state.currentPart = index;
-    placeMapPart(level.mapParts[static_cast<std::size_t>(index)], halign, valign,
-                 area.x2 - area.x1 + 1, area.y2 - area.y1 + 1);
-    area.x1 = part.x1;
-    area.y1 = part.y1;
-    area.x2 = part.x2;
-    area.y2 = part.y2;
+// The part last placed is the one New geometry and dialogs work on next.
+void Editor::snapMapPart(AreaRecord& area, MapPart& part, int halign, int valign) {
+    state.currentPart = area.param;
+    mapedit::snapMapPart(part, area, halign, valign);
 }
 
 // Removes the selected area, or peels one thing off the selected cell.

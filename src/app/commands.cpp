@@ -2,6 +2,7 @@
 #include "app/background_refresh.h"
 #include "app/editor.h"
 #include "dialogs/property_dialogs.h"
+#include "model/area_style.h"
 #include "resources/toolbar.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
@@ -16,7 +17,7 @@ void Editor::onCommand(int id) {
         // The toolbar moved its check mark itself.
         changeTool(*tool);
     } else if (const auto variant = variantOfCommand(id)) {
-        chooseVariant(id);
+        chooseVariant(id, *variant);
     } else if (id == kNewRegion) {
         newRegion();
     } else if (id >= kFirstAreaCommand && id <= kLastAreaCommand) {
@@ -135,7 +136,7 @@ void Editor::selectTool(Tool tool) {
 // button is held) ends as its own tool ends it: a pen stroke must not carry
 // on as another tool's shape or an area resize.
 void Editor::changeTool(Tool tool) {
-    if (state.drag.mode != kNoDrag && tool != state.currentTool) abandonDrag();
+    if (tool != state.currentTool) abandonDrag();
     state.currentTool = tool;
 }
 
@@ -147,8 +148,8 @@ void Editor::toggleView(int id, bool& flag) {
 }
 
 // Only the palette shows the variant; the map is not redrawn.
-void Editor::chooseVariant(int id) {
-    state.variant = *variantOfCommand(id);
+void Editor::chooseVariant(int id, Variant variant) {
+    state.variant = variant;
     shell_.setMenuRadio(kFirstVariant, kLastVariant, id);
     drawPalette();
 }
@@ -173,7 +174,7 @@ void Editor::refreshBackground() {
 // An item whose release was lost is off the map until the drag ends; it
 // goes back before the level is written.
 void Editor::save(bool useCurrentPath) {
-    if (state.drag.mode != kNoDrag) abandonDrag();
+    abandonDrag();
     saveLevel(useCurrentPath);
 }
 
@@ -192,8 +193,7 @@ void Editor::openCommand(bool settleWhateverHappened) {
 void Editor::addTestArea() {
     AreaRecord* area = level.newArea(10, 5, 15, 8);
     area->kind = 14;
-    area->color = 6;
-    area->label.assign("WEAPON");
+    styleArea(*area);
     shell_.invalidate();
 }
 

@@ -74,7 +74,7 @@ class Editor {
     void selectTool(Tool tool);
     void changeTool(Tool tool);
     void toggleView(int id, bool& flag);
-    void chooseVariant(int id);
+    void chooseVariant(int id, Variant variant);
     void editLevelProperties();
     void refreshBackground();
     void openCommand(bool settleWhateverHappened);
@@ -98,7 +98,8 @@ class Editor {
                                    std::optional<int> level);
     bool readLevelText(const std::string& path);
     bool saveLevel(bool useCurrentPath);
-    void setFile(const std::string& path);
+    // The file's name, and the level's when the file holds several.
+    std::string fileTitle() const;
     void showOpenedLevel();
     void updateTitle();
 
@@ -108,11 +109,9 @@ class Editor {
     void newMapPart();
     void deleteSelection();
     void selectNewArea(AreaRecord& area);
-    // Callers make sure the area's part is in use.
-    void snapMapPart(AreaRecord& area, int halign, int valign);
+    void snapMapPart(AreaRecord& area, MapPart& part, int halign, int valign);
 
     // Mouse protocol.
-    int paletteKindAt(int column, int band) const;
     void pressOnCell(int cx, int cy);
     void strokeTo(int cx, int cy);
     void previewShape(int cx, int cy);
@@ -128,10 +127,12 @@ class Editor {
     void pickUp(int cx, int cy);
     bool pickUpItem(int cx, int cy);
     void grabArea(int cx, int cy);
+    void beginAreaDrag(int mode, CellPos at);
     void dragSelect(int cx, int cy);
     void dragArea(int cx, int cy);
     void dropSelect(int cx, int cy);
     CellPos dropItem();
+    void placeHeldItem(CellPos at);
     void finishItemDrop(CellPos target);
     void dropArea();
     void abandonSelect();

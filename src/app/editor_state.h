@@ -20,7 +20,6 @@ struct EditorState : ViewState, PaintState {
     int currentPart = -1;    // the map part New geometry and dialogs last placed
 
     std::string filePath;      // full path of the current level description
-    std::string fileTitle;     // its file name, and the level's when it holds several
     bool fileIsLevel = false;  // the file read as a level, or was saved from one
     // The file's text as last read or saved, split into its levels; Save
     // writes it back with the edited level's text replaced.

@@ -93,7 +93,7 @@ bool Editor::readFileText(std::string text, const std::string& path, std::option
 // the error, and its file is not trusted for Save. The history starts
 // again either way: the steps before were made on another level.
 bool Editor::readLevelText(const std::string& path) {
-    setFile(path);
+    state.filePath = path;
     state.selectArea(nullptr);
     state.selectCell(0, 0);
     // A drag left pending belongs to the level being replaced: what it
@@ -161,19 +161,18 @@ bool Editor::saveLevel(bool useCurrentPath) {
     if (!unplaced.empty()) shell_.showMessage(unplacedReport(unplaced), "Save");
     level.sortAreasAscending();
     history_.markSaved(level);
-    setFile(path);
+    state.filePath = path;
     state.fileIsLevel = true;
     updateTitle();
     return true;
 }
 
-void Editor::setFile(const std::string& path) {
-    state.filePath = path;
-    state.fileTitle = fileAndLevelName(fileNameOf(path), state.levelFile, state.levelIndex);
+std::string Editor::fileTitle() const {
+    return fileAndLevelName(fileNameOf(state.filePath), state.levelFile, state.levelIndex);
 }
 
 void Editor::updateTitle() {
-    shell_.setTitle(windowTitle(state.fileTitle));
+    shell_.setTitle(windowTitle(fileTitle()));
 }
 
 }  // namespace mapedit

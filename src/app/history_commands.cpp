@@ -9,13 +9,13 @@ namespace mapedit {
 // A drag still pending is an action the designer has not finished: it
 // ends first, as a step of its own, and so is what Undo takes back.
 void Editor::undo() {
-    if (state.drag.mode != kNoDrag) abandonDrag();
+    abandonDrag();
     if (!history_.canUndo()) return;
     restoreLevel(history_.undo());
 }
 
 void Editor::redo() {
-    if (state.drag.mode != kNoDrag) abandonDrag();
+    abandonDrag();
     if (!history_.canRedo()) return;
     restoreLevel(history_.redo());
 }
@@ -31,9 +31,10 @@ void Editor::restoreLevel(const Level& past) {
 // Asks whether to save changes not saved yet before they would be lost.
 // True when the caller may go on: nothing to save, saved, or given up.
 bool Editor::offerToSave() {
-    if (state.drag.mode != kNoDrag) abandonDrag();
+    abandonDrag();
     if (!hasUnsavedChanges()) return true;
-    const std::string name = state.fileTitle.empty() ? "Untitled" : state.fileTitle;
+    const std::string title = fileTitle();
+    const std::string name = title.empty() ? "Untitled" : title;
     switch (shell_.askMessage("Save changes to " + name + "?", kProgramName,
                               MessageButtons::YesNoCancel)) {
         case MessageAnswer::Yes:

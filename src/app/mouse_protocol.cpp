@@ -14,11 +14,6 @@ namespace mapedit {
 
 namespace {
 
-// Pixel to cell; row 0 covers the 9 pixels above the grid too.
-CellPos cellAt(int px, int py) {
-    return {px / kCellWidth, (py - 9) / kCellHeight};
-}
-
 bool isShapeTool(Tool tool) {
     return tool == Tool::Line || tool == Tool::Rectangle || tool == Tool::FilledRectangle ||
            tool == Tool::MazeRectangle;
@@ -28,42 +23,20 @@ CellRect rectOf(CellPos a, CellPos b) {
     return {a.x, a.y, b.x, b.y};
 }
 
-constexpr int kTerrainBand = 23;    // palette row at y 414..431
-constexpr int kPlacementBand = 22;  // palette row at y 396..413
-
 }  // namespace
-
-int Editor::paletteKindAt(int column, int band) const {
-    if (band == kTerrainBand) {
-        const int k = column - 9;
-        if (k < 1 || k > 21) return 0;
-        const bool hidden = (terrainKind(k).flags & kVariantOnly) != 0;
-        return hidden && state.variant != Variant::Tavrel ? 0 : k;
-    }
-    if (band == kPlacementBand) {
-        const int k = column + 12;
-        return k >= kMonsterKind && k < kTerrainKindCount ? k : 0;
-    }
-    return 0;
-}
 
 void Editor::onLeftDown(int px, int py) {
     DragState& d = state.drag;
     const CellPos c = cellAt(px, py);
     d.doubleClickGuard = false;
-    if (d.mode != kNoDrag) abandonDrag();
+    abandonDrag();
     int handle = 0;
     if (state.currentTool == Tool::Select && state.showRegions &&
         (handle = handleAt(px, py)) != 0) {
-        d.mode = handle;
-        state.areaDragActive = true;
-        ViewContext v = view();
-        redrawMapArea(v);
-        xorOutline(v, *state.selectedArea);
-        d.cell = c;
+        beginAreaDrag(handle, c);
     } else if (isEditableCell(c.x, c.y)) {
         pressOnCell(c.x, c.y);
-    } else if (const int k = paletteKindAt(px / kCellWidth, py / kCellHeight); k != 0) {
+    } else if (const int k = paletteKindAt(state, px, py); k != 0) {
         // The palette answers with every tool.
         state.currentKind = k;
         drawPalette();
@@ -74,7 +47,6 @@ void Editor::onLeftDown(int px, int py) {
 void Editor::pressOnCell(int cx, int cy) {
     DragState& d = state.drag;
     const int kind = state.currentKind;
-    markDeferredDraw(state, kind);
     d.previousSelection = state.selectedCell;
     state.selectCell(0, 0);
     PaintContext p = paintContext();
@@ -117,14 +89,16 @@ void Editor::pressOnCell(int cx, int cy) {
 
 void Editor::onMouseMove(int px, int py, bool leftHeld) {
     DragState& d = state.drag;
-    if (!leftHeld && d.mode != kNoDrag) abandonDrag();
+    if (!leftHeld) abandonDrag();
     const CellPos c = cellAt(px, py);
     const CellPos last = d.lastMouseCell;
     const bool stayed = c == last || !isEditableCell(c.x, c.y);
     // The pen keeps its cell until the pointer has clearly left it; the box
     // is measured from the row's top at 18 y, not from the drawn top.
-    const bool penNear = state.currentTool == Tool::Pen && px >= last.x * 10 - 2 &&
-                         px < last.x * 10 + 12 && py >= last.y * 18 - 2 && py < last.y * 18 + 20;
+    const int rowTop = kCellHeight * last.y;
+    const bool penNear = state.currentTool == Tool::Pen && px >= cellLeft(last.x) - 2 &&
+                         px < cellLeft(last.x) + kCellWidth + 2 && py >= rowTop - 2 &&
+                         py < rowTop + kCellHeight + 2;
     if (stayed || penNear) {
         finishMessage();
         return;
@@ -235,9 +209,11 @@ void Editor::releaseShape(int cx, int cy) {
 
 // A drag whose release was lost. A shape is committed at its last preview;
 // one that never had a preview end is dropped, since nothing tells where
-// it would end. The action ends here, as one step of its own.
+// it would end. The action ends here, as one step of its own. Without a
+// drag, nothing happens.
 void Editor::abandonDrag() {
     DragState& d = state.drag;
+    if (d.mode == kNoDrag) return;
     if (state.currentTool == Tool::Select) {
         abandonSelect();
     } else if (isShapeTool(state.currentTool)) {

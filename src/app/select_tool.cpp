@@ -5,6 +5,7 @@
 
 #include "app/editor.h"
 #include "edit/area_commands.h"
+#include "edit/random_places.h"
 #include "model/grid.h"
 #include "model/terrain.h"
 #include "view/cell_look.h"
@@ -13,41 +14,14 @@
 
 namespace mapedit {
 
-namespace {
-
-constexpr int kWebTrap = 18;
-constexpr int kRandomPlaceColor = 17;
-
-bool isFeatureKind(int kind) {
-    return kind >= kFountain && kind <= kLadderDown;
-}
-
-void setRandomPlace(LevelSettings& s, int index, CellPos at) {
-    if (index < 0 || index >= kMaxListEntries) return;
-    s.randomPlaceX[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(at.x);
-    s.randomPlaceY[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(at.y);
-}
-
-// The resize handles of an area, row by row from the top left, without the
-// centre; handle n lies in column (n - 1) % 3 and row (n - 1) / 3.
-struct HandlePoints {
-    int xs[3];
-    int ys[3];
-};
-HandlePoints handlePoints(const AreaRecord& a) {
-    return {{a.x1 * 10 - 1, (a.x1 * 10 + a.x2 * 10 + 9) / 2, a.x2 * 10 + 10},
-            {a.y1 * 18 + 8, (a.y1 * 18 + a.y2 * 18 + 35) / 2, a.y2 * 18 + 27}};
-}
-
-}  // namespace
-
 int Editor::handleAt(int px, int py) const {
     if (state.selectedArea == nullptr) return 0;
-    const HandlePoints h = handlePoints(*state.selectedArea);
+    const HandleCentres h = handleCentres(*state.selectedArea);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             if (row == 1 && column == 1) continue;
-            const int hx = h.xs[column], hy = h.ys[row];
+            const int hx = h.xs[static_cast<std::size_t>(column)];
+            const int hy = h.ys[static_cast<std::size_t>(row)];
             if (hx - 3 <= px && px <= hx + 4 && hy - 3 <= py && py <= hy + 4) {
                 return column + 3 * row + 1;
             }
@@ -71,7 +45,8 @@ void Editor::pickUp(int cx, int cy) {
 }
 
 // Takes the topmost item off the cell into the drag; false when the cell
-// holds none.
+// holds none. The item is drawn as the cell shows it, but for a random
+// place, which the cell shows as its terrain.
 bool Editor::pickUpItem(int cx, int cy) {
     DragState& d = state.drag;
     MapCell& cell = level.cell(cx, cy);
@@ -90,19 +65,15 @@ bool Editor::pickUpItem(int cx, int cy) {
         cell.objects.erase(cell.objects.begin());
         d.mode = kDragObject;
     } else if (cell.trap) {
-        d.color = cell.trap->color;
-        d.glyph = cell.trap->trapType == kWebTrap ? '"' : '^';
         d.trap = std::move(cell.trap);
         d.mode = kDragTrap;
     } else if (const int place = randomPlaceAt(level, cx, cy); place >= 0) {
         d.value = place;
         d.glyph = terrainKind(kRandomPlaceKind).glyph;
-        d.color = kRandomPlaceColor;
-        setRandomPlace(level.settings, place, {0, 0});  // no cell matches (0, 0)
+        d.color = terrainKind(kRandomPlaceKind).color;
+        moveRandomPlace(level.settings, place, 0, 0);  // no cell matches (0, 0)
         d.mode = kDragRandomPlace;
     } else if (isFeatureKind(cell.terrain)) {
-        d.glyph = terrainKind(cell.terrain).glyph;
-        d.color = terrainKind(cell.terrain).color;
         d.value = cell.terrain;
         d.detail = cell.detail;
         level.setTerrain(cx, cy, kFloor);
@@ -118,15 +89,20 @@ bool Editor::pickUpItem(int cx, int cy) {
 void Editor::grabArea(int cx, int cy) {
     AreaRecord* area = level.areaAt(cx, cy);
     if (area == nullptr) return;
-    DragState& d = state.drag;
-    d.mode = kMoveArea;
-    state.areaDragActive = true;
     state.selectArea(area);
+    beginAreaDrag(kMoveArea, {cx, cy});
+    state.drag.origin = {cx - area->x1, cy - area->y1};
+}
+
+// The selected area stops being drawn as itself: its XOR outline follows
+// the drag until the release.
+void Editor::beginAreaDrag(int mode, CellPos at) {
+    state.drag.mode = mode;
+    state.areaDragActive = true;
     ViewContext v = view();
     redrawMapArea(v);
-    xorOutline(v, *area);
-    d.cell = {cx, cy};
-    d.origin = {cx - area->x1, cy - area->y1};
+    xorOutline(v, *state.selectedArea);
+    state.drag.cell = at;
 }
 
 void Editor::dragSelect(int cx, int cy) {
@@ -228,47 +204,69 @@ void Editor::dropSelect(int cx, int cy) {
     }
 }
 
+namespace {
+
+// Whether the cell already holds what the dragged item would take the
+// place of.
+bool refusesItem(const Level& level, const DragState& d, CellPos at) {
+    const MapCell& cell = level.cell(at.x, at.y);
+    switch (d.mode) {
+        case kDragMonster:
+            return cell.monster != nullptr;
+        case kDragTrap:
+            return cell.trap != nullptr;
+        case kDragFeature:
+            return cell.terrain != kFloor || cell.trap;
+        case kDragRandomPlace:
+            return randomPlaceAt(level, at.x, at.y) >= 0;
+        default:  // objects pile up; a marker replaces the one there
+            return false;
+    }
+}
+
+}  // namespace
+
 // Puts the dragged item down at the drag's cell, or back where it came
 // from when that place is taken; returns where it went.
 CellPos Editor::dropItem() {
     DragState& d = state.drag;
-    CellPos target = d.cell;
-    MapCell* cell = &level.cell(target.x, target.y);
-    const auto sendBack = [&] {
-        target = d.origin;
-        cell = &level.cell(target.x, target.y);
-    };
+    const CellPos target = refusesItem(level, d, d.cell) ? d.origin : d.cell;
+    placeHeldItem(target);
+    if (d.mode == kDragFeature) {
+        if (StairSpot* spot = stairSpotOf(level.settings, d.value)) {
+            spot->x = target.x;
+            spot->y = target.y;
+        }
+    }
+    return target;
+}
+
+// Puts the dragged item on the cell as it is.
+void Editor::placeHeldItem(CellPos at) {
+    DragState& d = state.drag;
+    MapCell& cell = level.cell(at.x, at.y);
     switch (d.mode) {
         case kDragMonster:
-            if (cell->monster) sendBack();
-            cell->monster = std::move(d.monster);
+            cell.monster = std::move(d.monster);
             break;
         case kDragObject:
-            cell->objects.insert(cell->objects.begin(), std::move(d.object));
+            cell.objects.insert(cell.objects.begin(), std::move(d.object));
             break;
         case kDragTrap:
-            if (cell->trap) sendBack();
-            cell->trap = std::move(d.trap);
+            cell.trap = std::move(d.trap);
             break;
         case kDragFeature:
-            if (cell->terrain != kFloor || cell->trap) sendBack();
-            level.setTerrain(target.x, target.y, d.value);
-            cell->detail = d.detail;
-            if (StairSpot* spot = stairSpotOf(level.settings, d.value)) {
-                spot->x = target.x;
-                spot->y = target.y;
-            }
+            level.setTerrain(at.x, at.y, d.value);
+            cell.detail = d.detail;
             break;
         case kDragDrawbridge:
         case kDragMazewalk:
-            cell->overlay = static_cast<std::uint8_t>(d.value);
+            cell.overlay = static_cast<std::uint8_t>(d.value);
             break;
         default:  // kDragRandomPlace
-            if (randomPlaceAt(level, target.x, target.y) >= 0) sendBack();
-            setRandomPlace(level.settings, d.value, target);
+            moveRandomPlace(level.settings, d.value, at.x, at.y);
             break;
     }
-    return target;
 }
 
 // The dropped item's cell becomes the selected cell.
@@ -292,11 +290,10 @@ void Editor::finishItemDrop(CellPos target) {
 void Editor::dropArea() {
     state.areaDragActive = false;
     state.drag.mode = kNoDrag;
-    AreaRecord* area = state.selectedArea;
-    if (area != nullptr && area->kind == kMapPartArea && area->param >= 0 &&
-        area->param < level.settings.partCount) {
-        const MapPart& part = level.mapParts[static_cast<std::size_t>(area->param)];
-        snapMapPart(*area, part.halign, part.valign);
+    if (AreaRecord* area = state.selectedArea) {
+        if (MapPart* part = partOfArea(level, *area)) {
+            snapMapPart(*area, *part, part->halign, part->valign);
+        }
     }
     level.sortAreasAscending();
     ViewContext v = view();
@@ -307,31 +304,8 @@ void Editor::dropArea() {
 // the rectangle it was dragged to.
 void Editor::abandonSelect() {
     DragState& d = state.drag;
-    const CellPos at = d.origin;
     if (isItemDrag(d.mode)) {
-        MapCell& cell = level.cell(at.x, at.y);
-        switch (d.mode) {
-            case kDragMonster:
-                cell.monster = std::move(d.monster);
-                break;
-            case kDragObject:
-                cell.objects.insert(cell.objects.begin(), std::move(d.object));
-                break;
-            case kDragTrap:
-                cell.trap = std::move(d.trap);
-                break;
-            case kDragFeature:
-                level.setTerrain(at.x, at.y, d.value);
-                cell.detail = d.detail;
-                break;
-            case kDragDrawbridge:
-            case kDragMazewalk:
-                cell.overlay = static_cast<std::uint8_t>(d.value);
-                break;
-            default:
-                setRandomPlace(level.settings, d.value, at);
-                break;
-        }
+        placeHeldItem(d.origin);
         state.showRegions = d.savedShowRegions;
     } else if (isAreaDrag(d.mode)) {
         state.areaDragActive = false;
@@ -363,34 +337,27 @@ void Editor::editAt(int cx, int cy) {
     redrawPreviousSelection();
 }
 
-namespace {
-
-// Copies the record into its template, runs the dialog on the template and
-// copies it back on OK. The template keeps the copy either way, so the
-// item edited last is the brush.
-template <typename Record, typename Run>
-void editThroughTemplate(Record& record, Record& brush, int dialogId, Run run) {
-    brush = record;
-    if (run(dialogId, &brush)) record = brush;
-}
-
-}  // namespace
-
 // Monster, marker, object or trap: the first the cell shows.
 bool Editor::editPlacement(int cx, int cy) {
     MapCell& cell = level.cell(cx, cy);
-    const auto run = [this](int id, auto subject) { return runDialog(id, subject); };
+    // Copies the record into its template, runs the dialog on the template
+    // and copies it back on OK. The template keeps the copy either way, so
+    // the item edited last is the brush.
+    const auto editThroughTemplate = [this](auto& record, auto& brush, int dialogId) {
+        brush = record;
+        if (runDialog(dialogId, &brush)) record = brush;
+    };
     if (state.showMonsters && cell.monster) {
-        editThroughTemplate(*cell.monster, templates.monsterTemplate, dialog::kMonster, run);
+        editThroughTemplate(*cell.monster, templates.monsterTemplate, dialog::kMonster);
     } else if (cell.overlay != 0) {
         int value = cell.overlay & 0x0F;
         const int type = cell.overlay & 0xF0;
         const int id = markerType(cell.overlay) == 1 ? dialog::kDrawbridge : dialog::kMazewalk;
         if (runDialog(id, &value)) cell.overlay = static_cast<std::uint8_t>(type | value);
     } else if (state.showObjects && !cell.objects.empty()) {
-        editThroughTemplate(*cell.objects.front(), templates.objectTemplate, dialog::kObject, run);
+        editThroughTemplate(*cell.objects.front(), templates.objectTemplate, dialog::kObject);
     } else if (cell.trap) {
-        editThroughTemplate(*cell.trap, templates.trapTemplate, dialog::kTrap, run);
+        editThroughTemplate(*cell.trap, templates.trapTemplate, dialog::kTrap);
     } else {
         return false;
     }
@@ -407,14 +374,14 @@ void Editor::editAreaAt(int cx, int cy) {
         shell_.invalidate();
         return;
     }
-    if (area->kind != kMapPartArea || area->param < 0 || area->param >= level.settings.partCount) {
+    MapPart* part = partOfArea(level, *area);
+    if (part == nullptr) {
         redrawPreviousSelection();
         return;
     }
-    MapPart& part = level.mapParts[static_cast<std::size_t>(area->param)];
-    int value = packAlignment(part.halign, part.valign);
+    int value = packAlignment(part->halign, part->valign);
     if (runDialog(dialog::kMazePart, &value)) {
-        snapMapPart(*area, value / 16, value % 16);
+        snapMapPart(*area, *part, value / 16, value % 16);
         level.sortAreasAscending();
     }
     shell_.invalidate();

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "edit/random_places.h"
 #include "model/area_style.h"
 #include "model/grid.h"
 #include "model/map_placement.h"
@@ -36,21 +37,14 @@ constexpr int kCascadeSteps = 8;
 constexpr int kMapPartColor = 9;
 
 bool isFeature(const Level& level, int x, int y) {
-    return (terrainKind(level.cell(x, y).terrain).flags & kFeature) != 0;
-}
-
-void removeRandomPlace(LevelSettings& s, int index) {
-    const int last = s.randomPlaceCount - 1;
-    if (index != last) {
-        s.randomPlaceX[static_cast<std::size_t>(index)] =
-            s.randomPlaceX[static_cast<std::size_t>(last)];
-        s.randomPlaceY[static_cast<std::size_t>(index)] =
-            s.randomPlaceY[static_cast<std::size_t>(last)];
-    }
-    s.randomPlaceCount = last;
+    return isFeatureKind(level.cell(x, y).terrain);
 }
 
 }  // namespace
+
+bool isFeatureKind(int kind) {
+    return (terrainKind(kind).flags & kFeature) != 0;
+}
 
 std::optional<MenuAreaKind> menuAreaKind(int commandId) {
     for (const MenuArea& m : kMenuAreas) {
@@ -104,6 +98,21 @@ AreaRecord* mapPartArea(const Level& level, int index) {
         if (a->kind == kMapPartArea && a->param == index) return a.get();
     }
     return nullptr;
+}
+
+MapPart* partOfArea(Level& level, const AreaRecord& area) {
+    if (area.kind != kMapPartArea || area.param < 0 || area.param >= level.settings.partCount) {
+        return nullptr;
+    }
+    return &level.mapParts[static_cast<std::size_t>(area.param)];
+}
+
+void snapMapPart(MapPart& part, AreaRecord& area, int halign, int valign) {
+    placeMapPart(part, halign, valign, area.x2 - area.x1 + 1, area.y2 - area.y1 + 1);
+    area.x1 = part.x1;
+    area.y1 = part.y1;
+    area.x2 = part.x2;
+    area.y2 = part.y2;
 }
 
 Peeled peelCell(Level& level, int x, int y) {

@@ -34,6 +34,17 @@ constexpr int kCenteredAlignment = packAlignment(2, 1);
 AreaRecord* addMapPart(Level& level, int alignment);
 // The map-part area of part `index`, or null.
 AreaRecord* mapPartArea(const Level& level, int index);
+// The map part a map-part area stands for; null for another area and for
+// one whose part is not in use.
+MapPart* partOfArea(Level& level, const AreaRecord& area);
+// A map part's area always shows its part's placed rectangle: the part
+// takes the area's size and the alignments (when they still fit the grid;
+// else it keeps its own) and the area snaps back to where the part is.
+void snapMapPart(MapPart& part, AreaRecord& area, int halign, int valign);
+
+// Whether the terrain kind is a dungeon feature: what Delete peels as one
+// and the select tool drags as one.
+bool isFeatureKind(int kind);
 
 // What Delete took off a cell.
 enum class Peeled { Nothing, Monster, Marker, Object, Trap, Feature, RandomPlace };

@@ -3,6 +3,7 @@
 #include <memory>
 #include <new>
 
+#include "edit/random_places.h"
 #include "model/grid.h"
 #include "model/terrain.h"
 #include "model/wall_joins.h"
@@ -78,13 +79,7 @@ Appearance putMarker(PaintContext& p, int x, int y, std::uint8_t overlay) {
 // cell is redrawn with its highlight unless it already was one.
 void addRandomPlace(PaintContext& p, int x, int y) {
     if (randomPlaceAt(p.level, x, y) >= 0) return;
-    LevelSettings& s = p.level.settings;
-    if (s.randomPlaceCount >= 0 && s.randomPlaceCount < kMaxListEntries) {
-        const auto i = static_cast<std::size_t>(s.randomPlaceCount);
-        s.randomPlaceX[i] = static_cast<std::int8_t>(x);
-        s.randomPlaceY[i] = static_cast<std::int8_t>(y);
-        ++s.randomPlaceCount;
-    }
+    appendRandomPlace(p.level.settings, x, y);
     ViewContext v = p.view();
     redrawCell(v, x, y);
 }

@@ -16,6 +16,11 @@ inline int cellLeft(int x) {
 inline int cellTop(int y) {
     return kCellHeight * y + 9;
 }
+// The cell under a pixel, the inverse of the two above; row 0 covers the 9
+// pixels above the grid too.
+inline CellPos cellAt(int px, int py) {
+    return {px / kCellWidth, (py - cellTop(0)) / kCellHeight};
+}
 
 // One character at cell (x, y) in the colours of two colour indexes.
 void drawGlyph(ViewContext& v, int x, int y, std::uint8_t ch, int fg, int bg);

@@ -20,11 +20,9 @@ bool isExclusionArea(int kind) {
 }
 
 void drawHandles(Canvas& canvas, const AreaRecord& area, Rgb color) {
-    const AreaPixels p = areaPixels(area);
-    const int midX = (cellLeft(area.x1) + cellLeft(area.x2) + 9) / 2;
-    const int midY = (kCellHeight * area.y1 + kCellHeight * area.y2 + 35) / 2;
-    const std::array<int, 3> columns = {p.left, midX, p.right};
-    const std::array<int, 3> rows = {p.top, midY, p.bottom};
+    const HandleCentres h = handleCentres(area);
+    const std::array<int, 3>& columns = h.xs;
+    const std::array<int, 3>& rows = h.ys;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (r == 1 && c == 1) continue;  // the centre is not a handle
@@ -39,6 +37,13 @@ void drawHandles(Canvas& canvas, const AreaRecord& area, Rgb color) {
 AreaPixels areaPixels(const AreaRecord& area) {
     return AreaPixels{cellLeft(area.x1) - 1, cellTop(area.y1) - 1, cellLeft(area.x2) + kCellWidth,
                       cellTop(area.y2) + kCellHeight};
+}
+
+HandleCentres handleCentres(const AreaRecord& area) {
+    const AreaPixels p = areaPixels(area);
+    const int midX = (cellLeft(area.x1) + cellLeft(area.x2) + 9) / 2;
+    const int midY = (kCellHeight * area.y1 + kCellHeight * area.y2 + 35) / 2;
+    return {{p.left, midX, p.right}, {p.top, midY, p.bottom}};
 }
 
 void drawAreas(ViewContext& v) {

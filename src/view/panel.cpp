@@ -7,6 +7,7 @@
 
 #include "model/terrain.h"
 #include "view/colors.h"
+#include "view/map_view.h"
 #include "view/text_out.h"
 
 namespace mapedit {
@@ -25,10 +26,27 @@ constexpr int kFirstTerrainEntry = 1, kLastTerrainEntry = 21;
 constexpr int kFirstFeatureEntry = 25, kLastFeatureEntry = 35;
 
 int terrainEntryX(int kind) {
-    return 10 * (kind + 9);
+    return kCellWidth * (kind + 9);
 }
 int placementEntryX(int kind) {
-    return 10 * (kind - 12);
+    return kCellWidth * (kind - 12);
+}
+// The kinds whose entries would hold the pixel column; the inverses of the
+// two above.
+int terrainEntryAt(int px) {
+    return px / kCellWidth - 9;
+}
+int placementEntryAt(int px) {
+    return px / kCellWidth + 12;
+}
+
+// Kinds only one variant knows are blank, and cannot be picked, elsewhere.
+bool isHiddenEntry(const TerrainKind& kind, const ViewState& shown) {
+    return (kind.flags & kVariantOnly) != 0 && shown.variant != Variant::Tavrel;
+}
+
+bool isInRow(int py, int rowY) {
+    return py >= rowY && py < rowY + kCellHeight;
 }
 
 void drawEntry(ViewContext& v, int kind, int px, int py, std::uint8_t ch, int color) {
@@ -37,11 +55,9 @@ void drawEntry(ViewContext& v, int kind, int px, int py, std::uint8_t ch, int co
 }
 
 void drawTerrainRow(ViewContext& v) {
-    const bool tavrel = v.state.variant == Variant::Tavrel;
     for (int k = kFirstTerrainEntry; k <= kLastTerrainEntry; ++k) {
         const TerrainKind& kind = terrainKinds[static_cast<std::size_t>(k)];
-        // Kinds only one variant knows stay blank (but selectable) elsewhere.
-        const bool hidden = (kind.flags & kVariantOnly) != 0 && !tavrel;
+        const bool hidden = isHiddenEntry(kind, v.state);
         drawEntry(v, k, terrainEntryX(k), kTerrainRowY, hidden ? ' ' : kind.glyph, kind.color);
     }
 }
@@ -78,6 +94,19 @@ void drawPalettePanel(ViewContext& v) {
 void drawCoordinates(ViewContext& v, int x, int y) {
     drawPanelText(v, 0, kTerrainRowY, fmt::format("X: {:2d}", x), kReadoutWidth);
     drawPanelText(v, 0, kNameRowY, fmt::format("Y: {:2d}", y), kReadoutWidth);
+}
+
+int paletteKindAt(const ViewState& shown, int px, int py) {
+    if (isInRow(py, kTerrainRowY)) {
+        const int k = terrainEntryAt(px);
+        if (k < kFirstTerrainEntry || k > kLastTerrainEntry) return 0;
+        return isHiddenEntry(terrainKind(k), shown) ? 0 : k;
+    }
+    if (isInRow(py, kPlacementRowY)) {
+        const int k = placementEntryAt(px);
+        return k >= kMonsterKind && k <= kLastFeatureEntry ? k : 0;
+    }
+    return 0;
 }
 
 }  // namespace mapedit

@@ -9,5 +9,8 @@ namespace mapedit {
 void drawPalettePanel(ViewContext& v);
 // The readout of the cell under the mouse, left of the palette.
 void drawCoordinates(ViewContext& v, int x, int y);
+// The kind of the palette entry under the pixel, or 0 off the entries and
+// on one the variant hides.
+int paletteKindAt(const ViewState& shown, int px, int py);
 
 }  // namespace mapedit

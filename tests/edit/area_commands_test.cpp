@@ -1,9 +1,12 @@
-// Delete's peel order, stair spots and map parts placed from the menu.
+// Delete's peel order, stair spots, the random-place list and map parts.
 #include "edit/area_commands.h"
 #include "model/map_placement.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "edit/random_places.h"
 #include "edit_fixture.h"
 #include "model/grid.h"
 #include "model/terrain.h"
@@ -67,6 +70,25 @@ TEST_F(AreaCommandsTest, DeletingARandomPlaceMovesTheLastIntoItsSlot) {
     EXPECT_EQ(randomPlaces(), (std::vector<CellPos>{{4, 4}, {3, 3}}));
 }
 
+// The list holds ten; a move outside its slots and an eleventh cell are
+// dropped, and a move keeps the entry's slot.
+TEST_F(AreaCommandsTest, TheRandomPlaceListStaysWithinItsTenSlots) {
+    std::vector<CellPos> expected;
+    for (int i = 0; i < kMaxListEntries + 1; ++i) {
+        appendRandomPlace(level.settings, 2 + i, 3);
+        if (i < kMaxListEntries) expected.push_back({2 + i, 3});
+    }
+    EXPECT_EQ(randomPlaces(), expected);
+    for (const int index : {-1, kMaxListEntries}) moveRandomPlace(level.settings, index, 40, 9);
+    EXPECT_EQ(randomPlaces(), expected);
+    moveRandomPlace(level.settings, 4, 40, 9);
+    expected[4] = {40, 9};
+    EXPECT_EQ(randomPlaces(), expected);
+    removeRandomPlace(level.settings, kMaxListEntries - 1);
+    expected.pop_back();
+    EXPECT_EQ(randomPlaces(), expected);
+}
+
 TEST_F(AreaCommandsTest, NewMapPartsStopAtTen) {
     for (int i = 0; i < kMaxMapParts; ++i) {
         const AreaRecord* area = addMapPart(level, kCenteredAlignment);
@@ -76,6 +98,54 @@ TEST_F(AreaCommandsTest, NewMapPartsStopAtTen) {
     }
     EXPECT_EQ(addMapPart(level, kCenteredAlignment), nullptr);
     EXPECT_EQ(level.settings.partCount, kMaxMapParts);
+}
+
+// Only a map-part area whose part is in use stands for a part.
+TEST_F(AreaCommandsTest, AnAreaStandsForAPartOnlyWhenItIsAMapPartInUse) {
+    addMapPart(level, kCenteredAlignment);
+    addMapPart(level, kCenteredAlignment);
+    struct Case {
+        int kind, param;
+        const MapPart* part;
+    };
+    const Case cases[] = {
+        {kMapPartArea, 0, &level.mapParts[0]},
+        {kMapPartArea, 1, &level.mapParts[1]},
+        {kMapPartArea, 2, nullptr},
+        {kMapPartArea, -1, nullptr},
+        {kStairArea, 0, nullptr},
+        {0, 1, nullptr},
+    };
+    for (const Case& c : cases) {
+        AreaRecord area;
+        area.kind = c.kind;
+        area.param = c.param;
+        EXPECT_EQ(partOfArea(level, area), c.part) << c.kind << " " << c.param;
+    }
+}
+
+// The part takes the area's size, and the area the part's placed rectangle;
+// a size that does not fit leaves the part where it was.
+TEST_F(AreaCommandsTest, SnappingAMapPartPlacesThePartAndMovesTheArea) {
+    AreaRecord& area = *addMapPart(level, packAlignment(0, 0));
+    MapPart& part = level.mapParts[0];
+    area.x2 = area.x1 + 9;
+    area.y2 = area.y1 + 3;
+    snapMapPart(part, area, 4, 2);
+    EXPECT_EQ(part.x2 - part.x1 + 1, 10);
+    EXPECT_EQ(part.y2 - part.y1 + 1, 4);
+    EXPECT_EQ(part.halign, 4);
+    EXPECT_EQ(part.valign, 2);
+    const MapPart placed = part;
+    EXPECT_EQ((std::array{area.x1, area.y1, area.x2, area.y2}),
+              (std::array{placed.x1, placed.y1, placed.x2, placed.y2}));
+    area.x1 = 0;
+    area.x2 = kMapWidth + 5;
+    snapMapPart(part, area, 0, 0);
+    EXPECT_EQ((std::array{part.x1, part.y1, part.x2, part.y2}),
+              (std::array{placed.x1, placed.y1, placed.x2, placed.y2}));
+    EXPECT_EQ((std::array{area.x1, area.y1, area.x2, area.y2}),
+              (std::array{placed.x1, placed.y1, placed.x2, placed.y2}));
 }
 
 // A size that would leave the grid at the part's alignment is refused and

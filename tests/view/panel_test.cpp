@@ -68,6 +68,32 @@ TEST_F(PanelTest, VariantOnlyKindsAreBlankOutsideTavrel) {
     }
 }
 
+// A click anywhere in an entry's box picks the kind drawn there; a blank
+// variant-only entry, the gaps and the rows' ends pick nothing.
+TEST_F(PanelTest, PaletteHitsTheEntryUnderThePixel) {
+    struct Case {
+        Variant variant;
+        int px, py;
+        int kind;
+    };
+    const Case cases[] = {
+        {Variant::Vanilla, 100, 414, 1},  {Variant::Vanilla, 109, 431, 1},
+        {Variant::Vanilla, 99, 414, 0},   {Variant::Vanilla, 300, 420, 21},
+        {Variant::Vanilla, 310, 420, 0},  {Variant::Vanilla, 100, 413, 22},
+        {Variant::Vanilla, 100, 432, 0},  {Variant::Vanilla, 210, 414, 0},
+        {Variant::Tavrel, 210, 414, 12},  {Variant::Orvandel, 240, 420, 0},
+        {Variant::Tavrel, 240, 420, 15},  {Variant::Vanilla, 200, 420, 11},
+        {Variant::Vanilla, 100, 396, 22}, {Variant::Vanilla, 129, 413, 24},
+        {Variant::Vanilla, 239, 400, 35}, {Variant::Vanilla, 240, 400, 0},
+        {Variant::Vanilla, 99, 400, 0},   {Variant::Vanilla, 100, 395, 0},
+        {Variant::Vanilla, -5, 414, 0},   {Variant::Vanilla, 150, 200, 0},
+    };
+    for (const Case& c : cases) {
+        state.variant = c.variant;
+        EXPECT_EQ(paletteKindAt(state, c.px, c.py), c.kind) << c.px << ", " << c.py;
+    }
+}
+
 TEST_F(PanelTest, NameOfTheCurrentKindIsPaddedToTwentyTwoCharacters) {
     state.currentKind = kHorizontalWall;
     drawPalettePanel(view);
