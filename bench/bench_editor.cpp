@@ -8,16 +8,10 @@
 #include "app/editor.h"
 #include "model/terrain.h"
 #include "platform/headless_shell.h"
+#include "view/map_view.h"
 
 namespace mapedit {
 namespace {
-
-int centreX(int cx) {
-    return cx * 10 + 5;
-}
-int centreY(int cy) {
-    return cy * 18 + 18;
-}
 
 struct Scene {
     HeadlessShell shell;
@@ -31,7 +25,7 @@ struct Scene {
     void moveToAndFro(benchmark::State& state, int cxA, int cxB, int cy, bool held) {
         int cx = cxA;
         for (auto _ : state) {
-            editor.onMouseMove(centreX(cx), centreY(cy), held);
+            editor.onMouseMove(cellCentreX(cx), cellCentreY(cy), held);
             cx = cx == cxA ? cxB : cxA;
         }
     }
@@ -42,8 +36,8 @@ struct Scene {
         int kind = kCorridor;
         for (auto _ : state) {
             chooseKind(kind);
-            editor.onLeftDown(centreX(cx), centreY(cy));
-            editor.onLeftUp(centreX(cx), centreY(cy));
+            editor.onLeftDown(cellCentreX(cx), cellCentreY(cy));
+            editor.onLeftUp(cellCentreX(cx), cellCentreY(cy));
             kind = kind == kCorridor ? kFloor : kCorridor;
         }
     }
@@ -54,7 +48,7 @@ struct Scene {
 void BM_PenStep(benchmark::State& state) {
     Scene s;
     s.chooseKind(kHorizontalWall);
-    s.editor.onLeftDown(centreX(40), centreY(10));
+    s.editor.onLeftDown(cellCentreX(40), cellCentreY(10));
     s.moveToAndFro(state, 41, 40, 10, true);
 }
 BENCHMARK(BM_PenStep);
@@ -65,10 +59,10 @@ void BM_RectanglePreviewStep(benchmark::State& state) {
     Scene s;
     s.chooseTool(Tool::Rectangle);
     s.chooseKind(kVerticalWall);
-    s.editor.onLeftDown(centreX(1), centreY(1));
+    s.editor.onLeftDown(cellCentreX(1), cellCentreY(1));
     int cy = 18;
     for (auto _ : state) {
-        s.editor.onMouseMove(centreX(78), centreY(cy), true);
+        s.editor.onMouseMove(cellCentreX(78), cellCentreY(cy), true);
         cy = cy == 18 ? 19 : 18;
     }
 }
@@ -87,7 +81,7 @@ void BM_AreaDragStep(benchmark::State& state) {
     Scene s;
     s.editor.onCommand(command::kFirstAreaCommand);
     s.chooseTool(Tool::Select);
-    s.editor.onLeftDown(centreX(22), centreY(8));
+    s.editor.onLeftDown(cellCentreX(22), cellCentreY(8));
     s.moveToAndFro(state, 30, 31, 8, true);
 }
 BENCHMARK(BM_AreaDragStep);
@@ -104,8 +98,8 @@ struct BusyScene : Scene {
     BusyScene() {
         editor.openFile(MAPEDIT_TEST_DATA "/levels/large.des");
         chooseKind(kHorizontalWall);
-        editor.onLeftDown(centreX(40), centreY(10));
-        editor.onLeftUp(centreX(40), centreY(10));
+        editor.onLeftDown(cellCentreX(40), cellCentreY(10));
+        editor.onLeftUp(cellCentreX(40), cellCentreY(10));
     }
 };
 

@@ -9,8 +9,7 @@ void refreshBackground(PaintContext& p, Random& random) {
     regenerateBackground(p.level, random);
     const LevelSettings& s = p.level.settings;
     if (s.fillMode == kPlainFill && s.filling == ' ') {
-        for (int i = 0; i < s.partCount && i < kMaxMapParts; ++i) {
-            const MapPart& part = p.level.mapParts[static_cast<std::size_t>(i)];
+        for (const MapPart& part : p.level.usedParts()) {
             wallRedraw(p, CellRect{part.x1 + 1, part.y1 + 1, part.x2 - 1, part.y2 - 1});
         }
     } else {

@@ -5,6 +5,7 @@
 
 #include "platform/headless_shell.h"
 #include "platform/whole_number.h"
+#include "view/map_view.h"
 
 namespace mapedit::cli {
 
@@ -42,7 +43,7 @@ bool readPoint(const Words& w, std::size_t at, ScriptPoint& p, std::size_t& used
             !toInt(cell.substr(comma + 1), cy)) {
             return false;
         }
-        p = {10 * cx + 5, 18 * cy + 18};
+        p = {cellCentreX(cx), cellCentreY(cy)};
         used = 1;
         return true;
     }

@@ -16,6 +16,13 @@ inline int cellLeft(int x) {
 inline int cellTop(int y) {
     return kCellHeight * y + 9;
 }
+// The middle pixel of a cell, where a click lands on it.
+inline int cellCentreX(int x) {
+    return cellLeft(x) + kCellWidth / 2;
+}
+inline int cellCentreY(int y) {
+    return cellTop(y) + kCellHeight / 2;
+}
 // The cell under a pixel, the inverse of the two above; row 0 covers the 9
 // pixels above the grid too.
 inline CellPos cellAt(int px, int py) {

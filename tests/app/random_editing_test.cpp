@@ -20,6 +20,7 @@
 #include "platform/headless_shell.h"
 #include "reader/reader.h"
 #include "resources/menu.h"
+#include "view/map_view.h"
 #include "writer/writer.h"
 
 namespace mapedit {
@@ -192,7 +193,7 @@ class Session {
                 return {pick(95, 305), pick(396, 431)};
             default: {
                 const int cx = pick(0, 79), cy = pick(0, 20);
-                return {cx * 10 + 5 + pick(-6, 6), cy * 18 + 18 + pick(-10, 10)};
+                return {cellCentreX(cx) + pick(-6, 6), cellCentreY(cy) + pick(-10, 10)};
             }
         }
     }
