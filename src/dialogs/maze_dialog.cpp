@@ -67,10 +67,15 @@ class MazeDialog final : public DialogProcedure {
         s_.filling = static_cast<std::int8_t>(terrainSymbol(c, kFillingList));
         s_.initForeground = terrainSymbol(c, kInsideList);
         s_.initBackground = terrainSymbol(c, kOutsideList);
+        const bool wasLit = (s_.levelFlags & kLit) != 0;
         s_.levelFlags = 0;
         s_.levelFlags2 &= static_cast<std::uint8_t>(~kDialogBits2);
         for (const FlagBox& f : kFlagBoxes) {
             if (c.isChecked(f.id)) flags(f) |= f.bit;
+        }
+        // Random lighting shows as lit; choosing either for certain ends it.
+        if (((s_.levelFlags & kLit) != 0) != wasLit) {
+            s_.levelFlags2 &= static_cast<std::uint8_t>(~kRandomLighting);
         }
     }
 

@@ -43,6 +43,7 @@ void Level::clearLevel(int kind) {
         c.overlay = 0;
         c.glyph = glyph;
         c.keptSymbol = 0;
+        c.readSymbol = 0;
         // Placements are freed by freePlacements; clearing only unhooks what
         // is left so that no record outlives the cell that owned it.
         c.objects.clear();
@@ -53,6 +54,7 @@ void Level::clearLevel(int kind) {
     mapParts = {};
     messages.clear();
     engravings.clear();
+    cellStatements.clear();
 }
 
 void Level::freePlacements() {
@@ -139,6 +141,8 @@ void Level::renumberReadPart(int from, int to) {
     }
     for (const StairSpotKind& k : kStairSpots) move((settings.*k.spot).readPart);
     for (Engraving& e : engravings) move(e.readPart);
+    for (CellStatement& c : cellStatements) move(c.readPart);
+    for (const auto& a : areas_) move(a->readPart);
 }
 
 void Level::sortAreasAscending() {
@@ -152,6 +156,11 @@ void Level::sortAreasDescending() {
 }
 
 void Level::setTerrain(int x, int y, int kind) {
+    putFeature(x, y, kind);
+    cell(x, y).readSymbol = 0;
+}
+
+void Level::putFeature(int x, int y, int kind) {
     MapCell& c = cell(x, y);
     c.terrain = static_cast<std::int8_t>(kind);
     c.glyph = terrainKind(kind).glyph;

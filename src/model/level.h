@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "model/fixed_text.h"
@@ -29,9 +30,9 @@ enum PlacementKind : std::int32_t {
     kContained = 3,  // objects only
 };
 
-// The map part a record placed at random was read into, and its place
-// among the random records read, which the writer keeps; a record made in
-// the editor belongs to no part.
+// The map part a record was read into, and the place of its statement
+// among the statements read, which the writer keeps; a record made in the
+// editor belongs to no part.
 constexpr int kNoReadPart = -1;
 
 // Class symbols: >= 0 the class character, -1 random, -10 - n list entry n.
@@ -66,7 +67,7 @@ struct MonsterSpec {
     std::int32_t color = 0;
     NameText name;
     NameText appearName;
-    std::int32_t readPart = kNoReadPart;  // placed at random: the part it went into
+    std::int32_t readPart = kNoReadPart;  // the part it was read into
     std::int32_t readOrder = 0;
 };
 
@@ -108,6 +109,11 @@ struct MapCell {
     // A map character no terrain kind has, kept so that it is written back
     // as it was; it means something only while terrain is kNone.
     std::uint8_t keptSymbol = 0;
+    // The map character the cell was read with; 0 when no map text gave it,
+    // or once the designer changed the cell. Saving writes it back while it
+    // still says what the cell holds, and under a feature that a statement
+    // put on the cell it is the ground the game sees there.
+    std::uint8_t readSymbol = 0;
     std::vector<std::unique_ptr<ObjectSpec>> objects;
     std::unique_ptr<MonsterSpec> monster;
     std::unique_ptr<TrapSpec> trap;
@@ -149,6 +155,11 @@ struct AreaRecord {
     std::uint32_t irregular = 0;
     LabelText label;
     LabelText destination;  // portal areas: the destination level name
+    // Read from a file: the part it was read into and its statement's place
+    // among the statements; an area and its exclusion share the place.
+    std::int32_t readPart = kNoReadPart;
+    std::int32_t readOrder = 0;
+    std::int32_t levelRegion = 0;  // read in the levregion form
 
     int size() const { return (x2 - x1 + 1) * (y2 - y1 + 1); }
     bool contains(int x, int y) const { return x1 <= x && x <= x2 && y1 <= y && y <= y2; }
@@ -170,8 +181,22 @@ struct MapPart {
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // placed rectangle, absolute, inclusive
     std::int32_t form = kMapText;
     std::int32_t wallified = 0;  // WALLIFY was applied to its map text
+    std::int32_t read = 0;       // read from a file, where its place in order counts
+    // The map text as read, row by row, and the corner it was laid at: what
+    // the part's own statements found on cells that a later map covers.
+    std::string readText{};
+    std::int32_t readX1 = 0, readY1 = 0;
 
     bool contains(int x, int y) const { return x1 <= x && x <= x2 && y1 <= y && y <= y2; }
+    // The character the part's map text gave the cell; 0 when it gave none
+    // or the part has moved or changed size since.
+    std::uint8_t readCharAt(int x, int y) const {
+        const bool laid = x1 == readX1 && y1 == readY1 &&
+                          readText.size() == static_cast<std::size_t>(width) * height;
+        if (!laid || !contains(x, y) || width <= 0) return 0;
+        return static_cast<std::uint8_t>(
+            readText[static_cast<std::size_t>((y - y1) * width + (x - x1))]);
+    }
     int size() const { return (x2 - x1 + 1) * (y2 - y1 + 1); }
     // A part with neither size nor place is one of NOMAP, whatever its form says.
     bool hasMapText() const {
@@ -211,11 +236,25 @@ struct StairSpot {
 struct Engraving {
     std::int32_t x = 0, y = 0;             // absolute
     std::int32_t placement = kAtPosition;  // PlacementKind
-    std::int32_t readPart = kNoReadPart;   // random: the part it was read into
+    std::int32_t readPart = kNoReadPart;   // the part it was read into
     std::int32_t type = 0;                 // index into words::kEngraveTypes
     MessageText text;
 
     friend bool operator==(const Engraving&, const Engraving&) = default;
+};
+
+// A statement that put a feature on a cell or marked it (DOOR, STAIR and
+// LADDER at a cell, ALTAR, FOUNTAIN, SINK, DRAWBRIDGE, MAZEWALK), kept as
+// read: the cells hold only the result, and the game cares how and in what
+// order the statements said it.
+struct CellStatement {
+    friend bool operator==(const CellStatement&, const CellStatement&) = default;
+    std::int32_t kind = 0;      // the terrain kind it puts (kDoorway for doors), or the marker kind
+    std::int32_t x = 0, y = 0;  // the cell it went to, absolute
+    std::int32_t placement = kAtPosition;  // PlacementKind 0-2
+    std::int32_t place = 0;                // place[n]: n
+    std::int32_t readPart = kNoReadPart;
+    std::int32_t readOrder = 0;
 };
 
 struct Extent {
@@ -240,6 +279,9 @@ enum LevelFlag2 : std::uint8_t {
     kNoMonGen = 2,
     kWallify = 4,
     kBackgroundGenerated = 8,
+    // INIT_MAP lighting: random, drawn anew by the game each time; kLit is
+    // then set too, as the editor shows such a cave.
+    kRandomLighting = 16,
 };
 
 // Background modes.
@@ -307,8 +349,9 @@ class Level {
 
     LevelSettings settings;
     std::array<MapPart, kMaxMapParts> mapParts{};
-    std::vector<MessageText> messages;  // MESSAGE texts in file order
-    std::vector<Engraving> engravings;  // in file order
+    std::vector<MessageText> messages;          // MESSAGE texts in file order
+    std::vector<Engraving> engravings;          // in file order
+    std::vector<CellStatement> cellStatements;  // in file order
 
     // The first partCount map parts. The count may come from a file: the
     // list is never read past its end.
@@ -340,14 +383,19 @@ class Level {
     void sortAreasDescending();
 
     // terrain := kind and glyph := the kind's glyph, dropping a kept map
-    // character; nothing else changes.
+    // character and the character the cell was read with: the cell is
+    // edited. Nothing else changes.
     void setTerrain(int x, int y, int kind);
+    // The same for a feature a statement puts on a cell: the character the
+    // map gave the cell stays known as the ground under the feature.
+    void putFeature(int x, int y, int kind);
     // A cell of map text whose character no terrain kind has: kind none,
     // shown and written as that character.
     void keepMapSymbol(int x, int y, std::uint8_t symbol);
 
   private:
-    // Moves the read-part marks of records from one part index to another.
+    // Moves the read-part marks of records, areas and statements from one
+    // part index to another.
     void renumberReadPart(int from, int to);
 
     std::array<MapCell, kMapWidth * kMapHeight> cells_;

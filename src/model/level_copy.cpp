@@ -22,12 +22,14 @@ bool sameRecord(const std::unique_ptr<Record>& a, const std::unique_ptr<Record>&
 }
 
 void copyCell(const MapCell& from, MapCell& to) {
-    const auto& [terrain, detail, overlay, glyph, keptSymbol, objects, monster, trap] = from;
+    const auto& [terrain, detail, overlay, glyph, keptSymbol, readSymbol, objects, monster, trap] =
+        from;
     to.terrain = terrain;
     to.detail = detail;
     to.overlay = overlay;
     to.glyph = glyph;
     to.keptSymbol = keptSymbol;
+    to.readSymbol = readSymbol;
     to.objects.clear();
     to.objects.reserve(objects.size());
     for (const auto& object : objects) to.objects.push_back(copyOf(object));
@@ -36,10 +38,11 @@ void copyCell(const MapCell& from, MapCell& to) {
 }
 
 bool sameCell(const MapCell& a, const MapCell& b) {
-    const auto& [terrain, detail, overlay, glyph, keptSymbol, objects, monster, trap] = a;
+    const auto& [terrain, detail, overlay, glyph, keptSymbol, readSymbol, objects, monster, trap] =
+        a;
     return terrain == b.terrain && detail == b.detail && overlay == b.overlay && glyph == b.glyph &&
-           keptSymbol == b.keptSymbol && sameRecord(monster, b.monster) &&
-           sameRecord(trap, b.trap) &&
+           keptSymbol == b.keptSymbol && readSymbol == b.readSymbol &&
+           sameRecord(monster, b.monster) && sameRecord(trap, b.trap) &&
            std::equal(objects.begin(), objects.end(), b.objects.begin(), b.objects.end(),
                       sameRecord<ObjectSpec>);
 }
@@ -47,12 +50,14 @@ bool sameCell(const MapCell& a, const MapCell& b) {
 }  // namespace
 
 Level Level::clone() const {
-    const auto& [levelSettings, parts, levelMessages, levelEngravings, cells, areas] = *this;
+    const auto& [levelSettings, parts, levelMessages, levelEngravings, statements, cells, areas] =
+        *this;
     Level copy;
     copy.settings = levelSettings;
     copy.mapParts = parts;
     copy.messages = levelMessages;
     copy.engravings = levelEngravings;
+    copy.cellStatements = statements;
     for (std::size_t i = 0; i < cells.size(); ++i) copyCell(cells[i], copy.cells_[i]);
     copy.areas_.reserve(areas.size());
     for (const auto& area : areas) copy.areas_.push_back(copyOf(area));
@@ -60,9 +65,10 @@ Level Level::clone() const {
 }
 
 bool operator==(const Level& a, const Level& b) {
-    const auto& [levelSettings, parts, levelMessages, levelEngravings, cells, areas] = a;
+    const auto& [levelSettings, parts, levelMessages, levelEngravings, statements, cells, areas] =
+        a;
     return levelSettings == b.settings && parts == b.mapParts && levelMessages == b.messages &&
-           levelEngravings == b.engravings &&
+           levelEngravings == b.engravings && statements == b.cellStatements &&
            std::equal(cells.begin(), cells.end(), b.cells_.begin(), sameCell) &&
            std::equal(areas.begin(), areas.end(), b.areas_.begin(), b.areas_.end(),
                       sameRecord<AreaRecord>);

@@ -51,6 +51,12 @@ const TerrainKind& terrainKind(int kind) {
     return terrainKinds[static_cast<std::size_t>(kind)];
 }
 
+int kindOfMapChar(unsigned char ch) {
+    if (ch == '{') return kFountain;
+    if (ch == 'K') return kKitchenSink;
+    return kindOfSymbol(ch);
+}
+
 int kindOfSymbol(unsigned char ch) {
     if (ch == 0) return 0;  // 0 marks kinds without a map symbol
     for (int k = 1; k < kTerrainKindCount; ++k) {

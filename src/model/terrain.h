@@ -67,5 +67,8 @@ const TerrainKind& terrainKind(int kind);
 
 // The terrain whose map symbol is ch (rows 1..35, first match), or 0.
 int kindOfSymbol(unsigned char ch);
+// The terrain a map character gives a cell: kindOfSymbol, and the fountain
+// and sink, which maps may draw though no terrain kind is written so.
+int kindOfMapChar(unsigned char ch);
 
 }  // namespace mapedit

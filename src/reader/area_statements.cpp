@@ -16,15 +16,34 @@ namespace {
 constexpr const char* kInvalidRoomType = "Invalid room type";
 constexpr const char* kInvalidFillType = "Invalid fill type";
 
-RegionResult readRect(ReaderState& s, CellRect& r) {
-    return readRegion(s, r.x1, r.y1, r.x2, r.y2);
+// A rectangle as read, and whether it was given in level coordinates.
+struct ReadRect {
+    CellRect cells;
+    bool levelForm = false;
+};
+
+RegionResult readRect(ReaderState& s, ReadRect& r) {
+    const RegionResult result = readRegion(s, r.cells.x1, r.cells.y1, r.cells.x2, r.cells.y2);
+    r.levelForm = s.regionInLevelForm;
+    return result;
 }
 
-AreaRecord* addArea(ReaderState& s, const CellRect& r, int kind, int param) {
+}  // namespace
+
+AreaRecord* addReadArea(ReaderState& s, const CellRect& r, bool levelForm, int kind, int param) {
     AreaRecord* area = s.level.newArea(r.x1, r.y1, r.x2, r.y2);
     area->kind = kind;
     area->param = param;
+    area->readPart = s.currentPart;
+    area->readOrder = s.statementOrder;
+    area->levelRegion = levelForm ? 1 : 0;
     return area;
+}
+
+namespace {
+
+AreaRecord* addArea(ReaderState& s, const ReadRect& r, int kind, int param) {
+    return addReadArea(s, r.cells, r.levelForm, kind, param);
 }
 
 // The optional ", filled|unfilled [, irregular]" tail of REGION.
@@ -41,7 +60,7 @@ bool readRoomOptions(ReaderState& s, int& filled, int& irregular) {
 
 bool readWallArea(ReaderState& s, int kind) {
     s.message = msg::kMissingColon;
-    CellRect r;
+    ReadRect r;
     if (!expect(s, ':') || readRect(s, r) == RegionResult::Failed) return false;
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
     styleArea(*addArea(s, r, kind, 0));
@@ -51,8 +70,8 @@ bool readWallArea(ReaderState& s, int kind) {
 // An area with its exclusion area, as TELEPORT_REGION, BRANCH and PORTAL
 // write them.
 struct PairedAreas {
-    CellRect area;
-    CellRect exclusion;
+    ReadRect area;
+    ReadRect exclusion;
     bool hasExclusion = false;
 };
 
@@ -82,7 +101,7 @@ AreaRecord* addPairedAreas(ReaderState& s, const PairedAreas& p, int kind, int e
 
 bool readRegionStatement(ReaderState& s) {
     s.message = msg::kMissingColon;
-    CellRect r;
+    ReadRect r;
     int lighting = 0;
     if (!expect(s, ':') || readRect(s, r) == RegionResult::Failed) return false;
     if (!expect(s, ',') || !readLighting(s, lighting)) return false;

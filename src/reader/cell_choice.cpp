@@ -12,9 +12,14 @@ namespace {
 
 constexpr int kRandomTries = 100;
 
+// Any terrain will do: set when the part offers none of the kind wanted.
+constexpr int kAnyTerrain = 1 << 30;
+
 bool qualifies(const MapCell& cell, int conditions) {
     const TerrainKind& kind = terrainKind(cell.terrain);
-    if ((conditions & kInWater) != 0) {
+    if ((conditions & kAnyTerrain) != 0) {
+        // only the conditions on what stands there
+    } else if ((conditions & kInWater) != 0) {
         if (!isRandomWater(cell)) return false;
     } else if ((kind.flags & kWalkable) == 0) {
         return false;
@@ -27,30 +32,45 @@ bool qualifies(const MapCell& cell, int conditions) {
     return true;
 }
 
-}  // namespace
+// The cells of a part on the grid.
+struct PartCells {
+    int x1, y1, x2, y2;
+    template <class Test>
+    bool any(const Level& level, Test test) const {
+        for (int cy = y1; cy <= y2; ++cy) {
+            for (int cx = x1; cx <= x2; ++cx) {
+                if (test(level.cell(cx, cy))) return true;
+            }
+        }
+        return false;
+    }
+};
 
-bool pickRandomCell(ReaderState& s, int& x, int& y, int conditions) {
-    const MapPart& part = s.part();
-    // A part without cells (NOMAP, or ENDMAP right after MAP) has nothing to
-    // offer; the draws below need a range of at least one.
-    if (part.width <= 0 || part.height <= 0) return false;
-    const int x1 = std::max(part.x1, 0);
-    const int y1 = std::max(part.y1, 0);
-    const int x2 = std::min(part.x2, kMapWidth - 1);
-    const int y2 = std::min(part.y2, kMapHeight - 1);
-    if (x2 < x1 || y2 < y1) return false;
+bool isWaterOrAir(const MapCell& cell) {
+    return isRandomWater(cell) || cell.terrain == kOpenAir || cell.terrain == kCloudyAir;
+}
 
+// A part of nothing but water, air and cloud (the planes of water and air)
+// where no cell has the terrain wanted: the game takes any cell there.
+bool takesAnyCell(const ReaderState& s, const PartCells& cells, int conditions) {
+    const int terrainOnly = conditions & (kInWater | kOnGround);
+    const bool noneWanted =
+        !cells.any(s.level, [terrainOnly](const MapCell& c) { return qualifies(c, terrainOnly); });
+    return noneWanted && !cells.any(s.level, [](const MapCell& c) { return !isWaterOrAir(c); });
+}
+
+bool pickIn(ReaderState& s, const PartCells& c, int& x, int& y, int conditions) {
     for (int i = 0; i < kRandomTries; ++i) {
-        const int cx = x1 + s.random.randomBelow(x2 - x1 + 1);
-        const int cy = y1 + s.random.randomBelow(y2 - y1 + 1);
+        const int cx = c.x1 + s.random.randomBelow(c.x2 - c.x1 + 1);
+        const int cy = c.y1 + s.random.randomBelow(c.y2 - c.y1 + 1);
         if (qualifies(s.level.cell(cx, cy), conditions)) {
             x = cx;
             y = cy;
             return true;
         }
     }
-    for (int cy = y1; cy <= y2; ++cy) {
-        for (int cx = x1; cx <= x2; ++cx) {
+    for (int cy = c.y1; cy <= c.y2; ++cy) {
+        for (int cx = c.x1; cx <= c.x2; ++cx) {
             if (qualifies(s.level.cell(cx, cy), conditions)) {
                 x = cx;
                 y = cy;
@@ -59,6 +79,20 @@ bool pickRandomCell(ReaderState& s, int& x, int& y, int conditions) {
         }
     }
     return false;
+}
+
+}  // namespace
+
+bool pickRandomCell(ReaderState& s, int& x, int& y, int conditions) {
+    const MapPart& part = s.part();
+    // A part without cells (NOMAP, or ENDMAP right after MAP) has nothing to
+    // offer; the draws below need a range of at least one.
+    if (part.width <= 0 || part.height <= 0) return false;
+    const PartCells cells{std::max(part.x1, 0), std::max(part.y1, 0),
+                          std::min(part.x2, kMapWidth - 1), std::min(part.y2, kMapHeight - 1)};
+    if (cells.x2 < cells.x1 || cells.y2 < cells.y1) return false;
+    if (pickIn(s, cells, x, y, conditions)) return true;
+    return takesAnyCell(s, cells, conditions) && pickIn(s, cells, x, y, conditions | kAnyTerrain);
 }
 
 void randomPlaceCell(const ReaderState& s, int n, int& x, int& y) {

@@ -32,7 +32,7 @@ struct StatementEntry {
 };
 
 // Matched exactly, first match wins.
-constexpr std::array<StatementEntry, 30> kStatementTable = {{
+constexpr std::array<StatementEntry, 29> kStatementTable = {{
     {"OBJECT", readObjectStatement},
     {"CONTAINER", readContainerStatement},
     {"MONSTER", readMonsterStatement},
@@ -61,7 +61,6 @@ constexpr std::array<StatementEntry, 30> kStatementTable = {{
     {"RANDOM_OBJECTS", readRandomObjectsStatement},
     {"RANDOM_MONSTERS", readRandomMonstersStatement},
     {"WALLIFY", readWallifyStatement},
-    {"NOMAP", readNomapStatement},
     // Written for kitchen sinks; read like FOUNTAIN.
     {"SINK", readSinkStatement},
 }};
@@ -149,7 +148,8 @@ Outcome readNomap(ReaderState& s, MapForm form) {
     return ran(ok);
 }
 
-// A cave level may leave out GEOMETRY: NOMAP alone opens its one part.
+// A cave level may leave out GEOMETRY: NOMAP alone opens its one part, and
+// after a map it opens the next.
 Outcome openWholeLevel(ReaderState& s) {
     if (!nextMapPart(s)) return Outcome::kFailed;
     return readNomap(s, kNoMapWithoutGeometry);
@@ -183,6 +183,9 @@ Outcome dispatch(ReaderState& s, const std::string& keyword) {
             break;
     }
     if (keyword == "GEOMETRY") return openMapPart(s);
+    // NOMAP after a map opens the next part, where the statements after it
+    // belong.
+    if (keyword == "NOMAP") return openWholeLevel(s);
     if (keyword == "MAZE") {
         s.message = kSingleMaze;
         return Outcome::kFailed;
@@ -216,6 +219,7 @@ ReadResult readStatements(ReaderState& s) {
         std::string keyword;
         // Lines that do not start with a keyword are skipped silently.
         if (readKeyword(s, keyword, 32)) {
+            ++s.statementOrder;
             switch (dispatch(s, keyword)) {
                 case Outcome::kRead:
                     break;

@@ -46,7 +46,10 @@ bool placeFeature(ReaderState& s, const StatementLocation& where, int conditions
     int x = 0, y = 0, state = 0;
     const FeatureCell found = resolveFeatureCell(s, where, conditions, x, y, state);
     if (found == FeatureCell::Rejected) return false;
-    if (found == FeatureCell::Found) s.level.setTerrain(x, y, kind);
+    if (found == FeatureCell::Found) {
+        s.level.putFeature(x, y, kind);
+        noteCellStatement(s, kind, where, x, y);
+    }
     return true;
 }
 
@@ -62,7 +65,6 @@ bool placeEngraving(ReaderState& s, const StatementLocation& where, Engraving& e
     switch (where.x) {
         case kLocationRandom:
             engraving.placement = kPlacedRandom;
-            engraving.readPart = s.currentPart;
             return true;
         case kLocationPlace:
             engraving.placement = kAtRandomPlace;
@@ -116,8 +118,9 @@ bool readDoorStatement(ReaderState& s) {
     if (!checkOnGrid(s, where.x, where.y)) return false;
     MapCell& cell = s.level.cell(where.x, where.y);
     const int kind = cell.terrain == kSecretDoor ? kSecretDoor : kDoorway;
-    s.level.setTerrain(where.x, where.y, kind);
+    s.level.putFeature(where.x, where.y, kind);
     cell.detail = static_cast<std::uint8_t>(state);
+    noteCellStatement(s, kDoorway, where, where.x, where.y);
     return true;
 }
 
@@ -149,8 +152,9 @@ bool readAltarStatement(ReaderState& s) {
     int x = 0, y = 0, state = 0;
     const FeatureCell found = resolveFeatureCell(s, where, kFeatureConditions, x, y, state);
     if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
-    s.level.setTerrain(x, y, kAltar);
+    s.level.putFeature(x, y, kAltar);
     s.level.cell(x, y).detail = static_cast<std::uint8_t>(alignment + 16 * type);
+    noteCellStatement(s, kAltar, where, x, y);
     return true;
 }
 
@@ -181,6 +185,7 @@ bool readDrawbridgeStatement(ReaderState& s) {
     if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
     s.level.cell(x, y).overlay =
         static_cast<std::uint8_t>(kDrawbridgeMarker | direction | (closed ? kDrawbridgeClosed : 0));
+    noteCellStatement(s, kDrawbridgeKind, where, x, y);
     return true;
 }
 
@@ -196,6 +201,7 @@ bool readMazewalkStatement(ReaderState& s) {
 
     if (!checkOnGrid(s, where.x, where.y)) return false;
     s.level.cell(where.x, where.y).overlay = static_cast<std::uint8_t>(kMazewalkMarker | direction);
+    noteCellStatement(s, kMazewalkKind, where, where.x, where.y);
     return true;
 }
 
@@ -214,6 +220,7 @@ bool readEngravingStatement(ReaderState& s) {
     if (!readString(s, text, static_cast<int>(MessageText::capacity()) + 1)) return false;
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
 
+    engraving.readPart = s.currentPart;
     if (!placeEngraving(s, where, engraving)) return false;
     engraving.text.assign(text);
     s.level.engravings.push_back(engraving);

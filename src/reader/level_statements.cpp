@@ -95,6 +95,9 @@ bool readInitMapStatement(ReaderState& s) {
                      ((lighting & 1) ? kLit : 0) | (walled ? kWalled : 0);
     constexpr int kInitBits = kSmoothed | kJoined | kLit | kWalled;
     settings.levelFlags = static_cast<std::uint8_t>((settings.levelFlags & ~kInitBits) | bits);
+    // The game draws random lighting anew each time: it must be written so.
+    settings.levelFlags2 = static_cast<std::uint8_t>((settings.levelFlags2 & ~kRandomLighting) |
+                                                     (lighting == -1 ? kRandomLighting : 0));
     return true;
 }
 

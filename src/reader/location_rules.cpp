@@ -94,8 +94,25 @@ bool placeStairSpot(ReaderState& s, const StatementLocation& where, StairSpot& s
     const bool random = state == kStairPlacedRandom;
     const int under = random ? s.level.cell(x, y).terrain : 0;
     spot = StairSpot{state, x, y, random ? s.currentPart : kNoReadPart, under};
-    s.level.setTerrain(x, y, kind);
+    s.level.putFeature(x, y, kind);
+    noteCellStatement(s, kind, where, x, y);
     return true;
+}
+
+void noteCellStatement(ReaderState& s, int kind, const StatementLocation& where, int x, int y) {
+    CellStatement statement;
+    statement.kind = kind;
+    statement.x = x;
+    statement.y = y;
+    if (!where.isCoordinate && where.x == kLocationRandom) {
+        statement.placement = kPlacedRandom;
+    } else if (!where.isCoordinate && where.x == kLocationPlace) {
+        statement.placement = kAtRandomPlace;
+        statement.place = where.y;
+    }
+    statement.readPart = s.currentPart;
+    statement.readOrder = s.statementOrder;
+    s.level.cellStatements.push_back(statement);
 }
 
 }  // namespace mapedit

@@ -40,15 +40,16 @@ struct PlacementRule {
 };
 bool resolvePlacement(ReaderState& s, const StatementLocation& where, const PlacementRule& rule,
                       int& x, int& y, int& placement);
-// Notes where a record of that placement was read: a random one belongs
-// to the current part, which the writer keeps it with, and is numbered
-// in reading order; any other belongs to no part.
+// Notes where a record was read: the current part, which the writer keeps
+// it with, and its statement's place in reading order.
 template <class Record>
 void noteReadPart(ReaderState& s, Record& record) {
-    if (record.placement != kPlacedRandom) return;
     record.readPart = s.currentPart;
-    record.readOrder = ++s.randomRecordsRead;
+    record.readOrder = s.statementOrder;
 }
+
+// Keeps the statement that put a feature (or marker) of `kind` on a cell.
+void noteCellStatement(ReaderState& s, int kind, const StatementLocation& where, int x, int y);
 
 // The cell of a feature (stair, ladder, altar, fountain, sink, drawbridge).
 enum class FeatureCell { Found, NoneQualifies, Rejected };
@@ -58,7 +59,8 @@ enum class FeatureCell { Found, NoneQualifies, Rejected };
 FeatureCell resolveFeatureCell(ReaderState& s, const StatementLocation& where, int randomConditions,
                                int& x, int& y, int& state);
 
-// Puts a stair or ladder of `kind` on its cell and records it in `spot`.
+// Puts a stair or ladder of `kind` on its cell, records it in `spot` and
+// keeps its statement.
 // A random location that finds no cell succeeds and changes nothing.
 bool placeStairSpot(ReaderState& s, const StatementLocation& where, StairSpot& spot, int kind);
 

@@ -24,13 +24,6 @@ constexpr const char* kMapDoesNotFit = "Map does not fit the level";
 constexpr int kMaxRows = kMapHeight;
 constexpr int kMapPartColor = 9;
 
-// Map characters of features that no terrain kind stands for in a map.
-struct FeatureSymbol {
-    unsigned char symbol;
-    int kind;
-};
-constexpr std::array<FeatureSymbol, 2> kFeatureSymbols = {{{'{', kFountain}, {'K', kKitchenSink}}};
-
 bool isDigit(unsigned char c) {
     return c >= '0' && c <= '9';
 }
@@ -81,28 +74,44 @@ void widenExtent(Extent& e, const MapPart& part) {
     e.y2 = std::max(e.y2, part.y2);
 }
 
-// One map character on its cell: a terrain kind, a feature on floor, or a
-// character kept as it was.
-void layInSymbol(Level& level, int x, int y, unsigned char symbol) {
-    for (const FeatureSymbol& f : kFeatureSymbols) {
-        if (f.symbol == symbol) {
-            level.setTerrain(x, y, f.kind);
-            return;
-        }
-    }
-    const int kind = kindOfSymbol(symbol);
-    if (kind == kNone) {
-        level.keepMapSymbol(x, y, symbol);
-        return;
-    }
-    level.setTerrain(x, y, kind);
-    if (kind == kSecretDoor) level.cell(x, y).detail = 1;  // closed
+// The door state a map character gives: a secret door is closed, a '+' is a
+// doorway without a door until a DOOR statement says otherwise.
+std::uint8_t mapDoorState(int kind) {
+    return kind == kSecretDoor ? 1 : 3;  // closed, nodoor
 }
 
-void layInMap(Level& level, const MapPart& part, const MapText& text) {
+// One map character on its cell: a terrain kind, a feature on floor, or a
+// character kept as it was. The cell remembers the character it was read
+// with.
+void layInSymbol(Level& level, int x, int y, unsigned char symbol) {
+    const int kind = kindOfMapChar(symbol);
+    if (kind == kNone) {
+        level.keepMapSymbol(x, y, symbol);
+    } else {
+        level.setTerrain(x, y, kind);
+        if (kind == kDoorway || kind == kSecretDoor) level.cell(x, y).detail = mapDoorState(kind);
+    }
+    level.cell(x, y).readSymbol = symbol;
+}
+
+// A map laid over cells replaces what earlier statements put there: their
+// doors, stairs and features are gone in the game, and must not come back
+// at the next save.
+void forgetStatementsUnder(Level& level, const MapPart& part) {
+    std::erase_if(level.cellStatements, [&part](const CellStatement& c) {
+        const bool markers = c.kind == kDrawbridgeKind || c.kind == kMazewalkKind;
+        return !markers && part.contains(c.x, c.y);
+    });
+}
+
+void layInMap(Level& level, MapPart& part, const MapText& text) {
+    part.readText.clear();
+    part.readX1 = part.x1;
+    part.readY1 = part.y1;
     for (int j = 0; j < part.height; ++j) {
         for (int k = 0; k < part.width; ++k) {
             layInSymbol(level, part.x1 + k, part.y1 + j, text.at(k, j));
+            part.readText.push_back(static_cast<char>(text.at(k, j)));
         }
     }
 }
@@ -154,6 +163,7 @@ bool readMapStatement(ReaderState& s) {
     }
     part.form = kMapText;
     part.wallified = 0;  // a new map text has not been walled yet
+    part.read = 1;
     widenExtent(s.level.settings.extent, part);
     layInMap(s.level, part, text);
 
@@ -161,6 +171,7 @@ bool readMapStatement(ReaderState& s) {
     area->kind = kMapPartArea;
     area->color = kMapPartColor;
     area->param = s.currentPart;
+    forgetStatementsUnder(s.level, part);
     return true;
 }
 
@@ -187,6 +198,7 @@ bool readNomapPart(ReaderState& s, MapForm form) {
         widenExtent(s.level.settings.extent, part);
     }
     part.form = form;
+    part.read = 1;
     return true;
 }
 

@@ -284,6 +284,7 @@ RegionResult readRegion(ReaderState& s, int& x1, int& y1, int& x2, int& y2) {
     skipBlanks(s);
     s.message = msg::kInvalidRegion;
     const bool absolute = peekChar(s) == 'l';
+    s.regionInLevelForm = absolute;
     if (absolute) {
         std::string word;
         if (!readWord(s, word, 16) || word != "levregion") return RegionResult::Failed;

@@ -32,7 +32,11 @@ struct ReaderState {
     int lastObjectX = 0, lastObjectY = 0;
     int phase = 0;
     MapText mapText;  // of the current map part; empty after NOMAP
-    int randomRecordsRead = 0;
+    // The place of the statement being read among the statements read: the
+    // order the writer keeps, and what ties an area to its exclusion.
+    int statementOrder = 0;
+    // Whether the region readRegion read last was given as levregion(...).
+    bool regionInLevelForm = false;
 
     Level& level;
     Random& random;

@@ -17,6 +17,7 @@ namespace {
 // What follows "STAIR:": a cell location, or an area rectangle (absolute).
 struct StairWhere {
     bool isArea = false;
+    bool levelForm = false;  // the area was given as levregion(...)
     StatementLocation cell;
     CellRect area;
 };
@@ -62,6 +63,7 @@ bool readLevelRegion(ReaderState& s, StairWhere& out) {
     int v[4] = {};
     if (!expect(s, '(') || !readNumbers(s, v, 4) || !expect(s, ')')) return false;
     out.isArea = true;
+    out.levelForm = true;
     out.area = CellRect{v[0], v[1], v[2], v[3]};
     return areaOnGrid(s, out.area);
 }
@@ -84,19 +86,11 @@ bool readStairWhere(ReaderState& s, StairWhere& out) {
     return false;
 }
 
-void addStairAreas(ReaderState& s, const CellRect& area, const CellRect* exclusion, int down) {
-    if (AreaRecord* a = s.level.newArea(area.x1, area.y1, area.x2, area.y2)) {
-        a->kind = kStairArea;
-        a->param = down;
-        styleArea(*a);
-    }
+void addStairAreas(ReaderState& s, const StairWhere& where, const CellRect* exclusion,
+                   bool exclusionLevelForm, int down) {
+    styleArea(*addReadArea(s, where.area, where.levelForm, kStairArea, down));
     if (exclusion == nullptr) return;
-    if (AreaRecord* a =
-            s.level.newArea(exclusion->x1, exclusion->y1, exclusion->x2, exclusion->y2)) {
-        a->kind = kStairExclusion;
-        a->param = down;
-        styleArea(*a);
-    }
+    styleArea(*addReadArea(s, *exclusion, exclusionLevelForm, kStairExclusion, down));
 }
 
 bool placeStairCell(ReaderState& s, const StatementLocation& where, int down) {
@@ -115,8 +109,10 @@ bool readStairStatement(ReaderState& s) {
 
     CellRect exclusion;
     RegionResult exclusionForm = RegionResult::Failed;
+    bool exclusionLevelForm = false;
     if (where.isArea) {
         exclusionForm = readRegion(s, exclusion.x1, exclusion.y1, exclusion.x2, exclusion.y2);
+        exclusionLevelForm = s.regionInLevelForm;
         if (exclusionForm == RegionResult::Failed || !expect(s, ',')) return false;
     }
     int down = 0;
@@ -125,7 +121,7 @@ bool readStairStatement(ReaderState& s) {
 
     if (where.isArea) {
         const bool none = exclusionForm == RegionResult::AllZeros;
-        addStairAreas(s, where.area, none ? nullptr : &exclusion, down);
+        addStairAreas(s, where, none ? nullptr : &exclusion, exclusionLevelForm, down);
         return true;
     }
     return placeStairCell(s, where.cell, down);

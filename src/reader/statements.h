@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/grid.h"
 #include "reader/scanner.h"
 
 namespace mapedit {
@@ -21,7 +22,7 @@ bool readInitMapStatement(ReaderState& s);
 bool readMessageStatement(ReaderState& s);
 bool readGeometryStatement(ReaderState& s);
 bool readMapStatement(ReaderState& s);
-// NOMAP after a map: checked, changes nothing.
+// The rest of a NOMAP line: nothing may follow the keyword.
 bool readNomapStatement(ReaderState& s);
 // NOMAP opening the current map part: on a cave level the part is the
 // whole level, elsewhere it has neither size nor place.
@@ -36,6 +37,10 @@ bool readNonPasswallStatement(ReaderState& s);
 bool readTeleportRegionStatement(ReaderState& s);
 bool readBranchStatement(ReaderState& s);
 bool readPortalStatement(ReaderState& s);
+
+// An area read from the current statement, in the current part; the caller
+// styles it.
+AreaRecord* addReadArea(ReaderState& s, const CellRect& r, bool levelForm, int kind, int param);
 
 // Features.
 bool readDoorStatement(ReaderState& s);

@@ -65,24 +65,25 @@ void collectRandom(const WriteContext& ctx, int part, const MapCell& cell,
 void countCell(const WriteContext& ctx, int part, int x, int y, const MapCell& cell,
                std::array<PartRoom, kRooms.size()>& rooms) {
     auto at = [&rooms](Room room) -> PartRoom& { return rooms[static_cast<std::size_t>(room)]; };
+    const MapCell ground = ctx.groundAsWritten(part, x, y);
     for (Room room : kRooms) {
-        if (holds(room, cell)) ++at(room).cells;
+        if (holds(room, ground)) ++at(room).cells;
     }
     const MonsterSpec* m = cell.monster.get();
     if (m != nullptr && !ctx.isReadRandom(m) && ctx.partOf(x, y, *m) <= part) {
         for (Room room : {Room::GroundMonster, Room::WaterMonster}) {
-            if (holds(room, cell)) ++at(room).taken;
+            if (holds(room, ground)) ++at(room).taken;
         }
     }
     const TrapSpec* t = cell.trap.get();
     if (t != nullptr && !ctx.isReadRandom(t) && ctx.partOf(x, y, *t) <= part &&
-        holds(Room::Trap, cell)) {
+        holds(Room::Trap, ground)) {
         ++at(Room::Trap).taken;
     }
     for (std::size_t i = 0; i < cell.objects.size(); ++i) {
         const ObjectSpec* o = cell.objects[i].get();
         if (o != nullptr && !ctx.isReadRandom(o) && ctx.partOfObject(x, y, cell, i) < part &&
-            holds(Room::Object, cell)) {
+            holds(Room::Object, ground)) {
             ++at(Room::Object).taken;
             break;
         }
@@ -101,13 +102,16 @@ int pinWhatDoesNotFit(WriteContext& ctx, PartRoom& room) {
 
 using RoomCounts = std::array<int, kRooms.size()>;
 
-// The cells of both parts each kind of random record may land on.
-RoomCounts sharedCells(const WriteContext& ctx, const MapPart& a, const MapPart& b) {
+// The cells of both parts each kind of random record may land on, as the
+// later part `b` (writing order) finds them.
+RoomCounts sharedCells(const WriteContext& ctx, const MapPart& a, int b) {
     RoomCounts counts{};
-    ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        if (!a.contains(x, y) || !b.contains(x, y)) return;
+    const MapPart& later = ctx.parts[static_cast<std::size_t>(b)];
+    ctx.scanCells([&](int x, int y, const MapCell&) {
+        if (!a.contains(x, y) || !later.contains(x, y)) return;
+        const MapCell ground = ctx.groundAsWritten(b, x, y);
         for (Room room : kRooms)
-            counts[static_cast<std::size_t>(room)] += holds(room, cell) ? 1 : 0;
+            counts[static_cast<std::size_t>(room)] += holds(room, ground) ? 1 : 0;
     });
     return counts;
 }
@@ -132,7 +136,7 @@ bool pinPass(WriteContext& ctx) {
         // with this one.
         for (int earlier = 0; earlier < part; ++earlier) {
             const RoomCounts shared =
-                sharedCells(ctx, ctx.parts[static_cast<std::size_t>(earlier)], p);
+                sharedCells(ctx, ctx.parts[static_cast<std::size_t>(earlier)], part);
             for (std::size_t r = 0; r < kRooms.size(); ++r) {
                 rooms[r].taken += std::min(kept[static_cast<std::size_t>(earlier)][r], shared[r]);
             }

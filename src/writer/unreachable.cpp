@@ -20,9 +20,7 @@ struct Unreachable {
     std::vector<std::string> lines;
 
     void add(std::string_view keyword, std::string_view name, int x, int y) {
-        std::string line(keyword);
-        if (!name.empty()) line += fmt::format(" \"{}\"", name);
-        lines.push_back(line + fmt::format(" at ({},{})", x, y));
+        lines.push_back(noteOf(keyword, name, x, y));
     }
 
     void records(int x, int y, const MapCell& cell) {
@@ -43,10 +41,11 @@ struct Unreachable {
         }
     }
 
-    // Features and markers, which only ever stand where a statement or the
-    // editor put them; doors outside every part are background.
+    // Doors, features and markers, which only ever stand where a statement
+    // or the editor put them.
     void cellStatements(int x, int y, const MapCell& cell) {
         if (ctx.homeOf(x, y) != kNoPart) return;
+        if (cell.terrain == kDoorway || cell.terrain == kSecretDoor) add("DOOR", "", x, y);
         if (cell.terrain == kFountain) add("FOUNTAIN", "", x, y);
         if (cell.terrain == kKitchenSink) add("SINK", "", x, y);
         if (cell.terrain == kAltar) add("ALTAR", "", x, y);
@@ -58,7 +57,9 @@ struct Unreachable {
         for (const StairSpotKind& k : kStairSpots) {
             const StairSpot& spot = ctx.settings.*k.spot;
             if (spot.state == kNoStair || !isOnGrid(spot.x, spot.y)) continue;
-            if (ctx.partOfRecord(spot.x, spot.y, spot.placement(), spot.readPart) == kNoPart) {
+            if (ctx.level.cell(spot.x, spot.y).terrain != k.terrain) continue;
+            if (ctx.homeOf(spot.x, spot.y) == kNoPart &&
+                ctx.stairSpotPart(spot, k.terrain) == kNoPart) {
                 const std::string what = fmt::format("{} {}", k.ladder ? "LADDER" : "STAIR",
                                                      words::kUpDown[k.down ? 1 : 0]);
                 add(what, "", spot.x, spot.y);

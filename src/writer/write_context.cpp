@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "model/grid.h"
+#include "model/terrain.h"
 
 #include <algorithm>
 #include <utility>
@@ -58,6 +59,7 @@ void WriteContext::orderParts(int largest) {
                 static_cast<std::int8_t>(holding != kNoPart ? holding : reachingPart(x, y));
         }
     }
+    keepStatements();
 }
 
 int WriteContext::holdingPart(int x, int y) const {
@@ -65,6 +67,21 @@ int WriteContext::holdingPart(int x, int y) const {
         if (parts[static_cast<std::size_t>(i)].contains(x, y)) return i;
     }
     return kNoPart;
+}
+
+int WriteContext::featureHomeOf(int x, int y) const {
+    for (int i = partCount - 1; i >= 0; --i) {
+        if (parts[static_cast<std::size_t>(i)].contains(x, y)) return i;
+    }
+    return homeOf(x, y);
+}
+
+int WriteContext::stairSpotPart(const StairSpot& spot, int terrain) const {
+    if (spot.state == kNoStair || !isOnGrid(spot.x, spot.y)) return kNoPart;
+    if (level.cell(spot.x, spot.y).terrain != terrain) return kNoPart;
+    if (statementCovers(spot.x, spot.y, terrain)) return kNoPart;
+    const int kept = keptPart(spot.x, spot.y, spot.placement(), spot.readPart);
+    return kept != kNoPart ? kept : featureHomeOf(spot.x, spot.y);
 }
 
 // Coordinates are written relative to the part's corner and may not be
@@ -92,9 +109,102 @@ int WriteContext::writingIndexOf(int modelPart) const {
     return kNoPart;
 }
 
+int WriteContext::keptPart(int x, int y, int placement, int readPart) const {
+    const int part = writingIndexOf(readPart);
+    if (part == kNoPart) return kNoPart;
+    // Random ones and places name no cell; the others are written relative
+    // to the part's corner, which must not lie right of or below them.
+    const bool namesNoCell = placement == kPlacedRandom ||
+                             (placement == kAtRandomPlace && randomPlaceAt(level, x, y) >= 0);
+    const MapPart& p = parts[static_cast<std::size_t>(part)];
+    return namesNoCell || (p.x1 <= x && p.y1 <= y) ? part : kNoPart;
+}
+
 int WriteContext::partOfRecord(int x, int y, int placement, int readPart) const {
-    const int read = placement == kPlacedRandom ? writingIndexOf(readPart) : kNoPart;
-    return read != kNoPart ? read : homeOf(x, y);
+    const int kept = keptPart(x, y, placement, readPart);
+    return kept != kNoPart ? kept : homeOf(x, y);
+}
+
+namespace {
+
+// The kinds of CellStatement, one bit each in WriteContext::covered_.
+constexpr std::array<int, 10> kStatementKinds = {
+    kDoorway, kUpstairs, kDownstairs,  kLadderUp,       kLadderDown,
+    kAltar,   kFountain, kKitchenSink, kDrawbridgeKind, kMazewalkKind};
+
+std::uint16_t statementBit(int kind) {
+    for (std::size_t i = 0; i < kStatementKinds.size(); ++i) {
+        if (kStatementKinds[i] == kind) return static_cast<std::uint16_t>(1u << i);
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool WriteContext::stillHolds(const CellStatement& c) const {
+    if (!isOnGrid(c.x, c.y)) return false;
+    const MapCell& cell = level.cell(c.x, c.y);
+    switch (c.kind) {
+        case kDoorway:
+            return cell.terrain == kDoorway || cell.terrain == kSecretDoor;
+        case kDrawbridgeKind:
+            return markerType(cell.overlay) == markerType(kDrawbridgeMarker);
+        case kMazewalkKind:
+            return markerType(cell.overlay) == markerType(kMazewalkMarker);
+        default:
+            return cell.terrain == c.kind;
+    }
+}
+
+void WriteContext::keepStatements() {
+    for (const CellStatement& c : level.cellStatements) {
+        if (!stillHolds(c)) continue;
+        const int part = keptPart(c.x, c.y, c.placement, c.readPart);
+        if (part == kNoPart) continue;
+        kept_.push_back({&c, part});
+        covered_[cellIndex(c.x, c.y)] |= statementBit(c.kind);
+    }
+}
+
+bool WriteContext::statementCovers(int x, int y, int kind) const {
+    return isOnGrid(x, y) && (covered_[cellIndex(x, y)] & statementBit(kind)) != 0;
+}
+
+std::uint8_t WriteContext::ownReadChar(int part, int x, int y) const {
+    for (int later = part + 1; later < partCount; ++later) {
+        const MapPart& p = parts[static_cast<std::size_t>(later)];
+        if (p.hasMapText() && p.contains(x, y)) {
+            return parts[static_cast<std::size_t>(part)].readCharAt(x, y);
+        }
+    }
+    return 0;
+}
+
+MapCell WriteContext::groundAsWritten(int part, int x, int y) const {
+    MapCell ground;
+    const std::uint8_t own = ownReadChar(part, x, y);
+    if (own == 0) {
+        ground.terrain = level.cell(x, y).terrain;
+        ground.keptSymbol = level.cell(x, y).keptSymbol;
+        return ground;
+    }
+    ground.terrain = static_cast<std::int8_t>(kindOfMapChar(own));
+    if (ground.terrain == kNone) ground.keptSymbol = own;
+    return ground;
+}
+
+bool WriteContext::featureStatedAt(int x, int y) const {
+    const std::uint16_t markers = statementBit(kDrawbridgeKind) | statementBit(kMazewalkKind);
+    return isOnGrid(x, y) && (covered_[cellIndex(x, y)] & ~markers) != 0;
+}
+
+bool WriteContext::mapSays(int x, int y) const {
+    if (!isOnGrid(x, y)) return false;
+    const MapCell& cell = level.cell(x, y);
+    if (cell.readSymbol == 0) return false;
+    const int kind = kindOfMapChar(cell.readSymbol);
+    if (kind == kNone) return cell.terrain == kNone && cell.keptSymbol == cell.readSymbol;
+    return cell.terrain == kind || (kind == kStone && cell.terrain == kMazewalkStone);
 }
 
 std::size_t WriteContext::containerOf(const MapCell& cell, std::size_t index) {
@@ -118,9 +228,10 @@ bool WriteContext::isPinned(const void* record) const {
 }
 
 int WriteContext::partOfEngraving(const Engraving& e) const {
-    if (e.placement != kPlacedRandom) return homeOf(e.x, e.y);
-    const int part = writingIndexOf(e.readPart);
-    return part == kNoPart ? 0 : part;
+    const int kept = keptPart(e.x, e.y, e.placement, e.readPart);
+    if (kept != kNoPart) return kept;
+    // A random one whose part is gone goes first.
+    return e.placement == kPlacedRandom ? 0 : homeOf(e.x, e.y);
 }
 
 AreaEntry* WriteContext::findArea(const AreaEntry* after, int kind) {
@@ -237,6 +348,12 @@ void WriteContext::addExclusionRegion(const AreaRecord& area) {
     } else {
         addRegion(area);
     }
+}
+
+std::string noteOf(std::string_view keyword, std::string_view name, int x, int y) {
+    std::string note(keyword);
+    if (!name.empty()) note += fmt::format(" \"{}\"", name);
+    return note + fmt::format(" at ({},{})", x, y);
 }
 
 bool touches(const AreaRecord& b, const AreaRecord& a) {

@@ -47,6 +47,9 @@ class WriteContext {
 
     std::vector<AreaEntry> areas;  // largest first, equal sizes oldest first
     std::string line;              // the line being built
+    // Objects marked contained with no container before them on their
+    // cell, written at their cell instead.
+    std::vector<std::string> uncontained;
 
     const MapPart& part() const { return parts[static_cast<std::size_t>(writePart)]; }
     bool isTavrel() const { return variant == Variant::Tavrel; }
@@ -69,10 +72,25 @@ class WriteContext {
     // The first part (writing order) holding the cell in its rectangle;
     // kNoPart when there is none.
     int holdingPart(int x, int y) const;
+    // The part that writes a statement changing the cell itself (a door, a
+    // stair, a feature): the last part holding it, since a later map laid
+    // over the cell would undo the statement; else its home.
+    int featureHomeOf(int x, int y) const;
+    // The part that writes a stair or ladder of the level's four, or
+    // kNoPart; a spot whose cell lost its stair or that a kept statement
+    // states is not written on its own.
+    int stairSpotPart(const StairSpot& spot, int terrain) const;
+    bool writesStairSpot(const StairSpot& spot, int terrain) const {
+        return stairSpotPart(spot, terrain) == writePart;
+    }
     // Where the model's part of that index is written; kNoPart for none.
     int writingIndexOf(int modelPart) const;
-    // The part that writes a placement: the part a random one was read into
-    // while that part exists, else the home of its cell.
+    // The part (writing order) that writes a record read from a file: the
+    // part it was read into while that part exists and can still name its
+    // cell; kNoPart for a record made in the editor and the others.
+    int keptPart(int x, int y, int placement, int readPart) const;
+    // The part that writes a placement: its kept part, else the home of its
+    // cell.
     int partOfRecord(int x, int y, int placement, int readPart) const;
     bool writesRecord(int x, int y, int placement, int readPart) const {
         return partOfRecord(x, y, placement, readPart) == writePart;
@@ -86,9 +104,16 @@ class WriteContext {
     int placementOf(const Record& r) const {
         return isPinned(&r) ? kAtPosition : r.placement;
     }
+    // A pinned record has left the part it was read into: it stands on its
+    // cell like a record made in the editor.
     template <class Record>
     int partOf(int x, int y, const Record& r) const {
-        return partOfRecord(x, y, placementOf(r), r.readPart);
+        return isPinned(&r) ? homeOf(x, y) : partOfRecord(x, y, r.placement, r.readPart);
+    }
+    // A record written with the part it was read into, in reading order.
+    template <class Record>
+    bool isKept(int x, int y, const Record* r) const {
+        return r != nullptr && !isPinned(r) && keptPart(x, y, r->placement, r->readPart) != kNoPart;
     }
     // A record read at random into a part that is still there, and written
     // as random; false for no record.
@@ -108,8 +133,9 @@ class WriteContext {
     // The part that writes object `index` of the cell's list: a contained
     // object goes with its container, the object before it.
     int partOfObject(int x, int y, const MapCell& cell, std::size_t index) const;
-    // A random engraving has no cell: it goes with the part it was read
-    // into, or first when that part is gone. The others go with their cell.
+    // An engraving goes with the part it was read into while that part can
+    // name it; a random one has no cell and goes first when its part is
+    // gone, the others go with their cell.
     int partOfEngraving(const Engraving& e) const;
 
     // Calls visit(x, y, cell) for every cell of the grid, row by row; each
@@ -119,6 +145,35 @@ class WriteContext {
     // The same, for the cells whose home is the part being written.
     template <class Visit>
     void scanHomeCells(Visit visit) const;
+    // The same, for the cells whose feature home is the part being written.
+    template <class Visit>
+    void scanFeatureCells(Visit visit) const;
+
+    // The read statements that put a feature on a cell and still stand,
+    // with the part (writing order) each goes with; a cell they cover is
+    // left out of the sections' own scan.
+    struct KeptStatement {
+        const CellStatement* statement;
+        int part;
+    };
+    const std::vector<KeptStatement>& keptStatements() const { return kept_; }
+    // Whether a kept statement of that kind (CellStatement::kind) names the cell.
+    bool statementCovers(int x, int y, int kind) const;
+    // What the map text of a part (writing order) says of a cell that a
+    // later map covers: the part's own read character, which its statements
+    // found there; 0 when the part has none or no later map covers the cell.
+    std::uint8_t ownReadChar(int part, int x, int y) const;
+    // The ground of a cell as the reader meets it while reading a part
+    // (writing order): the part's own read character under a later map,
+    // else the cell's terrain. Only terrain and kept symbol are set.
+    MapCell groundAsWritten(int part, int x, int y) const;
+    // Whether a kept statement puts a feature (no marker) on the cell.
+    bool featureStatedAt(int x, int y) const;
+    // Whether the cell's map character says what the cell holds, so that
+    // no statement needs to say it again.
+    bool mapSays(int x, int y) const;
+    // The cell still holds what the statement put there.
+    bool stillHolds(const CellStatement& c) const;
 
     // The next unwritten record of the kind after `after` (from the first
     // when null).
@@ -145,8 +200,12 @@ class WriteContext {
     void addRectangle(std::string_view opening, int x1, int y1, int x2, int y2);
     int reachingPart(int x, int y) const;
 
+    void keepStatements();
+
     ByteSink& sink_;
     std::array<std::int8_t, kMapWidth * kMapHeight> homes_{};
+    std::array<std::uint16_t, kMapWidth * kMapHeight> covered_{};  // bit per statement kind
+    std::vector<KeptStatement> kept_;
     std::vector<const void*> pinned_;
 };
 
@@ -163,6 +222,16 @@ void WriteContext::scanHomeCells(Visit visit) const {
         if (homeOf(x, y) == writePart) visit(x, y, cell);
     });
 }
+
+template <class Visit>
+void WriteContext::scanFeatureCells(Visit visit) const {
+    scanCells([&](int x, int y, const MapCell& cell) {
+        if (featureHomeOf(x, y) == writePart) visit(x, y, cell);
+    });
+}
+
+// How a statement is named in a note: KEYWORD "name" at (x,y).
+std::string noteOf(std::string_view keyword, std::string_view name, int x, int y);
 
 // True when B touches A: one of B's x bounds and one of its y bounds lie in A.
 bool touches(const AreaRecord& b, const AreaRecord& a);

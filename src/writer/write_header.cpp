@@ -48,7 +48,8 @@ void writeInitMap(WriteContext& ctx) {
     ctx.line.append(", ");
     ctx.line.append(boolean(1));
     ctx.line.append(", ");
-    ctx.line.append(words::wordOf(words::kLighting, bit(2), ""));
+    const bool randomLighting = (s.levelFlags2 & kRandomLighting) != 0;
+    ctx.line.append(words::wordOf(words::kLighting, randomLighting ? -1 : bit(2), ""));
     ctx.line.append(", ");
     ctx.line.append(boolean(3));
     ctx.endLine();

@@ -25,7 +25,17 @@ int terrainUnderRandomStair(const WriteContext& ctx, int x, int y) {
 // The character of a cell in a MAP row.
 char mapChar(const WriteContext& ctx, int x, int y) {
     if (!isOnGrid(x, y)) return ' ';
+    // A later map lays the cell's final state; this part's statements must
+    // find what its own map said.
+    if (const std::uint8_t own = ctx.ownReadChar(ctx.writePart, x, y); own != 0) {
+        return static_cast<char>(own);
+    }
     const MapCell& cell = ctx.level.cell(x, y);
+    // What the file said, while it still says what the cell holds or lies
+    // under a feature that a kept statement puts there.
+    if (cell.readSymbol != 0 && (ctx.mapSays(x, y) || ctx.featureStatedAt(x, y))) {
+        return static_cast<char>(cell.readSymbol);
+    }
     const int terrain = cell.terrain;
     if (terrain == kNone && cell.keptSymbol != 0) return static_cast<char>(cell.keptSymbol);
     if (terrain == kStone && ctx.stoneAsWall) {

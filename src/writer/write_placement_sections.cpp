@@ -1,7 +1,8 @@
-// The MONSTER, OBJECT and TRAP sections of a part. Records read at random
-// into the part come first, in the order they were read: the cell each
-// landed on changes at every read, so it must not decide where its line
-// goes. Then the others, row by row.
+// The MONSTER, OBJECT and TRAP sections of a part. Records read from the
+// file into the part come first, in the order they were read: the game
+// places them in that order, and a random one lands on a cell that changes
+// at every read, so its cell must not decide where its line goes. Then the
+// records made in the editor, row by row.
 
 #include <algorithm>
 #include <memory>
@@ -14,66 +15,73 @@ namespace mapedit::writer {
 
 namespace {
 
-struct ReadRandom {
+struct KeptRecord {
     int order;
     int x, y;
     std::size_t index;  // in the cell's object list
 };
 
-void sortByOrder(std::vector<ReadRandom>& records) {
+void sortByOrder(std::vector<KeptRecord>& records) {
     std::stable_sort(records.begin(), records.end(),
-                     [](const ReadRandom& a, const ReadRandom& b) { return a.order < b.order; });
+                     [](const KeptRecord& a, const KeptRecord& b) { return a.order < b.order; });
+}
+
+template <class Record>
+bool keptInPart(const WriteContext& ctx, int x, int y, const Record* r) {
+    return ctx.isKept(x, y, r) && ctx.partOf(x, y, *r) == ctx.writePart;
 }
 
 // The records of one slot of the cells: a cell holds at most one.
 template <class Record>
 bool writeCellRecords(WriteContext& ctx, std::unique_ptr<Record> MapCell::*slot,
                       void (*write)(WriteContext&, int, int, const Record&)) {
-    std::vector<ReadRandom> random;
+    std::vector<KeptRecord> kept;
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         const Record* r = (cell.*slot).get();
-        if (ctx.isReadRandomInto(r, ctx.writePart)) random.push_back({r->readOrder, x, y, 0});
+        if (keptInPart(ctx, x, y, r)) kept.push_back({r->readOrder, x, y, 0});
     });
-    sortByOrder(random);
-    for (const ReadRandom& r : random) write(ctx, r.x, r.y, *(ctx.level.cell(r.x, r.y).*slot));
-    bool wrote = !random.empty();
+    sortByOrder(kept);
+    for (const KeptRecord& r : kept) write(ctx, r.x, r.y, *(ctx.level.cell(r.x, r.y).*slot));
+    bool wrote = !kept.empty();
     ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
         const Record* r = (cell.*slot).get();
-        if (r == nullptr || ctx.isReadRandom(r)) return;
+        if (r == nullptr || ctx.isKept(x, y, r)) return;
         write(ctx, x, y, *r);
         wrote = true;
     });
     return wrote;
 }
 
+// An object and the objects contained in it, which follow it in the cell's
+// list and in the file.
+void writeObjectRun(WriteContext& ctx, int x, int y, const MapCell& cell, std::size_t head) {
+    for (std::size_t i = head;
+         i < cell.objects.size() && WriteContext::containerOf(cell, i) == head; ++i) {
+        if (cell.objects[i]) writeObject(ctx, x, y, *cell.objects[i], i == head);
+    }
+}
+
 }  // namespace
 
-// A random container takes the objects contained in it along.
 bool writeObjects(WriteContext& ctx) {
-    std::vector<ReadRandom> random;
+    std::vector<KeptRecord> kept;
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         for (std::size_t i = 0; i < cell.objects.size(); ++i) {
             const ObjectSpec* o = cell.objects[i].get();
-            if (ctx.isReadRandomInto(o, ctx.writePart)) random.push_back({o->readOrder, x, y, i});
+            if (WriteContext::containerOf(cell, i) == i && keptInPart(ctx, x, y, o)) {
+                kept.push_back({o->readOrder, x, y, i});
+            }
         }
     });
-    sortByOrder(random);
-    for (const ReadRandom& r : random) {
-        const MapCell& cell = ctx.level.cell(r.x, r.y);
-        for (std::size_t i = r.index;
-             i < cell.objects.size() && WriteContext::containerOf(cell, i) == r.index; ++i) {
-            writeObject(ctx, r.x, r.y, *cell.objects[i]);
-        }
-    }
-    bool wrote = !random.empty();
+    sortByOrder(kept);
+    for (const KeptRecord& r : kept)
+        writeObjectRun(ctx, r.x, r.y, ctx.level.cell(r.x, r.y), r.index);
+    bool wrote = !kept.empty();
     ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
         for (std::size_t i = 0; i < cell.objects.size(); ++i) {
-            const ObjectSpec* o = cell.objects[i].get();
-            if (o == nullptr ||
-                ctx.isReadRandom(cell.objects[WriteContext::containerOf(cell, i)].get())) {
-                continue;
-            }
-            writeObject(ctx, x, y, *o);
+            const std::size_t head = WriteContext::containerOf(cell, i);
+            if (head != i || ctx.isKept(x, y, cell.objects[head].get())) continue;
+            writeObjectRun(ctx, x, y, cell, head);
             wrote = true;
         }
     });

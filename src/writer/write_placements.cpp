@@ -134,13 +134,19 @@ void addObjectTail(WriteContext& ctx, const ObjectSpec& o) {
 
 }  // namespace
 
-void writeObject(WriteContext& ctx, int x, int y, const ObjectSpec& o) {
+void writeObject(WriteContext& ctx, int x, int y, const ObjectSpec& o, bool first) {
     ctx.line.append(o.isContainer != 0 ? "CONTAINER" : "OBJECT");
     if (isWrittenChance(o.chance)) addChance(ctx, o.chance);
     ctx.line.append(": ");
     addClassSymbol(ctx, o.symbol, "object");
     addNameOrRandom(ctx, ctx.isTavrel() ? "" : materialPrefix(o), o.name.view());
-    if (o.placement == kContained) {
+    // Written "contained", it would go into whatever object the file names
+    // before it, on another cell, or be lost.
+    if (o.placement == kContained && first) {
+        ctx.uncontained.push_back(
+            noteOf(o.isContainer != 0 ? "CONTAINER" : "OBJECT", o.name.view(), x, y));
+        ctx.addCellPosition(x, y);
+    } else if (o.placement == kContained) {
         ctx.line.append("contained");
     } else {
         ctx.addPosition(x, y, ctx.placementOf(o));

@@ -22,6 +22,15 @@ int largestPart(const WriteContext& ctx) {
     return static_cast<int>(largest);
 }
 
+// The part written first: the largest, unless parts were read from a file.
+// The game lays the maps in the order they are written, and a later map
+// and its statements win over an earlier one's: read parts keep their order.
+int firstPart(const WriteContext& ctx) {
+    const std::span<const MapPart> parts = ctx.level.usedParts();
+    const bool read = std::ranges::any_of(parts, [](const MapPart& p) { return p.read != 0; });
+    return read ? 0 : largestPart(ctx);
+}
+
 // A random list goes with a part that writes a record naming it; a list
 // that nothing names goes with the first part.
 int listPartOr(int part) {
@@ -118,7 +127,7 @@ void prepare(WriteContext& ctx, const Level& level) {
     }
     std::stable_sort(ctx.areas.begin(), ctx.areas.end(),
                      [](const auto& a, const auto& b) { return a.area->size() > b.area->size(); });
-    ctx.orderParts(largestPart(ctx));
+    ctx.orderParts(firstPart(ctx));
     pinRandomWithoutRoom(ctx);
     chooseListParts(ctx);
 }
@@ -153,7 +162,7 @@ void writePart(WriteContext& ctx) {
 }  // namespace writer
 
 bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string* reason,
-                std::vector<std::string>* unplaced) {
+                std::vector<std::string>* unplaced, std::vector<std::string>* uncontained) {
     using namespace writer;
     WriteContext ctx(level, variant, sink);
     ctx.partCount = static_cast<int>(level.usedParts().size());
@@ -168,14 +177,15 @@ bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string
     }
     if (!ctx.ok && reason != nullptr) *reason = kWriteFailedReason;
     if (unplaced != nullptr) *unplaced = unreachableStatements(ctx);
+    if (uncontained != nullptr) *uncontained = std::move(ctx.uncontained);
     return ctx.ok;
 }
 
 bool writeLevel(const Level& level, Variant variant, std::string& out, std::string* reason,
-                std::vector<std::string>* unplaced) {
+                std::vector<std::string>* unplaced, std::vector<std::string>* uncontained) {
     out.clear();
     StringSink sink(out);
-    return writeLevel(level, variant, sink, reason, unplaced);
+    return writeLevel(level, variant, sink, reason, unplaced, uncontained);
 }
 
 }  // namespace mapedit

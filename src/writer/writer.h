@@ -25,12 +25,17 @@ inline constexpr std::string_view kWriteFailedReason = "Write error";
 // The level is only read: the writer takes its areas largest first from a
 // list of its own. The editor, which keeps its areas smallest first, sorts
 // them again after a save (Level::sortAreasAscending).
+// `uncontained` (when given) receives one line for each object marked
+// contained that no container comes before on its cell: it is written at
+// its cell instead of going into another cell's container or nowhere.
 bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string* reason = nullptr,
-                std::vector<std::string>* unplaced = nullptr);
+                std::vector<std::string>* unplaced = nullptr,
+                std::vector<std::string>* uncontained = nullptr);
 
 // The same into a string, which is replaced by the text (and left empty when
 // the level is refused).
 bool writeLevel(const Level& level, Variant variant, std::string& out,
-                std::string* reason = nullptr, std::vector<std::string>* unplaced = nullptr);
+                std::string* reason = nullptr, std::vector<std::string>* unplaced = nullptr,
+                std::vector<std::string>* uncontained = nullptr);
 
 }  // namespace mapedit

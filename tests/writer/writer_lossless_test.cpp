@@ -1,6 +1,6 @@
 // What the writer now keeps: statements beyond the map text and those no
-// part reaches, random records with the part they were read into and in
-// their reading order, NOMAP as it was read, messages, engravings, WALLIFY,
+// part reaches, records with the part they were read into and in their
+// reading order, NOMAP as it was read, messages, engravings, WALLIFY,
 // kept map characters and the terrain under a random stair.
 #include <gtest/gtest.h>
 
@@ -118,6 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
                        l.settings.ladderDown = StairSpot{kStairAtPosition, x, y};
                    },
                    "LADDER: (40,10),down", "LADDER down at (60,2)"},
+        BeyondCase{"Door",
+                   [](Level& l, int x, int y) {
+                       l.setTerrain(x, y, kDoorway);
+                       l.cell(x, y).detail = 2;
+                   },
+                   "DOOR: locked,(40,10)", "DOOR at (60,2)"},
         BeyondCase{"Fountain", [](Level& l, int x, int y) { l.setTerrain(x, y, kFountain); },
                    "FOUNTAIN: (40,10)", "FOUNTAIN at (60,2)"},
         BeyondCase{"Altar",
@@ -142,16 +148,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "ENGRAVING: (40,10),dust,\"Wait\"", "ENGRAVING \"Wait\" at (60,2)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Doors outside every part are background, as the terrain there is.
-TEST(WriterBeyondTheMap, DoorsOutsideThePartsStayBackground) {
-    Level level;
-    quay(level);
-    level.setTerrain(60, 15, kDoorway);
-    const Written w = writeWithNotes(level);
-    EXPECT_EQ(w.text.find("DOOR"), std::string::npos);
-    EXPECT_TRUE(w.unplaced.empty());
-}
-
 // The part (3, 3)-(22, 10) is written first; part 1, inside it at
 // (5, 5)-(8, 6), second.
 void twoParts(Level& level) {
@@ -172,7 +168,8 @@ TEST(WriterReadParts, ARandomRecordGoesWithThePartItWasReadInto) {
         {"read into the outer part", 0, kPlacedRandom, 0},
         {"painted", kNoReadPart, kPlacedRandom, 0},
         {"a part that is gone", 5, kPlacedRandom, 0},
-        {"at a position", 1, kAtPosition, 0},
+        {"at a position", 1, kAtPosition, 1},
+        {"at a position, painted", kNoReadPart, kAtPosition, 0},
     };
     for (const Case& c : cases) {
         Level level;
@@ -191,6 +188,7 @@ TEST(WriterReadParts, ARandomRecordGoesWithThePartItWasReadInto) {
         const std::vector<std::string> lines = linesOfPart(text, c.writtenWith);
         const std::string where = c.placement == kPlacedRandom ? "random" : "(03,02)";
         const std::string relative = c.writtenWith == 1 ? "(01,00)" : where;
+        SCOPED_TRACE(c.name);
         EXPECT_TRUE(hasLine(
             lines, "MONSTER: 'a',random," + (c.placement == kPlacedRandom ? "random" : relative)))
             << c.name << "\n"
