@@ -10,10 +10,11 @@ void refreshBackground(PaintContext& p, Random& random) {
     const LevelSettings& s = p.level.settings;
     if (s.fillMode == kPlainFill && s.filling == ' ') {
         for (const MapPart& part : p.level.usedParts()) {
-            wallRedraw(p, CellRect{part.x1 + 1, part.y1 + 1, part.x2 - 1, part.y2 - 1});
+            wallRedraw(p, CellRect{part.x1 + 1, part.y1 + 1, part.x2 - 1, part.y2 - 1},
+                       Settle::GlyphsOnly);
         }
     } else {
-        wallRedraw(p, kEditableCells);
+        wallRedraw(p, kEditableCells, Settle::GlyphsOnly);
     }
 }
 

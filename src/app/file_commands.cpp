@@ -122,16 +122,19 @@ void Editor::showOpenedLevel() {
 }
 
 // After an open: innermost areas first, maze stones restored, and stone
-// and walls settled over the parts read (or the whole map).
+// and walls drawn with their joins over the parts read (or the whole map).
+// Cells read from the map keep their kinds, so that Save writes the rows
+// as they were read.
 void Editor::settleOpenedLevel() {
     level.sortAreasAscending();
     markMazeStones(level);
     const LevelSettings& s = level.settings;
     PaintContext p = paintContext();
     if (s.filling == ' ' && s.initForeground == 0) {
-        wallRedraw(p, {s.extent.x1 + 1, s.extent.y1 + 1, s.extent.x2 - 1, s.extent.y2 - 1});
+        wallRedraw(p, {s.extent.x1 + 1, s.extent.y1 + 1, s.extent.x2 - 1, s.extent.y2 - 1},
+                   Settle::GlyphsOnly);
     } else {
-        wallRedraw(p, kEditableCells);
+        wallRedraw(p, kEditableCells, Settle::GlyphsOnly);
     }
 }
 

@@ -23,6 +23,14 @@ CellRect rectOf(CellPos a, CellPos b) {
     return {a.x, a.y, b.x, b.y};
 }
 
+// Only the filled cells and their neighbours settle; the rest of the map is
+// drawn again without a cell changing kind, however far the fill reached.
+void fill(PaintContext& p, int x, int y, int kind) {
+    const CellRect filled = floodFill(p, x, y, kind);
+    settleWalls(p.level, filled, Settle::Kinds);
+    wallRedraw(p, kEditableCells, Settle::GlyphsOnly);
+}
+
 }  // namespace
 
 void Editor::onLeftDown(int px, int py) {
@@ -60,15 +68,14 @@ void Editor::pressOnCell(int cx, int cy) {
             redrawPreviousSelection();
             markDeferredDraw(state, kind);
             paintCell(p, cx, cy, kind);
-            wallRedraw(p, rectOf({cx, cy}, d.lastMouseCell));
+            wallRedraw(p, rectOf({cx, cy}, d.lastMouseCell), Settle::Kinds);
             d.mode = kStroke;
             break;
         case Tool::Fill:
             if (kind == kMonsterKind) break;
             redrawPreviousSelection();
             markDeferredDraw(state, kind);
-            floodFill(p, cx, cy, kind);
-            wallRedraw(p, kEditableCells);
+            fill(p, cx, cy, kind);
             break;
         case Tool::Pick:
             state.currentKind = level.cell(cx, cy).terrain;
@@ -131,7 +138,7 @@ void Editor::strokeTo(int cx, int cy) {
     } else {
         drawLine(p, cx, cy, last.x, last.y, kind);
     }
-    wallRedraw(p, rectOf({cx, cy}, last));
+    wallRedraw(p, rectOf({cx, cy}, last), Settle::Kinds);
 }
 
 // Wipes the preview on screen (kind 0 shows the cells as they are), then
@@ -143,7 +150,8 @@ void Editor::previewShape(int cx, int cy) {
     if (d.origin.x >= 0) {
         state.paintMode = kPaintShowCell;
         runShape(d.cell, d.origin, 0);
-        wallRedraw(p, rectOf(d.cell, {cx, cy}));
+        // Nothing is stored while previewing: the cells are only drawn.
+        wallRedraw(p, rectOf(d.cell, {cx, cy}), Settle::GlyphsOnly);
     }
     d.origin = {cx, cy};
     state.paintMode = 0;
@@ -202,7 +210,7 @@ void Editor::releaseShape(int cx, int cy) {
     markDeferredDraw(state, state.currentKind);
     runShape(d.cell, {cx, cy}, state.currentKind);
     PaintContext p = paintContext();
-    wallRedraw(p, rectOf(d.cell, {cx, cy}));
+    wallRedraw(p, rectOf(d.cell, {cx, cy}), Settle::Kinds);
     drawAreasIfShown();
     d.mode = kNoDrag;
 }
@@ -222,7 +230,7 @@ void Editor::abandonDrag() {
         if (d.origin.x >= 0) {
             markDeferredDraw(state, state.currentKind);
             runShape(d.cell, d.origin, state.currentKind);
-            wallRedraw(p, rectOf(d.cell, d.origin));
+            wallRedraw(p, rectOf(d.cell, d.origin), Settle::Kinds);
         } else {
             ViewContext v = view();
             redrawCell(v, d.cell.x, d.cell.y);

@@ -15,7 +15,7 @@ namespace {
 
 // What Save writes: the whole file with the chosen level's text replaced
 // by the level as the reader left it, or as the editor has it right after
-// Open (areas sorted, maze stones marked, walls settled). False when it
+// Open (areas sorted, maze stones marked, the cells as read). False when it
 // did not read, after saying why.
 bool writeRead(const Options& o, const std::string& path, const LevelFile& file, int index,
                std::string& written, std::FILE* err) {

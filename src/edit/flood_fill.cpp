@@ -3,9 +3,10 @@
 
 namespace mapedit {
 
-void floodFill(PaintContext& p, int x, int y, int kind) {
+CellRect floodFill(PaintContext& p, int x, int y, int kind) {
     SpanFill<kFillStackSpans> fill(p, p.level.cell(x, y).terrain, kind);
     fill.run(x, y);
+    return fill.bounds();
 }
 
 }  // namespace mapedit

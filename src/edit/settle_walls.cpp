@@ -37,14 +37,28 @@ Settled settleCell(const Level& level, int x, int y, int terrain) {
     return {kStone, terrainKinds[kStone].glyph};
 }
 
+// The character a cell shows while keeping its kind: a wall the joins that
+// face open ground, else the straight line of its own direction; stone is
+// drawn as stone even beside floor.
+std::uint8_t keptKindGlyph(const Level& level, int x, int y, int terrain) {
+    if (terrain == kStone) return terrainKinds[kStone].glyph;
+    const VisibleJoins joins = visibleWallJoins(level, x, y);
+    if (joins.any) return joins.ch;
+    return wallJoinChars[terrain == kVerticalWall ? 1 : 2];
+}
+
 }  // namespace
 
-CellRect settleWalls(Level& level, CellRect rect) {
+CellRect settleWalls(Level& level, CellRect rect, Settle how) {
     const CellRect settled = grownWithinEditable(rect);
     for (int y = settled.y1; y <= settled.y2; ++y) {
         for (int x = settled.x1; x <= settled.x2; ++x) {
             MapCell& cell = level.cell(x, y);
             if (!isStoneOrWall(cell.terrain)) continue;
+            if (how == Settle::GlyphsOnly && inMapText(level, x, y)) {
+                cell.glyph = keptKindGlyph(level, x, y, cell.terrain);
+                continue;
+            }
             const Settled s = settleCell(level, x, y, cell.terrain);
             cell.terrain = static_cast<std::int8_t>(s.kind);
             cell.glyph = s.ch;

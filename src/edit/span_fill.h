@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
 
 #include "edit/paint.h"
+#include "model/grid.h"
 #include "model/level.h"
 
 namespace mapedit {
@@ -26,6 +28,7 @@ class SpanFill {
 
     // Fills from (x, y), an editable cell.
     void run(int x, int y) {
+        bounds_ = CellRect{x, y, x, y};
         if (!push(grow(x, y))) return;
         while (count_ > 0) {
             const Span span = spans_[--count_];
@@ -34,6 +37,9 @@ class SpanFill {
             if (span.row < kLastRow && !scan(span, span.row + 1)) return;
         }
     }
+
+    // The smallest rectangle holding the start cell and every cell painted.
+    const CellRect& bounds() const { return bounds_; }
 
   private:
     struct Span {
@@ -70,6 +76,10 @@ class SpanFill {
             painted_[index(x, span.row)] = true;
             paintCell(p_, x, span.row, kind_);
         }
+        bounds_.x1 = std::min(bounds_.x1, span.left);
+        bounds_.x2 = std::max(bounds_.x2, span.right);
+        bounds_.y1 = std::min(bounds_.y1, span.row);
+        bounds_.y2 = std::max(bounds_.y2, span.row);
     }
 
     bool scan(const Span& span, int row) {
@@ -93,6 +103,7 @@ class SpanFill {
     std::array<Span, Capacity> spans_;
     std::size_t count_ = 0;
     std::bitset<kMapWidth * kMapHeight> painted_;
+    CellRect bounds_;
 };
 
 }  // namespace mapedit

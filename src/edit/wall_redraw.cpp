@@ -1,12 +1,11 @@
 #include "edit/wall_redraw.h"
 
-#include "edit/settle_walls.h"
 #include "view/settled_cells.h"
 
 namespace mapedit {
 
-void wallRedraw(PaintContext& p, const CellRect& rect) {
-    const CellRect settled = settleWalls(p.level, rect);
+void wallRedraw(PaintContext& p, const CellRect& rect, Settle how) {
+    const CellRect settled = settleWalls(p.level, rect, how);
     ViewContext v = p.view();
     drawSettledCells(v, settled);
 }

@@ -123,16 +123,17 @@ TEST_F(CliTest, RewriteOfAFailingFileReportsAndLeavesTheOutputAlone) {
 
 namespace {
 
-// Opening settles walls next to stone, sorts areas and marks maze stones:
-// what Save writes after Open differs from the reader's model, and reading
-// that back and saving again changes nothing more.
-TEST_F(CliTest, RewriteWritesWhatSaveWritesAfterOpenAndPlainWhatWasRead) {
+// Opening sorts areas and marks maze stones, but the cells keep the kinds
+// they were read with: what Save writes after Open is the reader's model,
+// rock beside the keep's walls included, and reading that back and saving
+// again changes nothing more.
+TEST_F(CliTest, RewriteAfterOpenKeepsTheMapAsRead) {
     const std::string level = std::string(MAPEDIT_SOURCE_DIR) + "/samples/keep.des";
     const CliRun saved = runCli("rewrite --seed 2 " + level);
     const CliRun plain = runCli("rewrite --plain --seed 2 " + level);
     ASSERT_EQ(saved.status, 0);
     ASSERT_EQ(plain.status, 0);
-    EXPECT_NE(saved.out, plain.out);
+    EXPECT_EQ(saved.out, plain.out);
     const fs::path once = dir_ / "once.des";
     std::ofstream(once, std::ios::binary) << saved.out;
     EXPECT_EQ(runCli("rewrite --seed 2 " + once.string()).out, saved.out);

@@ -34,6 +34,55 @@ TEST_F(FloodFillTest, FillsTheWalledRoomButNotCellsReachedDiagonally) {
     EXPECT_EQ(level.cell(11, 6).terrain, kFountain);
 }
 
+// The rectangle the fill reports bounds the cells it painted, so that only
+// they and their neighbours need settling afterwards.
+TEST_F(FloodFillTest, ReportsTheRectangleOfTheCellsItPainted) {
+    struct Case {
+        const char* what;
+        void (*build)(PaintContext&);
+        CellPos start;
+        CellRect painted;
+    };
+    const Case cases[] = {
+        {"one floor cell in rock",
+         [](PaintContext& p) {
+             p.level.clearLevel(kStone);
+             p.level.setTerrain(40, 10, kFloor);
+         },
+         {40, 10},
+         {40, 10, 40, 10}},
+        {"an L of floor, from its far end",
+         [](PaintContext& p) {
+             p.level.clearLevel(kStone);
+             drawLine(p, 5, 5, 9, 5, kFloor);
+             drawLine(p, 9, 5, 9, 12, kFloor);
+         },
+         {9, 12},
+         {5, 5, 9, 12}},
+        {"a room whose corner is cut off",
+         [](PaintContext& p) {
+             p.level.clearLevel(kFloor);
+             drawRectOutline(p, 10, 5, 20, 10, kHorizontalWall);
+             p.level.setTerrain(18, 9, kVerticalWall);
+             p.level.setTerrain(19, 8, kVerticalWall);
+         },
+         {12, 7},
+         {11, 6, 19, 9}},
+        {"the whole map",
+         [](PaintContext& p) { p.level.clearLevel(kFloor); },
+         {40, 10},
+         {1, 0, kMapWidth - 1, kMapHeight - 1}},
+    };
+    for (const Case& c : cases) {
+        c.build(ctx);
+        const CellRect r = floodFill(ctx, c.start.x, c.start.y, kFountain);
+        EXPECT_EQ(r.x1, c.painted.x1) << c.what;
+        EXPECT_EQ(r.y1, c.painted.y1) << c.what;
+        EXPECT_EQ(r.x2, c.painted.x2) << c.what;
+        EXPECT_EQ(r.y2, c.painted.y2) << c.what;
+    }
+}
+
 TEST_F(FloodFillTest, PaintsSpansInStackOrder) {
     level.clearLevel(kStone);
     for (auto [x, y] :

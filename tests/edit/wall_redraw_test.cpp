@@ -57,7 +57,7 @@ TEST_F(WallRedrawTest, SettlesTheCentreCellByItsNeighbourhood) {
     for (const Case& c : cases) {
         level.clearLevel(kFloor);
         layOut(level, 10, 5, c.rows);
-        wallRedraw(ctx, {11, 6, 11, 6});
+        wallRedraw(ctx, {11, 6, 11, 6}, Settle::Kinds);
         const MapCell& cell = level.cell(11, 6);
         EXPECT_EQ(cell.terrain, c.kind) << c.what;
         EXPECT_EQ(cell.glyph, c.ch) << c.what;
@@ -67,7 +67,7 @@ TEST_F(WallRedrawTest, SettlesTheCentreCellByItsNeighbourhood) {
 
 TEST_F(WallRedrawTest, SettledBoxShowsCornersAndSides) {
     layOut(level, 10, 5, {"####", "#..#", "####"});
-    wallRedraw(ctx, {10, 5, 13, 7});
+    wallRedraw(ctx, {10, 5, 13, 7}, Settle::Kinds);
     const std::uint8_t top[] = {0xDA, 0xC4, 0xC4, 0xBF};
     const std::uint8_t bottom[] = {0xC0, 0xC4, 0xC4, 0xD9};
     for (int i = 0; i < 4; ++i) {
@@ -98,22 +98,78 @@ TEST_F(WallRedrawTest, SettlesAndDrawsTheRectangleGrownInsideTheEditableRange) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2);
         const CellRect rect{c.x1, c.y1, c.x2, c.y2};
-        const CellRect settled = settleWalls(level, rect);
+        const CellRect settled = settleWalls(level, rect, Settle::Kinds);
         std::vector<CellPos> reported;
         for (int y = settled.y1; y <= settled.y2; ++y) {
             for (int x = settled.x1; x <= settled.x2; ++x) reported.push_back({x, y});
         }
         EXPECT_EQ(reported, c.visited);
         fillCanvas(kUntouched);
-        wallRedraw(ctx, rect);
+        wallRedraw(ctx, rect, Settle::Kinds);
         EXPECT_EQ(drawnCells(), c.visited);
     }
+}
+
+TEST_F(WallRedrawTest, GlyphsOnlyKeepsTheKindsOfMapTextAndSettlesTheBackground) {
+    struct Case {
+        const char* what;
+        std::initializer_list<std::string_view> rows;  // 3 x 3, centre at (11, 6)
+        bool inMapText;
+        int kind;
+        std::uint8_t ch;
+    };
+    const Case cases[] = {
+        {"rock above floor", {"###", "###", "..."}, true, kStone, ' '},
+        {"rock left of floor", {"##.", "##.", "##."}, true, kStone, ' '},
+        {"rock at a room's corner", {"...", ".##", ".#."}, true, kStone, ' '},
+        {"'-' between two '|'", {".|.", ".-.", ".|."}, true, kHorizontalWall, 0xB3},
+        {"'|' at a corner", {"...", ".|-", ".|."}, true, kVerticalWall, 0xDA},
+        {"tee of walls", {"...", "---", ".|."}, true, kHorizontalWall, 0xC2},
+        {"wall in a solid block", {"---", "---", "---"}, true, kHorizontalWall, 0xC4},
+        {"'|' in a solid block", {"|#|", "#|#", "|#|"}, true, kVerticalWall, 0xB3},
+        {"lone '|'", {"...", ".|.", "..."}, true, kVerticalWall, 0xB3},
+        // The background is never saved: it settles as a painted cell does.
+        {"background rock above floor", {"###", "###", "..."}, false, kHorizontalWall, 0xC4},
+        {"background '-' between '|'", {".|.", ".-.", ".|."}, false, kVerticalWall, 0xB3},
+    };
+    for (const Case& c : cases) {
+        level.clearLevel(kFloor);
+        level.settings.partCount = 0;
+        if (c.inMapText) addMapPart(5, 3, 20, 9);
+        layOut(level, 10, 5, c.rows);
+        wallRedraw(ctx, {11, 6, 11, 6}, Settle::GlyphsOnly);
+        const MapCell& cell = level.cell(11, 6);
+        EXPECT_EQ(cell.terrain, c.kind) << c.what;
+        EXPECT_EQ(cell.glyph, c.ch) << c.what;
+        EXPECT_EQ(lookAt(11, 6).ch, c.ch) << c.what;
+    }
+}
+
+TEST_F(WallRedrawTest, PaintingBesideReadRockSettlesOnlyThePaintedNeighbourhood) {
+    // A map part of floor with two read columns of rock, x = 15 and x = 25.
+    level.clearLevel(kFloor);
+    addMapPart(10, 3, 30, 10);
+    for (int y = 3; y <= 10; ++y) {
+        level.setTerrain(15, y, kStone);
+        level.setTerrain(25, y, kStone);
+    }
+    wallRedraw(ctx, kEditableCells, Settle::GlyphsOnly);
+    for (int y = 3; y <= 10; ++y) ASSERT_EQ(level.cell(15, y).terrain, kStone) << y;
+
+    paintCell(ctx, 16, 7, kHorizontalWall);
+    wallRedraw(ctx, {16, 7, 16, 7}, Settle::Kinds);
+    for (int y = 3; y <= 10; ++y) {
+        const bool nextToPainted = y >= 6 && y <= 8;
+        EXPECT_EQ(level.cell(15, y).terrain, nextToPainted ? kVerticalWall : kStone) << y;
+        EXPECT_EQ(level.cell(25, y).terrain, kStone) << y;
+    }
+    EXPECT_EQ(level.cell(15, 7).glyph, 0xC3);  // joins north, south and the painted wall
 }
 
 TEST_F(WallRedrawTest, LeavesColumnZeroAlone) {
     level.setTerrain(0, 5, kHorizontalWall);
     level.setTerrain(1, 5, kHorizontalWall);
-    wallRedraw(ctx, {0, 0, kMapWidth - 1, kMapHeight - 1});
+    wallRedraw(ctx, {0, 0, kMapWidth - 1, kMapHeight - 1}, Settle::Kinds);
     EXPECT_EQ(level.cell(0, 5).terrain, kHorizontalWall);
     EXPECT_EQ(level.cell(0, 5).glyph, terrainKinds[kHorizontalWall].glyph);
     // Column 0 does not count as a joining neighbour either.
