@@ -60,6 +60,8 @@ CellRect settleWalls(Level& level, CellRect rect, Settle how) {
                 continue;
             }
             const Settled s = settleCell(level, x, y, cell.terrain);
+            // A cell settled into another kind no longer is what the map said.
+            if (s.kind != cell.terrain) cell.readSymbol = 0;
             cell.terrain = static_cast<std::int8_t>(s.kind);
             cell.glyph = s.ch;
         }
