@@ -22,18 +22,23 @@ bool writeLists(WriteContext& ctx);
 
 // DRAWBRIDGE and MAZEWALK markers.
 void writeMarkers(WriteContext& ctx);
-// TELEPORT_REGION or the region form of STAIR: at most one per direction.
-bool writeDirectedRegions(WriteContext& ctx, int areaKind, int exclusionKind,
-                          std::string_view prefix);
-// One BRANCH or PORTAL.
-void writeBranchOrPortal(WriteContext& ctx, int areaKind, int exclusionKind,
-                         std::string_view keyword);
+// TELEPORT_REGION, STAIR, BRANCH and PORTAL areas read into the part, in
+// reading order, each with its own exclusion.
+bool writeKeptLevelRegions(WriteContext& ctx);
+// TELEPORT_REGION or the region form of STAIR made in the editor.
+bool writeDirectedRegions(WriteContext& ctx, int areaKind, int exclusionKind);
+// One BRANCH or PORTAL made in the editor.
+void writeBranchOrPortal(WriteContext& ctx, int areaKind, int exclusionKind);
 // STAIR and LADDER cells.
 bool writeStairs(WriteContext& ctx);
 // NON_PASSWALL or NON_DIGGABLE.
-void writeWallAreas(WriteContext& ctx, int areaKind, std::string_view keyword);
-// REGION, by room type.
+void writeWallAreas(WriteContext& ctx, int areaKind);
+// REGION: those read into the part in reading order, then the others by
+// room type.
 bool writeRooms(WriteContext& ctx);
+// A REGION, NON_DIGGABLE or NON_PASSWALL area that no part wrote: no part's
+// corner reaches it, and these take no level coordinates.
+bool isUnwrittenPlainRegion(const AreaEntry& e);
 
 // FOUNTAIN and SINK.
 bool writeFountainsAndSinks(WriteContext& ctx);

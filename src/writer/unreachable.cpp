@@ -80,6 +80,14 @@ std::vector<std::string> unreachableStatements(const WriteContext& ctx) {
     for (const Engraving& e : ctx.level.engravings) {
         if (ctx.partOfEngraving(e) == kNoPart) u.add("ENGRAVING", e.text.view(), e.x, e.y);
     }
+    for (const AreaEntry& e : ctx.areas) {
+        if (!isUnwrittenPlainRegion(e)) continue;
+        const int kind = e.area->kind;
+        u.add(kind == kNonDiggableArea   ? "NON_DIGGABLE"
+              : kind == kNonPasswallArea ? "NON_PASSWALL"
+                                         : "REGION",
+              "", e.area->x1, e.area->y1);
+    }
     return u.lines;
 }
 

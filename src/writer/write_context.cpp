@@ -323,30 +323,43 @@ void WriteContext::addRectangle(std::string_view opening, int x1, int y1, int x2
     line.push_back(')');
 }
 
-void WriteContext::addRegion(const AreaRecord& area) {
+bool WriteContext::inLevelForm(const AreaRecord& area) const {
     const MapPart& p = part();
-    if (liesInside(area, p)) {
-        addRectangle("(", area.x1 - p.x1, area.y1 - p.y1, area.x2 - p.x1, area.y2 - p.y1);
-    } else {
+    const bool relativeFits = p.x1 <= area.x1 && p.y1 <= area.y1;
+    if (area.readOrder != 0 && (area.levelRegion != 0 || relativeFits)) {
+        return area.levelRegion != 0;
+    }
+    return !liesInside(area, p);
+}
+
+void WriteContext::addPlainRegion(const AreaRecord& area) {
+    const MapPart& p = part();
+    addRectangle("(", area.x1 - p.x1, area.y1 - p.y1, area.x2 - p.x1, area.y2 - p.y1);
+}
+
+void WriteContext::addRegion(const AreaRecord& area) {
+    if (inLevelForm(area)) {
         addRectangle("levregion(", area.x1, area.y1, area.x2, area.y2);
+    } else {
+        addPlainRegion(area);
     }
 }
 
 void WriteContext::addExclusionRegion(const AreaRecord& area) {
-    // The reader takes an exclusion written as four zeros for "none"; a one
-    // cell exclusion on the part's top-left corner is therefore given in
-    // level coordinates, and one on the level's corner cell relative to the
-    // part, whichever is not all zero.
+    // The reader takes an exclusion written as four zeros for "none": a one
+    // cell exclusion on the part's top-left corner is then given in level
+    // coordinates, and one on the level's corner cell relative to the part.
     const MapPart& p = part();
     const bool zeroWhenRelative =
         area.x1 == p.x1 && area.x2 == p.x1 && area.y1 == p.y1 && area.y2 == p.y1;
     const bool zeroInLevel = area.x1 == 0 && area.x2 == 0 && area.y1 == 0 && area.y2 == 0;
-    if (zeroWhenRelative) {
+    bool level = inLevelForm(area);
+    if (level && zeroInLevel) level = false;
+    if (!level && zeroWhenRelative) level = true;
+    if (level) {
         addRectangle("levregion(", area.x1, area.y1, area.x2, area.y2);
-    } else if (zeroInLevel) {
-        addRectangle("(", -p.x1, -p.y1, -p.x1, -p.y1);
     } else {
-        addRegion(area);
+        addPlainRegion(area);
     }
 }
 

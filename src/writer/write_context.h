@@ -192,12 +192,20 @@ class WriteContext {
     void addQuotedChar(int ch);          // "'%c'"
     void addCellPosition(int x, int y);  // relative to the part, "(%02d,%02d)"
     void addPosition(int x, int y, int placement);
+    // An area in the form it was read in while that form can name it;
+    // otherwise relative to the part when it lies inside it, else in level
+    // coordinates.
     void addRegion(const AreaRecord& area);
-    // An exclusion region: written so that the reader keeps it.
+    // An exclusion region: as addRegion, but never all zeros, which the
+    // reader takes for no exclusion.
     void addExclusionRegion(const AreaRecord& area);
+    // Relative to the part, whatever the numbers: the form of REGION,
+    // NON_DIGGABLE and NON_PASSWALL.
+    void addPlainRegion(const AreaRecord& area);
 
   private:
     void addRectangle(std::string_view opening, int x1, int y1, int x2, int y2);
+    bool inLevelForm(const AreaRecord& area) const;
     int reachingPart(int x, int y) const;
 
     void keepStatements();

@@ -123,31 +123,33 @@ TEST_P(DirectedRegions, GoWithTheirParts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Writer, DirectedRegions,
-    ::testing::Values(RegionCase{"LargestOfAClassWaitingForALaterPartBlocksIt",
+    // Every region is written, with the first part it belongs to: one of a
+    // direction no longer hides another of that direction or waits for it.
+    ::testing::Values(RegionCase{"EveryRegionOfADirectionIsWritten",
                                  [](Level& l) {
                                      addArea(l, kTeleportArea, 5, 5, 6, 6, 0);    // in part 1
                                      addArea(l, kTeleportArea, 15, 4, 16, 4, 0);  // part 0 only
                                      addArea(l, kTeleportArea, 15, 8, 15, 8, 1);
                                  },
-                                 {"0 TELEPORT_REGION: (12,05,12,05),(0,0,0,0),down",
+                                 {"0 TELEPORT_REGION: (12,01,13,01),(0,0,0,0),up",
+                                  "0 TELEPORT_REGION: (12,05,12,05),(0,0,0,0),down",
                                   "1 TELEPORT_REGION: (00,00,01,01),(0,0,0,0),up"}},
-                      RegionCase{"BothDirectionsCloseBoth",
+                      RegionCase{"BothDirectionsHideNone",
                                  [](Level& l) {
                                      addArea(l, kTeleportArea, 15, 4, 17, 5, -1);
                                      addArea(l, kTeleportArea, 15, 8, 15, 8, 1);
                                      addArea(l, kTeleportArea, 18, 8, 18, 8, 0);
                                  },
-                                 // The others belong to part 1 as well, the last part;
-                                 // of two of equal size the older goes first.
                                  {"0 TELEPORT_REGION: (12,01,14,02),(0,0,0,0)",
-                                  "1 TELEPORT_REGION: levregion(15,08,15,08),(0,0,0,0),down",
-                                  "1 TELEPORT_REGION: levregion(18,08,18,08),(0,0,0,0),up"}},
-                      RegionCase{"BothDirectionsWaitingBlockBoth",
+                                  "0 TELEPORT_REGION: (12,05,12,05),(0,0,0,0),down",
+                                  "0 TELEPORT_REGION: (15,05,15,05),(0,0,0,0),up"}},
+                      RegionCase{"BothDirectionsWaitingBlockNone",
                                  [](Level& l) {
                                      addArea(l, kTeleportArea, 5, 5, 8, 6, 7);
                                      addArea(l, kTeleportArea, 15, 8, 15, 8, 1);
                                  },
-                                 {"1 TELEPORT_REGION: (00,00,03,01),(0,0,0,0)"}},
+                                 {"0 TELEPORT_REGION: (12,05,12,05),(0,0,0,0),down",
+                                  "1 TELEPORT_REGION: (00,00,03,01),(0,0,0,0)"}},
                       RegionCase{"FirstTouchingExclusion",
                                  [](Level& l) {
                                      addArea(l, kStairArea, 10, 4, 12, 6, 0);
