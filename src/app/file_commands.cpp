@@ -23,10 +23,10 @@ FileDialogRequest levelFileDialog(const char* title, const std::string& initialP
             initialPath};
 }
 
-// The file is saved all the same; the designer learns what it lacks.
-std::string unplacedReport(const std::vector<std::string>& unplaced) {
-    std::string text = "Not saved: above or left of every map part";
-    for (const std::string& line : unplaced) text += "\n" + line;
+// The file is saved all the same; the designer learns what it lacks, or
+// what it holds otherwise than the level says.
+std::string listReport(std::string text, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) text += "\n" + line;
     return text;
 }
 
@@ -150,8 +150,8 @@ bool Editor::saveLevel(bool useCurrentPath) {
         path = *chosen;
     }
     std::string text, reason;
-    std::vector<std::string> unplaced;
-    if (!writeLevel(level, state.variant, text, &reason, &unplaced)) {
+    std::vector<std::string> unplaced, uncontained;
+    if (!writeLevel(level, state.variant, text, &reason, &unplaced, &uncontained)) {
         shell_.showMessage(reason, "Save");
         return false;
     }
@@ -161,7 +161,14 @@ bool Editor::saveLevel(bool useCurrentPath) {
         return false;
     }
     state.levelFile.replaceLevel(state.levelIndex, text);
-    if (!unplaced.empty()) shell_.showMessage(unplacedReport(unplaced), "Save");
+    if (!unplaced.empty()) {
+        shell_.showMessage(listReport("Not saved: above or left of every map part", unplaced),
+                           "Save");
+    }
+    if (!uncontained.empty()) {
+        shell_.showMessage(
+            listReport("Saved at its cell: contained, but in no container", uncontained), "Save");
+    }
     level.sortAreasAscending();
     history_.markSaved(level);
     state.filePath = path;

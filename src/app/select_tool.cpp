@@ -320,9 +320,12 @@ void Editor::editAt(int cx, int cy) {
     if (editPlacement(cx, cy)) return;
     const int terrain = level.cell(cx, cy).terrain;
     if (terrain == kDoorway || terrain == kSecretDoor) {
-        int state = level.cell(cx, cy).detail;
-        if (runDialog(dialog::kDoor, &state)) {
-            level.cell(cx, cy).detail = static_cast<std::uint8_t>(state);
+        MapCell& door = level.cell(cx, cy);
+        int state = door.detail;
+        if (runDialog(dialog::kDoor, &state) && state != door.detail) {
+            door.detail = static_cast<std::uint8_t>(state);
+            // The map character alone no longer says the door: Save states it.
+            door.readSymbol = 0;
         }
         return;
     }

@@ -20,7 +20,7 @@ namespace {
 bool writeRead(const Options& o, const std::string& path, const LevelFile& file, int index,
                std::string& written, std::FILE* err) {
     std::string reason, levelText;
-    std::vector<std::string> unplaced;
+    std::vector<std::string> unplaced, uncontained;
     bool wrote = false;
     if (o.plain) {
         Random random(seedOf(o));
@@ -30,7 +30,7 @@ bool writeRead(const Options& o, const std::string& path, const LevelFile& file,
             std::fprintf(err, "%s: %s\n", path.c_str(), read.report.message.c_str());
             return false;
         }
-        wrote = writeLevel(read.level, o.variant, levelText, &reason, &unplaced);
+        wrote = writeLevel(read.level, o.variant, levelText, &reason, &unplaced, &uncontained);
     } else {
         HeadlessShell shell;
         Editor editor(shell, seedOf(o), o.variant);
@@ -38,12 +38,16 @@ bool writeRead(const Options& o, const std::string& path, const LevelFile& file,
             std::fprintf(err, "%s: %s\n", path.c_str(), shell.messages.back().text.c_str());
             return false;
         }
-        wrote = writeLevel(editor.level, o.variant, levelText, &reason, &unplaced);
+        wrote = writeLevel(editor.level, o.variant, levelText, &reason, &unplaced, &uncontained);
     }
     if (!wrote) std::fprintf(err, "%s: %s\n", path.c_str(), reason.c_str());
     // Written all the same, as Save does; the lines say what is missing.
     for (const std::string& line : unplaced) {
         std::fprintf(err, "%s: not saved: %s\n", path.c_str(), line.c_str());
+    }
+    for (const std::string& line : uncontained) {
+        std::fprintf(err, "%s: saved at its cell, contained in no container: %s\n", path.c_str(),
+                     line.c_str());
     }
     written = file.withLevel(index, levelText);
     return wrote;
