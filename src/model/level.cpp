@@ -140,6 +140,10 @@ void Level::renumberReadPart(int from, int to) {
         }
     }
     for (const StairSpotKind& k : kStairSpots) move((settings.*k.spot).readPart);
+    for (auto list : {&LevelSettings::randomObjectsPart, &LevelSettings::randomMonstersPart,
+                      &LevelSettings::randomPlacesPart}) {
+        move(settings.*list);
+    }
     for (Engraving& e : engravings) move(e.readPart);
     for (CellStatement& c : cellStatements) move(c.readPart);
     for (const auto& a : areas_) move(a->readPart);

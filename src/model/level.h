@@ -304,6 +304,10 @@ struct LevelSettings {
     std::array<std::int8_t, kMaxListEntries> randomMonsters{};
     std::array<std::int8_t, kMaxListEntries> randomPlaceX{};
     std::array<std::int8_t, kMaxListEntries> randomPlaceY{};
+    // The part each list was read into: the game keeps a list with its part.
+    std::int32_t randomObjectsPart = kNoReadPart;
+    std::int32_t randomMonstersPart = kNoReadPart;
+    std::int32_t randomPlacesPart = kNoReadPart;
     std::uint8_t levelFlags = 0;
     std::uint8_t levelFlags2 = 0;
 };

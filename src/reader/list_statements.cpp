@@ -65,16 +65,19 @@ bool readMonsterEntry(ReaderState& s, std::size_t index) {
 }  // namespace
 
 bool readRandomPlacesStatement(ReaderState& s) {
+    s.level.settings.randomPlacesPart = s.currentPart;
     return readListStatement(s, s.level.settings.randomPlaceCount, "Too many RANDOM_PLACES",
                              readPlaceEntry);
 }
 
 bool readRandomObjectsStatement(ReaderState& s) {
+    s.level.settings.randomObjectsPart = s.currentPart;
     return readListStatement(s, s.level.settings.randomObjectCount, "Too many RANDOM_OBJECTS",
                              readObjectEntry);
 }
 
 bool readRandomMonstersStatement(ReaderState& s) {
+    s.level.settings.randomMonstersPart = s.currentPart;
     return readListStatement(s, s.level.settings.randomMonsterCount, "Too many RANDOM_MONSTERS",
                              readMonsterEntry);
 }

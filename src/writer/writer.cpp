@@ -106,15 +106,27 @@ int firstPartNamingList(const WriteContext& ctx,
 // names them.
 void chooseListParts(WriteContext& ctx) {
     const LevelSettings& s = ctx.settings;
+    // A list read from the file stays with the part it was read into, where
+    // the game keeps it for that part's statements.
+    auto readOr = [&ctx](int readPart, auto choose) {
+        const int read = ctx.writingIndexOf(readPart);
+        return read != kNoPart ? read : choose();
+    };
     if (s.randomPlaceCount > 0) {
-        ctx.placeListPart = std::min(listPartOr(ctx.homeOf(s.randomPlaceX[0], s.randomPlaceY[0])),
-                                     firstPartNamingPlace(ctx));
+        ctx.placeListPart = readOr(s.randomPlacesPart, [&] {
+            return std::min(listPartOr(ctx.homeOf(s.randomPlaceX[0], s.randomPlaceY[0])),
+                            firstPartNamingPlace(ctx));
+        });
     }
     if (s.randomMonsterCount > 0) {
-        ctx.monsterListPart = listPartOr(firstPartNamingList(ctx, partNamingMonsterList));
+        ctx.monsterListPart = readOr(s.randomMonstersPart, [&] {
+            return listPartOr(firstPartNamingList(ctx, partNamingMonsterList));
+        });
     }
     if (s.randomObjectCount > 0) {
-        ctx.objectListPart = listPartOr(firstPartNamingList(ctx, partNamingObjectList));
+        ctx.objectListPart = readOr(s.randomObjectsPart, [&] {
+            return listPartOr(firstPartNamingList(ctx, partNamingObjectList));
+        });
     }
 }
 

@@ -6,12 +6,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/editor.h"
 #include "platform/headless_shell.h"
+#include "reader/level_file.h"
 #include "support/run_program.h"
 #include "writer/writer.h"
 
@@ -22,12 +24,15 @@ namespace fs = std::filesystem;
 
 using test::slurp;
 
+// Every level file of the tests and the samples.
 std::vector<fs::path> levelFiles() {
     std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(MAPEDIT_TEST_DATA)) {
-        const fs::path& p = entry.path();
-        if (entry.is_regular_file() && (p.extension() == ".des" || p.extension() == ".txt")) {
-            files.push_back(p);
+    for (const char* root : {MAPEDIT_TEST_DATA, MAPEDIT_SOURCE_DIR "/samples"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(root)) {
+            const fs::path& p = entry.path();
+            if (entry.is_regular_file() && (p.extension() == ".des" || p.extension() == ".txt")) {
+                files.push_back(p);
+            }
         }
     }
     std::sort(files.begin(), files.end());
@@ -44,24 +49,36 @@ Variant variantOf(const fs::path& p) {
 // edge of a map part settle against the background around the part, which
 // a random filling makes anew at every open: each open starts the
 // generator alike, so that only the trip through the file could differ.
-std::string openAndSave(const std::string& text, const fs::path& path) {
+// A level of a file of several levels is saved as Save does it: the whole
+// file with that level's text replaced.
+std::string openAndSave(const std::string& text, const fs::path& path,
+                        std::optional<int> level = std::nullopt) {
     HeadlessShell shell;
     Editor editor(shell, 7, variantOf(path));
     std::string out;
-    if (editor.openText(text, path.string())) writeLevel(editor.level, editor.state.variant, out);
+    if (!editor.openText(text, path.string(), level)) return out;
+    writeLevel(editor.level, editor.state.variant, out);
+    if (level) out = LevelFile(text).withLevel(*level, out);
     return out;
 }
 
 TEST(StableSave, OpenSaveOpenSaveGivesTheSameBytes) {
     int compared = 0;
     for (const fs::path& file : levelFiles()) {
-        SCOPED_TRACE(file.string());
-        const std::string first = openAndSave(slurp(file), file);
-        if (first.empty()) continue;  // a file that does not read, or has no map part
-        EXPECT_EQ(openAndSave(first, file), first);
-        ++compared;
+        const std::string text = slurp(file);
+        const LevelFile levels(text);
+        const int count = levels.isSingleLevel() ? 1 : static_cast<int>(levels.levels().size());
+        for (int i = 0; i < count; ++i) {
+            SCOPED_TRACE(file.string() + " level " + std::to_string(i + 1));
+            const std::optional<int> level =
+                levels.isSingleLevel() ? std::nullopt : std::optional<int>(i);
+            const std::string first = openAndSave(text, file, level);
+            if (first.empty()) continue;  // does not read, has no map part, or cannot be edited
+            EXPECT_EQ(openAndSave(first, file, level), first);
+            ++compared;
+        }
     }
-    EXPECT_GE(compared, 15);
+    EXPECT_GE(compared, 40);
 }
 
 // The rows of every MAP ... ENDMAP block of a level description.
