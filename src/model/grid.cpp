@@ -54,6 +54,10 @@ bool isRandomWater(const MapCell& cell) {
     return cell.terrain == kLava || (terrainKind(cell.terrain).flags & kLiquid) != 0;
 }
 
+bool isWaterOrAir(const MapCell& cell) {
+    return isRandomWater(cell) || cell.terrain == kOpenAir || cell.terrain == kCloudyAir;
+}
+
 bool inMapPart(const Level& level, int x, int y) {
     return std::ranges::any_of(level.usedParts(),
                                [x, y](const MapPart& part) { return part.contains(x, y); });

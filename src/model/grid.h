@@ -30,6 +30,9 @@ bool isRandomGround(const MapCell& cell);
 // Where it puts a random sea monster: the liquid kinds, lava, and water
 // (a map's 'W', which no terrain kind has and the map keeps).
 bool isRandomWater(const MapCell& cell);
+// Water, open air or cloud: the planes made of nothing else take a random
+// placement on any cell.
+bool isWaterOrAir(const MapCell& cell);
 bool inMapPart(const Level& level, int x, int y);
 // In the rectangle of a part given by map text: a part without map text
 // (NOMAP) is background, whatever its rectangle.

@@ -46,10 +46,6 @@ struct PartCells {
     }
 };
 
-bool isWaterOrAir(const MapCell& cell) {
-    return isRandomWater(cell) || cell.terrain == kOpenAir || cell.terrain == kCloudyAir;
-}
-
 // A part of nothing but water, air and cloud (the planes of water and air)
 // where no cell has the terrain wanted: the game takes any cell there.
 bool takesAnyCell(const ReaderState& s, const PartCells& cells, int conditions) {
@@ -92,7 +88,8 @@ bool pickRandomCell(ReaderState& s, int& x, int& y, int conditions) {
                           std::min(part.x2, kMapWidth - 1), std::min(part.y2, kMapHeight - 1)};
     if (cells.x2 < cells.x1 || cells.y2 < cells.y1) return false;
     if (pickIn(s, cells, x, y, conditions)) return true;
-    return takesAnyCell(s, cells, conditions) && pickIn(s, cells, x, y, conditions | kAnyTerrain);
+    const int anyTerrain = (conditions & ~(kInWater | kOnGround)) | kAnyTerrain;
+    return takesAnyCell(s, cells, conditions) && pickIn(s, cells, x, y, anyTerrain);
 }
 
 void randomPlaceCell(const ReaderState& s, int n, int& x, int& y) {

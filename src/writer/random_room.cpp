@@ -25,6 +25,29 @@ bool holds(Room room, const MapCell& cell) {
     return room == Room::WaterMonster ? isRandomWater(cell) : isRandomGround(cell);
 }
 
+// The kinds of record that may land on any cell of a part: those that find
+// none of their ground on a part of nothing but water, air and cloud.
+using AnyCell = std::array<bool, kRooms.size()>;
+
+AnyCell anyCellOf(const WriteContext& ctx, int part) {
+    const MapPart& p = ctx.parts[static_cast<std::size_t>(part)];
+    AnyCell found{};
+    bool waterAndAir = true;
+    ctx.scanCells([&](int x, int y, const MapCell&) {
+        if (!p.contains(x, y)) return;
+        const MapCell ground = ctx.groundAsWritten(part, x, y);
+        waterAndAir = waterAndAir && isWaterOrAir(ground);
+        for (Room room : kRooms) found[static_cast<std::size_t>(room)] |= holds(room, ground);
+    });
+    AnyCell any{};
+    for (std::size_t r = 0; r < any.size(); ++r) any[r] = waterAndAir && !found[r];
+    return any;
+}
+
+bool holdsIn(Room room, const MapCell& ground, const AnyCell& any) {
+    return any[static_cast<std::size_t>(room)] || holds(room, ground);
+}
+
 Room roomOfMonster(const MonsterSpec& m) {
     return m.symbol == ';' ? Room::WaterMonster : Room::GroundMonster;
 }
@@ -63,27 +86,27 @@ void collectRandom(const WriteContext& ctx, int part, const MapCell& cell,
 // of this part makes a random one move aside; objects stack, and those of
 // this part come after its random ones.
 void countCell(const WriteContext& ctx, int part, int x, int y, const MapCell& cell,
-               std::array<PartRoom, kRooms.size()>& rooms) {
+               const AnyCell& any, std::array<PartRoom, kRooms.size()>& rooms) {
     auto at = [&rooms](Room room) -> PartRoom& { return rooms[static_cast<std::size_t>(room)]; };
     const MapCell ground = ctx.groundAsWritten(part, x, y);
     for (Room room : kRooms) {
-        if (holds(room, ground)) ++at(room).cells;
+        if (holdsIn(room, ground, any)) ++at(room).cells;
     }
     const MonsterSpec* m = cell.monster.get();
     if (m != nullptr && !ctx.isReadRandom(m) && ctx.partOf(x, y, *m) <= part) {
         for (Room room : {Room::GroundMonster, Room::WaterMonster}) {
-            if (holds(room, ground)) ++at(room).taken;
+            if (holdsIn(room, ground, any)) ++at(room).taken;
         }
     }
     const TrapSpec* t = cell.trap.get();
     if (t != nullptr && !ctx.isReadRandom(t) && ctx.partOf(x, y, *t) <= part &&
-        holds(Room::Trap, ground)) {
+        holdsIn(Room::Trap, ground, any)) {
         ++at(Room::Trap).taken;
     }
     for (std::size_t i = 0; i < cell.objects.size(); ++i) {
         const ObjectSpec* o = cell.objects[i].get();
         if (o != nullptr && !ctx.isReadRandom(o) && ctx.partOfObject(x, y, cell, i) < part &&
-            holds(Room::Object, ground)) {
+            holdsIn(Room::Object, ground, any)) {
             ++at(Room::Object).taken;
             break;
         }
@@ -104,14 +127,14 @@ using RoomCounts = std::array<int, kRooms.size()>;
 
 // The cells of both parts each kind of random record may land on, as the
 // later part `b` (writing order) finds them.
-RoomCounts sharedCells(const WriteContext& ctx, const MapPart& a, int b) {
+RoomCounts sharedCells(const WriteContext& ctx, const MapPart& a, int b, const AnyCell& any) {
     RoomCounts counts{};
     const MapPart& later = ctx.parts[static_cast<std::size_t>(b)];
     ctx.scanCells([&](int x, int y, const MapCell&) {
         if (!a.contains(x, y) || !later.contains(x, y)) return;
         const MapCell ground = ctx.groundAsWritten(b, x, y);
         for (Room room : kRooms)
-            counts[static_cast<std::size_t>(room)] += holds(room, ground) ? 1 : 0;
+            counts[static_cast<std::size_t>(room)] += holdsIn(room, ground, any) ? 1 : 0;
     });
     return counts;
 }
@@ -128,15 +151,16 @@ bool pinPass(WriteContext& ctx) {
     for (int part = 0; part < ctx.partCount; ++part) {
         const MapPart& p = ctx.parts[static_cast<std::size_t>(part)];
         std::array<PartRoom, kRooms.size()> rooms;
+        const AnyCell any = anyCellOf(ctx, part);
         ctx.scanCells([&](int x, int y, const MapCell& cell) {
             collectRandom(ctx, part, cell, rooms);
-            if (p.contains(x, y)) countCell(ctx, part, x, y, cell, rooms);
+            if (p.contains(x, y)) countCell(ctx, part, x, y, cell, any, rooms);
         });
         // Random records of an earlier part may land on the cells it shares
         // with this one.
         for (int earlier = 0; earlier < part; ++earlier) {
             const RoomCounts shared =
-                sharedCells(ctx, ctx.parts[static_cast<std::size_t>(earlier)], part);
+                sharedCells(ctx, ctx.parts[static_cast<std::size_t>(earlier)], part, any);
             for (std::size_t r = 0; r < kRooms.size(); ++r) {
                 rooms[r].taken += std::min(kept[static_cast<std::size_t>(earlier)][r], shared[r]);
             }
