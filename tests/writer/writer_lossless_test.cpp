@@ -344,9 +344,13 @@ TEST(WriterReadParts, RandomRecordsWithoutRoomArePinnedToTheirCells) {
     };
     const Case cases[] = {
         {"no ground left",
-         "}}}}}",
+         "}}T}}",
          [&](Level& l) { random(putObject(l, 21, 5, '*'), 1); },
          {"OBJECT: '*',random,(01,00)"}},
+        {"nothing but water, where any cell will do",
+         "}}}}}",
+         [&](Level& l) { random(putObject(l, 21, 5, '*'), 1); },
+         {"OBJECT: '*',random,random"}},
         {"one cell for two",
          "}.}}}",
          [&](Level& l) {
