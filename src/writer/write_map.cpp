@@ -62,11 +62,11 @@ void writeRows(WriteContext& ctx, const MapPart& p) {
     }
 }
 
-// GEOMETRY may be left out before NOMAP only on the first part, where the
-// reader takes it for the whole level.
 bool writesGeometry(const WriteContext& ctx, const MapPart& p) {
-    return p.form != kNoMapWithoutGeometry || ctx.writePart != 0 ||
-           ctx.settings.fillMode != kCaveFill;
+    if (p.form != kNoMapWithoutGeometry) return true;
+    // NOMAP alone opens the next part after another one, and the first on
+    // a cave, where it is the whole level.
+    return ctx.writePart == 0 && ctx.settings.fillMode != kCaveFill;
 }
 
 void addListSymbols(WriteContext& ctx, std::string_view keyword, int count,

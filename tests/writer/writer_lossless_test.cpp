@@ -235,8 +235,9 @@ TEST(WriterNomap, WrittenInTheFormItWasRead) {
     const Case cases[] = {
         {"alone on a cave", kCaveFill, kNoMapWithoutGeometry, false, "\nNOMAP\n\n"},
         {"after GEOMETRY", kCaveFill, kNoMap, false, "\nGEOMETRY: center, bottom\nNOMAP\n\n"},
+        // After another part, NOMAP alone opens the next one.
         {"alone but not first", kCaveFill, kNoMapWithoutGeometry, true,
-         "\nGEOMETRY: center, bottom\nNOMAP\n\n"},
+         "GEOMETRY: left, top\nNOMAP\n\n\nNOMAP\n\n"},
         {"alone without a cave", kPlainFill, kNoMapWithoutGeometry, false,
          "\nGEOMETRY: center, bottom\nNOMAP\n\n"},
     };
