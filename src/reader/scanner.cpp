@@ -19,7 +19,7 @@ using text_chars::isKeywordChar;
 constexpr int kNumberLimit = 1'000'000'000;
 
 // The part a statement refers to before any GEOMETRY: no offset, no cells.
-constexpr MapPart kNoPart{};
+const MapPart kNoPart{};
 
 bool isDigit(unsigned char c) {
     return c >= '0' && c <= '9';

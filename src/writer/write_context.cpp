@@ -45,9 +45,9 @@ void WriteContext::emit(std::string_view text) {
     if (ok) ok = sink_.write(text);
 }
 
-void WriteContext::orderParts(int largest) {
+void WriteContext::orderParts(int first) {
     for (int i = 0; i < kMaxMapParts; ++i) modelIndex[static_cast<std::size_t>(i)] = i;
-    std::swap(modelIndex[0], modelIndex[static_cast<std::size_t>(largest)]);
+    std::swap(modelIndex[0], modelIndex[static_cast<std::size_t>(first)]);
     for (int i = 0; i < kMaxMapParts; ++i) {
         parts[static_cast<std::size_t>(i)] =
             level.mapParts[static_cast<std::size_t>(modelIndex[static_cast<std::size_t>(i)])];

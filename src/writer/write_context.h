@@ -60,9 +60,10 @@ class WriteContext {
     void endLine();
     void emit(std::string_view text);
 
-    // Fixes the writing order: parts, their model indexes and the cells'
-    // home parts. The largest part goes first.
-    void orderParts(int largest);
+    // Fixes the writing order: parts, their model indexes, the cells' home
+    // parts and the read statements kept. Part `first` goes first, the
+    // others keep their places.
+    void orderParts(int first);
 
     // The part (writing order) that writes the statements of a cell: the
     // first part holding it, else the first whose top-left corner lies above
