@@ -2,8 +2,7 @@
 // the project holds is read, written and read back, once by the reader and
 // the writer alone and once through Open and Save in the editor; what the
 // game is sensitive to (test::gameMeaning) must come back alike. Both reads
-// use one seed: random placements drawn in the same order land alike, so a
-// random statement moved before another of its kind shows as a changed cell.
+// start the generator alike.
 #include <gtest/gtest.h>
 
 #include <algorithm>

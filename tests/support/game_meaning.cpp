@@ -45,8 +45,7 @@ struct Fact {
     int section;
     int order;
     std::string text;
-    // Areas only: statements whose order counts between them share a family
-    // (a direction of arrival or of stairs) or touch (rooms, wall areas).
+    // Areas only, whose order counts for some pairs alone (orderCounts).
     const AreaRecord* area = nullptr;
 };
 
@@ -178,6 +177,11 @@ void addPartCells(const Level& level, int index, std::vector<std::string>& out) 
     }
 }
 
+// A record placed at random shows no cell. The reader draws the cells in
+// the order of the text, over all kinds, where the game draws them in each
+// kind's pass: a file that mixes random monsters and objects lands them
+// elsewhere once saved by kind, though the game would not. Their order
+// within their kind is compared instead.
 std::string placementText(int placement, int x, int y) {
     switch (placement) {
         case kPlacedRandom:
@@ -351,16 +355,12 @@ void addRecords(const Level& level, std::vector<Fact>& facts) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 // Whether the order of two areas of one kind counts: regions of arrival and
-// of stairs of one direction replace one another; rooms and wall areas
-// only where they or the walls around them overlap (a wall two rooms share
-// belongs to one of them).
+// of stairs of one direction (or of both) replace one another; rooms and
+// wall areas only where they or the walls around them overlap (a wall two
+// rooms share belongs to one of them).
 bool orderCounts(const AreaRecord& a, const AreaRecord& b) {
-    if (hasExclusion(a.kind)) return a.param == b.param;
+    if (hasExclusion(a.kind)) return a.param == b.param || a.param < 0 || b.param < 0;
     return a.x1 <= b.x2 + 2 && b.x1 <= a.x2 + 2 && a.y1 <= b.y2 + 2 && b.y1 <= a.y2 + 2;
 }
 
@@ -429,7 +429,7 @@ std::string meaningDiff(const std::vector<std::string>& before,
     if (head == before.size() && head == after.size()) return {};
     const std::size_t n = before.size() - head - tail;
     const std::size_t m = after.size() - head - tail;
-    constexpr std::size_t kLimit = 4000;
+    constexpr std::size_t kLimit = 2000;
     std::string diff;
     constexpr std::size_t kContext = 2;
     for (std::size_t i = head >= kContext ? head - kContext : 0; i < head; ++i) {
