@@ -47,6 +47,13 @@ const std::vector<SavedMeaning>& savedMeanings() {
         {"altar_on_random_place.des",
          {"RANDOM_PLACES: (03,02),(07,02),(11,03)", "FOUNTAIN: place[1]"},
          {}},
+        // Two places on one cell are two places all the same: the crystal
+        // ball must not join the teller on hers.
+        {"weighted_places.des",
+         {"RANDOM_PLACES: (04,02),(04,02),(01,01),(07,03)",
+          "MONSTER: '@',\"fortune teller\",place[0],peaceful", "MONSTER: 'f',\"kitten\",place[2]",
+          "OBJECT: '(',\"crystal ball\",place[1]"},
+         {}},
         // An empty doorway: a DOOR line would put a door in it.
         {"doorways.des", {}, {"DOOR"}},
         {"stated_doors.des",
@@ -76,8 +83,9 @@ const std::vector<SavedMeaning>& savedMeanings() {
          {"\"floating eye\",(", "OBJECT: '=',random,("}},
         // The hut's statements before NOMAP, the cave's after it.
         {"nomap_after_map.des",
-         {"ENDMAP", "MONSTER: '@',\"hermit\",(02,01),peaceful", "OBJECT: '?',random,(01,01)",
-          "NOMAP", "STAIR: (05,05),up", "STAIR: (70,15),down", "MONSTER: 'B',\"bat\",random",
+         {"ENDMAP", "REGION: (01,01,03,02),lit,\"ordinary\"",
+          "MONSTER: '@',\"hermit\",(02,01),peaceful", "OBJECT: '?',random,(01,01)", "NOMAP",
+          "STAIR: (05,05),up", "STAIR: (70,15),down", "MONSTER: 'B',\"bat\",random",
           "MONSTER: 'r',random,random", "OBJECT: '*',random,random", "TRAP: \"bear\",random"},
          {}},
         // Regions of the part only, even where they reach past its map.
