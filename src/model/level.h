@@ -61,6 +61,7 @@ struct MonsterSpec {
     std::int32_t attitude = kAttitudeNotGiven;
     std::int32_t sleep = kSleepNotGiven;
     std::int32_t placement = kAtPosition;
+    std::int32_t place = 0;       // at a random place: the list entry it was given
     std::int32_t alignment = 0;   // 0 none, 1 law .. 4 noalign, 5..7 align[0..2]
     std::int32_t appearKind = 0;  // 0 none, 1 m_feature, 2 m_object, 3 m_monster
     std::int32_t chance = 0;      // 1..99 written as a percentage; others mean always
@@ -77,6 +78,7 @@ struct ObjectSpec {
     std::int32_t spe = 0;  // -1 random
     std::int32_t buc = 0;  // 0 none, 1 blessed, 2 uncursed, 3 cursed, 4 random
     std::int32_t placement = kAtPosition;
+    std::int32_t place = 0;     // at a random place: the list entry it was given
     std::int32_t material = 0;  // index into words::kMaterials; 0 none
     std::int32_t isContainer = 0;
     std::int32_t chance = 0;
@@ -91,6 +93,7 @@ struct ObjectSpec {
 struct TrapSpec {
     friend bool operator==(const TrapSpec&, const TrapSpec&) = default;
     std::int32_t placement = kAtPosition;
+    std::int32_t place = 0;  // at a random place: the list entry it was given
     std::int32_t chance = 0;
     std::int32_t color = 0;
     std::int32_t trapType = 0;  // index into words::kTrapNames
@@ -236,6 +239,7 @@ struct StairSpot {
 struct Engraving {
     std::int32_t x = 0, y = 0;             // absolute
     std::int32_t placement = kAtPosition;  // PlacementKind
+    std::int32_t place = 0;                // at a random place: the list entry
     std::int32_t readPart = kNoReadPart;   // the part it was read into
     std::int32_t type = 0;                 // index into words::kEngraveTypes
     MessageText text;

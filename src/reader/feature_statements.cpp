@@ -68,6 +68,7 @@ bool placeEngraving(ReaderState& s, const StatementLocation& where, Engraving& e
             return true;
         case kLocationPlace:
             engraving.placement = kAtRandomPlace;
+            engraving.place = where.y;
             return placeEntryCell(s, where.y, engraving.x, engraving.y);
         case kLocationContained:
             engraving.placement = kContained;

@@ -41,11 +41,13 @@ struct PlacementRule {
 bool resolvePlacement(ReaderState& s, const StatementLocation& where, const PlacementRule& rule,
                       int& x, int& y, int& placement);
 // Notes where a record was read: the current part, which the writer keeps
-// it with, and its statement's place in reading order.
+// it with, its statement's place in reading order, and the list entry of
+// a random place (two entries may name one cell).
 template <class Record>
-void noteReadPart(ReaderState& s, Record& record) {
+void noteReadPart(ReaderState& s, Record& record, const StatementLocation& where) {
     record.readPart = s.currentPart;
     record.readOrder = s.statementOrder;
+    if (record.placement == kAtRandomPlace) record.place = where.y;
 }
 
 // Keeps the statement that put a feature (or marker) of `kind` on a cell.

@@ -113,7 +113,7 @@ bool readObjectOrContainer(ReaderState& s, bool isContainer) {
     const PlacementRule rule{kOnGround | kNoObject, kCannotPlaceObject, true};
     if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
     object.placement = placement;
-    noteReadPart(s, object);
+    noteReadPart(s, object, where);
     object.color =
         catalogueColor(s.variant, object.name.view(), object.symbol < 0 ? 0 : object.symbol);
 

@@ -148,7 +148,7 @@ bool readMonsterStatement(ReaderState& s) {
     const PlacementRule rule{monsterConditions(monster.symbol), kCannotPlaceMonster};
     if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
     monster.placement = placement;
-    noteReadPart(s, monster);
+    noteReadPart(s, monster, where);
 
     MapCell& cell = s.level.cell(x, y);
     if (!clearMonsterCell(s, cell)) return false;
@@ -182,7 +182,7 @@ bool readTrapStatement(ReaderState& s) {
     const PlacementRule rule{kTrapConditions, kCannotPlaceTrap};
     if (!resolvePlacement(s, where, rule, x, y, placement)) return false;
     trap.placement = placement;
-    noteReadPart(s, trap);
+    noteReadPart(s, trap, where);
 
     MapCell& cell = s.level.cell(x, y);
     if (!clearTrapCell(s, cell)) return false;

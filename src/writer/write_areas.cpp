@@ -102,10 +102,15 @@ std::vector<AreaEntry*> keptAreas(WriteContext& ctx, Wanted wanted) {
     return kept;
 }
 
-// A region of the part only, made in the editor, goes with a part it
-// belongs to whose corner reaches it.
+// An area the editor made, or one whose statement's part is gone, goes
+// with the first part it belongs to; a read one waits for its own part.
+bool writesHere(const WriteContext& ctx, const AreaRecord& a) {
+    return keptAreaPart(ctx, a) == kNoPart && ctx.belongsToPart(a);
+}
+
+// A region of the part only goes with such a part whose corner reaches it.
 bool writesPlainHere(const WriteContext& ctx, const AreaRecord& a) {
-    return ctx.belongsToPart(a) && ctx.part().x1 <= a.x1 && ctx.part().y1 <= a.y1;
+    return writesHere(ctx, a) && ctx.part().x1 <= a.x1 && ctx.part().y1 <= a.y1;
 }
 
 void addLevelRegionStatement(WriteContext& ctx, const AreaRecord& area,
@@ -189,7 +194,7 @@ bool writeDirectedRegions(WriteContext& ctx, int areaKind, int exclusionKind) {
         // has no statement the reader takes, and writing one would make the
         // whole file unreadable, so such regions are passed over.
         if (areaKind == kStairArea && directionClass(area.param) == (kUp | kDown)) continue;
-        if (!ctx.belongsToPart(area)) continue;
+        if (!writesHere(ctx, area)) continue;
         addLevelRegionStatement(ctx, area, touchingExclusion(ctx, area, exclusionKind));
         e->written = true;
         wrote = true;
@@ -199,7 +204,7 @@ bool writeDirectedRegions(WriteContext& ctx, int areaKind, int exclusionKind) {
 
 void writeBranchOrPortal(WriteContext& ctx, int areaKind, int exclusionKind) {
     AreaEntry* found = ctx.findArea(nullptr, areaKind);
-    while (found != nullptr && !ctx.belongsToPart(*found->area)) {
+    while (found != nullptr && !writesHere(ctx, *found->area)) {
         found = ctx.findArea(found, areaKind);
     }
     if (found == nullptr) return;

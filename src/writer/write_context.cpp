@@ -291,21 +291,27 @@ void WriteContext::addCellPosition(int x, int y) {
     line.push_back(')');
 }
 
-void WriteContext::addPosition(int x, int y, int placement) {
+void WriteContext::addPosition(int x, int y, int placement, int place) {
     if (placement == kPlacedRandom) {
         line.append("random");
         return;
     }
     if (placement == kAtRandomPlace) {
         const int count = std::clamp(settings.randomPlaceCount, 0, kMaxListEntries);
-        for (int i = 0; i < count; ++i) {
+        auto standsOnCell = [&](int i) {
             const auto n = static_cast<std::size_t>(i);
-            if (settings.randomPlaceX[n] == x && settings.randomPlaceY[n] == y) {
-                line.append("place[");
-                addNumber(i);
-                line.push_back(']');
-                return;
-            }
+            return i >= 0 && i < count && settings.randomPlaceX[n] == x &&
+                   settings.randomPlaceY[n] == y;
+        };
+        int entry = standsOnCell(place) ? place : -1;
+        for (int i = 0; i < count && entry < 0; ++i) {
+            if (standsOnCell(i)) entry = i;
+        }
+        if (entry >= 0) {
+            line.append("place[");
+            addNumber(entry);
+            line.push_back(']');
+            return;
         }
     }
     addCellPosition(x, y);

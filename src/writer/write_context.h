@@ -192,7 +192,9 @@ class WriteContext {
     void addQuotedOrRandom(std::string_view text, std::string_view prefix = {});
     void addQuotedChar(int ch);          // "'%c'"
     void addCellPosition(int x, int y);  // relative to the part, "(%02d,%02d)"
-    void addPosition(int x, int y, int placement);
+    // At a random place: entry `place` when it still stands on the cell,
+    // else the first entry that does, else the cell.
+    void addPosition(int x, int y, int placement, int place = -1);
     // An area in the form it was read in while that form can name it;
     // otherwise relative to the part when it lies inside it, else in level
     // coordinates.

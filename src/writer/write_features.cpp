@@ -44,11 +44,11 @@ bool isWrittenDoor(const MapCell& cell) {
     return cell.terrain == kDoorway || (cell.terrain == kSecretDoor && cell.detail != 1);
 }
 
-void addMarker(WriteContext& ctx, int x, int y, int placement) {
+void addMarker(WriteContext& ctx, int x, int y, int placement, int place = -1) {
     const std::uint8_t overlay = ctx.level.cell(x, y).overlay;
     const bool bridge = markerType(overlay) == markerType(kDrawbridgeMarker);
     ctx.line.append(bridge ? "DRAWBRIDGE: " : "MAZEWALK: ");
-    ctx.addPosition(x, y, placement);
+    ctx.addPosition(x, y, placement, place);
     ctx.line.push_back(',');
     ctx.line.append(words::kDirections[static_cast<std::size_t>(markerDirection(overlay))]);
     if (bridge) {
@@ -58,9 +58,10 @@ void addMarker(WriteContext& ctx, int x, int y, int placement) {
     }
 }
 
-void addStair(WriteContext& ctx, const StairSpotKind& k, int x, int y, int placement) {
+void addStair(WriteContext& ctx, const StairSpotKind& k, int x, int y, int placement,
+              int place = -1) {
     ctx.line.append(k.ladder ? "LADDER: " : "STAIR: ");
-    ctx.addPosition(x, y, placement);
+    ctx.addPosition(x, y, placement, place);
     ctx.line.push_back(',');
     ctx.line.append(words::kUpDown[k.down ? 1 : 0]);
 }
@@ -72,16 +73,16 @@ const StairSpotKind& stairSpotKind(int terrain) {
     return k != kStairSpots.end() ? *k : kStairSpots[0];
 }
 
-void addFountainOrSink(WriteContext& ctx, int x, int y, int placement) {
+void addFountainOrSink(WriteContext& ctx, int x, int y, int placement, int place = -1) {
     const bool fountain = ctx.level.cell(x, y).terrain == kFountain;
     ctx.line.append(fountain ? "FOUNTAIN: " : "SINK: ");
-    ctx.addPosition(x, y, placement);
+    ctx.addPosition(x, y, placement, place);
 }
 
-void addAltar(WriteContext& ctx, int x, int y, int placement) {
+void addAltar(WriteContext& ctx, int x, int y, int placement, int place = -1) {
     const int detail = ctx.level.cell(x, y).detail;
     ctx.line.append("ALTAR: ");
-    ctx.addPosition(x, y, placement);
+    ctx.addPosition(x, y, placement, place);
     ctx.line.push_back(',');
     ctx.line.append(words::wordAt(words::kAlignments, detail & 15, "random"));
     ctx.line.push_back(',');
@@ -99,7 +100,7 @@ void addDoor(WriteContext& ctx, int x, int y) {
 
 void writeMarkers(WriteContext& ctx) {
     writeKept(ctx, {kDrawbridgeKind, kMazewalkKind},
-              [&ctx](const CellStatement& c) { addMarker(ctx, c.x, c.y, c.placement); });
+              [&ctx](const CellStatement& c) { addMarker(ctx, c.x, c.y, c.placement, c.place); });
     ctx.scanHomeCells([&ctx](int x, int y, const MapCell& cell) {
         if (cell.overlay == 0) return;
         const bool bridge = markerType(cell.overlay) == markerType(kDrawbridgeMarker);
@@ -112,7 +113,7 @@ void writeMarkers(WriteContext& ctx) {
 bool writeStairs(WriteContext& ctx) {
     bool wrote = writeKept(ctx, {kUpstairs, kDownstairs, kLadderUp, kLadderDown},
                            [&ctx](const CellStatement& c) {
-                               addStair(ctx, stairSpotKind(c.kind), c.x, c.y, c.placement);
+                               addStair(ctx, stairSpotKind(c.kind), c.x, c.y, c.placement, c.place);
                            });
     for (const StairSpotKind& k : kStairSpots) {
         const StairSpot& spot = ctx.settings.*k.spot;
@@ -126,7 +127,7 @@ bool writeStairs(WriteContext& ctx) {
 
 bool writeFountainsAndSinks(WriteContext& ctx) {
     bool wrote = writeKept(ctx, {kFountain, kKitchenSink}, [&ctx](const CellStatement& c) {
-        addFountainOrSink(ctx, c.x, c.y, c.placement);
+        addFountainOrSink(ctx, c.x, c.y, c.placement, c.place);
     });
     ctx.scanFeatureCells([&](int x, int y, const MapCell& cell) {
         if (cell.terrain != kFountain && cell.terrain != kKitchenSink) return;
@@ -139,8 +140,9 @@ bool writeFountainsAndSinks(WriteContext& ctx) {
 }
 
 bool writeAltars(WriteContext& ctx) {
-    bool wrote = writeKept(
-        ctx, {kAltar}, [&ctx](const CellStatement& c) { addAltar(ctx, c.x, c.y, c.placement); });
+    bool wrote = writeKept(ctx, {kAltar}, [&ctx](const CellStatement& c) {
+        addAltar(ctx, c.x, c.y, c.placement, c.place);
+    });
     ctx.scanFeatureCells([&](int x, int y, const MapCell& cell) {
         if (cell.terrain != kAltar || !needsStatement(ctx, x, y, kAltar)) return;
         addAltar(ctx, x, y, kAtPosition);

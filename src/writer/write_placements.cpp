@@ -57,7 +57,7 @@ void writeMonster(WriteContext& ctx, int x, int y, const MonsterSpec& m) {
     ctx.line.append(": ");
     addClassSymbol(ctx, m.symbol, "monster");
     addNameOrRandom(ctx, "", m.name.view());
-    ctx.addPosition(x, y, ctx.placementOf(m));
+    ctx.addPosition(x, y, ctx.placementOf(m), m.place);
     if (m.attitude != kAttitudeNotGiven) {
         ctx.line.push_back(',');
         ctx.line.append(optionWord(words::kAttitudes, m.attitude));
@@ -149,7 +149,7 @@ void writeObject(WriteContext& ctx, int x, int y, const ObjectSpec& o, bool firs
     } else if (o.placement == kContained) {
         ctx.line.append("contained");
     } else {
-        ctx.addPosition(x, y, ctx.placementOf(o));
+        ctx.addPosition(x, y, ctx.placementOf(o), o.place);
     }
     addObjectTail(ctx, o);
     ctx.endLine();
@@ -163,7 +163,7 @@ void writeTrap(WriteContext& ctx, int x, int y, const TrapSpec& t) {
     const std::string_view name =
         t.trapType == 0 ? "" : words::wordAt(words::kTrapNames, t.trapType, "");
     addNameOrRandom(ctx, "", name);
-    ctx.addPosition(x, y, ctx.placementOf(t));
+    ctx.addPosition(x, y, ctx.placementOf(t), t.place);
     ctx.endLine();
 }
 
