@@ -16,6 +16,7 @@
 #include "reader/level_file.h"
 #include "reader/reader.h"
 #include "support/game_meaning.h"
+#include "support/level_files.h"
 #include "support/run_program.h"
 #include "writer/writer.h"
 
@@ -45,24 +46,8 @@ bool changesKnowingly(const fs::path& path) {
                                [&path](const KnownChange& k) { return path.filename() == k.file; });
 }
 
-std::vector<fs::path> levelFiles() {
-    std::vector<fs::path> files;
-    for (const char* root : {MAPEDIT_TEST_DATA, MAPEDIT_SOURCE_DIR "/samples"}) {
-        for (const auto& entry : fs::recursive_directory_iterator(root)) {
-            const fs::path& p = entry.path();
-            if (entry.is_regular_file() && (p.extension() == ".des" || p.extension() == ".txt")) {
-                files.push_back(p);
-            }
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-Variant variantOf(const fs::path& p) {
-    return p.filename().string().find("tavrel") != std::string::npos ? Variant::Tavrel
-                                                                     : Variant::Vanilla;
-}
+using test::everyLevelFile;
+using test::variantOfFile;
 
 // The facts of a text as the game would meet it; none when it does not
 // read or has no map part to write.
@@ -119,8 +104,8 @@ bool expectSameMeaning(const std::vector<std::string>& before, const Saved& save
 TEST(GameMeaning, SavingKeepsWhatEveryLevelMeansToTheGame) {
     int compared = 0;
     int skipped = 0;
-    for (const fs::path& path : levelFiles()) {
-        const Variant variant = variantOf(path);
+    for (const fs::path& path : everyLevelFile()) {
+        const Variant variant = variantOfFile(path);
         const std::string text = test::slurp(path);
         const LevelFile file(text);
         const int count = static_cast<int>(std::max<std::size_t>(file.levels().size(), 1));

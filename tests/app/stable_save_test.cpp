@@ -14,6 +14,7 @@
 #include "app/editor.h"
 #include "platform/headless_shell.h"
 #include "reader/level_file.h"
+#include "support/level_files.h"
 #include "support/run_program.h"
 #include "writer/writer.h"
 
@@ -24,25 +25,8 @@ namespace fs = std::filesystem;
 
 using test::slurp;
 
-// Every level file of the tests and the samples.
-std::vector<fs::path> levelFiles() {
-    std::vector<fs::path> files;
-    for (const char* root : {MAPEDIT_TEST_DATA, MAPEDIT_SOURCE_DIR "/samples"}) {
-        for (const auto& entry : fs::recursive_directory_iterator(root)) {
-            const fs::path& p = entry.path();
-            if (entry.is_regular_file() && (p.extension() == ".des" || p.extension() == ".txt")) {
-                files.push_back(p);
-            }
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-Variant variantOf(const fs::path& p) {
-    return p.filename().string().find("tavrel") != std::string::npos ? Variant::Tavrel
-                                                                     : Variant::Vanilla;
-}
+using test::everyLevelFile;
+using test::variantOfFile;
 
 // What Save writes right after the text is opened in a new editor; empty
 // when the text does not read or the level cannot be written. Cells at the
@@ -54,7 +38,7 @@ Variant variantOf(const fs::path& p) {
 std::string openAndSave(const std::string& text, const fs::path& path,
                         std::optional<int> level = std::nullopt) {
     HeadlessShell shell;
-    Editor editor(shell, 7, variantOf(path));
+    Editor editor(shell, 7, variantOfFile(path));
     std::string out;
     if (!editor.openText(text, path.string(), level)) return out;
     writeLevel(editor.level, editor.state.variant, out);
@@ -64,7 +48,7 @@ std::string openAndSave(const std::string& text, const fs::path& path,
 
 TEST(StableSave, OpenSaveOpenSaveGivesTheSameBytes) {
     int compared = 0;
-    for (const fs::path& file : levelFiles()) {
+    for (const fs::path& file : everyLevelFile()) {
         const std::string text = slurp(file);
         const LevelFile levels(text);
         const int count = levels.isSingleLevel() ? 1 : static_cast<int>(levels.levels().size());
