@@ -14,10 +14,9 @@ namespace {
 struct Scene {
     Canvas canvas;
     Level level;
-    PaintState paintState;
     ViewState shown;
     Templates templates;
-    PaintContext ctx{canvas, level, paintState, shown, templates};
+    PaintContext ctx{canvas, level, shown, templates};
 };
 
 // Each iteration fills the whole region with the other of two kinds, so the
@@ -25,8 +24,8 @@ struct Scene {
 void fillBackAndForth(benchmark::State& state, Scene& s, int x, int y) {
     int kind = kFountain;
     for (auto _ : state) {
-        s.paintState.paintMode = static_cast<int>(state.range(0));
-        floodFill(s.ctx, x, y, kind);
+        PaintContext p = s.ctx.withMode(static_cast<int>(state.range(0)));
+        floodFill(p, x, y, kind);
         kind = kind == kFountain ? kFloor : kFountain;
     }
     benchmark::DoNotOptimize(s.level.cell(x, y).terrain);

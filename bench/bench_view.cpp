@@ -23,7 +23,6 @@ namespace {
 struct BusyLevel {
     Level level;
     ViewState shown;
-    PaintState paintState;
     Templates templates;
     Canvas canvas;
 
@@ -84,7 +83,7 @@ struct BusyLevel {
     }
 
     ViewContext view() { return ViewContext{canvas, level, shown, templates}; }
-    PaintContext paint() { return PaintContext{canvas, level, paintState, shown, templates}; }
+    PaintContext paint() { return PaintContext{canvas, level, shown, templates}; }
 };
 
 void BM_PaintClientArea(benchmark::State& state) {

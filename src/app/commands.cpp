@@ -85,7 +85,7 @@ void Editor::onKeyDown(Key key) {
     } else if (key == Key::Delete) {
         deleteSelection();
     } else {
-        return;  // default processing: paintMode stays as it is
+        return;  // left to the default processing
     }
     finishMessage();
 }

@@ -29,7 +29,6 @@ void Editor::onPaint() {
 // A finished action that changed the level becomes one step of the
 // history; while a drag goes on, its action is not finished yet.
 void Editor::finishMessage() {
-    state.paintMode = kPaintStore;
     if (state.drag.mode == kNoDrag) history_.record(level);
 }
 

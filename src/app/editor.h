@@ -25,8 +25,7 @@ enum class Key { Escape, Delete, Other };
 
 // The editor: the level, the brushes, the generator, the editor state and
 // the framebuffer of the client area, talking to the window through a Shell.
-// It is the main window's procedure: each on... method handles one message
-// and ends with paintMode back at kPaintStore.
+// It is the main window's procedure: each on... method handles one message.
 class Editor {
   public:
     explicit Editor(Shell& shell, std::uint32_t seed, Variant variant = Variant::Vanilla);
@@ -38,7 +37,9 @@ class Editor {
     Canvas canvas;
 
     ViewContext view() { return ViewContext{canvas, level, state, templates}; }
-    PaintContext paintContext() { return PaintContext{canvas, level, state, state, templates}; }
+    PaintContext paintContext(int mode = kPaintStore) {
+        return PaintContext{canvas, level, state, templates, mode};
+    }
 
     // Messages of the main window.
     void onPaint();
@@ -116,7 +117,7 @@ class Editor {
     void strokeTo(int cx, int cy);
     void previewShape(int cx, int cy);
     void releaseShape(int cx, int cy);
-    void runShape(CellPos from, CellPos to, int kind);
+    void runShape(CellPos from, CellPos to, int kind, int mode);
     void abandonDrag();
     void redrawPreviousSelection();
     void drawAreasIfShown();

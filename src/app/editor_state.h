@@ -3,7 +3,6 @@
 #include <string>
 
 #include "app/drag_state.h"
-#include "edit/paint_state.h"
 #include "reader/level_file.h"
 #include "resources/toolbar.h"
 #include "view/view_state.h"
@@ -11,9 +10,9 @@
 namespace mapedit {
 
 // The editor's own state: what the view shows (kind, variant, view
-// switches, selection, drag flag), how the painter treats the next cells,
-// the tool, the mouse drag, and the file being edited.
-struct EditorState : ViewState, PaintState {
+// switches, selection, drag flag), the tool, the mouse drag, and the file
+// being edited.
+struct EditorState : ViewState {
     Tool currentTool = Tool::Pen;
     DragState drag;
     int newAreaCascade = 0;  // position step of the next Region-menu area, 0..7

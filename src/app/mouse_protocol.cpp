@@ -64,33 +64,35 @@ void Editor::pressOnCell(int cx, int cy) {
             break;
         case Tool::Area:
             break;
-        case Tool::Pen:
+        case Tool::Pen: {
             redrawPreviousSelection();
-            markDeferredDraw(state, kind);
-            paintCell(p, cx, cy, kind);
+            PaintContext store = p.withMode(deferredFor(kPaintStore, kind));
+            paintCell(store, cx, cy, kind);
             wallRedraw(p, rectOf({cx, cy}, d.lastMouseCell), Settle::Kinds);
             d.mode = kStroke;
             break;
-        case Tool::Fill:
+        }
+        case Tool::Fill: {
             if (kind == kMonsterKind) break;
             redrawPreviousSelection();
-            markDeferredDraw(state, kind);
-            fill(p, cx, cy, kind);
+            PaintContext store = p.withMode(deferredFor(kPaintStore, kind));
+            fill(store, cx, cy, kind);
             break;
+        }
         case Tool::Pick:
             state.currentKind = level.cell(cx, cy).terrain;
             drawPalette();
             break;
-        default:  // the shapes: the anchor is previewed, not stored
+        default: {  // the shapes: the anchor is previewed, not stored
             d.cell = {cx, cy};
             d.origin = {-1, -1};
-            state.paintMode = 0;
-            paintCell(p, cx, cy, kind);
+            PaintContext preview = p.withMode(0);
+            paintCell(preview, cx, cy, kind);
             d.mode = kStroke;
             redrawPreviousSelection();
             break;
+        }
     }
-    state.paintMode = kPaintStore;
     d.lastMouseCell = {cx, cy};
 }
 
@@ -130,8 +132,7 @@ void Editor::strokeTo(int cx, int cy) {
     const int kind = state.currentKind;
     if (state.drag.mode == kNoDrag || kind == kMonsterKind) return;
     const CellPos last = state.drag.lastMouseCell;
-    PaintContext p = paintContext();
-    markDeferredDraw(state, kind);
+    PaintContext p = paintContext(deferredFor(kPaintStore, kind));
     const int dx = cx - last.x, dy = cy - last.y;
     if (dx * dx + dy * dy < 3) {
         paintCell(p, cx, cy, kind);
@@ -148,18 +149,16 @@ void Editor::previewShape(int cx, int cy) {
     if (d.mode == kNoDrag) return;
     PaintContext p = paintContext();
     if (d.origin.x >= 0) {
-        state.paintMode = kPaintShowCell;
-        runShape(d.cell, d.origin, 0);
+        runShape(d.cell, d.origin, 0, kPaintShowCell);
         // Nothing is stored while previewing: the cells are only drawn.
         wallRedraw(p, rectOf(d.cell, {cx, cy}), Settle::GlyphsOnly);
     }
     d.origin = {cx, cy};
-    state.paintMode = 0;
-    runShape(d.cell, {cx, cy}, state.currentKind);
+    runShape(d.cell, {cx, cy}, state.currentKind, 0);
 }
 
-void Editor::runShape(CellPos from, CellPos to, int kind) {
-    PaintContext p = paintContext();
+void Editor::runShape(CellPos from, CellPos to, int kind, int mode) {
+    PaintContext p = paintContext(mode);
     switch (state.currentTool) {
         case Tool::Line:
             drawLine(p, from.x, from.y, to.x, to.y, kind);
@@ -202,13 +201,8 @@ void Editor::onLeftUp(int px, int py) {
 void Editor::releaseShape(int cx, int cy) {
     DragState& d = state.drag;
     if (d.mode == kNoDrag) return;
-    if (d.origin.x >= 0) {
-        state.paintMode = kPaintShowCell;
-        runShape(d.cell, d.origin, 0);
-    }
-    state.paintMode = kPaintStore;
-    markDeferredDraw(state, state.currentKind);
-    runShape(d.cell, {cx, cy}, state.currentKind);
+    if (d.origin.x >= 0) runShape(d.cell, d.origin, 0, kPaintShowCell);
+    runShape(d.cell, {cx, cy}, state.currentKind, deferredFor(kPaintStore, state.currentKind));
     PaintContext p = paintContext();
     wallRedraw(p, rectOf(d.cell, {cx, cy}), Settle::Kinds);
     drawAreasIfShown();
@@ -226,10 +220,9 @@ void Editor::abandonDrag() {
         abandonSelect();
     } else if (isShapeTool(state.currentTool)) {
         PaintContext p = paintContext();
-        state.paintMode = kPaintStore;
         if (d.origin.x >= 0) {
-            markDeferredDraw(state, state.currentKind);
-            runShape(d.cell, d.origin, state.currentKind);
+            runShape(d.cell, d.origin, state.currentKind,
+                     deferredFor(kPaintStore, state.currentKind));
             wallRedraw(p, rectOf(d.cell, d.origin), Settle::Kinds);
         } else {
             ViewContext v = view();

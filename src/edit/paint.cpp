@@ -129,12 +129,8 @@ bool storeKind(PaintContext& p, int x, int y, int kind, Appearance& look) {
 
 }  // namespace
 
-void markDeferredDraw(PaintState& paint, int kind) {
-    if (isStoneOrWall(kind)) paint.paintMode |= kPaintDefer;
-}
-
 void paintCell(PaintContext& p, int x, int y, int kind) {
-    const int mode = p.paint.paintMode;
+    const int mode = p.mode;
     Appearance look = kindLook(kind);
     if ((mode & kPaintStore) != 0 && !storeKind(p, x, y, kind, look)) return;
     if ((mode & kPaintShowCell) != 0) look = lookOf(p, x, y);

@@ -5,22 +5,25 @@
 
 namespace mapedit {
 
-// What the cell painter and the shapes work with. The paint state decides
-// whether a call stores, previews or wipes; the view state how the cells
-// it draws are shown.
+// What the cell painter and the shapes work with. The mode (PaintMode
+// bits) says whether the cells are stored, previewed or wiped; the view
+// state how the cells drawn are shown.
 struct PaintContext {
     Canvas& canvas;
     Level& level;
-    PaintState& paint;
     const ViewState& viewState;
     const Templates& templates;
+    int mode = kPaintStore;
 
     ViewContext view() const { return ViewContext{canvas, level, viewState, templates}; }
+    // The same context painting in another mode.
+    PaintContext withMode(int otherMode) const {
+        return PaintContext{canvas, level, viewState, templates, otherMode};
+    }
 };
 
-// Sets the defer bit of paintMode for stone and the two wall kinds.
-void markDeferredDraw(PaintState& paint, int kind);
-// Puts one terrain kind or placement into a cell and/or draws it.
+// Puts one terrain kind or placement into a cell and/or draws it, as the
+// context's mode says.
 void paintCell(PaintContext& p, int x, int y, int kind);
 
 }  // namespace mapedit

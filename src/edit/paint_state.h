@@ -1,8 +1,10 @@
 #pragma once
 
+#include "model/wall_joins.h"
+
 namespace mapedit {
 
-// paintMode bits of the cell painter.
+// The bits of PaintContext::mode: what the cell painter does with a cell.
 enum PaintMode : int {
     kPaintStore = 1,      // change the cell
     kPaintHighlight = 2,  // draw on colour 15 instead of 0
@@ -10,10 +12,10 @@ enum PaintMode : int {
     kPaintDefer = 8,      // do not draw; a wall redraw follows
 };
 
-// How the cell painter treats the next cells: stored, previewed or wiped.
-// The editor puts it back to kPaintStore after every handled message.
-struct PaintState {
-    int paintMode = kPaintStore;
-};
+// The mode of storing `kind`: stone and walls are not drawn, since the
+// wall redraw that follows settles and draws them.
+constexpr int deferredFor(int mode, int kind) {
+    return isStoneOrWall(kind) ? mode | kPaintDefer : mode;
+}
 
 }  // namespace mapedit

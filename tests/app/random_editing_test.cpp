@@ -109,7 +109,6 @@ class Session {
         if (s.selectedCell != CellPos{} && !isEditableCell(s.selectedCell.x, s.selectedCell.y)) {
             return "selected cell off the map";
         }
-        if (s.paintMode != kPaintStore) return "paintMode left changed";
         for (int y = 0; y < kMapHeight; ++y) {
             const MapCell& c = editor_.level.cell(0, y);
             if (c.monster || c.trap || !c.objects.empty()) return "placement in column 0";

@@ -19,10 +19,9 @@ struct EditFixture : ::testing::Test {
 
     Canvas canvas;
     Level level;
-    PaintState paintState;
     ViewState shown;
     Templates templates;
-    PaintContext ctx{canvas, level, paintState, shown, templates};
+    PaintContext ctx{canvas, level, shown, templates};
 
     void paint(int x, int y, int kind) { paintCell(ctx, x, y, kind); }
 

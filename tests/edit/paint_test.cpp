@@ -82,11 +82,11 @@ TEST_F(PaintCellTest, StairsAndLaddersMoveAndRedrawTheOldCellAtOnce) {
           Case{kLadderDown, &LevelSettings::ladderDown}}) {
         SCOPED_TRACE(terrainKind(c.kind).name);
         level.clearLevel(kFloor);
-        paintState.paintMode = kPaintStore;
+        ctx.mode = kPaintStore;
         paint(10, 5, c.kind);
         level.cell(20, 5).detail = 3;
         markCanvas();
-        paintState.paintMode = kPaintStore | kPaintDefer;  // the old cell is drawn even so
+        ctx.mode = kPaintStore | kPaintDefer;  // the old cell is drawn even so
         paint(20, 5, c.kind);
         EXPECT_EQ(level.cell(10, 5).terrain, kFloor);
         EXPECT_EQ(level.cell(20, 5).terrain, c.kind);
@@ -160,7 +160,7 @@ TEST_F(PaintCellTest, PaintModeDecidesStoringAndDrawing) {
         SCOPED_TRACE(c.what);
         level.setTerrain(5, 5, kFloor);
         markCanvas();
-        paintState.paintMode = c.mode;
+        ctx.mode = c.mode;
         paint(5, 5, kHorizontalWall);
         EXPECT_EQ(level.cell(5, 5).terrain, c.stored ? kHorizontalWall : kFloor);
         EXPECT_EQ(drawnOver(5, 5), c.drawn);
@@ -190,13 +190,11 @@ TEST_F(PaintCellTest, StoredPlacementsShowTheCellNotThePaletteGlyph) {
     }
 }
 
-TEST(MarkDeferredDraw, OnlyStoneAndWallsDefer) {
+TEST(DeferredFor, OnlyStoneAndWallsDefer) {
     for (int kind = 0; kind < kTerrainKindCount; ++kind) {
-        PaintState paintState;
-        paintState.paintMode = kPaintStore | kPaintHighlight;
-        markDeferredDraw(paintState, kind);
         const bool defer = kind == kStone || kind == kHorizontalWall || kind == kVerticalWall;
-        EXPECT_EQ(paintState.paintMode, 3 | (defer ? 8 : 0)) << terrainKind(kind).name;
+        EXPECT_EQ(deferredFor(kPaintStore | kPaintHighlight, kind), 3 | (defer ? 8 : 0))
+            << terrainKind(kind).name;
     }
 }
 

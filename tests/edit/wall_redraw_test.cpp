@@ -13,8 +13,7 @@ namespace {
 // the view fixture's canvas, level and view state.
 class WallRedrawTest : public ViewTest {
   protected:
-    PaintState paintState;
-    PaintContext ctx{canvas, level, paintState, state, templates};
+    PaintContext ctx{canvas, level, state, templates};
 };
 
 // Lays rows of terrain with the top-left character at (x, y):
