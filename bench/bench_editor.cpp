@@ -18,7 +18,7 @@ struct Scene {
     Editor editor{shell, 1};
 
     void chooseTool(Tool tool) { editor.onCommand(toolCommand(tool)); }
-    void chooseKind(int kind) { editor.state.currentKind = kind; }
+    void chooseKind(int kind) { editor.state().currentKind = kind; }
 
     // One step an iteration: the mouse moves between two cells of a row,
     // with the button held or not.

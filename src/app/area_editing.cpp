@@ -7,8 +7,8 @@
 namespace mapedit {
 
 void Editor::selectNewArea(AreaRecord& area) {
-    state.selectArea(&area);
-    level.sortAreasAscending();
+    state_.selectArea(&area);
+    level().sortAreasAscending();
     shell_.invalidate();
 }
 
@@ -16,47 +16,41 @@ void Editor::selectNewArea(AreaRecord& area) {
 void Editor::newRegion() {
     AreaRecord room = provisionalRoom();
     if (!runDialog(dialog::kRegion, &room)) return;
-    selectNewArea(addAreaCopy(level, room));
+    selectNewArea(addAreaCopy(level(), room));
 }
 
 void Editor::newAreaFromMenu(int id) {
     const auto what = menuAreaKind(id);
     if (!what) return;
-    selectNewArea(addCascadedArea(level, state.newAreaCascade, *what));
+    selectNewArea(addCascadedArea(level(), state_.newAreaCascade, *what));
 }
 
 // The map's cells are not touched: the new part starts as a 5 x 3 frame.
 void Editor::newMapPart() {
-    if (level.settings.partCount >= kMaxMapParts) return;
+    if (level().settings.partCount >= kMaxMapParts) return;
     int alignment = kCenteredAlignment;
     if (!runDialog(dialog::kMazePart, &alignment)) return;
-    AreaRecord* area = addMapPart(level, alignment);
+    AreaRecord* area = addMapPart(level(), alignment);
     if (area == nullptr) return;
-    state.currentPart = area->param;
+    state_.currentPart = area->param;
     selectNewArea(*area);
-}
-
-// The part last placed is the one New geometry and dialogs work on next.
-void Editor::snapMapPart(AreaRecord& area, MapPart& part, int halign, int valign) {
-    state.currentPart = area.param;
-    mapedit::snapMapPart(part, area, halign, valign);
 }
 
 // Removes the selected area, or peels one thing off the selected cell.
 void Editor::deleteSelection() {
-    if (AreaRecord* area = state.selectedArea) {
-        state.selectArea(nullptr);
-        level.removeArea(area);
+    if (AreaRecord* area = state_.selectedArea) {
+        state_.selectArea(nullptr);
+        level().removeArea(area);
         shell_.invalidate();
         return;
     }
-    const CellPos at = state.selectedCell;
+    const CellPos at = state_.selectedCell;
     if (at == CellPos{}) return;
-    if (peelCell(level, at.x, at.y) == Peeled::Nothing) return;
-    if (!holdsItem(level, at.x, at.y)) state.selectCell(0, 0);
+    if (peelCell(level(), at.x, at.y) == Peeled::Nothing) return;
+    if (!holdsItem(level(), at.x, at.y)) state_.selectCell(0, 0);
     ViewContext v = view();
     redrawCell(v, at.x, at.y);
-    drawAreasIfShown();
+    if (state_.showRegions) drawAreas(v);
 }
 
 }  // namespace mapedit

@@ -1,21 +1,55 @@
 // The window procedure's commands, keys and menu opening.
+#include <string>
+
 #include "app/background_refresh.h"
 #include "app/editor.h"
 #include "dialogs/property_dialogs.h"
 #include "model/area_style.h"
 #include "resources/toolbar.h"
 #include "view/map_view.h"
-#include "view/overlays.h"
 #include "view/panel.h"
 
 namespace mapedit {
 
 using namespace command;
 
+namespace {
+
+// The undo step a command makes when it changes the level. Saving sorts
+// the areas, which counts as a change.
+std::string_view stepOfCommand(int id) {
+    if (id >= kFirstAreaCommand && id <= kLastAreaCommand) return "New area";
+    switch (id) {
+        case kNewRegion:
+            return "New region";
+        case kDelete:
+            return "Delete";
+        case kNewGeometry:
+            return "New geometry";
+        case kProperty:
+            return "Level properties";
+        case kRefreshBackground:
+            return "Refresh background";
+        case kTest2:
+            return "Test area";
+        default:
+            return "Save";
+    }
+}
+
+}  // namespace
+
+// A command that changed the level is a step of its own, unless a gesture
+// is still pending: then its change belongs to that gesture's step.
 void Editor::onCommand(int id) {
-    if (const auto tool = toolOfCommand(id)) {
+    runCommand(id);
+    if (tool().gesture() == kNoGesture) document_.commit(stepOfCommand(id));
+}
+
+void Editor::runCommand(int id) {
+    if (const auto t = toolOfCommand(id)) {
         // The toolbar moved its check mark itself.
-        changeTool(*tool);
+        changeTool(*t);
     } else if (const auto variant = variantOfCommand(id)) {
         chooseVariant(id, *variant);
     } else if (id == kNewRegion) {
@@ -58,13 +92,13 @@ void Editor::onCommand(int id) {
                 refreshBackground();
                 break;
             case kShowRegion:
-                toggleView(id, state.showRegions);
+                toggleView(id, state_.showRegions);
                 break;
             case kShowMonster:
-                toggleView(id, state.showMonsters);
+                toggleView(id, state_.showMonsters);
                 break;
             case kShowObject:
-                toggleView(id, state.showObjects);
+                toggleView(id, state_.showObjects);
                 break;
             case kTest2:
                 addTestArea();
@@ -76,7 +110,6 @@ void Editor::onCommand(int id) {
                 break;  // Cut, Copy, Paste and unknown ids do nothing
         }
     }
-    finishMessage();
 }
 
 void Editor::onKeyDown(Key key) {
@@ -84,10 +117,8 @@ void Editor::onKeyDown(Key key) {
         selectTool(Tool::Select);
     } else if (key == Key::Delete) {
         deleteSelection();
-    } else {
-        return;  // left to the default processing
+        if (tool().gesture() == kNoGesture) document_.commit(stepOfCommand(kDelete));
     }
-    finishMessage();
 }
 
 bool Editor::chooseMenuEntry(int id) {
@@ -99,66 +130,75 @@ bool Editor::chooseMenuEntry(int id) {
 }
 
 // Greys what is never offered, Delete while nothing is selected, and Undo
-// and Redo when there is nothing to undo or redo; the other entries keep
-// their state.
+// and Redo when there is nothing to undo or redo, which name their step;
+// the other entries keep their state.
 void Editor::onMenuOpening(const MenuEntry& popup) {
     for (const MenuEntry& e : popup.entries) {
         if (e.kind != MenuEntryKind::Command) continue;
         if (const auto offered = isOffered(e.availability)) shell_.setMenuEnabled(e.id, *offered);
+        if (e.id == kUndo || e.id == kRedo) nameUndoEntries();
     }
-    finishMessage();
 }
 
-// Nothing when the rule leaves such an entry as it is. A drag still
+// "Undo Fill", "Redo Move area"; a pending gesture is what Undo takes back.
+void Editor::nameUndoEntries() {
+    const std::string_view undoStep =
+        tool().gesture() != kNoGesture ? tool().stepName() : document_.undoName();
+    const std::string_view redoStep = document_.redoName();
+    shell_.setMenuText(kUndo, undoStep.empty() ? "Undo" : "Undo " + std::string(undoStep));
+    shell_.setMenuText(kRedo, redoStep.empty() ? "Redo" : "Redo " + std::string(redoStep));
+}
+
+// Nothing when the rule leaves such an entry as it is. A gesture still
 // pending has changed the level already, so there is something to undo.
 std::optional<bool> Editor::isOffered(MenuAvailability availability) const {
     switch (availability) {
         case MenuAvailability::NeverOffered:
             return false;
         case MenuAvailability::NeedsSelection:
-            return state.selectedArea != nullptr || state.selectedCell != CellPos{};
+            return state_.selectedArea != nullptr || state_.selectedCell != CellPos{};
         case MenuAvailability::NeedsUndo:
-            return history_.canUndo() || state.drag.mode != kNoDrag;
+            return document_.canUndo() || tool().gesture() != kNoGesture;
         case MenuAvailability::NeedsRedo:
-            return history_.canRedo();
+            return document_.canRedo();
         case MenuAvailability::Unchanged:
             break;
     }
     return std::nullopt;
 }
 
-void Editor::selectTool(Tool tool) {
-    shell_.checkToolButton(toolCommand(tool));
-    changeTool(tool);
+void Editor::selectTool(Tool t) {
+    shell_.checkToolButton(toolCommand(t));
+    changeTool(t);
 }
 
-// A drag still pending (its release was lost, or the tool changes while the
-// button is held) ends as its own tool ends it: a pen stroke must not carry
-// on as another tool's shape or an area resize.
-void Editor::changeTool(Tool tool) {
-    if (tool != state.currentTool) abandonDrag();
-    state.currentTool = tool;
+// A gesture still pending (its release was lost, or the tool changes while
+// the button is held) ends as its own tool ends it: a pen stroke must not
+// carry on as another tool's shape or an area resize.
+void Editor::changeTool(Tool t) {
+    if (t != state_.currentTool) abandonGesture();
+    state_.currentTool = t;
 }
 
 void Editor::toggleView(int id, bool& flag) {
     flag = !flag;
     shell_.setMenuCheck(id, flag);
-    if (id == kShowRegion && !flag) state.selectArea(nullptr);
+    if (id == kShowRegion && !flag) state_.selectArea(nullptr);
     shell_.invalidate();
 }
 
 // Only the palette shows the variant; the map is not redrawn.
 void Editor::chooseVariant(int id, Variant variant) {
-    state.variant = variant;
+    state_.variant = variant;
     shell_.setMenuRadio(kFirstVariant, kLastVariant, id);
     drawPalette();
 }
 
 // The background is made again only when one of its four settings changed.
 void Editor::editLevelProperties() {
-    const LevelSettings before = level.settings;
-    if (!runDialog(dialog::kMaze, &level.settings)) return;
-    const LevelSettings& now = level.settings;
+    const LevelSettings before = level().settings;
+    if (!runDialog(dialog::kMaze, &level().settings)) return;
+    const LevelSettings& now = level().settings;
     if (now.filling != before.filling || now.initForeground != before.initForeground ||
         now.initBackground != before.initBackground || now.fillMode != before.fillMode) {
         refreshBackground();
@@ -167,14 +207,14 @@ void Editor::editLevelProperties() {
 
 void Editor::refreshBackground() {
     PaintContext p = paintContext();
-    mapedit::refreshBackground(p, random);
+    mapedit::refreshBackground(p, random_);
     shell_.invalidate();
 }
 
-// An item whose release was lost is off the map until the drag ends; it
+// An item whose release was lost is off the map until the gesture ends; it
 // goes back before the level is written.
 void Editor::save(bool useCurrentPath) {
-    abandonDrag();
+    abandonGesture();
     saveLevel(useCurrentPath);
 }
 
@@ -191,15 +231,15 @@ void Editor::openCommand(bool settleWhateverHappened) {
 // A leftover of the original menu: a weapon shop region, neither selected
 // nor sorted into place.
 void Editor::addTestArea() {
-    AreaRecord* area = level.newArea(10, 5, 15, 8);
+    AreaRecord* area = level().newArea(10, 5, 15, 8);
     area->kind = 14;
     styleArea(*area);
     shell_.invalidate();
 }
 
 bool Editor::runDialog(int templateId, DialogSubject subject) {
-    const auto dialog = makePropertyDialog(templateId, subject, state.variant);
-    return dialog != nullptr && shell_.runDialog(*dialog) == DialogResult::Ok;
+    ToolContext ctx = toolContext();
+    return ctx.runDialog(templateId, subject);
 }
 
 void Editor::drawPalette() {

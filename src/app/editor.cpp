@@ -9,27 +9,27 @@ namespace mapedit {
 // Start-up: an all-floor level, the pen down, stone as the current kind,
 // every View entry checked and the variant's radio mark set.
 Editor::Editor(Shell& shell, std::uint32_t seed, Variant variant) : shell_(shell) {
-    level.clearLevel(kFloor);
-    random.seedRandom(seed);
-    state.variant = variant;
-    shell_.checkToolButton(toolCommand(state.currentTool));
-    shell_.setMenuCheck(command::kShowRegion, state.showRegions);
-    shell_.setMenuCheck(command::kShowMonster, state.showMonsters);
-    shell_.setMenuCheck(command::kShowObject, state.showObjects);
+    document_.level().clearLevel(kFloor);
+    random_.seedRandom(seed);
+    state_.variant = variant;
+    makeTools();
+    shell_.checkToolButton(toolCommand(state_.currentTool));
+    shell_.setMenuCheck(command::kShowRegion, state_.showRegions);
+    shell_.setMenuCheck(command::kShowMonster, state_.showMonsters);
+    shell_.setMenuCheck(command::kShowObject, state_.showObjects);
     shell_.setMenuRadio(command::kFirstVariant, command::kLastVariant, variantCommand(variant));
-    history_.start(level);
+    document_.startHistory();
+}
+
+void Editor::makeTools() {
+    for (const ToolButton& b : toolbarButtons()) {
+        tools_[static_cast<std::size_t>(b.tool)] = makeTool(b.tool);
+    }
 }
 
 void Editor::onPaint() {
     ViewContext v = view();
     paintClientArea(v);
-    finishMessage();
-}
-
-// A finished action that changed the level becomes one step of the
-// history; while a drag goes on, its action is not finished yet.
-void Editor::finishMessage() {
-    if (state.drag.mode == kNoDrag) history_.record(level);
 }
 
 }  // namespace mapedit

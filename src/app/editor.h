@@ -1,12 +1,15 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "app/edit_history.h"
+#include "app/document.h"
 #include "app/editor_state.h"
+#include "app/tool.h"
 #include "dialogs/dialog_subject.h"
 #include "edit/paint.h"
 #include "generate/random.h"
@@ -23,23 +26,24 @@ namespace mapedit {
 
 enum class Key { Escape, Delete, Other };
 
-// The editor: the level, the brushes, the generator, the editor state and
-// the framebuffer of the client area, talking to the window through a Shell.
-// It is the main window's procedure: each on... method handles one message.
+// The editor: the document (the level, its file and history), the
+// brushes, the generator, the editor state, the tools and the framebuffer
+// of the client area, talking to the window through a Shell. It is the
+// main window's procedure: each on... method handles one message; the
+// mouse goes to the current tool.
 class Editor {
   public:
     explicit Editor(Shell& shell, std::uint32_t seed, Variant variant = Variant::Vanilla);
 
-    Level level;
-    Templates templates;
-    Random random;
-    EditorState state;
-    Canvas canvas;
-
-    ViewContext view() { return ViewContext{canvas, level, state, templates}; }
-    PaintContext paintContext(int mode = kPaintStore) {
-        return PaintContext{canvas, level, state, templates, mode};
-    }
+    const Level& level() const { return document_.level(); }
+    Level& level() { return document_.level(); }
+    const Document& document() const { return document_; }
+    const EditorState& state() const { return state_; }
+    EditorState& state() { return state_; }
+    const Templates& templates() const { return templates_; }
+    const Canvas& canvas() const { return canvas_; }
+    // The gesture the current tool has in progress (GestureCode).
+    int gesture() const { return tool().gesture(); }
 
     // Messages of the main window.
     void onPaint();
@@ -65,13 +69,27 @@ class Editor {
     // in a message box. A file of several levels opens `level` (from 0)
     // when it is one that can be edited, and otherwise asks which. Returns
     // true when a level was read without error.
-    bool openFile(const std::string& path, std::optional<int> level = std::nullopt);
+    bool openFile(const std::string& path, std::optional<int> levelIndex = std::nullopt);
     // The same with the text already in memory; `path` is the file's path.
     bool openText(std::string_view text, const std::string& path,
-                  std::optional<int> level = std::nullopt);
+                  std::optional<int> levelIndex = std::nullopt);
 
   private:
+    ToolContext toolContext() {
+        return ToolContext{document_, state_, templates_, canvas_, shell_};
+    }
+    EditTool& tool() { return *tools_[static_cast<std::size_t>(state_.currentTool)]; }
+    const EditTool& tool() const { return *tools_[static_cast<std::size_t>(state_.currentTool)]; }
+    PaintContext paintContext() {
+        return PaintContext{canvas_, document_.level(), state_, templates_};
+    }
+    ViewContext view() { return ViewContext{canvas_, document_.level(), state_, templates_}; }
+
+    // A fresh tool for each toolbar tool, with no gesture in progress.
+    void makeTools();
+
     // Commands.
+    void runCommand(int id);
     void selectTool(Tool tool);
     void changeTool(Tool tool);
     void toggleView(int id, bool& flag);
@@ -83,24 +101,24 @@ class Editor {
     void settleOpenedLevel();
     void addTestArea();
     std::optional<bool> isOffered(MenuAvailability availability) const;
+    void nameUndoEntries();
 
     // History.
     void undo();
     void redo();
-    void restoreLevel(const Level& past);
+    void levelRestored();
     bool offerToSave();
-    bool hasUnsavedChanges() const { return history_.differsFromSaved(level); }
+    // A gesture whose release was lost ends as its tool ends it.
+    void abandonGesture();
 
     // Files.
     bool openLevel();
-    bool loadFile(const std::string& path, std::optional<int> level);
-    bool readFileText(std::string text, const std::string& path, std::optional<int> level);
+    bool loadFile(const std::string& path, std::optional<int> levelIndex);
+    bool readFileText(std::string text, const std::string& path, std::optional<int> levelIndex);
     std::optional<int> chooseLevel(const LevelFile& file, const std::string& path,
-                                   std::optional<int> level);
-    bool readLevelText(const std::string& path);
+                                   std::optional<int> levelIndex);
+    bool readLevelText();
     bool saveLevel(bool useCurrentPath);
-    // The file's name, and the level's when the file holds several.
-    std::string fileTitle() const;
     void showOpenedLevel();
     void updateTitle();
 
@@ -110,43 +128,18 @@ class Editor {
     void newMapPart();
     void deleteSelection();
     void selectNewArea(AreaRecord& area);
-    void snapMapPart(AreaRecord& area, MapPart& part, int halign, int valign);
 
-    // Mouse protocol.
-    void pressOnCell(int cx, int cy);
-    void strokeTo(int cx, int cy);
-    void previewShape(int cx, int cy);
-    void releaseShape(int cx, int cy);
-    void runShape(CellPos from, CellPos to, int kind, int mode);
-    void abandonDrag();
-    void redrawPreviousSelection();
-    void drawAreasIfShown();
+    void pressOnCell(CellPos cell);
     void drawPalette();
-
-    // Select tool.
-    int handleAt(int px, int py) const;
-    void pickUp(int cx, int cy);
-    bool pickUpItem(int cx, int cy);
-    void grabArea(int cx, int cy);
-    void beginAreaDrag(int mode, CellPos at);
-    void dragSelect(int cx, int cy);
-    void dragArea(int cx, int cy);
-    void dropSelect(int cx, int cy);
-    CellPos dropItem();
-    void placeHeldItem(CellPos at);
-    void finishItemDrop(CellPos target);
-    void dropArea();
-    void abandonSelect();
-    void editAt(int cx, int cy);
-    bool editPlacement(int cx, int cy);
-    void editAreaAt(int cx, int cy);
-
-    // Runs the dialog of the template on the subject; true on OK.
     bool runDialog(int templateId, DialogSubject subject);
-    void finishMessage();
 
     Shell& shell_;
-    EditHistory history_;
+    Document document_;
+    Templates templates_;
+    Random random_;
+    EditorState state_;
+    Canvas canvas_;
+    std::array<std::unique_ptr<EditTool>, 9> tools_;
 };
 
 }  // namespace mapedit

@@ -33,24 +33,23 @@ std::string listReport(std::string text, const std::vector<std::string>& lines) 
 }  // namespace
 
 bool Editor::openLevel() {
-    const auto path = shell_.askOpenPath(levelFileDialog("Open File", state.filePath));
+    const auto path = shell_.askOpenPath(levelFileDialog("Open File", document_.path()));
     if (!path) return false;
     return loadFile(*path, std::nullopt);
 }
 
-bool Editor::openFile(const std::string& path, std::optional<int> level) {
-    const bool ok = loadFile(path, level);
+bool Editor::openFile(const std::string& path, std::optional<int> levelIndex) {
+    const bool ok = loadFile(path, levelIndex);
     // A failed read leaves the partly read level; it is shown as it is.
     if (ok) {
         showOpenedLevel();
     } else {
         shell_.invalidate();
     }
-    finishMessage();
     return ok;
 }
 
-bool Editor::loadFile(const std::string& path, std::optional<int> level) {
+bool Editor::loadFile(const std::string& path, std::optional<int> levelIndex) {
     std::string error;
     auto text = readWholeFile(path, error);
     if (!text) {
@@ -58,56 +57,55 @@ bool Editor::loadFile(const std::string& path, std::optional<int> level) {
         shell_.showMessage(error, "Open File");
         return false;
     }
-    return readFileText(std::move(*text), path, level);
+    return readFileText(std::move(*text), path, levelIndex);
 }
 
-bool Editor::openText(std::string_view text, const std::string& path, std::optional<int> level) {
-    const bool ok = readFileText(std::string(text), path, level);
+bool Editor::openText(std::string_view text, const std::string& path,
+                      std::optional<int> levelIndex) {
+    const bool ok = readFileText(std::string(text), path, levelIndex);
     if (ok) showOpenedLevel();
-    finishMessage();
     return ok;
 }
 
 // A file of several levels asks which one to edit, unless the caller chose
 // an editable one already. Cancelling changes nothing.
 std::optional<int> Editor::chooseLevel(const LevelFile& file, const std::string& path,
-                                       std::optional<int> level) {
+                                       std::optional<int> levelIndex) {
     if (file.isSingleLevel()) return 0;
     const std::vector<LevelChoice> choices = levelChoices(file);
-    const auto wanted = static_cast<std::size_t>(level.value_or(-1));
-    if (level && wanted < choices.size() && choices[wanted].editable) return level;
+    const auto wanted = static_cast<std::size_t>(levelIndex.value_or(-1));
+    if (levelIndex && wanted < choices.size() && choices[wanted].editable) return levelIndex;
     return shell_.askLevel({"Open Level", fileNameOf(path), choices});
 }
 
-bool Editor::readFileText(std::string text, const std::string& path, std::optional<int> level) {
+bool Editor::readFileText(std::string text, const std::string& path,
+                          std::optional<int> levelIndex) {
     LevelFile file(std::move(text));
-    const std::optional<int> chosen = chooseLevel(file, path, level);
+    const std::optional<int> chosen = chooseLevel(file, path, levelIndex);
     if (!chosen) return false;
-    state.levelFile = std::move(file);
-    state.levelIndex = *chosen;
-    return readLevelText(path);
+    document_.setFile(path, std::move(file), *chosen);
+    return readLevelText();
 }
 
 // Empties the level and reads the chosen level's text into it, with the
 // line numbers of the whole file; a failed read keeps what was read before
 // the error, and its file is not trusted for Save. The history starts
 // again either way: the steps before were made on another level.
-bool Editor::readLevelText(const std::string& path) {
-    state.filePath = path;
-    state.selectArea(nullptr);
-    state.selectCell(0, 0);
-    // A drag left pending belongs to the level being replaced: what it
+bool Editor::readLevelText() {
+    state_.selectArea(nullptr);
+    state_.selectCell(0, 0);
+    // A gesture left pending belongs to the level being replaced: what it
     // holds must not land in the new one.
-    state.drag = DragState{};
-    state.areaDragActive = false;
-    const LevelFile& file = state.levelFile;
-    const int index = state.levelIndex;
+    makeTools();
+    state_.areaDragActive = false;
+    const LevelFile& file = document_.levelFile();
+    const int index = document_.levelIndex();
     LevelRead read =
-        readLevel(file.levelText(index), random, state.variant, file.levelFirstLine(index));
-    level = std::move(read.level);
-    history_.start(level);
-    state.currentPart = read.currentPart;
-    state.fileIsLevel = read.report.ok;
+        readLevel(file.levelText(index), random_, state_.variant, file.levelFirstLine(index));
+    level() = std::move(read.level);
+    document_.startHistory();
+    state_.currentPart = read.currentPart;
+    document_.setHoldsLevel(read.report.ok);
     if (!read.report.ok) shell_.showMessage(read.report.message, "Parse Error");
     updateTitle();
     return read.report.ok;
@@ -117,7 +115,7 @@ bool Editor::readLevelText(const std::string& path) {
 // designer first sees it.
 void Editor::showOpenedLevel() {
     settleOpenedLevel();
-    history_.start(level);
+    document_.startHistory();
     shell_.invalidate();
 }
 
@@ -126,9 +124,9 @@ void Editor::showOpenedLevel() {
 // Cells read from the map keep their kinds, so that Save writes the rows
 // as they were read.
 void Editor::settleOpenedLevel() {
-    level.sortAreasAscending();
-    markMazeStones(level);
-    const LevelSettings& s = level.settings;
+    level().sortAreasAscending();
+    markMazeStones(level());
+    const LevelSettings& s = level().settings;
     PaintContext p = paintContext();
     if (s.filling == ' ' && s.initForeground == 0) {
         wallRedraw(p, {s.extent.x1 + 1, s.extent.y1 + 1, s.extent.x2 - 1, s.extent.y2 - 1},
@@ -143,24 +141,24 @@ void Editor::settleOpenedLevel() {
 // silently replace it). A refusal or a failed write leaves the file as it
 // was and says why.
 bool Editor::saveLevel(bool useCurrentPath) {
-    std::string path = state.filePath;
-    if (!useCurrentPath || path.empty() || !state.fileIsLevel) {
-        const auto chosen = shell_.askSavePath(levelFileDialog("Save As", state.filePath));
+    std::string path = document_.path();
+    if (!useCurrentPath || path.empty() || !document_.holdsLevel()) {
+        const auto chosen = shell_.askSavePath(levelFileDialog("Save As", document_.path()));
         if (!chosen) return false;
         path = *chosen;
     }
     std::string text, reason;
     std::vector<std::string> unplaced, uncontained;
-    if (!writeLevel(level, state.variant, text, &reason, &unplaced, &uncontained)) {
+    if (!writeLevel(level(), state_.variant, text, &reason, &unplaced, &uncontained)) {
         shell_.showMessage(reason, "Save");
         return false;
     }
     // The other levels of the file go back as they were read.
-    if (!writeFileAtomically(path, state.levelFile.withLevel(state.levelIndex, text), reason)) {
+    const LevelFile& file = document_.levelFile();
+    if (!writeFileAtomically(path, file.withLevel(document_.levelIndex(), text), reason)) {
         shell_.showMessage(reason, "Save");
         return false;
     }
-    state.levelFile.replaceLevel(state.levelIndex, text);
     if (!unplaced.empty()) {
         shell_.showMessage(listReport("Not saved: above or left of every map part", unplaced),
                            "Save");
@@ -169,20 +167,13 @@ bool Editor::saveLevel(bool useCurrentPath) {
         shell_.showMessage(
             listReport("Saved at its cell: contained, but in no container", uncontained), "Save");
     }
-    level.sortAreasAscending();
-    history_.markSaved(level);
-    state.filePath = path;
-    state.fileIsLevel = true;
+    document_.saved(path, text);
     updateTitle();
     return true;
 }
 
-std::string Editor::fileTitle() const {
-    return fileAndLevelName(fileNameOf(state.filePath), state.levelFile, state.levelIndex);
-}
-
 void Editor::updateTitle() {
-    shell_.setTitle(windowTitle(fileTitle()));
+    shell_.setTitle(windowTitle(document_.fileTitle()));
 }
 
 }  // namespace mapedit

@@ -6,34 +6,35 @@
 
 namespace mapedit {
 
-// A drag still pending is an action the designer has not finished: it
+// A gesture still pending is an action the designer has not finished: it
 // ends first, as a step of its own, and so is what Undo takes back.
 void Editor::undo() {
-    abandonDrag();
-    if (!history_.canUndo()) return;
-    restoreLevel(history_.undo());
+    abandonGesture();
+    if (!document_.canUndo()) return;
+    document_.undo();
+    levelRestored();
 }
 
 void Editor::redo() {
-    abandonDrag();
-    if (!history_.canRedo()) return;
-    restoreLevel(history_.redo());
+    abandonGesture();
+    if (!document_.canRedo()) return;
+    document_.redo();
+    levelRestored();
 }
 
 // The selection pointed into the level replaced.
-void Editor::restoreLevel(const Level& past) {
-    level = past.clone();
-    state.selectArea(nullptr);
-    state.selectCell(0, 0);
+void Editor::levelRestored() {
+    state_.selectArea(nullptr);
+    state_.selectCell(0, 0);
     shell_.invalidate();
 }
 
 // Asks whether to save changes not saved yet before they would be lost.
 // True when the caller may go on: nothing to save, saved, or given up.
 bool Editor::offerToSave() {
-    abandonDrag();
-    if (!hasUnsavedChanges()) return true;
-    const std::string title = fileTitle();
+    abandonGesture();
+    if (!document_.hasUnsavedChanges()) return true;
+    const std::string title = document_.fileTitle();
     const std::string name = title.empty() ? "Untitled" : title;
     switch (shell_.askMessage("Save changes to " + name + "?", kProgramName,
                               MessageButtons::YesNoCancel)) {
@@ -46,9 +47,10 @@ bool Editor::offerToSave() {
     }
 }
 
+// Saving sorts the areas, a change of its own.
 bool Editor::onClose() {
     const bool mayClose = offerToSave();
-    finishMessage();
+    document_.commit("Save");
     return mayClose;
 }
 

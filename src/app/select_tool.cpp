@@ -1,147 +1,97 @@
-// The select tool: pick up and drop items, move and resize areas, open the
-// property dialog of what a double click hits.
-#include <algorithm>
+// The select tool: picks up an item and drops it on another cell, moves an
+// area or resizes it by a handle, clears the selection with a click, and
+// opens the property dialog of what a double click hits.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
 #include <utility>
+#include <variant>
 
-#include "app/editor.h"
+#include "app/tool.h"
+#include "app/tools.h"
 #include "edit/area_commands.h"
 #include "edit/random_places.h"
 #include "model/grid.h"
 #include "model/terrain.h"
+#include "resources/dialog_templates.h"
 #include "view/cell_look.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
 
 namespace mapedit {
 
-int Editor::handleAt(int px, int py) const {
-    if (state.selectedArea == nullptr) return 0;
-    const HandleCentres h = handleCentres(*state.selectedArea);
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            if (row == 1 && column == 1) continue;
-            const int hx = h.xs[static_cast<std::size_t>(column)];
-            const int hy = h.ys[static_cast<std::size_t>(row)];
-            if (hx - 3 <= px && px <= hx + 4 && hy - 3 <= py && py <= hy + 4) {
-                return column + 3 * row + 1;
-            }
-        }
-    }
-    return 0;
-}
-
-void Editor::pickUp(int cx, int cy) {
-    if (pickUpItem(cx, cy)) {
-        DragState& d = state.drag;
-        d.cell = d.origin = {cx, cy};
-        d.savedShowRegions = state.showRegions;
-        ViewContext v = view();
-        drawGlyph(v, cx, cy, d.glyph, d.color, 0);
-        return;
-    }
-    const int terrain = level.cell(cx, cy).terrain;
-    if (terrain == kDoorway || terrain == kSecretDoor) return;
-    if (state.showRegions) grabArea(cx, cy);
-}
-
-// Takes the topmost item off the cell into the drag; false when the cell
-// holds none. The item is drawn as the cell shows it, but for a random
-// place, which the cell shows as its terrain.
-bool Editor::pickUpItem(int cx, int cy) {
-    DragState& d = state.drag;
-    MapCell& cell = level.cell(cx, cy);
-    const Appearance look = cellAppearance(level, state, cx, cy);
-    d.glyph = look.ch;
-    d.color = look.color;
-    if (state.showMonsters && cell.monster) {
-        d.monster = std::move(cell.monster);
-        d.mode = kDragMonster;
-    } else if (cell.overlay != 0) {
-        d.value = cell.overlay;
-        d.mode = markerType(cell.overlay) == 1 ? kDragDrawbridge : kDragMazewalk;
-        cell.overlay = 0;
-    } else if (state.showObjects && !cell.objects.empty()) {
-        d.object = std::move(cell.objects.front());
-        cell.objects.erase(cell.objects.begin());
-        d.mode = kDragObject;
-    } else if (cell.trap) {
-        d.trap = std::move(cell.trap);
-        d.mode = kDragTrap;
-    } else if (const int place = randomPlaceAt(level, cx, cy); place >= 0) {
-        d.value = place;
-        d.glyph = terrainKind(kRandomPlaceKind).glyph;
-        d.color = terrainKind(kRandomPlaceKind).color;
-        moveRandomPlace(level.settings, place, 0, 0);  // no cell matches (0, 0)
-        d.mode = kDragRandomPlace;
-    } else if (isFeatureKind(cell.terrain)) {
-        d.value = cell.terrain;
-        d.detail = cell.detail;
-        level.setTerrain(cx, cy, kFloor);
-        cell.detail = 0;
-        d.mode = kDragFeature;
-    } else {
-        return false;
-    }
-    return true;
-}
-
-// A press on an area body grabs the smallest area there for moving.
-void Editor::grabArea(int cx, int cy) {
-    AreaRecord* area = level.areaAt(cx, cy);
-    if (area == nullptr) return;
-    state.selectArea(area);
-    beginAreaDrag(kMoveArea, {cx, cy});
-    state.drag.origin = {cx - area->x1, cy - area->y1};
-}
-
-// The selected area stops being drawn as itself: its XOR outline follows
-// the drag until the release.
-void Editor::beginAreaDrag(int mode, CellPos at) {
-    state.drag.mode = mode;
-    state.areaDragActive = true;
-    ViewContext v = view();
-    redrawMapArea(v);
-    xorOutline(v, *state.selectedArea);
-    state.drag.cell = at;
-}
-
-void Editor::dragSelect(int cx, int cy) {
-    DragState& d = state.drag;
-    if (d.mode == kNoDrag || CellPos{cx, cy} == d.cell) return;
-    if (isAreaDrag(d.mode)) {
-        dragArea(cx, cy);
-        return;
-    }
-    // Mazewalk markers live on odd/odd cells only.
-    if (d.mode == kDragMazewalk && (cx % 2 == 0 || cy % 2 == 0)) return;
-    ViewContext v = view();
-    if (state.showRegions) {
-        // Areas stay hidden while an item is dragged; the menu keeps its mark.
-        state.showRegions = false;
-        redrawMapArea(v);
-    } else {
-        redrawCell(v, d.cell.x, d.cell.y);
-    }
-    drawGlyph(v, cx, cy, d.glyph, d.color, 0);
-    d.cell = {cx, cy};
-}
-
 namespace {
 
+// Items the select tool carries that are not records: a feature (stair,
+// altar, fountain ...) with its detail, a marker, a random place.
+struct FeatureItem {
+    int kind;
+    std::uint8_t detail;
+};
+struct DrawbridgeItem {
+    std::uint8_t overlay;
+};
+struct MazewalkItem {
+    std::uint8_t overlay;
+};
+struct RandomPlaceItem {
+    int index;
+};
+// In the order of their gesture codes from kFirstItemGesture.
+using HeldItem = std::variant<MonsterSpec, ObjectSpec, TrapSpec, FeatureItem, DrawbridgeItem,
+                              MazewalkItem, RandomPlaceItem>;
+
+// The names of the steps that put each kind of item down elsewhere.
+constexpr std::string_view kMoveNames[] = {"Move monster",     "Move object",     "Move trap",
+                                           "Move feature",     "Move drawbridge", "Move mazewalk",
+                                           "Move random place"};
+
+// An item taken off a cell, owned by the drag until it is put down.
+struct ItemDrag {
+    HeldItem item;
+    CellPos origin;  // where it came from
+    CellPos cell;    // where it is drawn
+    std::uint8_t glyph;
+    int color;
+    bool savedShowRegions;
+};
+
+// The parts of an area a press may grab: its eight handles and its body,
+// numbered as the handles lie, row by row.
+enum class Handle : int {
+    TopLeft = 1,
+    Top,
+    TopRight,
+    Left,
+    Body,
+    Right,
+    BottomLeft,
+    Bottom,
+    BottomRight,
+};
+
+struct AreaDrag {
+    Handle handle;
+    CellPos offset;  // moves: the grabbed cell from the area's top-left corner
+    CellPos cell;    // the last cell handled
+};
+
 // A corner follows the pointer while it does not pass the opposite side.
-void resizeArea(AreaRecord& a, int handle, int cx, int cy) {
-    const int column = (handle - 1) % 3, row = (handle - 1) / 3;
-    if (column == 0 && cx <= a.x2) a.x1 = cx;
-    if (column == 2 && cx >= a.x1) a.x2 = cx;
-    if (row == 0 && cy <= a.y2) a.y1 = cy;
-    if (row == 2 && cy >= a.y1) a.y2 = cy;
+void resizeArea(AreaRecord& a, Handle handle, CellPos c) {
+    const int column = (static_cast<int>(handle) - 1) % 3;
+    const int row = (static_cast<int>(handle) - 1) / 3;
+    if (column == 0 && c.x <= a.x2) a.x1 = c.x;
+    if (column == 2 && c.x >= a.x1) a.x2 = c.x;
+    if (row == 0 && c.y <= a.y2) a.y1 = c.y;
+    if (row == 2 && c.y >= a.y1) a.y2 = c.y;
 }
 
 // The area moves with the pointer, pushed back inside columns 1..79 and
 // rows 0..20 with its size kept; it stays put when even that cannot fit.
-void moveArea(AreaRecord& a, CellPos offset, int cx, int cy) {
-    int nx1 = cx - offset.x, nx2 = a.x2 + cx - a.x1 - offset.x;
-    int ny1 = cy - offset.y, ny2 = a.y2 + cy - a.y1 - offset.y;
+void moveArea(AreaRecord& a, CellPos offset, CellPos c) {
+    int nx1 = c.x - offset.x, nx2 = a.x2 + c.x - a.x1 - offset.x;
+    int ny1 = c.y - offset.y, ny2 = a.y2 + c.y - a.y1 - offset.y;
     if (nx1 < 1) {
         nx2 = nx2 - nx1 + 1;
         nx1 = 1;
@@ -166,228 +116,384 @@ void moveArea(AreaRecord& a, CellPos offset, int cx, int cy) {
     }
 }
 
-}  // namespace
-
-void Editor::dragArea(int cx, int cy) {
-    DragState& d = state.drag;
-    AreaRecord* area = state.selectedArea;
-    if (area == nullptr) return;
-    ViewContext v = view();
-    xorOutline(v, *area);
-    if (d.mode == kMoveArea) {
-        moveArea(*area, d.origin, cx, cy);
-    } else {
-        resizeArea(*area, d.mode, cx, cy);
+// The handle of the selected area under the pixel, if any.
+std::optional<Handle> handleAt(const AreaRecord& area, int px, int py) {
+    const HandleCentres h = handleCentres(area);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            if (row == 1 && column == 1) continue;
+            const int hx = h.xs[static_cast<std::size_t>(column)];
+            const int hy = h.ys[static_cast<std::size_t>(row)];
+            if (hx - 3 <= px && px <= hx + 4 && hy - 3 <= py && py <= hy + 4) {
+                return static_cast<Handle>(column + 3 * row + 1);
+            }
+        }
     }
-    xorOutline(v, *area);
-    d.cell = {cx, cy};
+    return std::nullopt;
 }
 
-void Editor::dropSelect(int cx, int cy) {
-    DragState& d = state.drag;
-    (void)cx, (void)cy;  // items land where the drag last drew them
-    if (isItemDrag(d.mode)) {
-        finishItemDrop(dropItem());
-    } else if (isAreaDrag(d.mode)) {
-        dropArea();
-    } else {
-        // The press picked up nothing: a click clears every selection.
-        const bool hadArea = state.selectedArea != nullptr;
-        state.selectArea(nullptr);
-        state.selectCell(0, 0);
-        ViewContext v = view();
+// Takes the topmost item off the cell; nothing when the cell holds none.
+std::optional<HeldItem> takeItem(Level& level, const ViewState& shown, CellPos c) {
+    MapCell& cell = level.cell(c.x, c.y);
+    if (shown.showMonsters && cell.monster) {
+        HeldItem item = *cell.monster;
+        cell.monster.reset();
+        return item;
+    }
+    if (cell.overlay != 0) {
+        const std::uint8_t overlay = cell.overlay;
+        cell.overlay = 0;
+        if (markerType(overlay) == markerType(kDrawbridgeMarker)) return DrawbridgeItem{overlay};
+        return MazewalkItem{overlay};
+    }
+    if (shown.showObjects && !cell.objects.empty()) {
+        HeldItem item = *cell.objects.front();
+        cell.objects.erase(cell.objects.begin());
+        return item;
+    }
+    if (cell.trap) {
+        HeldItem item = *cell.trap;
+        cell.trap.reset();
+        return item;
+    }
+    if (const int place = randomPlaceAt(level, c.x, c.y); place >= 0) {
+        moveRandomPlace(level.settings, place, 0, 0);  // no cell matches (0, 0)
+        return RandomPlaceItem{place};
+    }
+    if (isFeatureKind(cell.terrain)) {
+        const FeatureItem feature{cell.terrain, cell.detail};
+        level.setTerrain(c.x, c.y, kFloor);
+        cell.detail = 0;
+        return feature;
+    }
+    return std::nullopt;
+}
+
+// Whether the cell already holds what the item would take the place of.
+bool refusesItem(const Level& level, const HeldItem& item, CellPos at) {
+    const MapCell& cell = level.cell(at.x, at.y);
+    if (std::holds_alternative<MonsterSpec>(item)) return cell.monster != nullptr;
+    if (std::holds_alternative<TrapSpec>(item)) return cell.trap != nullptr;
+    if (std::holds_alternative<FeatureItem>(item)) return cell.terrain != kFloor || cell.trap;
+    if (std::holds_alternative<RandomPlaceItem>(item)) {
+        return randomPlaceAt(level, at.x, at.y) >= 0;
+    }
+    return false;  // objects pile up; a marker replaces the one there
+}
+
+// Puts the item on the cell as it is.
+void putItem(Level& level, const HeldItem& item, CellPos at) {
+    MapCell& cell = level.cell(at.x, at.y);
+    struct Put {
+        Level& level;
+        MapCell& cell;
+        CellPos at;
+        void operator()(const MonsterSpec& m) { cell.monster = std::make_unique<MonsterSpec>(m); }
+        void operator()(const ObjectSpec& o) {
+            cell.objects.insert(cell.objects.begin(), std::make_unique<ObjectSpec>(o));
+        }
+        void operator()(const TrapSpec& t) { cell.trap = std::make_unique<TrapSpec>(t); }
+        void operator()(const FeatureItem& f) {
+            level.setTerrain(at.x, at.y, f.kind);
+            cell.detail = f.detail;
+        }
+        void operator()(const DrawbridgeItem& d) { cell.overlay = d.overlay; }
+        void operator()(const MazewalkItem& m) { cell.overlay = m.overlay; }
+        void operator()(const RandomPlaceItem& p) {
+            moveRandomPlace(level.settings, p.index, at.x, at.y);
+        }
+    };
+    std::visit(Put{level, cell, at}, item);
+}
+
+class SelectTool final : public EditTool {
+  public:
+    // A handle of the selected area, while areas are shown.
+    bool pressOnPixel(ToolContext& ctx, int px, int py, CellPos cell) override {
+        if (!ctx.state.showRegions || ctx.state.selectedArea == nullptr) return false;
+        const std::optional<Handle> handle = handleAt(*ctx.state.selectedArea, px, py);
+        if (!handle) return false;
+        grab(ctx, *handle, cell, CellPos{});
+        return true;
+    }
+
+    void press(ToolContext& ctx, CellPos cell) override {
+        if (pickUp(ctx, cell)) return;
+        const int terrain = ctx.level().cell(cell.x, cell.y).terrain;
+        if (terrain == kDoorway || terrain == kSecretDoor) return;
+        if (!ctx.state.showRegions) return;
+        // A press on an area's body grabs the smallest area there for moving.
+        AreaRecord* area = ctx.level().areaAt(cell.x, cell.y);
+        if (area == nullptr) return;
+        ctx.state.selectArea(area);
+        grab(ctx, Handle::Body, cell, CellPos{cell.x - area->x1, cell.y - area->y1});
+    }
+
+    void drag(ToolContext& ctx, CellPos cell) override {
+        if (auto* a = std::get_if<AreaDrag>(&drag_)) {
+            if (cell != a->cell) dragArea(ctx, *a, cell);
+        } else if (auto* i = std::get_if<ItemDrag>(&drag_)) {
+            if (cell != i->cell) dragItem(ctx, *i, cell);
+        }
+    }
+
+    void release(ToolContext& ctx, CellPos) override {
+        if (auto* i = std::get_if<ItemDrag>(&drag_)) {
+            dropItem(ctx, std::move(*i));
+        } else if (auto* a = std::get_if<AreaDrag>(&drag_)) {
+            dropArea(ctx, *a);
+        } else {
+            clearSelection(ctx);
+        }
+    }
+
+    // The release was lost: an item goes back where it came from; an area
+    // keeps the rectangle it was dragged to.
+    void abandon(ToolContext& ctx) override {
+        const std::string_view name = stepName();
+        if (auto* i = std::get_if<ItemDrag>(&drag_)) {
+            putItem(ctx.level(), i->item, i->origin);
+            ctx.state.showRegions = i->savedShowRegions;
+        } else if (std::holds_alternative<AreaDrag>(drag_)) {
+            ctx.state.areaDragActive = false;
+            ctx.level().sortAreasAscending();
+        }
+        drag_ = std::monostate{};
+        ViewContext v = ctx.view();
+        redrawMapArea(v);
+        ctx.commit(name);
+    }
+
+    void doubleClick(ToolContext& ctx, CellPos cell) override;
+
+    int gesture() const override {
+        if (const auto* i = std::get_if<ItemDrag>(&drag_)) {
+            return kFirstItemGesture + static_cast<int>(i->item.index());
+        }
+        if (const auto* a = std::get_if<AreaDrag>(&drag_)) return static_cast<int>(a->handle);
+        return kNoGesture;
+    }
+
+    std::string_view stepName() const override {
+        if (const auto* i = std::get_if<ItemDrag>(&drag_)) return kMoveNames[i->item.index()];
+        if (const auto* a = std::get_if<AreaDrag>(&drag_)) {
+            return a->handle == Handle::Body ? "Move area" : "Resize area";
+        }
+        return "Select";
+    }
+
+  private:
+    // The selected area stops being drawn as itself: its XOR outline
+    // follows the drag until the release.
+    void grab(ToolContext& ctx, Handle handle, CellPos cell, CellPos offset) {
+        drag_ = AreaDrag{handle, offset, cell};
+        ctx.state.areaDragActive = true;
+        ViewContext v = ctx.view();
+        redrawMapArea(v);
+        xorOutline(v, *ctx.state.selectedArea);
+    }
+
+    // The item is drawn as the cell showed it, but for a random place,
+    // which the cell shows as its terrain.
+    bool pickUp(ToolContext& ctx, CellPos cell) {
+        const Appearance look = cellAppearance(ctx.level(), ctx.state, cell.x, cell.y);
+        std::optional<HeldItem> item = takeItem(ctx.level(), ctx.state, cell);
+        if (!item) return false;
+        ItemDrag held{std::move(*item), cell, cell, look.ch, look.color, ctx.state.showRegions};
+        if (std::holds_alternative<RandomPlaceItem>(held.item)) {
+            held.glyph = terrainKind(kRandomPlaceKind).glyph;
+            held.color = terrainKind(kRandomPlaceKind).color;
+        }
+        ViewContext v = ctx.view();
+        drawGlyph(v, cell.x, cell.y, held.glyph, held.color, 0);
+        drag_ = std::move(held);
+        return true;
+    }
+
+    void dragArea(ToolContext& ctx, AreaDrag& a, CellPos cell) {
+        AreaRecord* area = ctx.state.selectedArea;
+        if (area == nullptr) return;
+        ViewContext v = ctx.view();
+        xorOutline(v, *area);
+        if (a.handle == Handle::Body) {
+            moveArea(*area, a.offset, cell);
+        } else {
+            resizeArea(*area, a.handle, cell);
+        }
+        xorOutline(v, *area);
+        a.cell = cell;
+    }
+
+    void dragItem(ToolContext& ctx, ItemDrag& i, CellPos cell) {
+        // Mazewalk markers live on odd/odd cells only.
+        if (std::holds_alternative<MazewalkItem>(i.item) && (cell.x % 2 == 0 || cell.y % 2 == 0)) {
+            return;
+        }
+        ViewContext v = ctx.view();
+        if (ctx.state.showRegions) {
+            // Areas stay hidden while an item is dragged; the menu keeps its mark.
+            ctx.state.showRegions = false;
+            redrawMapArea(v);
+        } else {
+            redrawCell(v, i.cell.x, i.cell.y);
+        }
+        drawGlyph(v, cell.x, cell.y, i.glyph, i.color, 0);
+        i.cell = cell;
+    }
+
+    // The item lands where the drag last drew it, or back where it came
+    // from when that place is taken; that cell becomes the selected cell.
+    void dropItem(ToolContext& ctx, ItemDrag i) {
+        const std::string_view name = stepName();
+        drag_ = std::monostate{};
+        Level& level = ctx.level();
+        const CellPos target = refusesItem(level, i.item, i.cell) ? i.origin : i.cell;
+        putItem(level, i.item, target);
+        if (const auto* f = std::get_if<FeatureItem>(&i.item)) {
+            if (StairSpot* spot = stairSpotOf(level.settings, f->kind)) {
+                spot->x = target.x;
+                spot->y = target.y;
+            }
+        }
+        ctx.state.showRegions = i.savedShowRegions;
+        const bool hadArea = ctx.state.selectedArea != nullptr;
+        ctx.state.selectCell(target.x, target.y);
+        ctx.redrawPreviousSelection();
+        ViewContext v = ctx.view();
         if (hadArea) {
             redrawMapArea(v);
         } else {
-            redrawPreviousSelection();
+            redrawCell(v, target.x, target.y);
+            if (target == i.origin) redrawCell(v, i.cell.x, i.cell.y);
+            ctx.drawAreasIfShown();
         }
+        ctx.commit(name);
     }
-}
 
-namespace {
-
-// Whether the cell already holds what the dragged item would take the
-// place of.
-bool refusesItem(const Level& level, const DragState& d, CellPos at) {
-    const MapCell& cell = level.cell(at.x, at.y);
-    switch (d.mode) {
-        case kDragMonster:
-            return cell.monster != nullptr;
-        case kDragTrap:
-            return cell.trap != nullptr;
-        case kDragFeature:
-            return cell.terrain != kFloor || cell.trap;
-        case kDragRandomPlace:
-            return randomPlaceAt(level, at.x, at.y) >= 0;
-        default:  // objects pile up; a marker replaces the one there
-            return false;
-    }
-}
-
-}  // namespace
-
-// Puts the dragged item down at the drag's cell, or back where it came
-// from when that place is taken; returns where it went.
-CellPos Editor::dropItem() {
-    DragState& d = state.drag;
-    const CellPos target = refusesItem(level, d, d.cell) ? d.origin : d.cell;
-    placeHeldItem(target);
-    if (d.mode == kDragFeature) {
-        if (StairSpot* spot = stairSpotOf(level.settings, d.value)) {
-            spot->x = target.x;
-            spot->y = target.y;
+    void dropArea(ToolContext& ctx, const AreaDrag& a) {
+        const std::string_view name = a.handle == Handle::Body ? "Move area" : "Resize area";
+        ctx.state.areaDragActive = false;
+        drag_ = std::monostate{};
+        if (AreaRecord* area = ctx.state.selectedArea) {
+            if (MapPart* part = partOfArea(ctx.level(), *area)) {
+                ctx.snapMapPart(*area, *part, part->halign, part->valign);
+            }
         }
-    }
-    return target;
-}
-
-// Puts the dragged item on the cell as it is.
-void Editor::placeHeldItem(CellPos at) {
-    DragState& d = state.drag;
-    MapCell& cell = level.cell(at.x, at.y);
-    switch (d.mode) {
-        case kDragMonster:
-            cell.monster = std::move(d.monster);
-            break;
-        case kDragObject:
-            cell.objects.insert(cell.objects.begin(), std::move(d.object));
-            break;
-        case kDragTrap:
-            cell.trap = std::move(d.trap);
-            break;
-        case kDragFeature:
-            level.setTerrain(at.x, at.y, d.value);
-            cell.detail = d.detail;
-            break;
-        case kDragDrawbridge:
-        case kDragMazewalk:
-            cell.overlay = static_cast<std::uint8_t>(d.value);
-            break;
-        default:  // kDragRandomPlace
-            moveRandomPlace(level.settings, d.value, at.x, at.y);
-            break;
-    }
-}
-
-// The dropped item's cell becomes the selected cell.
-void Editor::finishItemDrop(CellPos target) {
-    DragState& d = state.drag;
-    d.mode = kNoDrag;
-    state.showRegions = d.savedShowRegions;
-    const bool hadArea = state.selectedArea != nullptr;
-    state.selectCell(target.x, target.y);
-    redrawPreviousSelection();
-    ViewContext v = view();
-    if (hadArea) {
+        ctx.level().sortAreasAscending();
+        ViewContext v = ctx.view();
         redrawMapArea(v);
-        return;
+        ctx.commit(name);
     }
-    redrawCell(v, target.x, target.y);
-    if (target == d.origin) redrawCell(v, d.cell.x, d.cell.y);
-    drawAreasIfShown();
-}
 
-void Editor::dropArea() {
-    state.areaDragActive = false;
-    state.drag.mode = kNoDrag;
-    if (AreaRecord* area = state.selectedArea) {
-        if (MapPart* part = partOfArea(level, *area)) {
-            snapMapPart(*area, *part, part->halign, part->valign);
+    // The press picked up nothing: a click clears every selection.
+    void clearSelection(ToolContext& ctx) {
+        const bool hadArea = ctx.state.selectedArea != nullptr;
+        ctx.state.selectArea(nullptr);
+        ctx.state.selectCell(0, 0);
+        ViewContext v = ctx.view();
+        if (hadArea) {
+            redrawMapArea(v);
+        } else {
+            ctx.redrawPreviousSelection();
         }
     }
-    level.sortAreasAscending();
-    ViewContext v = view();
-    redrawMapArea(v);
-}
 
-// The release was lost: items go back where they came from; an area keeps
-// the rectangle it was dragged to.
-void Editor::abandonSelect() {
-    DragState& d = state.drag;
-    if (isItemDrag(d.mode)) {
-        placeHeldItem(d.origin);
-        state.showRegions = d.savedShowRegions;
-    } else if (isAreaDrag(d.mode)) {
-        state.areaDragActive = false;
-        level.sortAreasAscending();
-    }
-    ViewContext v = view();
-    redrawMapArea(v);
-}
+    bool editPlacement(ToolContext& ctx, CellPos cell);
+    void editArea(ToolContext& ctx, CellPos cell);
 
-void Editor::editAt(int cx, int cy) {
-    if (!isEditableCell(cx, cy)) return;
-    if (editPlacement(cx, cy)) return;
-    const int terrain = level.cell(cx, cy).terrain;
-    if (terrain == kDoorway || terrain == kSecretDoor) {
-        MapCell& door = level.cell(cx, cy);
-        int state = door.detail;
-        if (runDialog(dialog::kDoor, &state) && state != door.detail) {
-            door.detail = static_cast<std::uint8_t>(state);
+    std::variant<std::monostate, ItemDrag, AreaDrag> drag_;
+};
+
+void SelectTool::doubleClick(ToolContext& ctx, CellPos cell) {
+    if (!isEditableCell(cell.x, cell.y)) return;
+    if (editPlacement(ctx, cell)) return;
+    MapCell& c = ctx.level().cell(cell.x, cell.y);
+    if (c.terrain == kDoorway || c.terrain == kSecretDoor) {
+        int state = c.detail;
+        if (ctx.runDialog(dialog::kDoor, &state) && state != c.detail) {
+            c.detail = static_cast<std::uint8_t>(state);
             // The map character alone no longer says the door: Save states it.
-            door.readSymbol = 0;
+            c.readSymbol = 0;
         }
+        ctx.commit("Door properties");
         return;
     }
-    if (terrain == kAltar) {
-        runDialog(dialog::kAltar, &level.cell(cx, cy).detail);
+    if (c.terrain == kAltar) {
+        ctx.runDialog(dialog::kAltar, &c.detail);
+        ctx.commit("Altar properties");
         return;
     }
-    if (state.showRegions && level.areaAt(cx, cy) != nullptr) {
-        editAreaAt(cx, cy);
+    if (ctx.state.showRegions && ctx.level().areaAt(cell.x, cell.y) != nullptr) {
+        editArea(ctx, cell);
         return;
     }
-    redrawPreviousSelection();
+    ctx.redrawPreviousSelection();
 }
 
-// Monster, marker, object or trap: the first the cell shows.
-bool Editor::editPlacement(int cx, int cy) {
-    MapCell& cell = level.cell(cx, cy);
-    // Copies the record into its template, runs the dialog on the template
-    // and copies it back on OK. The template keeps the copy either way, so
-    // the item edited last is the brush.
-    const auto editThroughTemplate = [this](auto& record, auto& brush, int dialogId) {
+// Monster, marker, object or trap: the first the cell shows. The record is
+// copied into its template, the dialog edits the template, and OK copies it
+// back. The template keeps the copy either way: the item edited last is the
+// brush.
+bool SelectTool::editPlacement(ToolContext& ctx, CellPos at) {
+    MapCell& cell = ctx.level().cell(at.x, at.y);
+    const auto editThroughTemplate = [&ctx](auto& record, auto& brush, int dialogId) {
         brush = record;
-        if (runDialog(dialogId, &brush)) record = brush;
+        if (ctx.runDialog(dialogId, &brush)) record = brush;
     };
-    if (state.showMonsters && cell.monster) {
-        editThroughTemplate(*cell.monster, templates.monsterTemplate, dialog::kMonster);
+    std::string_view step;
+    if (ctx.state.showMonsters && cell.monster) {
+        editThroughTemplate(*cell.monster, ctx.templates.monsterTemplate, dialog::kMonster);
+        step = "Monster properties";
     } else if (cell.overlay != 0) {
         int value = cell.overlay & 0x0F;
         const int type = cell.overlay & 0xF0;
-        const int id = markerType(cell.overlay) == 1 ? dialog::kDrawbridge : dialog::kMazewalk;
-        if (runDialog(id, &value)) cell.overlay = static_cast<std::uint8_t>(type | value);
-    } else if (state.showObjects && !cell.objects.empty()) {
-        editThroughTemplate(*cell.objects.front(), templates.objectTemplate, dialog::kObject);
+        const bool bridge = markerType(cell.overlay) == markerType(kDrawbridgeMarker);
+        if (ctx.runDialog(bridge ? dialog::kDrawbridge : dialog::kMazewalk, &value)) {
+            cell.overlay = static_cast<std::uint8_t>(type | value);
+        }
+        step = bridge ? "Drawbridge properties" : "Mazewalk properties";
+    } else if (ctx.state.showObjects && !cell.objects.empty()) {
+        editThroughTemplate(*cell.objects.front(), ctx.templates.objectTemplate, dialog::kObject);
+        step = "Object properties";
     } else if (cell.trap) {
-        editThroughTemplate(*cell.trap, templates.trapTemplate, dialog::kTrap);
+        editThroughTemplate(*cell.trap, ctx.templates.trapTemplate, dialog::kTrap);
+        step = "Trap properties";
     } else {
         return false;
     }
-    shell_.invalidate();
+    ctx.shell.invalidate();
+    ctx.commit(step);
     return true;
 }
 
 // A room region opens its dialog on the area itself; a map part's area the
 // alignment dialog of its part, which then moves to its new place.
-void Editor::editAreaAt(int cx, int cy) {
-    AreaRecord* area = level.areaAt(cx, cy);
+void SelectTool::editArea(ToolContext& ctx, CellPos cell) {
+    AreaRecord* area = ctx.level().areaAt(cell.x, cell.y);
     if (area->kind < 21) {
-        runDialog(dialog::kRegion, area);
-        shell_.invalidate();
+        ctx.runDialog(dialog::kRegion, area);
+        ctx.shell.invalidate();
+        ctx.commit("Region properties");
         return;
     }
-    MapPart* part = partOfArea(level, *area);
+    MapPart* part = partOfArea(ctx.level(), *area);
     if (part == nullptr) {
-        redrawPreviousSelection();
+        ctx.redrawPreviousSelection();
         return;
     }
     int value = packAlignment(part->halign, part->valign);
-    if (runDialog(dialog::kMazePart, &value)) {
-        snapMapPart(*area, *part, value / 16, value % 16);
-        level.sortAreasAscending();
+    if (ctx.runDialog(dialog::kMazePart, &value)) {
+        ctx.snapMapPart(*area, *part, value / 16, value % 16);
+        ctx.level().sortAreasAscending();
     }
-    shell_.invalidate();
+    ctx.shell.invalidate();
+    ctx.commit("Map part alignment");
+}
+
+}  // namespace
+
+std::unique_ptr<EditTool> makeSelectTool() {
+    return std::make_unique<SelectTool>();
 }
 
 }  // namespace mapedit

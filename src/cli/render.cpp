@@ -19,7 +19,7 @@ int runRender(const Options& o, std::FILE* err) {
     // A level that failed to read is still shown, as the editor shows it.
     editor.onPaint();
     std::string error;
-    if (!savePng(editor.canvas, o.zoom, o.output, error)) {
+    if (!savePng(editor.canvas(), o.zoom, o.output, error)) {
         std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
         return 1;
     }

@@ -38,7 +38,7 @@ bool writeRead(const Options& o, const std::string& path, const LevelFile& file,
             std::fprintf(err, "%s: %s\n", path.c_str(), shell.messages.back().text.c_str());
             return false;
         }
-        wrote = writeLevel(editor.level, o.variant, levelText, &reason, &unplaced, &uncontained);
+        wrote = writeLevel(editor.level(), o.variant, levelText, &reason, &unplaced, &uncontained);
     }
     if (!wrote) std::fprintf(err, "%s: %s\n", path.c_str(), reason.c_str());
     // Written all the same, as Save does; the lines say what is missing.

@@ -49,14 +49,14 @@ std::string cellLine(const Level& level, int x, int y) {
 }
 
 std::string stateLine(const Editor& e) {
-    const EditorState& s = e.state;
-    const int area = s.selectedArea != nullptr ? areaIndex(e.level, s.selectedArea) : -1;
+    const EditorState& s = e.state();
+    const int area = s.selectedArea != nullptr ? areaIndex(e.level(), s.selectedArea) : -1;
     return fmt::format(
         "state tool={} kind={} regions={:d} monsters={:d} objects={:d} variant={} cell={},{} "
         "area={} drag={}",
         toolCommand(s.currentTool), s.currentKind, s.showRegions, s.showMonsters, s.showObjects,
         variantCommand(s.variant), s.selectedCell.x, s.selectedCell.y,
-        area >= 0 ? std::to_string(area) : "none", s.drag.mode);
+        area >= 0 ? std::to_string(area) : "none", e.gesture());
 }
 
 void appendAreaLines(const Level& level, std::vector<std::string>& log) {
@@ -71,13 +71,13 @@ void appendAreaLines(const Level& level, std::vector<std::string>& log) {
 }
 
 void appendPartLines(const Editor& e, std::vector<std::string>& log) {
-    const std::span<const MapPart> parts = e.level.usedParts();
+    const std::span<const MapPart> parts = e.level().usedParts();
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const MapPart& p = parts[i];
         log.push_back(fmt::format("part {} halign={} valign={} size={},{} rect={},{},{},{}", i,
                                   p.halign, p.valign, p.width, p.height, p.x1, p.y1, p.x2, p.y2));
     }
-    log.push_back(fmt::format("current={}", e.state.currentPart));
+    log.push_back(fmt::format("current={}", e.state().currentPart));
 }
 
 std::string templateLine(const Templates& t, std::string_view which) {

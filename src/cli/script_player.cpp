@@ -148,27 +148,27 @@ void ScriptPlayer::look(const Step& step) {
     switch (step.kind) {
         case StepKind::Render: {
             std::string error;
-            if (!savePng(e.canvas, 1, *step.path, error))
+            if (!savePng(e.canvas(), 1, *step.path, error))
                 shell_.log.push_back("render failed: " + error);
             break;
         }
         case StepKind::Pixel:
-            shell_.log.push_back(pixelLine(e.canvas, step.point.x, step.point.y));
+            shell_.log.push_back(pixelLine(e.canvas(), step.point.x, step.point.y));
             break;
         case StepKind::Cell:
-            shell_.log.push_back(cellLine(e.level, step.point.x, step.point.y));
+            shell_.log.push_back(cellLine(e.level(), step.point.x, step.point.y));
             break;
         case StepKind::State:
             shell_.log.push_back(stateLine(e));
             break;
         case StepKind::Areas:
-            appendAreaLines(e.level, shell_.log);
+            appendAreaLines(e.level(), shell_.log);
             break;
         case StepKind::Parts:
             appendPartLines(e, shell_.log);
             break;
         case StepKind::Template:
-            shell_.log.push_back(templateLine(e.templates, step.word));
+            shell_.log.push_back(templateLine(e.templates(), step.word));
             break;
         default:
             break;
@@ -177,7 +177,7 @@ void ScriptPlayer::look(const Step& step) {
 
 void ScriptPlayer::write(const Step& step) {
     std::string text, reason;
-    if (!writeLevel(editor_.level, editor_.state.variant, text, &reason)) {
+    if (!writeLevel(editor_.level(), editor_.state().variant, text, &reason)) {
         shell_.log.push_back("write refused: " + reason);
         return;
     }

@@ -144,6 +144,11 @@ void HeadlessShell::closeWindow() {
     log.push_back("window closed");
 }
 
+std::string HeadlessShell::menuText(int id) const {
+    const auto it = menuTexts_.find(id);
+    return it == menuTexts_.end() ? std::string() : it->second;
+}
+
 bool HeadlessShell::isMenuEnabled(int id) const {
     const auto it = enabled_.find(id);
     return it == enabled_.end() || it->second;

@@ -37,6 +37,9 @@ class HeadlessShell : public Shell {
     void checkToolButton(int id) override;
     void closeWindow() override;
     bool isMenuEnabled(int id) const override;
+    void setMenuText(int id, const std::string& text) override { menuTexts_[id] = text; }
+    // The text last given to an entry; empty when none was.
+    std::string menuText(int id) const;
 
     // Takes the pending repaint request, if any.
     bool takeInvalidation();
@@ -64,6 +67,7 @@ class HeadlessShell : public Shell {
 
     std::map<int, bool> checked_;
     std::map<int, bool> enabled_;
+    std::map<int, std::string> menuTexts_;
     int seenInvalidations_ = 0;
 };
 

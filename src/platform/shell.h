@@ -73,6 +73,8 @@ class Shell {
     virtual void setMenuRadio(int firstId, int lastId, int checkedId) = 0;
     virtual void setMenuEnabled(int id, bool enabled) = 0;
     virtual bool isMenuEnabled(int id) const = 0;
+    // The text an entry shows, its shortcut aside ("Undo Fill").
+    virtual void setMenuText(int id, const std::string& text) = 0;
     // Puts the toolbar button of that command down, the others up.
     virtual void checkToolButton(int id) = 0;
     // The window is asked to close (Quit).

@@ -36,7 +36,7 @@ MainWindow::MainWindow(const StartOptions& options)
       actions_(buildCommands(*this, zoom_)),
       shell_(*this, actions_),
       editor_(shell_, options.seed, options.variant),
-      map_(new MapWidget(editor_.canvas, zoom_, this)),
+      map_(new MapWidget(editor_.canvas(), zoom_, this)),
       host_(editor_, shell_, *map_) {
     shell_.setClient(map_);
     setCentralWidget(map_);

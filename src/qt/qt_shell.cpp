@@ -91,6 +91,15 @@ void QtShell::setMenuEnabled(int id, bool enabled) {
     if (QAction* a = actions_.menuAction(id)) a->setEnabled(enabled);
 }
 
+// The shortcut after the tab stays.
+void QtShell::setMenuText(int id, const std::string& text) {
+    QAction* a = actions_.menuAction(id);
+    if (a == nullptr) return;
+    const QString old = a->text();
+    const auto tab = old.indexOf('\t');
+    a->setText(fromBytes(text) + (tab >= 0 ? old.mid(tab) : QString()));
+}
+
 // The group of the toolbar puts the other buttons up.
 bool QtShell::isMenuEnabled(int id) const {
     const QAction* a = actions_.menuAction(id);

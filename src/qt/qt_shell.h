@@ -30,6 +30,7 @@ class QtShell : public Shell {
     void setMenuCheck(int id, bool checked) override;
     void setMenuRadio(int firstId, int lastId, int checkedId) override;
     void setMenuEnabled(int id, bool enabled) override;
+    void setMenuText(int id, const std::string& text) override;
     bool isMenuEnabled(int id) const override;
     void checkToolButton(int id) override;
     void closeWindow() override;

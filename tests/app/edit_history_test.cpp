@@ -34,11 +34,32 @@ TEST(EditHistory, KeepsTheNewestStepsUpToItsLimit) {
         SCOPED_TRACE(c.recorded);
         EditHistory history(c.limit);
         history.start(levelNumber(0));
-        for (int n = 1; n <= c.recorded; ++n) EXPECT_TRUE(history.record(levelNumber(n)));
+        for (int n = 1; n <= c.recorded; ++n) {
+            EXPECT_TRUE(history.record(levelNumber(n), "Pen"));
+        }
         Level level = levelNumber(c.recorded);
         EXPECT_EQ(undoAll(history, level), c.undoable);
         EXPECT_TRUE(level == levelNumber(c.recorded - c.undoable));
     }
+}
+
+// Each step keeps the name it was recorded with; a step that changes
+// nothing is none, and a new step drops what could have been redone.
+TEST(EditHistory, StepsCarryTheirNames) {
+    EditHistory history;
+    history.start(levelNumber(0));
+    EXPECT_EQ(history.undoName(), "");
+    EXPECT_TRUE(history.record(levelNumber(1), "Pen"));
+    EXPECT_FALSE(history.record(levelNumber(1), "Fill"));
+    EXPECT_TRUE(history.record(levelNumber(2), "Move area"));
+    EXPECT_EQ(history.undoName(), "Move area");
+    history.undo();
+    EXPECT_EQ(history.undoName(), "Pen");
+    EXPECT_EQ(history.redoName(), "Move area");
+    EXPECT_TRUE(history.record(levelNumber(3), "Fill"));
+    EXPECT_FALSE(history.canRedo());
+    EXPECT_EQ(history.redoName(), "");
+    EXPECT_EQ(history.undoName(), "Fill");
 }
 
 }  // namespace

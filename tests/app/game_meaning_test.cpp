@@ -78,7 +78,7 @@ Saved openAndSave(const std::string& file, int index, const fs::path& path, Vari
     Editor editor(shell, kSeed, variant);
     Saved saved;
     if (editor.openText(file, path.string(), index)) {
-        writeLevel(editor.level, variant, saved.text, nullptr, &saved.notSaved);
+        writeLevel(editor.level(), variant, saved.text, nullptr, &saved.notSaved);
     }
     return saved;
 }

@@ -28,7 +28,7 @@ std::string savedAlone(std::string_view text) {
     HeadlessShell shell;
     Editor editor(shell, kSeed);
     std::string out;
-    if (editor.openText(text, "alone.des")) writeLevel(editor.level, editor.state.variant, out);
+    if (editor.openText(text, "alone.des")) writeLevel(editor.level(), editor.state().variant, out);
     return out;
 }
 

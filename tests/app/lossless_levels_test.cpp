@@ -115,7 +115,7 @@ std::string savedAfterOpen(const std::string& text, Variant variant, std::uint32
         << (shell.messages.empty() ? "" : shell.messages.back().text);
     std::string saved, reason;
     std::vector<std::string> unplaced;
-    EXPECT_TRUE(writeLevel(editor.level, variant, saved, &reason, &unplaced)) << reason;
+    EXPECT_TRUE(writeLevel(editor.level(), variant, saved, &reason, &unplaced)) << reason;
     EXPECT_TRUE(unplaced.empty()) << unplaced.front();
     return saved;
 }

@@ -53,7 +53,7 @@ class Session {
             editor_.openFile(copy.string());
             copy_ = copy;
         }
-        start_ = editor_.level.clone();
+        start_ = editor_.level().clone();
     }
     ~Session() {
         if (!copy_.empty()) fs::remove(copy_);
@@ -103,23 +103,23 @@ class Session {
     // Empty when every invariant holds, else what broke.
     std::string broken() const {
         if (!strayCall_.empty()) return "dialog procedure called for no control: " + strayCall_;
-        const EditorState& s = editor_.state;
+        const EditorState& s = editor_.state();
         if (s.selectedArea != nullptr && s.selectedCell != CellPos{}) return "two selections";
         if (s.selectedArea != nullptr && !inAreaList(s.selectedArea)) return "stray selected area";
         if (s.selectedCell != CellPos{} && !isEditableCell(s.selectedCell.x, s.selectedCell.y)) {
             return "selected cell off the map";
         }
         for (int y = 0; y < kMapHeight; ++y) {
-            const MapCell& c = editor_.level.cell(0, y);
+            const MapCell& c = editor_.level().cell(0, y);
             if (c.monster || c.trap || !c.objects.empty()) return "placement in column 0";
         }
-        for (const auto& a : editor_.level.areas()) {
+        for (const auto& a : editor_.level().areas()) {
             if (!isOnGrid(a->x1, a->y1) || !isOnGrid(a->x2, a->y2)) return "area off the grid";
         }
         return readsBack();
     }
 
-    int partCount() const { return editor_.level.settings.partCount; }
+    int partCount() const { return editor_.level().settings.partCount; }
 
     // Undoes every step, then redoes as many: Undo must end on the level
     // the session started with (while the history still holds every step),
@@ -128,13 +128,14 @@ class Session {
     std::string undoAndRedoEverything(int& steps) {
         // A drag still pending ends as a step of its own.
         editor_.onMouseMove(0, 0, false);
-        const Level end = editor_.level.clone();
+        const Level end = editor_.level().clone();
         const bool redoAtEnd = offered(command::kRedo);
         for (steps = 0; offered(command::kUndo); ++steps) editor_.onCommand(command::kUndo);
         const bool allKept = steps < static_cast<int>(EditHistory::kDefaultSteps);
-        if (allKept && !(editor_.level == start_)) return "undone to another level than the start";
+        if (allKept && !(editor_.level() == start_))
+            return "undone to another level than the start";
         for (int i = 0; i < steps; ++i) editor_.onCommand(command::kRedo);
-        if (!(editor_.level == end)) return "redone to another level than the end";
+        if (!(editor_.level() == end)) return "redone to another level than the end";
         if (offered(command::kRedo) != redoAtEnd) return "redo offered other than at the end";
         return {};
     }
@@ -199,13 +200,13 @@ class Session {
 
     // A level with map parts writes and reads back.
     std::string readsBack() const {
-        if (editor_.level.settings.partCount == 0) return {};
+        if (editor_.level().settings.partCount == 0) return {};
         std::string text, reason;
-        if (!writeLevel(editor_.level, editor_.state.variant, text, &reason)) {
+        if (!writeLevel(editor_.level(), editor_.state().variant, text, &reason)) {
             return "write refused: " + reason;
         }
         Random random(1);
-        const LevelRead read = readLevel(text, random, editor_.state.variant);
+        const LevelRead read = readLevel(text, random, editor_.state().variant);
         if (read.report.ok || leftNoRoom(read.report.message)) return {};
         return "written level does not read: " + read.report.message;
     }
@@ -223,7 +224,7 @@ class Session {
     }
 
     bool inAreaList(const AreaRecord* area) const {
-        for (const auto& a : editor_.level.areas()) {
+        for (const auto& a : editor_.level().areas()) {
             if (a.get() == area) return true;
         }
         return false;

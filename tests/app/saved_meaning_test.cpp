@@ -103,7 +103,7 @@ std::string openAndSave(const std::string& text, const fs::path& path) {
     HeadlessShell shell;
     Editor editor(shell, 7, Variant::Vanilla);
     std::string out;
-    if (editor.openText(text, path.string())) writeLevel(editor.level, Variant::Vanilla, out);
+    if (editor.openText(text, path.string())) writeLevel(editor.level(), Variant::Vanilla, out);
     return out;
 }
 

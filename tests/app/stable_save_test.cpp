@@ -41,7 +41,7 @@ std::string openAndSave(const std::string& text, const fs::path& path,
     Editor editor(shell, 7, variantOfFile(path));
     std::string out;
     if (!editor.openText(text, path.string(), level)) return out;
-    writeLevel(editor.level, editor.state.variant, out);
+    writeLevel(editor.level(), editor.state().variant, out);
     if (level) out = LevelFile(text).withLevel(*level, out);
     return out;
 }

@@ -88,10 +88,10 @@ struct Seen {
 };
 
 Seen seenIn(const Editor& editor) {
-    Seen seen{editor.canvas.pixels(), {}, cli::stateLine(editor)};
+    Seen seen{editor.canvas().pixels(), {}, cli::stateLine(editor)};
     for (int x = 0; x < kMapWidth; ++x) {
         for (int y = 0; y < kMapHeight; ++y)
-            seen.cells.push_back(cli::cellLine(editor.level, x, y));
+            seen.cells.push_back(cli::cellLine(editor.level(), x, y));
     }
     return seen;
 }
@@ -165,12 +165,12 @@ TEST(ClientInput, ARectangleReleasedOutsideTheMapEndsAtTheNextMove) {
     const QPoint outside(logicalOf(*window, 255, 0).x(), -3);
     QTest::mouseMove(&map, outside);
     QTest::mouseRelease(&map, Qt::LeftButton, {}, outside);
-    EXPECT_EQ(window->editor().state.drag.mode, kStroke);
+    EXPECT_EQ(window->editor().gesture(), kStrokeGesture);
     EXPECT_EQ(seenIn(window->editor()).pixels, seenIn(player.editor()).pixels);
 
     play({"move @40,12"});
     sendMoveWithoutButtons(map, logicalOf(*window, 405, 234));
-    EXPECT_EQ(window->editor().state.drag.mode, kNoDrag);
+    EXPECT_EQ(window->editor().gesture(), kNoGesture);
     EXPECT_EQ(seenIn(window->editor()).cells, seenIn(player.editor()).cells);
 }
 
@@ -187,17 +187,17 @@ TEST(ClientInput, EscapeTheRightButtonAndToolbarClicksMoveTheToolbarMark) {
     };
     QTest::keyClick(&map, Qt::Key_Escape);
     EXPECT_EQ(down(), std::vector<int>{2000});
-    EXPECT_EQ(window->editor().state.currentTool, Tool::Select);
+    EXPECT_EQ(window->editor().state().currentTool, Tool::Select);
 
     QTest::mouseClick(toolButton(*window, 2007), Qt::LeftButton);
     EXPECT_EQ(down(), std::vector<int>{2007});
-    EXPECT_EQ(window->editor().state.currentTool, Tool::MazeRectangle);
+    EXPECT_EQ(window->editor().state().currentTool, Tool::MazeRectangle);
 
     // A right click on a monster takes it as the brush and puts the pen down.
-    window->editor().level.cell(30, 10).monster = std::make_unique<MonsterSpec>();
+    window->editor().level().cell(30, 10).monster = std::make_unique<MonsterSpec>();
     QTest::mouseClick(&map, Qt::RightButton, {}, logicalOf(*window, 305, 189));
     EXPECT_EQ(down(), std::vector<int>{2002});
-    EXPECT_EQ(window->editor().state.currentTool, Tool::Pen);
+    EXPECT_EQ(window->editor().state().currentTool, Tool::Pen);
 }
 
 TEST(ClientInput, ToolButtonsNameTheirToolsAndShowTheirImagesPixelForPixel) {

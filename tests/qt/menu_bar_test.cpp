@@ -98,7 +98,7 @@ TEST(MenuBar, EditGreysCutCopyPasteAlwaysAndDeleteWithoutASelection) {
     for (int id : {kCut, kCopy, kPaste}) EXPECT_FALSE(a.menuAction(id)->isEnabled()) << id;
 
     selectCellWithMonster(*window);
-    ASSERT_EQ(window->editor().state.selectedCell, (CellPos{10, 11}));
+    ASSERT_EQ(window->editor().state().selectedCell, (CellPos{10, 11}));
     EXPECT_TRUE(openMenusTo(*window, kDelete));
     for (int id : {kCut, kCopy, kPaste}) EXPECT_FALSE(a.menuAction(id)->isEnabled()) << id;
 
@@ -128,7 +128,7 @@ TEST(MenuBar, EveryPopupGreysWhatIsNeverOfferedAsItOpens) {
 TEST(Accelerators, CtrlRMAndOToggleTheViewEntriesAndNothingElse) {
     auto window = startWindow(1);
     ModalAnswerer dialogs([](QWidget& w) { w.close(); });
-    const EditorState& state = window->editor().state;
+    const EditorState& state = window->editor().state();
     struct Case {
         Qt::Key key;
         int id;
@@ -147,26 +147,26 @@ TEST(Accelerators, CtrlRMAndOToggleTheViewEntriesAndNothingElse) {
         EXPECT_TRUE(entry->isChecked());
     }
     EXPECT_EQ(dialogs.seen(), 0) << "Ctrl+O opened a dialog";
-    EXPECT_EQ(window->editor().state.filePath, "");
+    EXPECT_EQ(window->editor().document().path(), "");
 }
 
 TEST(Accelerators, CutCopyAndPasteChangeNothing) {
     auto window = startWindow(1);
-    const std::vector<std::uint32_t> before = window->editor().canvas.pixels();
+    const std::vector<std::uint32_t> before = window->editor().canvas().pixels();
     QTest::mouseClick(&window->mapWidget(), Qt::LeftButton, {}, logicalOf(*window, 105, 207));
-    const std::vector<std::uint32_t> painted = window->editor().canvas.pixels();
+    const std::vector<std::uint32_t> painted = window->editor().canvas().pixels();
     ASSERT_NE(before, painted);
     for (Qt::Key key : {Qt::Key_X, Qt::Key_C, Qt::Key_V}) {
         QTest::keyClick(window.get(), key, Qt::ControlModifier);
     }
-    EXPECT_EQ(window->editor().canvas.pixels(), painted);
+    EXPECT_EQ(window->editor().canvas().pixels(), painted);
 }
 
 TEST(Accelerators, AreNotDeliveredForAGreyedEntry) {
     auto window = startWindow(1);
     window->actions().menuAction(kShowObject)->setEnabled(false);
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_TRUE(window->editor().state.showObjects);
+    EXPECT_TRUE(window->editor().state().showObjects);
 }
 
 TEST(Accelerators, CtrlSWithoutAFileAsksWhereToSave) {

@@ -18,7 +18,7 @@ void paintCorridor(MainWindow& window) {
 }
 
 int terrainAt(MainWindow& window) {
-    return window.editor().level.cell(40, 10).terrain;
+    return window.editor().level().cell(40, 10).terrain;
 }
 
 // Answers the question with the button and remembers its text.

@@ -1,0 +1,37 @@
+#include "app/tool.h"
+
+#include "dialogs/property_dialogs.h"
+#include "edit/area_commands.h"
+#include "view/map_view.h"
+#include "view/overlays.h"
+#include "view/panel.h"
+
+namespace mapedit {
+
+bool ToolContext::runDialog(int templateId, DialogSubject subject) {
+    const auto dialog = makePropertyDialog(templateId, subject, state.variant);
+    return dialog != nullptr && shell.runDialog(*dialog) == DialogResult::Ok;
+}
+
+void ToolContext::redrawPreviousSelection() {
+    ViewContext v = view();
+    redrawCell(v, state.mouse.previousSelection.x, state.mouse.previousSelection.y);
+}
+
+void ToolContext::drawAreasIfShown() {
+    if (!state.showRegions) return;
+    ViewContext v = view();
+    drawAreas(v);
+}
+
+void ToolContext::drawPalette() {
+    ViewContext v = view();
+    drawPalettePanel(v);
+}
+
+void ToolContext::snapMapPart(AreaRecord& area, MapPart& part, int halign, int valign) {
+    state.currentPart = area.param;
+    mapedit::snapMapPart(part, area, halign, valign);
+}
+
+}  // namespace mapedit
