@@ -25,9 +25,9 @@ enum GestureCode : int {
 // the framebuffer and the window. Made afresh for every message.
 class ToolContext {
   public:
-    ToolContext(Document& document, EditorState& state, Templates& templates, Canvas& canvas,
-                Shell& shell)
-        : document(document), state(state), templates(templates), canvas(canvas), shell(shell) {}
+    ToolContext(Document& doc, EditorState& editorState, Templates& brushes, Canvas& frame,
+                Shell& window)
+        : document(doc), state(editorState), templates(brushes), canvas(frame), shell(window) {}
 
     Document& document;
     EditorState& state;

@@ -20,8 +20,8 @@ constexpr int kLocationContained = -3;
 // The state of one read: the text, where reading stands, the message in
 // force, and the model being filled.
 struct ReaderState {
-    ReaderState(std::string_view text, Level& level, Random& random, Variant variant)
-        : text(text), level(level), random(random), variant(variant) {}
+    ReaderState(std::string_view source, Level& into, Random& generator, Variant gameVariant)
+        : text(source), level(into), random(generator), variant(gameVariant) {}
 
     std::string_view text;
     std::size_t cursor = 0;

@@ -22,11 +22,11 @@ bool inRange(int v, int lo, int hi) {
 
 }  // namespace
 
-WriteContext::WriteContext(const Level& level, Variant variant, ByteSink& sink)
-    : level(level),
-      settings(level.settings),
-      variant(variant),
-      stoneAsWall(mazewalkMarkerCount(level) != 0),
+WriteContext::WriteContext(const Level& written, Variant gameVariant, ByteSink& sink)
+    : level(written),
+      settings(written.settings),
+      variant(gameVariant),
+      stoneAsWall(mazewalkMarkerCount(written) != 0),
       sink_(sink) {
     line.reserve(320);
 }
@@ -359,10 +359,10 @@ void WriteContext::addExclusionRegion(const AreaRecord& area) {
     const bool zeroWhenRelative =
         area.x1 == p.x1 && area.x2 == p.x1 && area.y1 == p.y1 && area.y2 == p.y1;
     const bool zeroInLevel = area.x1 == 0 && area.x2 == 0 && area.y1 == 0 && area.y2 == 0;
-    bool level = inLevelForm(area);
-    if (level && zeroInLevel) level = false;
-    if (!level && zeroWhenRelative) level = true;
-    if (level) {
+    bool levelForm = inLevelForm(area);
+    if (levelForm && zeroInLevel) levelForm = false;
+    if (!levelForm && zeroWhenRelative) levelForm = true;
+    if (levelForm) {
         addRectangle("levregion(", area.x1, area.y1, area.x2, area.y2);
     } else {
         addPlainRegion(area);

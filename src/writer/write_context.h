@@ -27,7 +27,7 @@ struct AreaEntry {
 // Everything one run of the writer keeps. The level itself is only read.
 class WriteContext {
   public:
-    WriteContext(const Level& level, Variant variant, ByteSink& sink);
+    WriteContext(const Level& written, Variant gameVariant, ByteSink& sink);
 
     const Level& level;
     const LevelSettings& settings;

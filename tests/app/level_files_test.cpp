@@ -73,8 +73,8 @@ TEST_P(LevelFiles, SavingALevelReplacesOnlyItsSpan) {
 
 INSTANTIATE_TEST_SUITE_P(Files, LevelFiles,
                          ::testing::Values("watchtowers.des", "bad_third_level.des"),
-                         [](const auto& info) {
-                             std::string id = info.param;
+                         [](const auto& paramInfo) {
+                             std::string id = paramInfo.param;
                              return id.substr(0, id.find('.'));
                          });
 

@@ -69,8 +69,8 @@ TEST_P(EditScript, PrintsItsExpectedLog) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, EditScript, ::testing::ValuesIn(scriptNames()),
-                         [](const auto& info) {
-                             std::string id = info.param;
+                         [](const auto& paramInfo) {
+                             std::string id = paramInfo.param;
                              for (char& c : id) {
                                  if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                              }

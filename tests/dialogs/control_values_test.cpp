@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DecimalCase{"LeadingZeros", "000000000000000042", 42},
                       // Only the first 255 characters are read.
                       DecimalCase{"CutAt255", std::string(254, ' ') + "12", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(QuotableText, DropsWhatWouldBreakAQuotedText) {
     EXPECT_EQ(quotableText("say \"hi\""), "say hi");

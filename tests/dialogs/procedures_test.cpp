@@ -76,9 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
         RowsCase{109, ')', 1064, 14}, RowsCase{109, '_', 1068, 2}, RowsCase{109, ')', 1061, 5},
         RowsCase{109, ')', 1062, 6}, RowsCase{110, 0, 1079, 10}, RowsCase{111, 0, 1089, 8},
         RowsCase{115, 0, 1100, 10}, RowsCase{115, 0, 1101, 3}, RowsCase{102, 0, 1107, 6}),
-    [](const auto& info) {
-        return std::to_string(info.param.templateId) + "_" + std::to_string(info.param.list) + "_" +
-               std::to_string(info.index);
+    [](const auto& paramInfo) {
+        return std::to_string(paramInfo.param.templateId) + "_" +
+               std::to_string(paramInfo.param.list) + "_" + std::to_string(paramInfo.index);
     });
 
 // Bits 2 and 3 of the second flags byte are the reader's, not the dialog's.

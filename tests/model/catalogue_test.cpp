@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         Search{Variant::Vanilla, "arrow ", ')', -1, 0, 0},
         Search{Variant::Vanilla, "arro", ')', -1, 0, 0},
         Search{Variant::Vanilla, "xyzzy", 0, -1, 0, 0}),
-    [](const testing::TestParamInfo<Search>& info) { return testName(info.param); });
+    [](const testing::TestParamInfo<Search>& paramInfo) { return testName(paramInfo.param); });
 
 TEST(CatalogueTest, NextEntryFindsTheNameAgainFurtherOn) {
     std::uint8_t cls = '(';

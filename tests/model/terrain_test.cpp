@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StyleCase{29, 1, 10, "\x19\x19"}, StyleCase{29, -1, 10, "\x12"},
                     StyleCase{30, 1, 10, ""}, StyleCase{31, 0, 14, "<"}, StyleCase{31, 1, 14, ">"},
                     StyleCase{31, -1, 14, "<>"}, StyleCase{32, 0, 14, ""}),
-    [](const testing::TestParamInfo<StyleCase>& info) { return testName(info.param); });
+    [](const testing::TestParamInfo<StyleCase>& paramInfo) { return testName(paramInfo.param); });
 
 }  // namespace
 }  // namespace mapedit

@@ -140,8 +140,8 @@ TEST_P(ClientInputAtZoom, SelectToolGesturesLandWhereTheEditScriptPutsThem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zoom, ClientInputAtZoom, testing::Values(1, 2),
-                         [](const testing::TestParamInfo<int>& info) {
-                             return "Zoom" + std::to_string(info.param);
+                         [](const testing::TestParamInfo<int>& paramInfo) {
+                             return "Zoom" + std::to_string(paramInfo.param);
                          });
 
 // Past the client area's edges the editor hears nothing, as without a

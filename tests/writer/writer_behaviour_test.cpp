@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  },
                                  "MAZE: \"a\", 'L'\nFLAGS: noteleport\n"
                                  "INIT_MAP: '.', ' ', false, true, unlit, true\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(WriterGeometry, WritesEveryAlignmentWord) {
     const std::pair<int, const char*> horizontal[] = {{0, "left"},   {1, "half-left"},
@@ -254,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "\nOBJECT: ')',\"saber\",(00,00),random,0,mat_silver\n"},
                       ObjectCase{"TavrelLiquidPotion", Variant::Tavrel, 1, "potion",
                                  "\nOBJECT: ')',\"potion\",(00,00),random,0,mat_liquid\n"}),
-    [](const auto& info) { return std::string(info.param.caseName); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.caseName); });
 
 TEST(WriterObjects, LongestLineIsWrittenWhole) {
     Level level;

@@ -37,8 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{"features.des", buildFeatures, Variant::Vanilla},
                       GoldenCase{"placements.des", buildPlacements, Variant::Vanilla},
                       GoldenCase{"tavrel.des", buildTavrel, Variant::Tavrel}),
-    [](const auto& info) {
-        std::string name = info.param.file;
+    [](const auto& paramInfo) {
+        std::string name = paramInfo.param.file;
         return name.substr(0, name.find('.'));
     });
 

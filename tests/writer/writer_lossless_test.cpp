@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                        l.engravings.push_back(e);
                    },
                    "ENGRAVING: (40,10),dust,\"Wait\"", "ENGRAVING \"Wait\" at (60,2)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // The part (3, 3)-(22, 10) is written first; part 1, inside it at
 // (5, 5)-(8, 6), second.

@@ -120,7 +120,7 @@ TEST_P(PlaceReference, ReadsBackWhenTheFirstEntryLiesInNoPart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Writer, PlaceReference, ::testing::ValuesIn(kPlaceUses),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 TEST(WriterPlaceList, StaysWithTheFirstEntryWhenNothingEarlierNamesAPlace) {
     Level level;
@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(Writer, ExclusionOnTheCorner,
                                            ExclusionUse{"Branch", kBranchArea, kBranchExclusion, 0},
                                            ExclusionUse{"Portal", kPortalArea, kPortalExclusion, 0},
                                            ExclusionUse{"Stair", kStairArea, kStairExclusion, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 }  // namespace
 }  // namespace mapedit::test

@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         TailCase{"TavrelCurseSpe", Variant::Tavrel, 3, 2, 0, "", "", ",cursed,2"},
         TailCase{"TavrelEverything", Variant::Tavrel, 4, -1, 21, "elf", "o",
                  ",random,\"elf\",random,mat_mineral,\"o\""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // The region lines of a written level, each with the number of the part
 // (in writing order) that it was written with.
@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      addArea(l, kStairArea, 15, 8, 15, 8, 1);
                                  },
                                  {"0 STAIR: (12,05,12,05),(0,0,0,0),down"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // The later part's map is laid over the cell and would take a stair put
 // there with the first part away: it goes with the last part holding it.

@@ -209,7 +209,7 @@ const WordsCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Writer, WordsReadBack, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& paramInfo) { return std::string(paramInfo.param.name); });
 
 // A curse state not given has no word; where the tail needs one it is
 // written as the word that reads back as random.
