@@ -4,14 +4,18 @@
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
 #include "dialogs/procedures.h"
+#include "resources/dialog_ids/door.h"
 #include "resources/dialog_templates.h"
 
 namespace mapedit {
 
 namespace {
 
-// open, closed, locked, nodoor, broken, random.
-constexpr std::array<int, 6> kStates = {1031, 1032, 1028, 1029, 1030, 1033};
+namespace ids = control::door;
+
+// By the state each stores.
+constexpr std::array<int, 6> kStates = {ids::kOpen,   ids::kClosed, ids::kLocked,
+                                        ids::kNoDoor, ids::kBroken, ids::kRandom};
 
 class DoorDialog final : public DialogProcedure {
   public:
