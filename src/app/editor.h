@@ -4,10 +4,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/edit_history.h"
 #include "app/editor_state.h"
-#include "dialogs/dialog_subject.h"
+#include "dialogs/property_dialogs.h"
 #include "edit/paint.h"
 #include "generate/random.h"
 #include "model/level.h"
@@ -140,8 +141,12 @@ class Editor {
     bool editPlacement(int cx, int cy);
     void editAreaAt(int cx, int cy);
 
-    // Runs the dialog of the template on the subject; true on OK.
-    bool runDialog(int templateId, DialogSubject subject);
+    // Runs the property dialog of the subject; true on OK.
+    template <typename Subject>
+    bool runDialog(Subject&& subject) {
+        const auto dialog = makePropertyDialog(std::forward<Subject>(subject), state.variant);
+        return shell_.runDialog(*dialog) == DialogResult::Ok;
+    }
     void finishMessage();
 
     Shell& shell_;

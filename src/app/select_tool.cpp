@@ -322,7 +322,7 @@ void Editor::editAt(int cx, int cy) {
     if (terrain == kDoorway || terrain == kSecretDoor) {
         MapCell& door = level.cell(cx, cy);
         int state = door.detail;
-        if (runDialog(dialog::kDoor, &state) && state != door.detail) {
+        if (runDialog(DoorState{state}) && state != door.detail) {
             door.detail = static_cast<std::uint8_t>(state);
             // The map character alone no longer says the door: Save states it.
             door.readSymbol = 0;
@@ -330,7 +330,7 @@ void Editor::editAt(int cx, int cy) {
         return;
     }
     if (terrain == kAltar) {
-        runDialog(dialog::kAltar, &level.cell(cx, cy).detail);
+        runDialog(AltarDetail{level.cell(cx, cy).detail});
         return;
     }
     if (state.showRegions && level.areaAt(cx, cy) != nullptr) {
@@ -346,21 +346,22 @@ bool Editor::editPlacement(int cx, int cy) {
     // Copies the record into its template, runs the dialog on the template
     // and copies it back on OK. The template keeps the copy either way, so
     // the item edited last is the brush.
-    const auto editThroughTemplate = [this](auto& record, auto& brush, int dialogId) {
+    const auto editThroughTemplate = [this](auto& record, auto& brush) {
         brush = record;
-        if (runDialog(dialogId, &brush)) record = brush;
+        if (runDialog(brush)) record = brush;
     };
     if (state.showMonsters && cell.monster) {
-        editThroughTemplate(*cell.monster, templates.monsterTemplate, dialog::kMonster);
+        editThroughTemplate(*cell.monster, templates.monsterTemplate);
     } else if (cell.overlay != 0) {
         int value = cell.overlay & 0x0F;
         const int type = cell.overlay & 0xF0;
-        const int id = markerType(cell.overlay) == 1 ? dialog::kDrawbridge : dialog::kMazewalk;
-        if (runDialog(id, &value)) cell.overlay = static_cast<std::uint8_t>(type | value);
+        const bool ok = markerType(cell.overlay) == 1 ? runDialog(DrawbridgeMarker{value})
+                                                      : runDialog(MazewalkMarker{value});
+        if (ok) cell.overlay = static_cast<std::uint8_t>(type | value);
     } else if (state.showObjects && !cell.objects.empty()) {
-        editThroughTemplate(*cell.objects.front(), templates.objectTemplate, dialog::kObject);
+        editThroughTemplate(*cell.objects.front(), templates.objectTemplate);
     } else if (cell.trap) {
-        editThroughTemplate(*cell.trap, templates.trapTemplate, dialog::kTrap);
+        editThroughTemplate(*cell.trap, templates.trapTemplate);
     } else {
         return false;
     }
@@ -373,7 +374,7 @@ bool Editor::editPlacement(int cx, int cy) {
 void Editor::editAreaAt(int cx, int cy) {
     AreaRecord* area = level.areaAt(cx, cy);
     if (area->kind < 21) {
-        runDialog(dialog::kRegion, area);
+        runDialog(*area);
         shell_.invalidate();
         return;
     }
@@ -383,7 +384,7 @@ void Editor::editAreaAt(int cx, int cy) {
         return;
     }
     int value = packAlignment(part->halign, part->valign);
-    if (runDialog(dialog::kMazePart, &value)) {
+    if (runDialog(PartAlignment{value})) {
         snapMapPart(*area, *part, value / 16, value % 16);
         level.sortAreasAscending();
     }

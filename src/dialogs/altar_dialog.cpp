@@ -1,7 +1,7 @@
 // An altar's alignment and type, changed in the cell's detail itself.
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "model/format_words.h"
 #include "model/names.h"
 #include "resources/dialog_ids/altar.h"
@@ -34,8 +34,8 @@ class AltarDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> altarDialog(std::uint8_t& detail) {
-    return std::make_unique<AltarDialog>(detail);
+std::unique_ptr<PropertyDialog> makePropertyDialog(AltarDetail altar, Variant) {
+    return std::make_unique<AltarDialog>(altar.detail);
 }
 
 }  // namespace mapedit

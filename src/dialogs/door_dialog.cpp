@@ -3,7 +3,7 @@
 
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "resources/dialog_ids/door.h"
 #include "resources/dialog_templates.h"
 
@@ -35,8 +35,8 @@ class DoorDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> doorDialog(int& state) {
-    return std::make_unique<DoorDialog>(state);
+std::unique_ptr<PropertyDialog> makePropertyDialog(DoorState door, Variant) {
+    return std::make_unique<DoorDialog>(door.state);
 }
 
 }  // namespace mapedit

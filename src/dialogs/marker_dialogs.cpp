@@ -3,7 +3,7 @@
 
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "resources/dialog_ids/drawbridge.h"
 #include "resources/dialog_ids/mazewalk.h"
 #include "resources/dialog_templates.h"
@@ -63,12 +63,12 @@ class DrawbridgeDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> mazewalkDialog(int& marker) {
-    return std::make_unique<MazewalkDialog>(marker);
+std::unique_ptr<PropertyDialog> makePropertyDialog(MazewalkMarker marker, Variant) {
+    return std::make_unique<MazewalkDialog>(marker.marker);
 }
 
-std::unique_ptr<PropertyDialog> drawbridgeDialog(int& marker) {
-    return std::make_unique<DrawbridgeDialog>(marker);
+std::unique_ptr<PropertyDialog> makePropertyDialog(DrawbridgeMarker marker, Variant) {
+    return std::make_unique<DrawbridgeDialog>(marker.marker);
 }
 
 }  // namespace mapedit

@@ -4,7 +4,7 @@
 
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "model/names.h"
 #include "resources/dialog_ids/maze.h"
 #include "resources/dialog_templates.h"
@@ -107,7 +107,7 @@ class MazeDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> mazeDialog(LevelSettings& settings, Variant variant) {
+std::unique_ptr<PropertyDialog> makePropertyDialog(LevelSettings& settings, Variant variant) {
     return std::make_unique<MazeDialog>(settings, variant);
 }
 

@@ -3,7 +3,7 @@
 
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "resources/dialog_ids/maze_part.h"
 #include "resources/dialog_templates.h"
 
@@ -39,8 +39,8 @@ class MazePartDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> mazePartDialog(int& alignment) {
-    return std::make_unique<MazePartDialog>(alignment);
+std::unique_ptr<PropertyDialog> makePropertyDialog(PartAlignment alignment, Variant) {
+    return std::make_unique<MazePartDialog>(alignment.packed);
 }
 
 }  // namespace mapedit

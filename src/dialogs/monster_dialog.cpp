@@ -7,7 +7,7 @@
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
 #include "dialogs/name_list.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "model/catalogue.h"
 #include "model/names.h"
 #include "resources/dialog_ids/monster.h"
@@ -100,7 +100,7 @@ class MonsterDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> monsterDialog(MonsterSpec& monster, Variant variant) {
+std::unique_ptr<PropertyDialog> makePropertyDialog(MonsterSpec& monster, Variant variant) {
     return std::make_unique<MonsterDialog>(monster, variant);
 }
 

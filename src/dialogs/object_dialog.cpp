@@ -6,7 +6,7 @@
 #include "dialogs/class_picker.h"
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "model/ascii_case.h"
 #include "model/catalogue.h"
 #include "model/names.h"
@@ -112,7 +112,7 @@ class ObjectDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> objectDialog(ObjectSpec& object, Variant variant) {
+std::unique_ptr<PropertyDialog> makePropertyDialog(ObjectSpec& object, Variant variant) {
     return std::make_unique<ObjectDialog>(object, variant);
 }
 

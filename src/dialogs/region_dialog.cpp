@@ -1,7 +1,7 @@
 // A room region: its type, lighting, fill and shape.
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "model/area_style.h"
 #include "model/format_words.h"
 #include "resources/dialog_ids/region.h"
@@ -47,7 +47,7 @@ class RegionDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> regionDialog(AreaRecord& room) {
+std::unique_ptr<PropertyDialog> makePropertyDialog(AreaRecord& room, Variant) {
     return std::make_unique<RegionDialog>(room);
 }
 

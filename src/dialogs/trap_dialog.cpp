@@ -4,7 +4,7 @@
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
 #include "dialogs/name_list.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "model/catalogue.h"
 #include "resources/dialog_ids/trap.h"
 #include "resources/dialog_templates.h"
@@ -52,7 +52,7 @@ class TrapDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> trapDialog(TrapSpec& trap, Variant variant) {
+std::unique_ptr<PropertyDialog> makePropertyDialog(TrapSpec& trap, Variant variant) {
     return std::make_unique<TrapDialog>(trap, variant);
 }
 
