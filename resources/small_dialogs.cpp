@@ -91,7 +91,7 @@ constexpr ControlTemplate kAltarControls[] = {
 };
 
 constexpr ControlTemplate kAboutControls[] = {
-    {kNone, K::Icon, "myIcon", {7, 7, 18, 21}},
+    {kNone, K::Icon, "program icon", {7, 7, 18, 21}},
     {kNone, K::Label, "Morvath Map Construction Helper  v0.02", {31, 7, 120, 8}},
     {kOkButton, K::Button, "OK", {119, 22, 37, 14}, kDefaultButton},
 };
