@@ -1,6 +1,6 @@
 #pragma once
 
-// Command ids of the menu "helloMenu", its accelerators and the toolbar.
+// Command ids of the menu bar, its accelerators and the toolbar.
 // Stable numbers: the window's menu and every edit script name them.
 namespace mapedit::command {
 

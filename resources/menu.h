@@ -35,7 +35,7 @@ struct MenuEntry {
     bool rightJustified = false;         // set apart at the far end of its bar or popup
 };
 
-// The menu bar "helloMenu": its popups in order.
+// The menu bar: its popups in order.
 std::span<const MenuEntry> mainMenu();
 
 // The popups from the menu bar down to the one holding command `id`,
@@ -46,7 +46,7 @@ struct MenuPath {
 };
 MenuPath popupsHolding(int id);
 
-// "myAccel": Ctrl + a letter delivers a command.
+// The accelerators: Ctrl + a letter delivers a command.
 struct Accelerator {
     char letter;  // upper case
     int id;

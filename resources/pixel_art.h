@@ -22,7 +22,7 @@ std::uint32_t artColour(char letter);
 const PixelArt& toolImage(int index);
 inline constexpr int kToolImageCount = 9;
 
-// "myIcon", the program icon, 16 x 16 pixels.
+// The program icon, 16 x 16 pixels.
 const PixelArt& programIcon();
 
 }  // namespace mapedit

@@ -15,7 +15,7 @@ void Editor::selectNewArea(AreaRecord& area) {
 // The dialog edits a provisional room; only OK makes it an area.
 void Editor::newRegion() {
     AreaRecord room = provisionalRoom();
-    if (!runDialog(dialog::kRegion, &room)) return;
+    if (!runDialog(room)) return;
     selectNewArea(addAreaCopy(level(), room));
 }
 
@@ -29,7 +29,7 @@ void Editor::newAreaFromMenu(int id) {
 void Editor::newMapPart() {
     if (level().settings.partCount >= kMaxMapParts) return;
     int alignment = kCenteredAlignment;
-    if (!runDialog(dialog::kMazePart, &alignment)) return;
+    if (!runDialog(PartAlignment{alignment})) return;
     AreaRecord* area = addMapPart(level(), alignment);
     if (area == nullptr) return;
     state_.currentPart = area->param;

@@ -3,7 +3,6 @@
 
 #include "app/background_refresh.h"
 #include "app/editor.h"
-#include "dialogs/property_dialogs.h"
 #include "model/area_style.h"
 #include "resources/toolbar.h"
 #include "view/map_view.h"
@@ -104,7 +103,7 @@ void Editor::runCommand(int id) {
                 addTestArea();
                 break;
             case kAbout:
-                runDialog(dialog::kAbout, std::monostate{});
+                runDialog(AboutBox{});
                 break;
             default:
                 break;  // Cut, Copy, Paste and unknown ids do nothing
@@ -197,7 +196,7 @@ void Editor::chooseVariant(int id, Variant variant) {
 // The background is made again only when one of its four settings changed.
 void Editor::editLevelProperties() {
     const LevelSettings before = level().settings;
-    if (!runDialog(dialog::kMaze, &level().settings)) return;
+    if (!runDialog(level().settings)) return;
     const LevelSettings& now = level().settings;
     if (now.filling != before.filling || now.initForeground != before.initForeground ||
         now.initBackground != before.initBackground || now.fillMode != before.fillMode) {
@@ -235,11 +234,6 @@ void Editor::addTestArea() {
     area->kind = 14;
     styleArea(*area);
     shell_.invalidate();
-}
-
-bool Editor::runDialog(int templateId, DialogSubject subject) {
-    ToolContext ctx = toolContext();
-    return ctx.runDialog(templateId, subject);
 }
 
 void Editor::drawPalette() {

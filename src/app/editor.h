@@ -6,17 +6,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/document.h"
 #include "app/editor_state.h"
 #include "app/tool.h"
-#include "dialogs/dialog_subject.h"
 #include "edit/paint.h"
 #include "generate/random.h"
 #include "model/level.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
-#include "resources/dialog_templates.h"
 #include "resources/menu.h"
 #include "resources/toolbar.h"
 #include "resources/variant_menu.h"
@@ -131,7 +130,11 @@ class Editor {
 
     void pressOnCell(CellPos cell);
     void drawPalette();
-    bool runDialog(int templateId, DialogSubject subject);
+    template <typename Subject>
+    bool runDialog(Subject&& subject) {
+        ToolContext ctx = toolContext();
+        return ctx.runDialog(std::forward<Subject>(subject));
+    }
 
     Shell& shell_;
     Document document_;

@@ -14,7 +14,6 @@
 #include "edit/random_places.h"
 #include "model/grid.h"
 #include "model/terrain.h"
-#include "resources/dialog_templates.h"
 #include "view/cell_look.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
@@ -410,7 +409,7 @@ void SelectTool::doubleClick(ToolContext& ctx, CellPos cell) {
     MapCell& c = ctx.level().cell(cell.x, cell.y);
     if (c.terrain == kDoorway || c.terrain == kSecretDoor) {
         int state = c.detail;
-        if (ctx.runDialog(dialog::kDoor, &state) && state != c.detail) {
+        if (ctx.runDialog(DoorState{state}) && state != c.detail) {
             c.detail = static_cast<std::uint8_t>(state);
             // The map character alone no longer says the door: Save states it.
             c.readSymbol = 0;
@@ -419,7 +418,7 @@ void SelectTool::doubleClick(ToolContext& ctx, CellPos cell) {
         return;
     }
     if (c.terrain == kAltar) {
-        ctx.runDialog(dialog::kAltar, &c.detail);
+        ctx.runDialog(AltarDetail{c.detail});
         ctx.commit("Altar properties");
         return;
     }
@@ -436,27 +435,28 @@ void SelectTool::doubleClick(ToolContext& ctx, CellPos cell) {
 // brush.
 bool SelectTool::editPlacement(ToolContext& ctx, CellPos at) {
     MapCell& cell = ctx.level().cell(at.x, at.y);
-    const auto editThroughTemplate = [&ctx](auto& record, auto& brush, int dialogId) {
+    const auto editThroughTemplate = [&ctx](auto& record, auto& brush) {
         brush = record;
-        if (ctx.runDialog(dialogId, &brush)) record = brush;
+        if (ctx.runDialog(brush)) record = brush;
     };
     std::string_view step;
     if (ctx.state.showMonsters && cell.monster) {
-        editThroughTemplate(*cell.monster, ctx.templates.monsterTemplate, dialog::kMonster);
+        editThroughTemplate(*cell.monster, ctx.templates.monsterTemplate);
         step = "Monster properties";
     } else if (cell.overlay != 0) {
         int value = cell.overlay & 0x0F;
         const int type = cell.overlay & 0xF0;
         const bool bridge = markerType(cell.overlay) == markerType(kDrawbridgeMarker);
-        if (ctx.runDialog(bridge ? dialog::kDrawbridge : dialog::kMazewalk, &value)) {
+        if (bridge ? ctx.runDialog(DrawbridgeMarker{value})
+                   : ctx.runDialog(MazewalkMarker{value})) {
             cell.overlay = static_cast<std::uint8_t>(type | value);
         }
         step = bridge ? "Drawbridge properties" : "Mazewalk properties";
     } else if (ctx.state.showObjects && !cell.objects.empty()) {
-        editThroughTemplate(*cell.objects.front(), ctx.templates.objectTemplate, dialog::kObject);
+        editThroughTemplate(*cell.objects.front(), ctx.templates.objectTemplate);
         step = "Object properties";
     } else if (cell.trap) {
-        editThroughTemplate(*cell.trap, ctx.templates.trapTemplate, dialog::kTrap);
+        editThroughTemplate(*cell.trap, ctx.templates.trapTemplate);
         step = "Trap properties";
     } else {
         return false;
@@ -471,7 +471,7 @@ bool SelectTool::editPlacement(ToolContext& ctx, CellPos at) {
 void SelectTool::editArea(ToolContext& ctx, CellPos cell) {
     AreaRecord* area = ctx.level().areaAt(cell.x, cell.y);
     if (area->kind < 21) {
-        ctx.runDialog(dialog::kRegion, area);
+        ctx.runDialog(*area);
         ctx.shell.invalidate();
         ctx.commit("Region properties");
         return;
@@ -482,7 +482,7 @@ void SelectTool::editArea(ToolContext& ctx, CellPos cell) {
         return;
     }
     int value = packAlignment(part->halign, part->valign);
-    if (ctx.runDialog(dialog::kMazePart, &value)) {
+    if (ctx.runDialog(PartAlignment{value})) {
         ctx.snapMapPart(*area, *part, value / 16, value % 16);
         ctx.level().sortAreasAscending();
     }

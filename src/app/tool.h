@@ -3,9 +3,11 @@
 #include <memory>
 #include <string_view>
 
+#include <utility>
 #include "app/document.h"
 #include "app/editor_state.h"
-#include "dialogs/dialog_subject.h"
+
+#include "dialogs/property_dialogs.h"
 #include "edit/paint.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
@@ -43,8 +45,12 @@ class ToolContext {
 
     // The step `name` ends: Undo takes it back as one.
     void commit(std::string_view name) { document.commit(name); }
-    // Runs the dialog of the template on the subject; true on OK.
-    bool runDialog(int templateId, DialogSubject subject);
+    // Runs the property dialog of the subject; true on OK.
+    template <typename Subject>
+    bool runDialog(Subject&& subject) {
+        const auto dialog = makePropertyDialog(std::forward<Subject>(subject), state.variant);
+        return shell.runDialog(*dialog) == DialogResult::Ok;
+    }
     // The cell selected before the press, drawn without its highlight.
     void redrawPreviousSelection();
     void drawAreasIfShown();

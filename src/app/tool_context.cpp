@@ -1,17 +1,11 @@
 #include "app/tool.h"
 
-#include "dialogs/property_dialogs.h"
 #include "edit/area_commands.h"
 #include "view/map_view.h"
 #include "view/overlays.h"
 #include "view/panel.h"
 
 namespace mapedit {
-
-bool ToolContext::runDialog(int templateId, DialogSubject subject) {
-    const auto dialog = makePropertyDialog(templateId, subject, state.variant);
-    return dialog != nullptr && shell.runDialog(*dialog) == DialogResult::Ok;
-}
 
 void ToolContext::redrawPreviousSelection() {
     ViewContext v = view();

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "cli/command_names.h"
 #include "platform/headless_shell.h"
 #include "platform/whole_number.h"
 #include "view/map_view.h"
@@ -76,9 +77,39 @@ ParsedLine parseMouse(StepKind kind, const Words& w) {
     return one(std::move(step));
 }
 
-ParsedLine parseId(StepKind kind, const Words& w) {
+// The words after the verb, one blank between each: a name in a script
+// needs no quotes.
+std::string nameAfterVerb(const Words& w) {
+    std::string name;
+    for (std::size_t i = 1; i < w.size(); ++i) {
+        if (i > 1) name += ' ';
+        name += w[i];
+    }
+    return name;
+}
+
+// `menu ID|PATH` and `command ID|PATH`: a command id, or the menu entry at
+// the path of texts ("Region>Stair>up").
+ParsedLine parseCommand(StepKind kind, const Words& w) {
     Step step = stepOf(kind);
-    if (w.size() != 2 || !toInt(w[1], step.id)) return fail("expected one command id");
+    if (w.size() < 2) return fail("expected a command id or a menu path such as Region>Stair>up");
+    if (w.size() == 2 && toInt(w[1], step.id)) return one(std::move(step));
+    const std::string path = nameAfterVerb(w);
+    const std::optional<int> id = menuCommandNamed(path);
+    if (!id) return fail("no menu entry `" + path + "`");
+    step.id = *id;
+    return one(std::move(step));
+}
+
+// `tool ID|NAME`: a toolbar button by its command id or its name.
+ParsedLine parseTool(const Words& w) {
+    Step step = stepOf(StepKind::Tool);
+    if (w.size() < 2) return fail("expected a toolbar button's id or name");
+    if (w.size() == 2 && toInt(w[1], step.id)) return one(std::move(step));
+    const std::string name = nameAfterVerb(w);
+    const std::optional<int> id = toolCommandNamed(name);
+    if (!id) return fail("no toolbar button `" + name + "`");
+    step.id = *id;
     return one(std::move(step));
 }
 
@@ -273,9 +304,9 @@ ParsedLine parseScriptLine(std::string_view line) {
             return fail("expected `key escape|delete|ctrl+LETTER`");
         return one(stepOf(StepKind::Key, w[1]));
     }
-    if (verb == "menu") return parseId(StepKind::Menu, w);
-    if (verb == "tool") return parseId(StepKind::Tool, w);
-    if (verb == "command") return parseId(StepKind::Command, w);
+    if (verb == "menu") return parseCommand(StepKind::Menu, w);
+    if (verb == "tool") return parseTool(w);
+    if (verb == "command") return parseCommand(StepKind::Command, w);
     if (verb == "close") {
         if (w.size() != 1) return fail("`close` takes no arguments");
         return one(stepOf(StepKind::Close));

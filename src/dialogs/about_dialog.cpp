@@ -1,6 +1,6 @@
 // The program's name and version.
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "resources/dialog_templates.h"
 
 namespace mapedit {
@@ -16,7 +16,7 @@ class AboutDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> aboutDialog() {
+std::unique_ptr<PropertyDialog> makePropertyDialog(AboutBox, Variant) {
     return std::make_unique<AboutDialog>();
 }
 

@@ -1,15 +1,35 @@
 #pragma once
 
 #include <cstdint>
-#include <variant>
-
-#include "model/level.h"
 
 namespace mapedit {
 
-// What a property dialog edits: a template, an area, the level settings,
-// a cell's detail byte, or a value the caller packed and stores back.
-using DialogSubject = std::variant<std::monostate, LevelSettings*, MonsterSpec*, ObjectSpec*,
-                                   TrapSpec*, AreaRecord*, std::uint8_t*, int*>;
+// The subjects of the property dialogs that are plain numbers, each of its
+// own type, so that the subject says which dialog it opens: a door's state
+// cannot open the alignment dialog. Each refers to the caller's number,
+// which the dialog changes on OK and which must outlive it.
+
+// A door state 0..5: open, closed, locked, nodoor, broken, random.
+struct DoorState {
+    int& state;
+};
+// A map part's alignments, packed as horizontal * 16 + vertical.
+struct PartAlignment {
+    int& packed;
+};
+// The low four bits of a marker's overlay: a mazewalk's direction, or a
+// drawbridge's direction plus 4 when it is closed.
+struct MazewalkMarker {
+    int& marker;
+};
+struct DrawbridgeMarker {
+    int& marker;
+};
+// An altar's detail byte: type in the high four bits, alignment in the low.
+struct AltarDetail {
+    std::uint8_t& detail;
+};
+// The About box edits nothing.
+struct AboutBox {};
 
 }  // namespace mapedit

@@ -3,15 +3,19 @@
 
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
+#include "resources/dialog_ids/door.h"
 #include "resources/dialog_templates.h"
 
 namespace mapedit {
 
 namespace {
 
-// open, closed, locked, nodoor, broken, random.
-constexpr std::array<int, 6> kStates = {1031, 1032, 1028, 1029, 1030, 1033};
+namespace ids = control::door;
+
+// By the state each stores.
+constexpr std::array<int, 6> kStates = {ids::kOpen,   ids::kClosed, ids::kLocked,
+                                        ids::kNoDoor, ids::kBroken, ids::kRandom};
 
 class DoorDialog final : public DialogProcedure {
   public:
@@ -31,8 +35,8 @@ class DoorDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> doorDialog(int& state) {
-    return std::make_unique<DoorDialog>(state);
+std::unique_ptr<PropertyDialog> makePropertyDialog(DoorState door, Variant) {
+    return std::make_unique<DoorDialog>(door.state);
 }
 
 }  // namespace mapedit

@@ -3,19 +3,25 @@
 
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
+#include "resources/dialog_ids/drawbridge.h"
+#include "resources/dialog_ids/mazewalk.h"
 #include "resources/dialog_templates.h"
 
 namespace mapedit {
 
 namespace {
 
+namespace walk = control::mazewalk;
+namespace bridge = control::drawbridge;
+
 // North, east, south, west: the radio of each stored direction.
-constexpr std::array<int, 4> kWalkDirections = {1090, 1091, 1092, 1093};
+constexpr std::array<int, 4> kWalkDirections = {walk::kNorth, walk::kEast, walk::kSouth,
+                                                walk::kWest};
 // The bridge's radios say where it opens towards, the side opposite the
-// direction stored: south (1098), west (1099), north (1096), east (1097).
-constexpr std::array<int, 4> kBridgeDirections = {1098, 1099, 1096, 1097};
-constexpr int kOpen = 1095;
+// direction stored.
+constexpr std::array<int, 4> kBridgeDirections = {bridge::kSouth, bridge::kWest, bridge::kNorth,
+                                                  bridge::kEast};
 constexpr int kClosedBit = 4;
 
 class MazewalkDialog final : public DialogProcedure {
@@ -42,13 +48,13 @@ class DrawbridgeDialog final : public DialogProcedure {
 
     void initialise(DialogControls& c) override {
         checkOneOf(c, kBridgeDirections, marker_ & 3);
-        c.setChecked(kOpen, (marker_ & kClosedBit) == 0);
+        c.setChecked(bridge::kOpen, (marker_ & kClosedBit) == 0);
         c.centerOnScreen();
     }
 
     void accept(const DialogControls& c) override {
         const int direction = checkedIndex(c, kBridgeDirections, 0);
-        marker_ = c.isChecked(kOpen) ? direction : direction + kClosedBit;
+        marker_ = c.isChecked(bridge::kOpen) ? direction : direction + kClosedBit;
     }
 
   private:
@@ -57,12 +63,12 @@ class DrawbridgeDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> mazewalkDialog(int& marker) {
-    return std::make_unique<MazewalkDialog>(marker);
+std::unique_ptr<PropertyDialog> makePropertyDialog(MazewalkMarker marker, Variant) {
+    return std::make_unique<MazewalkDialog>(marker.marker);
 }
 
-std::unique_ptr<PropertyDialog> drawbridgeDialog(int& marker) {
-    return std::make_unique<DrawbridgeDialog>(marker);
+std::unique_ptr<PropertyDialog> makePropertyDialog(DrawbridgeMarker marker, Variant) {
+    return std::make_unique<DrawbridgeDialog>(marker.marker);
 }
 
 }  // namespace mapedit

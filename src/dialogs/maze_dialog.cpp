@@ -4,20 +4,18 @@
 
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "model/names.h"
+#include "resources/dialog_ids/maze.h"
 #include "resources/dialog_templates.h"
 
 namespace mapedit {
 
 namespace {
 
-constexpr int kName = 1000;
-constexpr std::array<int, 3> kFillModes = {1015, 1016, 1017};  // maze, filling, INIT_MAP
-constexpr int kNoMonGenBox = 1018;
-constexpr int kFillingList = 1107;
-constexpr int kInsideList = 1106;   // the INIT_MAP foreground
-constexpr int kOutsideList = 1104;  // and its barrier
+namespace ids = control::maze;
+
+constexpr std::array<int, 3> kFillModes = {ids::kRandomMaze, ids::kFilling, ids::kInitMap};
 
 // The map character each terrain choice stores; the last two exist only
 // in the Tavrel variant.
@@ -31,16 +29,16 @@ struct FlagBox {
     std::uint8_t bit;
 };
 constexpr std::array<FlagBox, 10> kFlagBoxes = {{
-    {1006, false, kNoTeleport},
-    {1007, false, kHardFloor},
-    {1009, true, kShortSighted},
-    {1008, false, kNoMMap},
-    {1010, false, kArboreal},
-    {1018, true, kNoMonGen},
-    {1011, false, kSmoothed},
-    {1012, false, kJoined},
-    {1013, false, kLit},
-    {1014, false, kWalled},
+    {ids::kNoTeleport, false, kNoTeleport},
+    {ids::kHardFloor, false, kHardFloor},
+    {ids::kShortSighted, true, kShortSighted},
+    {ids::kNoMMap, false, kNoMMap},
+    {ids::kArboreal, false, kArboreal},
+    {ids::kNoMonGen, true, kNoMonGen},
+    {ids::kSmoothed, false, kSmoothed},
+    {ids::kJoined, false, kJoined},
+    {ids::kLit, false, kLit},
+    {ids::kWalled, false, kWalled},
 }};
 // What OK rewrites of levelFlags2; its other bits are not the dialog's.
 constexpr std::uint8_t kDialogBits2 = kShortSighted | kNoMonGen;
@@ -52,21 +50,21 @@ class MazeDialog final : public DialogProcedure {
 
     void initialise(DialogControls& c) override {
         for (const FlagBox& f : kFlagBoxes) c.setChecked(f.id, (flags(f) & f.bit) != 0);
-        if (variant_ != Variant::Tavrel) c.setEnabled(kNoMonGenBox, false);
+        if (variant_ != Variant::Tavrel) c.setEnabled(ids::kNoMonGen, false);
         checkOneOf(c, kFillModes, s_.fillMode);
-        c.setText(kName, s_.mazeName.view());
-        fillTerrains(c, kFillingList, static_cast<std::uint8_t>(s_.filling));
-        fillTerrains(c, kInsideList, s_.initForeground);
-        fillTerrains(c, kOutsideList, s_.initBackground);
+        c.setText(ids::kName, s_.mazeName.view());
+        fillTerrains(c, ids::kFillingList, static_cast<std::uint8_t>(s_.filling));
+        fillTerrains(c, ids::kInsideList, s_.initForeground);
+        fillTerrains(c, ids::kOutsideList, s_.initBackground);
         c.centerOnScreen();
     }
 
     void accept(const DialogControls& c) override {
         s_.fillMode = checkedIndex(c, kFillModes, s_.fillMode);
-        s_.mazeName.assign(quotableText(c.text(kName)));
-        s_.filling = static_cast<std::int8_t>(terrainSymbol(c, kFillingList));
-        s_.initForeground = terrainSymbol(c, kInsideList);
-        s_.initBackground = terrainSymbol(c, kOutsideList);
+        s_.mazeName.assign(quotableText(c.text(ids::kName)));
+        s_.filling = static_cast<std::int8_t>(terrainSymbol(c, ids::kFillingList));
+        s_.initForeground = terrainSymbol(c, ids::kInsideList);
+        s_.initBackground = terrainSymbol(c, ids::kOutsideList);
         const bool wasLit = (s_.levelFlags & kLit) != 0;
         s_.levelFlags = 0;
         s_.levelFlags2 &= static_cast<std::uint8_t>(~kDialogBits2);
@@ -109,7 +107,7 @@ class MazeDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> mazeDialog(LevelSettings& settings, Variant variant) {
+std::unique_ptr<PropertyDialog> makePropertyDialog(LevelSettings& settings, Variant variant) {
     return std::make_unique<MazeDialog>(settings, variant);
 }
 

@@ -3,16 +3,20 @@
 
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
+#include "resources/dialog_ids/maze_part.h"
 #include "resources/dialog_templates.h"
 
 namespace mapedit {
 
 namespace {
 
-// left, half-left, center, half-right, right; top, center, bottom.
-constexpr std::array<int, 5> kHorizontal = {1023, 1024, 1025, 1018, 1019};
-constexpr std::array<int, 3> kVertical = {1020, 1021, 1022};
+namespace ids = control::maze_part;
+
+// By the alignment each stores.
+constexpr std::array<int, 5> kHorizontal = {ids::kLeft, ids::kHalfLeft, ids::kHorizontalCenter,
+                                            ids::kHalfRight, ids::kRight};
+constexpr std::array<int, 3> kVertical = {ids::kTop, ids::kVerticalCenter, ids::kBottom};
 
 class MazePartDialog final : public DialogProcedure {
   public:
@@ -35,8 +39,8 @@ class MazePartDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> mazePartDialog(int& alignment) {
-    return std::make_unique<MazePartDialog>(alignment);
+std::unique_ptr<PropertyDialog> makePropertyDialog(PartAlignment alignment, Variant) {
+    return std::make_unique<MazePartDialog>(alignment.packed);
 }
 
 }  // namespace mapedit

@@ -7,35 +7,35 @@
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
 #include "dialogs/name_list.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "model/catalogue.h"
 #include "model/names.h"
+#include "resources/dialog_ids/monster.h"
 #include "resources/dialog_templates.h"
 
 namespace mapedit {
 
 namespace {
 
-constexpr int kFixedClass = 1018;
-constexpr int kRandomClass = 1019;
-constexpr int kShuffleClass = 1020;
-constexpr int kSymbolList = 1059;
-constexpr int kNameList = 1058;
-constexpr std::array<int, 3> kPositions = {1052, 1053, 1054};  // here, random, shuffle
-constexpr std::array<int, 3> kAttitudes = {1039, 1040, 1041};  // default, hostile, peaceful
-constexpr std::array<int, 3> kSleeps = {1044, 1045, 1048};     // default, asleep, awake
-constexpr int kNameOrAlignment = 1061;
-constexpr int kAppearance = 1062;
-constexpr int kAppearanceList = 1063;
-constexpr int kGivenName = 1046;
-constexpr int kChance = 1047;
-constexpr int kAlignmentList = 1060;
+namespace ids = control::monster;
+
+constexpr std::array<int, 3> kPositions = {ids::kHere, ids::kRandomPlace, ids::kShufflePlace};
+constexpr std::array<int, 3> kAttitudes = {ids::kDefaultAttitude, ids::kHostile, ids::kPeaceful};
+constexpr std::array<int, 3> kSleeps = {ids::kDefaultSleep, ids::kAsleep, ids::kAwake};
 
 constexpr std::string_view kMonsterSymbols =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHJKLMNOPQRSTUVWXYZ@&;: '";
-constexpr ClassPicker kClasses = {kFixedClass, kRandomClass, kShuffleClass,
-                                  kSymbolList, kNameList,    kMonsterSymbols,
-                                  13,          'a',          "giant ant"};
+constexpr ClassPicker kClasses = {
+    .fixedRadio = ids::kFixedClass,
+    .randomRadio = ids::kRandomClass,
+    .shuffleRadio = ids::kShuffleClass,
+    .symbolList = ids::kSymbolList,
+    .nameList = ids::kNameList,
+    .symbols = kMonsterSymbols,
+    .symbolRows = 13,
+    .fallbackSymbol = 'a',
+    .fallbackName = "giant ant",
+};
 constexpr int kShortListRows = 4;
 
 class MonsterDialog final : public DialogProcedure {
@@ -48,36 +48,36 @@ class MonsterDialog final : public DialogProcedure {
         checkChoice(c, kPositions, m_.placement);
         checkChoice(c, kAttitudes, m_.attitude);
         checkChoice(c, kSleeps, m_.sleep);
-        fillList(c, kAlignmentList, monsterAlignmentNames, kShortListRows, m_.alignment);
-        fillList(c, kAppearanceList, appearKindNames, kShortListRows, m_.appearKind);
-        c.setChecked(m_.appearKind != 0 ? kAppearance : kNameOrAlignment, true);
-        showChance(c, kChance, m_.chance);
-        c.setText(kGivenName, m_.appearName.view());
+        fillList(c, ids::kAlignmentList, monsterAlignmentNames, kShortListRows, m_.alignment);
+        fillList(c, ids::kAppearanceList, appearKindNames, kShortListRows, m_.appearKind);
+        c.setChecked(m_.appearKind != 0 ? ids::kAppearance : ids::kNameOrAlignment, true);
+        showChance(c, ids::kChance, m_.chance);
+        c.setText(ids::kGivenName, m_.appearName.view());
         c.centerOnScreen();
     }
 
     // At most one of alignment and appearance is set through the controls.
     void controlChanged(DialogControls& c, int id) override {
-        if (id == kSymbolList) {
+        if (id == ids::kSymbolList) {
             refillNames(c, kClasses, variant_);
-        } else if (id == kRandomClass || id == kShuffleClass) {
-            c.select(kNameList, 0);
-        } else if (id == kNameList) {
-            c.setChecked(kFixedClass, true);
-        } else if (id == kAlignmentList) {
-            if (c.selection(kAlignmentList) > 0) {
-                c.setChecked(kNameOrAlignment, true);
-                c.select(kAppearanceList, 0);
+        } else if (id == ids::kRandomClass || id == ids::kShuffleClass) {
+            c.select(ids::kNameList, 0);
+        } else if (id == ids::kNameList) {
+            c.setChecked(ids::kFixedClass, true);
+        } else if (id == ids::kAlignmentList) {
+            if (c.selection(ids::kAlignmentList) > 0) {
+                c.setChecked(ids::kNameOrAlignment, true);
+                c.select(ids::kAppearanceList, 0);
             }
-        } else if (id == kNameOrAlignment) {
-            c.select(kAppearanceList, 0);
-        } else if (id == kAppearance) {
-            c.select(kAppearanceList, 1);
-            c.select(kAlignmentList, 0);
-        } else if (id == kAppearanceList) {
-            const bool appears = c.selection(kAppearanceList) > 0;
-            c.setChecked(appears ? kAppearance : kNameOrAlignment, true);
-            if (appears) c.select(kAlignmentList, 0);
+        } else if (id == ids::kNameOrAlignment) {
+            c.select(ids::kAppearanceList, 0);
+        } else if (id == ids::kAppearance) {
+            c.select(ids::kAppearanceList, 1);
+            c.select(ids::kAlignmentList, 0);
+        } else if (id == ids::kAppearanceList) {
+            const bool appears = c.selection(ids::kAppearanceList) > 0;
+            c.setChecked(appears ? ids::kAppearance : ids::kNameOrAlignment, true);
+            if (appears) c.select(ids::kAlignmentList, 0);
         }
     }
 
@@ -86,10 +86,10 @@ class MonsterDialog final : public DialogProcedure {
         m_.attitude = checkedIndex(c, kAttitudes, 0);
         m_.sleep = checkedIndex(c, kSleeps, 0);
         m_.placement = checkedIndex(c, kPositions, 0);
-        m_.alignment = c.selection(kAlignmentList);
-        m_.appearKind = c.selection(kAppearanceList);
-        m_.chance = decimalValue(c.text(kChance));
-        m_.appearName.assign(quotableText(c.text(kGivenName)));
+        m_.alignment = c.selection(ids::kAlignmentList);
+        m_.appearKind = c.selection(ids::kAppearanceList);
+        m_.chance = decimalValue(c.text(ids::kChance));
+        m_.appearName.assign(quotableText(c.text(ids::kGivenName)));
         m_.color = catalogueColor(variant_, m_.name.view(), 0);
     }
 
@@ -100,7 +100,7 @@ class MonsterDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> monsterDialog(MonsterSpec& monster, Variant variant) {
+std::unique_ptr<PropertyDialog> makePropertyDialog(MonsterSpec& monster, Variant variant) {
     return std::make_unique<MonsterDialog>(monster, variant);
 }
 

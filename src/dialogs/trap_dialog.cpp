@@ -4,17 +4,18 @@
 #include "dialogs/control_values.h"
 #include "dialogs/dialog_procedure.h"
 #include "dialogs/name_list.h"
-#include "dialogs/procedures.h"
+#include "dialogs/property_dialogs.h"
 #include "model/catalogue.h"
+#include "resources/dialog_ids/trap.h"
 #include "resources/dialog_templates.h"
 
 namespace mapedit {
 
 namespace {
 
-constexpr int kTypeList = 1079;
-constexpr std::array<int, 3> kPositions = {1080, 1081, 1082};  // here, random, shuffle
-constexpr int kChance = 1000;
+namespace ids = control::trap;
+
+constexpr std::array<int, 3> kPositions = {ids::kHere, ids::kRandomPlace, ids::kShufflePlace};
 constexpr int kTrapClass = '^';
 
 class TrapDialog final : public DialogProcedure {
@@ -25,21 +26,21 @@ class TrapDialog final : public DialogProcedure {
     // The catalogue lists the traps in the order of their types, after
     // "(random)", so an entry's index is its type.
     void initialise(DialogControls& c) override {
-        fillNameList(c, kTypeList, kTrapClass, variant_);
-        c.select(kTypeList, t_.trapType);
+        fillNameList(c, ids::kTypeList, kTrapClass, variant_);
+        c.select(ids::kTypeList, t_.trapType);
         checkChoice(c, kPositions, t_.placement);
-        showChance(c, kChance, t_.chance);
+        showChance(c, ids::kChance, t_.chance);
         c.centerOnScreen();
     }
 
     // "(random)" keeps the name of the type chosen before; the colour goes
     // back to the default.
     void accept(const DialogControls& c) override {
-        const int type = c.selection(kTypeList);
-        if (type > 0) t_.trapName.assign(c.entryText(kTypeList, type));
+        const int type = c.selection(ids::kTypeList);
+        if (type > 0) t_.trapName.assign(c.entryText(ids::kTypeList, type));
         t_.trapType = type;
         t_.placement = checkedIndex(c, kPositions, 0);
-        t_.chance = decimalValue(c.text(kChance));
+        t_.chance = decimalValue(c.text(ids::kChance));
         t_.color =
             type != 0 ? catalogueColor(variant_, t_.trapName.view(), kTrapClass) : kDefaultColor;
     }
@@ -51,7 +52,7 @@ class TrapDialog final : public DialogProcedure {
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> trapDialog(TrapSpec& trap, Variant variant) {
+std::unique_ptr<PropertyDialog> makePropertyDialog(TrapSpec& trap, Variant variant) {
     return std::make_unique<TrapDialog>(trap, variant);
 }
 

@@ -31,7 +31,7 @@ struct DialogRect {
 struct ControlTemplate {
     int id = kNoControlId;
     ControlKind kind = ControlKind::Label;
-    const char* text = "";  // the resource name for an icon
+    const char* text = "";  // for an icon, the name of the image it shows
     DialogRect rect;
     std::uint8_t style = 0;  // ControlStyle bits
 

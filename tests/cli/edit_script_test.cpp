@@ -109,5 +109,72 @@ TEST(EditScript, QuotedHashIsATextNotAnIndex) {
     EXPECT_EQ(parsed.steps[0].dialog.end, DialogAnswer::End::Close);
 }
 
+// Menu entries by their path of texts and toolbar buttons by their names
+// give the ids their numbers give.
+TEST(EditScript, CommandsByNameOrId) {
+    struct Case {
+        const char* line;
+        StepKind kind;
+        int id;
+    };
+    const Case cases[] = {
+        {"menu 401", StepKind::Menu, 401},
+        {"menu Region>Non-diggable", StepKind::Menu, 401},
+        {"menu region > stair > UP", StepKind::Menu, 403},
+        // The same text under two popups.
+        {"menu Region>Stair>both", StepKind::Menu, 405},
+        {"menu Region>Teleport from>both", StepKind::Menu, 409},
+        {"menu Region>Branch>OK", StepKind::Menu, 411},
+        {"menu Region>Portal>OK", StepKind::Menu, 413},
+        // Without the mnemonic marks, "(&O)" and "(&A)" before the dots.
+        {"menu File>Open...", StepKind::Menu, 100},
+        {"menu File>Save as...", StepKind::Menu, 102},
+        {"menu Help>About...", StepKind::Menu, 300},
+        {"menu View>Show region", StepKind::Menu, 150},
+        {"menu \"Variant\">Tavrel", StepKind::Menu, 291},
+        {"menu Variant>Orvandel", StepKind::Menu, 292},
+        {"command 201", StepKind::Command, 201},
+        {"command File>Test2", StepKind::Command, 201},
+        {"tool 2005", StepKind::Tool, 2005},
+        {"tool pen", StepKind::Tool, 2002},
+        {"tool Filled rectangle", StepKind::Tool, 2006},
+        {"tool \"maze rectangle\"", StepKind::Tool, 2007},
+    };
+    for (const Case& c : cases) {
+        const ParsedLine parsed = parseScriptLine(c.line);
+        ASSERT_EQ(parsed.steps.size(), 1u) << c.line << ": " << parsed.error;
+        EXPECT_EQ(parsed.steps[0].kind, c.kind) << c.line;
+        EXPECT_EQ(parsed.steps[0].id, c.id) << c.line;
+    }
+}
+
+TEST(EditScript, NamesOfNoCommandSayWhich) {
+    struct Case {
+        const char* line;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"menu Region>Fountain", "no menu entry `Region>Fountain`"},
+        // A popup is not a command, nor does a path go on below one.
+        {"menu Region", "no menu entry `Region`"},
+        {"menu Region>Stair", "no menu entry `Region>Stair`"},
+        {"menu Edit>Undo>Redo", "no menu entry `Edit>Undo>Redo`"},
+        {"menu Undo", "no menu entry `Undo`"},
+        {"menu File>Open...(&O)", "no menu entry `File>Open...(&O)`"},
+        {"menu File>", "no menu entry `File>`"},
+        {"menu 401 402", "no menu entry `401 402`"},
+        {"command Region>Fountain", "no menu entry `Region>Fountain`"},
+        {"tool brush", "no toolbar button `brush`"},
+        {"tool Select>Area", "no toolbar button `Select>Area`"},
+        {"menu", "expected a command id or a menu path such as Region>Stair>up"},
+        {"tool", "expected a toolbar button's id or name"},
+    };
+    for (const Case& c : cases) {
+        const ParsedLine parsed = parseScriptLine(c.line);
+        EXPECT_TRUE(parsed.steps.empty()) << c.line;
+        EXPECT_EQ(parsed.error, c.error) << c.line;
+    }
+}
+
 }  // namespace
 }  // namespace mapedit::cli

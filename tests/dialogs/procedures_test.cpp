@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <variant>
 #include <vector>
 
 #include "dialogs/property_dialogs.h"
@@ -21,7 +23,7 @@ TEST(Procedures, EveryDialogOpensCentredAndTouchesOnlyItsOwnControls) {
         for (const DialogTemplate* t : dialogTemplates()) {
             SCOPED_TRACE(t->id);
             Subjects s;
-            const auto dialog = makePropertyDialog(t->id, s.forTemplate(t->id), variant);
+            const auto dialog = s.dialogFor(t->id, variant);
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->templateId(), t->id);
             HeadlessDialog open(*dialog);
@@ -39,12 +41,23 @@ TEST(Procedures, EveryDialogOpensCentredAndTouchesOnlyItsOwnControls) {
     }
 }
 
-TEST(Procedures, ASubjectOfTheWrongKindOpensNothing) {
-    Subjects s;
-    EXPECT_EQ(makePropertyDialog(dialog::kMonster, &s.object, Variant::Vanilla), nullptr);
-    EXPECT_EQ(makePropertyDialog(dialog::kAltar, &s.value, Variant::Vanilla), nullptr);
-    EXPECT_EQ(makePropertyDialog(dialog::kDoor, std::monostate{}, Variant::Vanilla), nullptr);
-    EXPECT_EQ(makePropertyDialog(106, &s.value, Variant::Vanilla), nullptr);
+template <typename Subject>
+concept OpensADialog = requires(Subject&& subject) {
+    makePropertyDialog(std::forward<Subject>(subject), Variant::Vanilla);
+};
+
+// The subject's type chooses the dialog, so a subject of the wrong kind is
+// caught by the compiler rather than cancelled when the dialog would open.
+TEST(Procedures, ASubjectOfTheWrongKindDoesNotCompile) {
+    static_assert(OpensADialog<MonsterSpec&> && OpensADialog<AreaRecord&>);
+    static_assert(OpensADialog<DoorState> && OpensADialog<AltarDetail> && OpensADialog<AboutBox>);
+    // A bare number does not say which of the dialogs on numbers it is.
+    static_assert(!OpensADialog<int&> && !OpensADialog<std::uint8_t&>);
+    static_assert(!OpensADialog<MonsterSpec*> && !OpensADialog<std::monostate>);
+    static_assert(!OpensADialog<MapCell&> && !OpensADialog<MapPart&>);
+    // OK stores into the subject: neither a constant nor a temporary will do.
+    static_assert(!OpensADialog<const LevelSettings&> && !OpensADialog<TrapSpec>);
+    EXPECT_EQ(Subjects{}.dialogFor(106, Variant::Vanilla), nullptr);
 }
 
 struct RowsCase {
@@ -62,8 +75,7 @@ TEST_P(DropDownRows, OpenToTheirRows) {
     Subjects s;
     s.monster.symbol = c.symbol;
     s.object.symbol = c.symbol;
-    const auto dialog =
-        makePropertyDialog(c.templateId, s.forTemplate(c.templateId), Variant::Vanilla);
+    const auto dialog = s.dialogFor(c.templateId, Variant::Vanilla);
     HeadlessDialog open(*dialog);
     EXPECT_EQ(open.dropDownRows(c.list), c.rows);
 }
@@ -85,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MazeDialog, KeepsTheFlagBitsItDoesNotShow) {
     LevelSettings settings;
     settings.levelFlags2 = kShortSighted | kWallify | kBackgroundGenerated;
-    const auto dialog = makePropertyDialog(dialog::kMaze, &settings, Variant::Vanilla);
+    const auto dialog = makePropertyDialog(settings, Variant::Vanilla);
     HeadlessDialog open(*dialog);
     open.click(1009);
     open.ok();
@@ -98,32 +110,31 @@ TEST(TextBoxes, StoreNoLineEndsOrQuotes) {
     MonsterSpec monster;
     ObjectSpec object;
     struct Box {
-        DialogSubject subject;
-        int templateId;
+        std::function<std::unique_ptr<PropertyDialog>()> open;
         int id;
         std::string_view (*stored)(const LevelSettings&, const MonsterSpec&, const ObjectSpec&);
     };
     const Box boxes[] = {
-        {&settings, dialog::kMaze, 1000,
+        {[&] { return makePropertyDialog(settings, Variant::Vanilla); }, 1000,
          [](const LevelSettings& s, const MonsterSpec&, const ObjectSpec&) {
              return s.mazeName.view();
          }},
-        {&monster, dialog::kMonster, 1046,
+        {[&] { return makePropertyDialog(monster, Variant::Vanilla); }, 1046,
          [](const LevelSettings&, const MonsterSpec& m, const ObjectSpec&) {
              return m.appearName.view();
          }},
-        {&object, dialog::kObject, 1049,
+        {[&] { return makePropertyDialog(object, Variant::Vanilla); }, 1049,
          [](const LevelSettings&, const MonsterSpec&, const ObjectSpec& o) {
              return o.optionalName.view();
          }},
-        {&object, dialog::kObject, 1075,
+        {[&] { return makePropertyDialog(object, Variant::Vanilla); }, 1075,
          [](const LevelSettings&, const MonsterSpec&, const ObjectSpec& o) {
              return o.monsterName.view();
          }},
     };
     for (const Box& box : boxes) {
         SCOPED_TRACE(box.id);
-        const auto dialog = makePropertyDialog(box.templateId, box.subject, Variant::Vanilla);
+        const auto dialog = box.open();
         HeadlessDialog open(*dialog);
         EXPECT_EQ(open.type(box.id, "a\"b\r\nc"), "");
         open.ok();
@@ -139,7 +150,7 @@ TEST(ClassPicker, FixedClassWithoutASymbolKeepsTheRecordsClass) {
         Subjects s;
         s.monster.symbol = -15;
         s.object.symbol = -15;
-        const auto dialog = makePropertyDialog(id, s.forTemplate(id), Variant::Vanilla);
+        const auto dialog = s.dialogFor(id, Variant::Vanilla);
         HeadlessDialog open(*dialog);
         open.click(id == dialog::kMonster ? 1018 : 1063);
         open.ok();

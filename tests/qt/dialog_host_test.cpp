@@ -37,8 +37,7 @@ TEST(DialogHost, EveryTemplateBuildsInsideItsBoxWithItsTextsAndGroups) {
         DialogSubjects subjects;
         subjects.altar = 0x11;
         subjects.value = 0x21;
-        const auto dialog =
-            makePropertyDialog(t->id, subjects.forTemplate(t->id), Variant::Vanilla);
+        const auto dialog = subjects.dialogFor(t->id, Variant::Vanilla);
         ASSERT_TRUE(dialog);
         QString caption;
         int outside = 0, groups = 0, buttons = 0;
@@ -76,7 +75,7 @@ TEST(DialogHost, OkWritesTheSubjectAndCancelDoesNot) {
         SCOPED_TRACE(ok ? "OK" : "Cancel");
         TrapSpec trap;
         trap.chance = 100;
-        const auto dialog = makePropertyDialog(dialog::kTrap, &trap, Variant::Vanilla);
+        const auto dialog = makePropertyDialog(trap, Variant::Vanilla);
         ModalAnswerer answer([&](QWidget& box) {
             auto* list = box.findChild<QComboBox*>();
             ASSERT_NE(list, nullptr);

@@ -154,7 +154,7 @@ TEST(AboutBox, EndsAsOkWithOkAndAsCancelWithEscapeOrTheCloseBox) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
         ModalAnswerer answer(c.answer);
-        const auto about = makePropertyDialog(dialog::kAbout, std::monostate{}, Variant::Vanilla);
+        const auto about = makePropertyDialog(AboutBox{}, Variant::Vanilla);
         ASSERT_TRUE(about);
         EXPECT_EQ(runPropertyDialog(*window, *about), c.result);
         EXPECT_EQ(answer.seen(), 1);

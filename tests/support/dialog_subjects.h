@@ -1,11 +1,11 @@
 #pragma once
 
 // One subject of the right kind for each property dialog, for tests that
-// open every dialog.
+// open every dialog by its template id.
 #include <cstdint>
-#include <variant>
+#include <memory>
 
-#include "dialogs/dialog_subject.h"
+#include "dialogs/property_dialogs.h"
 #include "model/level.h"
 #include "resources/dialog_templates.h"
 
@@ -18,26 +18,36 @@ struct DialogSubjects {
     TrapSpec trap;
     AreaRecord room;
     std::uint8_t altar = 0;
-    int value = 0;
+    int value = 0;  // the door state, the alignment or the marker
 
-    DialogSubject forTemplate(int id) {
-        switch (id) {
+    // The dialog of the template on the subject of its kind; null for an
+    // id no dialog has.
+    std::unique_ptr<PropertyDialog> dialogFor(int templateId, Variant variant) {
+        switch (templateId) {
             case dialog::kMaze:
-                return &settings;
+                return makePropertyDialog(settings, variant);
+            case dialog::kMazePart:
+                return makePropertyDialog(PartAlignment{value}, variant);
+            case dialog::kDoor:
+                return makePropertyDialog(DoorState{value}, variant);
             case dialog::kMonster:
-                return &monster;
+                return makePropertyDialog(monster, variant);
             case dialog::kObject:
-                return &object;
+                return makePropertyDialog(object, variant);
             case dialog::kTrap:
-                return &trap;
+                return makePropertyDialog(trap, variant);
             case dialog::kRegion:
-                return &room;
+                return makePropertyDialog(room, variant);
+            case dialog::kMazewalk:
+                return makePropertyDialog(MazewalkMarker{value}, variant);
+            case dialog::kDrawbridge:
+                return makePropertyDialog(DrawbridgeMarker{value}, variant);
             case dialog::kAltar:
-                return &altar;
+                return makePropertyDialog(AltarDetail{altar}, variant);
             case dialog::kAbout:
-                return std::monostate{};
+                return makePropertyDialog(AboutBox{}, variant);
             default:
-                return &value;
+                return nullptr;
         }
     }
 };

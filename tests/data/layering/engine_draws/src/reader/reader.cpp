@@ -1,0 +1,2 @@
+// The engine must not draw.
+#include "platform/canvas.h"

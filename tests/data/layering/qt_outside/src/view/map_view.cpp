@@ -1,0 +1,2 @@
+// Only the desktop shell uses Qt.
+#include <QImage>

@@ -1,0 +1,2 @@
+// The tables must not know the editor.
+#include "app/editor.h"

@@ -1,0 +1,2 @@
+// One shell must not use another.
+#include "cli/common.h"

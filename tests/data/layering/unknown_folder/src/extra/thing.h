@@ -1,0 +1,2 @@
+// A folder of src/ that no layer names.
+#pragma once

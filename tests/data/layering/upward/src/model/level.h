@@ -1,0 +1,2 @@
+// The model must not know the view.
+#include "view/map_view.h"
