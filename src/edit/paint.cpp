@@ -1,7 +1,7 @@
 #include "edit/paint.h"
 
-#include <memory>
 #include <new>
+#include <optional>
 
 #include "edit/random_places.h"
 #include "model/grid.h"
@@ -26,27 +26,25 @@ Appearance lookOf(const PaintContext& p, int x, int y) {
 }
 
 // Monsters and traps need a cell that can hold them and a free slot; either
-// way the cell is then shown as it is. A record that cannot be allocated is
-// not placed and the kind's own glyph stays until the cell is redrawn.
+// way the cell is then shown as it is.
 template <typename Record>
-Appearance placeSingle(PaintContext& p, int x, int y, int kind, std::unique_ptr<Record>& slot,
+Appearance placeSingle(PaintContext& p, int x, int y, std::optional<Record>& slot,
                        const Record& brush) {
     if (canHoldPlacement(p.level, x, y) && !slot) {
-        slot.reset(new (std::nothrow) Record(brush));
-        if (!slot) return kindLook(kind);
-        slot->readPart = kNoReadPart;  // painted, not read into a part
+        slot.emplace(brush).readPart = kNoReadPart;  // painted, not read into a part
     }
     return lookOf(p, x, y);
 }
 
+// An object that the list cannot make room for is not placed, and the
+// kind's own glyph stays until the cell is redrawn.
 Appearance placeObject(PaintContext& p, int x, int y) {
-    std::unique_ptr<ObjectSpec> record(new (std::nothrow) ObjectSpec(p.templates.objectTemplate));
-    if (!record) return kindLook(kObjectKind);
-    record->readPart = kNoReadPart;
+    ObjectSpec record = p.templates.objectTemplate;
+    record.readPart = kNoReadPart;
     auto& objects = p.level.cell(x, y).objects;
     try {
         // Newest first: the head of the list is what the cell shows.
-        objects.insert(objects.begin(), std::move(record));
+        objects.insert(objects.begin(), record);
     } catch (const std::bad_alloc&) {
         return kindLook(kObjectKind);
     }
@@ -96,13 +94,13 @@ bool storeKind(PaintContext& p, int x, int y, int kind, Appearance& look) {
             cell.detail = 1;  // closed
             break;
         case kMonsterKind:
-            look = placeSingle(p, x, y, kind, cell.monster, p.templates.monsterTemplate);
+            look = placeSingle(p, x, y, cell.monster, p.templates.monsterTemplate);
             break;
         case kObjectKind:
             look = placeObject(p, x, y);
             break;
         case kTrapKind:
-            look = placeSingle(p, x, y, kind, cell.trap, p.templates.trapTemplate);
+            look = placeSingle(p, x, y, cell.trap, p.templates.trapTemplate);
             break;
         case kUpstairs:
         case kDownstairs:
