@@ -1,7 +1,6 @@
 #include "edit/paint.h"
 
 #include <new>
-#include <optional>
 
 #include "edit/random_places.h"
 #include "model/grid.h"
@@ -26,18 +25,21 @@ Appearance lookOf(const PaintContext& p, int x, int y) {
 }
 
 // Monsters and traps need a cell that can hold them and a free slot; either
-// way the cell is then shown as it is.
+// way the cell is then shown as it is. A record that cannot be allocated is
+// not placed and the kind's own glyph stays until the cell is redrawn.
 template <typename Record>
-Appearance placeSingle(PaintContext& p, int x, int y, std::optional<Record>& slot,
+Appearance placeSingle(PaintContext& p, int x, int y, int kind, Boxed<Record>& slot,
                        const Record& brush) {
     if (canHoldPlacement(p.level, x, y) && !slot) {
-        slot.emplace(brush).readPart = kNoReadPart;  // painted, not read into a part
+        try {
+            slot.emplace(brush).readPart = kNoReadPart;  // painted, not read into a part
+        } catch (const std::bad_alloc&) {
+            return kindLook(kind);
+        }
     }
     return lookOf(p, x, y);
 }
 
-// An object that the list cannot make room for is not placed, and the
-// kind's own glyph stays until the cell is redrawn.
 Appearance placeObject(PaintContext& p, int x, int y) {
     ObjectSpec record = p.templates.objectTemplate;
     record.readPart = kNoReadPart;
@@ -94,13 +96,13 @@ bool storeKind(PaintContext& p, int x, int y, int kind, Appearance& look) {
             cell.detail = 1;  // closed
             break;
         case kMonsterKind:
-            look = placeSingle(p, x, y, cell.monster, p.templates.monsterTemplate);
+            look = placeSingle(p, x, y, kind, cell.monster, p.templates.monsterTemplate);
             break;
         case kObjectKind:
             look = placeObject(p, x, y);
             break;
         case kTrapKind:
-            look = placeSingle(p, x, y, cell.trap, p.templates.trapTemplate);
+            look = placeSingle(p, x, y, kind, cell.trap, p.templates.trapTemplate);
             break;
         case kUpstairs:
         case kDownstairs:

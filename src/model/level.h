@@ -2,11 +2,11 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "model/boxed.h"
 #include "model/fixed_text.h"
 #include "model/stable_list.h"
 
@@ -120,13 +120,13 @@ struct MapCell {
     // put on the cell it is the ground the game sees there.
     std::uint8_t readSymbol = 0;
     std::vector<ObjectSpec> objects;
-    std::optional<MonsterSpec> monster;
-    std::optional<TrapSpec> trap;
+    Boxed<MonsterSpec> monster;
+    Boxed<TrapSpec> trap;
 };
 
 // The record a cell's slot holds, or null when it holds none.
 template <class Record>
-const Record* recordIn(const std::optional<Record>& slot) {
+const Record* recordIn(const Boxed<Record>& slot) {
     return slot ? &*slot : nullptr;
 }
 

@@ -5,7 +5,6 @@
 // records made in the editor, row by row.
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 #include "writer/placement_lines.h"
@@ -33,7 +32,7 @@ bool keptInPart(const WriteContext& ctx, int x, int y, const Record* r) {
 
 // The records of one slot of the cells: a cell holds at most one.
 template <class Record>
-bool writeCellRecords(WriteContext& ctx, std::optional<Record> MapCell::*slot,
+bool writeCellRecords(WriteContext& ctx, Boxed<Record> MapCell::*slot,
                       void (*write)(WriteContext&, int, int, const Record&)) {
     std::vector<KeptRecord> kept;
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
