@@ -188,9 +188,7 @@ void putItem(Level& level, const HeldItem& item, CellPos at) {
         MapCell& cell;
         CellPos at;
         void operator()(const MonsterSpec& m) { cell.monster = m; }
-        void operator()(const ObjectSpec& o) {
-            cell.objects.insert(cell.objects.begin(), o);
-        }
+        void operator()(const ObjectSpec& o) { cell.objects.insert(cell.objects.begin(), o); }
         void operator()(const TrapSpec& t) { cell.trap = t; }
         void operator()(const FeatureItem& f) {
             level.setTerrain(at.x, at.y, f.kind);
@@ -453,7 +451,7 @@ bool SelectTool::editPlacement(ToolContext& ctx, CellPos at) {
         }
         step = bridge ? "Drawbridge properties" : "Mazewalk properties";
     } else if (ctx.state.showObjects && !cell.objects.empty()) {
-        editThroughTemplate(*cell.objects.front(), ctx.templates.objectTemplate);
+        editThroughTemplate(cell.objects.front(), ctx.templates.objectTemplate);
         step = "Object properties";
     } else if (cell.trap) {
         editThroughTemplate(*cell.trap, ctx.templates.trapTemplate);
