@@ -81,8 +81,8 @@ bool hasRandomPositions(const Level& level) {
             const MapCell& c = level.cell(x, y);
             if (c.monster && c.monster->placement == kPlacedRandom) return true;
             if (c.trap && c.trap->placement == kPlacedRandom) return true;
-            for (const auto& object : c.objects) {
-                if (object->placement == kPlacedRandom) return true;
+            for (const ObjectSpec& object : c.objects) {
+                if (object.placement == kPlacedRandom) return true;
             }
         }
     }
@@ -136,20 +136,20 @@ std::string digest(const Level& level) {
         for (int y = 0; y < kMapHeight; ++y) {
             const MapCell& c = level.cell(x, y);
             add({x, y, c.terrain, c.detail, c.overlay, c.glyph, c.keptSymbol});
-            if (const MonsterSpec* m = c.monster.get()) {
+            if (const MonsterSpec* m = recordIn(c.monster)) {
                 text(m->name.view());
                 text(m->appearName.view());
                 add({m->symbol, m->attitude, m->sleep, m->placement, m->alignment, m->appearKind,
                      m->chance, m->color});
             }
-            for (const auto& o : c.objects) {
-                text(o->name.view());
-                text(o->monsterName.view());
-                text(o->optionalName.view());
-                add({o->symbol, o->spe, o->buc, o->placement, o->material, o->isContainer,
-                     o->chance, o->color});
+            for (const ObjectSpec& o : c.objects) {
+                text(o.name.view());
+                text(o.monsterName.view());
+                text(o.optionalName.view());
+                add({o.symbol, o.spe, o.buc, o.placement, o.material, o.isContainer, o.chance,
+                     o.color});
             }
-            if (const TrapSpec* t = c.trap.get()) {
+            if (const TrapSpec* t = recordIn(c.trap)) {
                 text(t->trapName.view());
                 add({t->placement, t->chance, t->color, t->trapType});
             }

@@ -43,8 +43,8 @@ bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
     const MapCell& cell = ctx.level.cell(x, y);
     if (cell.monster && cell.monster->placement == kAtRandomPlace) return true;
     if (cell.trap && cell.trap->placement == kAtRandomPlace) return true;
-    for (const auto& object : cell.objects) {
-        if (object && object->placement == kAtRandomPlace) return true;
+    for (const ObjectSpec& object : cell.objects) {
+        if (object.placement == kAtRandomPlace) return true;
     }
     for (const StairSpotKind& k : kStairSpots) {
         const StairSpot& spot = ctx.settings.*k.spot;
@@ -75,15 +75,15 @@ int firstPartNamingPlace(const WriteContext& ctx) {
 
 // The part that writes a record of the cell naming a list entry, or kNoPart.
 int partNamingMonsterList(const WriteContext& ctx, int x, int y, const MapCell& cell) {
-    const MonsterSpec* m = cell.monster.get();
+    const MonsterSpec* m = recordIn(cell.monster);
     if (m == nullptr || !isListSymbol(m->symbol)) return kNoPart;
     return ctx.partOf(x, y, *m);
 }
 
 int partNamingObjectList(const WriteContext& ctx, int x, int y, const MapCell& cell) {
-    for (const auto& o : cell.objects) {
-        if (!o || !isListSymbol(o->symbol)) continue;
-        const int part = ctx.partOf(x, y, *o);
+    for (const ObjectSpec& o : cell.objects) {
+        if (!isListSymbol(o.symbol)) continue;
+        const int part = ctx.partOf(x, y, o);
         if (part != kNoPart) return part;
     }
     return kNoPart;

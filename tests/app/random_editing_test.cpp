@@ -53,7 +53,7 @@ class Session {
             editor_.openFile(copy.string());
             copy_ = copy;
         }
-        start_ = editor_.level().clone();
+        start_ = editor_.level();
     }
     ~Session() {
         if (!copy_.empty()) fs::remove(copy_);
@@ -128,7 +128,7 @@ class Session {
     std::string undoAndRedoEverything(int& steps) {
         // A drag still pending ends as a step of its own.
         editor_.onMouseMove(0, 0, false);
-        const Level end = editor_.level().clone();
+        const Level end = editor_.level();
         const bool redoAtEnd = offered(command::kRedo);
         for (steps = 0; offered(command::kUndo); ++steps) editor_.onCommand(command::kUndo);
         const bool allKept = steps < static_cast<int>(EditHistory::kDefaultSteps);

@@ -48,7 +48,7 @@ TEST(ContinuedLines, OptionsAndTailsContinueToo) {
     const MonsterSpec& m = *level.cell(kPartX + 1, kPartY + 1).monster;
     EXPECT_EQ(m.attitude, kHostile);
     EXPECT_EQ(m.sleep, kAsleep);
-    const ObjectSpec& o = *level.cell(kPartX + 2, kPartY + 1).objects.front();
+    const ObjectSpec& o = level.cell(kPartX + 2, kPartY + 1).objects.front();
     EXPECT_EQ(o.buc, 1);
     EXPECT_EQ(o.spe, 2);
     EXPECT_EQ(level.settings.levelFlags & (kNoTeleport | kHardFloor), kNoTeleport | kHardFloor);
@@ -118,7 +118,7 @@ TEST(WholeLevelPart, RandomPlacementsChooseAmongTheWholeLevel) {
     const Status r = test::readFresh(level, text);
     ASSERT_TRUE(r) << r.error();
     EXPECT_EQ(countCells(level, [](const MapCell& c) { return !c.objects.empty(); }), 20);
-    EXPECT_EQ(countCells(level, [](const MapCell& c) { return c.monster != nullptr; }), 20);
+    EXPECT_EQ(countCells(level, [](const MapCell& c) { return c.monster.has_value(); }), 20);
     EXPECT_EQ(level.settings.stairUp.state, kStairPlacedRandom);
     EXPECT_EQ(level.settings.stairUp.underTerrain, kFloor);
 }
@@ -187,7 +187,7 @@ TEST(RandomGround, RandomRecordsBelongToThePartTheyWereReadInto) {
             const MapCell& c = level.cell(x, y);
             if (c.monster)
                 seen.push_back({c.monster->symbol, c.monster->readPart, c.monster->readOrder});
-            for (const auto& o : c.objects) seen.push_back({'*', o->readPart, o->readOrder});
+            for (const auto& o : c.objects) seen.push_back({'*', o.readPart, o.readOrder});
             if (c.trap) seen.push_back({'^', c.trap->readPart, c.trap->readOrder});
         }
     }

@@ -48,7 +48,7 @@ inline void paintRows(Level& level, int x1, int y1, std::initializer_list<std::s
 
 inline MonsterSpec& putMonster(Level& level, int x, int y, int symbol) {
     auto& slot = level.cell(x, y).monster;
-    slot = std::make_unique<MonsterSpec>();
+    slot.emplace();
     slot->symbol = symbol;
     slot->chance = 100;
     return *slot;
@@ -56,15 +56,15 @@ inline MonsterSpec& putMonster(Level& level, int x, int y, int symbol) {
 
 inline ObjectSpec& putObject(Level& level, int x, int y, int symbol) {
     auto& list = level.cell(x, y).objects;
-    list.push_back(std::make_unique<ObjectSpec>());
-    list.back()->symbol = symbol;
-    list.back()->chance = 100;
-    return *list.back();
+    ObjectSpec& object = list.emplace_back();
+    object.symbol = symbol;
+    object.chance = 100;
+    return object;
 }
 
 inline TrapSpec& putTrap(Level& level, int x, int y, int trapType) {
     auto& slot = level.cell(x, y).trap;
-    slot = std::make_unique<TrapSpec>();
+    slot.emplace();
     slot->trapType = trapType;
     slot->chance = 100;
     return *slot;

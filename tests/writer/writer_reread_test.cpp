@@ -50,7 +50,7 @@ const PlaceUse kPlaceUses[] = {
     {"Object", [](Level& l, int x, int y) { putObject(l, x, y, ')').placement = kAtRandomPlace; },
      [](const Level& l, int x, int y) {
          const auto& list = l.cell(x, y).objects;
-         return list.size() == 1 && list[0]->placement == kAtRandomPlace;
+         return list.size() == 1 && list[0].placement == kAtRandomPlace;
      }},
     {"Trap", [](Level& l, int x, int y) { putTrap(l, x, y, 11).placement = kAtRandomPlace; },
      [](const Level& l, int x, int y) {

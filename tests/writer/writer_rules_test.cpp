@@ -49,7 +49,7 @@ TEST_P(ObjectTail, IsWrittenAndReadBack) {
     ASSERT_TRUE(read) << read.error().message << "\n" << text;
     const Level& again = read->level;
     ASSERT_EQ(again.cell(4, 3).objects.size(), 1u);
-    const ObjectSpec& back = *again.cell(4, 3).objects[0];
+    const ObjectSpec& back = again.cell(4, 3).objects[0];
     EXPECT_EQ(back.spe, c.spe);
     EXPECT_EQ(back.monsterName.view(), c.monsterName);
     EXPECT_EQ(back.optionalName.view(), c.optionalName);

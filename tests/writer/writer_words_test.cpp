@@ -81,7 +81,7 @@ std::function<std::vector<int>(const Level&)> objectField(std::int32_t ObjectSpe
         std::vector<int> out;
         for (int i = 0; i < 10; ++i) {
             for (const auto& o : level.cell(cellX(i), kRowY).objects) {
-                out.insert(out.end(), {i, (*o).*field});
+                out.insert(out.end(), {i, o.*field});
             }
         }
         return out;
@@ -223,7 +223,7 @@ TEST(WriterWords, CurseStateNotGivenComesBackAsRandom) {
     const auto read = readLevel(text, random, Variant::Vanilla);
     ASSERT_TRUE(read) << read.error().message;
     ASSERT_EQ(read->level.cell(cellX(0), kRowY).objects.size(), 1u);
-    EXPECT_EQ(read->level.cell(cellX(0), kRowY).objects[0]->buc, 4);
+    EXPECT_EQ(read->level.cell(cellX(0), kRowY).objects[0].buc, 4);
 }
 
 }  // namespace
