@@ -4,12 +4,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
+#include <QStyle>
+#include <vector>
 
 #include "platform/dialog_template.h"
 #include "qt/byte_text.h"
@@ -21,42 +23,73 @@ namespace mapedit {
 
 namespace {
 
-// A text wider than its place in the layout (fonts differ between
-// desktops) widens its label and the box, keeping the right margin,
-// rather than being cut off.
-void fitText(QDialog& box, QLabel& text) {
-    QRect place = text.geometry();
-    const int needed = text.sizeHint().width();
-    if (needed <= place.width()) return;
-    const int margin = box.width() - (place.x() + place.width());
-    place.setWidth(needed);
-    text.setGeometry(place);
-    box.setFixedWidth(std::max(box.width(), place.x() + place.width() + margin));
+// The width in pixels a control needs to show its whole text: the text
+// itself, plus the indicator of a radio or check box, the margins of a
+// button, the indent of a group box's title.
+int widthForText(const QWidget& w) {
+    const QFontMetrics metrics(w.font());
+    const QStyle& style = *w.style();
+    if (const auto* b = qobject_cast<const QPushButton*>(&w)) {
+        return metrics.horizontalAdvance(b->text()) +
+               2 * (style.pixelMetric(QStyle::PM_ButtonMargin) +
+                    style.pixelMetric(QStyle::PM_DefaultFrameWidth));
+    }
+    if (const auto* g = qobject_cast<const QGroupBox*>(&w)) {
+        if (g->title().isEmpty()) return 0;
+        return metrics.horizontalAdvance(g->title()) + 2 * metrics.averageCharWidth();
+    }
+    if (qobject_cast<const QAbstractButton*>(&w) != nullptr) return w.sizeHint().width();
+    if (const auto* l = qobject_cast<const QLabel*>(&w); l != nullptr && !l->text().isEmpty()) {
+        return l->sizeHint().width();
+    }
+    return 0;
 }
 
 // Builds the dialog's controls in template order and wires what the user
 // does with them to the procedure.
 class DialogBuilder {
   public:
-    DialogBuilder(QDialog& box, PropertyDialog& dialog, QtDialogControls& controls,
-                  DialogBaseUnits units)
-        : box_(box), dialog_(dialog), controls_(controls), units_(units) {}
+    DialogBuilder(QDialog& box, PropertyDialog& dialog, QtDialogControls& controls)
+        : box_(box), dialog_(dialog), controls_(controls) {}
 
     void build(const ControlTemplate& c) {
         // Any control that starts a group ends the radio group before it.
         if (c.has(kGroupStart)) group_ = nullptr;
         QWidget* w = make(c);
-        const DialogRect& r = c.rect;
-        QRect place = dialogRect(units_, r.x, r.y, r.width, r.height);
-        // A drop-down's template height includes its opened list.
-        if (c.kind == ControlKind::DropDown) place.setHeight(w->sizeHint().height());
-        w->setGeometry(place);
         if (c.has(kDisabled)) w->setEnabled(false);
         if (c.kind == ControlKind::GroupBox) w->lower();
-        if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->text().isEmpty()) {
-            fitText(box_, *label);
-        }
         if (c.id != kNoControlId) controls_.add(c.id, w);
+        built_.push_back({w, &c});
+    }
+
+    // What each text needs, with the dialog's caption, which must fit the
+    // title bar beside the window's own buttons.
+    std::vector<TextPlace> textPlaces(const DialogTemplate& t) const {
+        std::vector<TextPlace> places;
+        const QFontMetrics metrics(box_.font());
+        places.push_back({{0, 0, t.width, t.height},
+                          metrics.horizontalAdvance(fromBytes(t.caption)) + 6 * metrics.height(),
+                          0});
+        for (const Built& b : built_) {
+            const bool oneLine = b.control->kind == ControlKind::Label ||
+                                 b.control->kind == ControlKind::Radio ||
+                                 b.control->kind == ControlKind::CheckBox;
+            places.push_back({b.control->rect, widthForText(*b.widget),
+                              oneLine ? QFontMetrics(b.widget->font()).height() : 0});
+        }
+        return places;
+    }
+
+    void place(DialogBaseUnits units) {
+        for (const Built& b : built_) {
+            const DialogRect& r = b.control->rect;
+            QRect place = dialogRect(units, r.x, r.y, r.width, r.height);
+            // A drop-down's template height includes its opened list.
+            if (b.control->kind == ControlKind::DropDown) {
+                place.setHeight(b.widget->sizeHint().height());
+            }
+            b.widget->setGeometry(place);
+        }
     }
 
   private:
@@ -132,8 +165,12 @@ class DialogBuilder {
     QDialog& box_;
     PropertyDialog& dialog_;
     QtDialogControls& controls_;
-    DialogBaseUnits units_;
     QButtonGroup* group_ = nullptr;
+    struct Built {
+        QWidget* widget;
+        const ControlTemplate* control;
+    };
+    std::vector<Built> built_;
 };
 
 }  // namespace
@@ -145,11 +182,13 @@ DialogResult runPropertyDialog(QWidget& owner, PropertyDialog& dialog) {
     QFont font = dialogFont();
     font.setPointSize(t.fontSize);
     box.setFont(font);
-    const DialogBaseUnits units = dialogBaseUnits(font);
-    box.setFixedSize(dialogRect(units, 0, 0, t.width, t.height).size());
     QtDialogControls controls(box);
-    DialogBuilder builder(box, dialog, controls, units);
+    DialogBuilder builder(box, dialog, controls);
     for (const ControlTemplate& c : t.controls) builder.build(c);
+    const std::vector<TextPlace> places = builder.textPlaces(t);
+    const DialogBaseUnits units = unitsToFit(dialogBaseUnits(font), places);
+    box.setFixedSize(dialogRect(units, 0, 0, t.width, t.height).size());
+    builder.place(units);
     dialog.initialise(controls);
     return box.exec() == QDialog::Accepted ? DialogResult::Ok : DialogResult::Cancel;
 }

@@ -39,4 +39,27 @@ QRect dialogRect(const DialogBaseUnits& units, int x, int y, int width, int heig
     return QRect(left, top, right - left, bottom - top);
 }
 
+DialogBaseUnits unitsToFit(DialogBaseUnits base, std::span<const TextPlace> places) {
+    // A text needs at most a few hundred pixels, so the search ends soon.
+    constexpr int kMostUnits = 512;
+    auto fitsAcross = [&](int unit) {
+        for (const TextPlace& p : places) {
+            const QRect r = dialogRect({unit, base.y}, p.rect.x, 0, p.rect.width, 0);
+            if (r.width() < p.width) return false;
+        }
+        return true;
+    };
+    auto fitsDown = [&](int unit) {
+        for (const TextPlace& p : places) {
+            const QRect r = dialogRect({base.x, unit}, 0, p.rect.y, 0, p.rect.height);
+            if (r.height() < p.height) return false;
+        }
+        return true;
+    };
+    DialogBaseUnits units = base;
+    while (units.x < kMostUnits && !fitsAcross(units.x)) ++units.x;
+    while (units.y < kMostUnits && !fitsDown(units.y)) ++units.y;
+    return units;
+}
+
 }  // namespace mapedit

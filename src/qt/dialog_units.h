@@ -2,6 +2,9 @@
 
 #include <QFont>
 #include <QRect>
+#include <span>
+
+#include "platform/dialog_template.h"
 
 namespace mapedit {
 
@@ -21,5 +24,19 @@ QFont dialogFont();
 // A rectangle in dialog units as pixels. The edges are converted rather
 // than the size, so controls that touch in units touch in pixels.
 QRect dialogRect(const DialogBaseUnits& units, int x, int y, int width, int height);
+
+// A control whose text must fit it: its rectangle in dialog units and the
+// pixels its text takes across and down (0 where nothing is asked).
+struct TextPlace {
+    DialogRect rect;
+    int width = 0;
+    int height = 0;
+};
+
+// The smallest units, no smaller than `base`, at which every place is as
+// wide and as high in pixels as its text needs. The desktop font is often
+// wider than the one the layouts were made for; growing the units grows
+// the dialog and its controls together, so the layout keeps its shape.
+DialogBaseUnits unitsToFit(DialogBaseUnits base, std::span<const TextPlace> places);
 
 }  // namespace mapedit

@@ -3,13 +3,17 @@
 // reaches the procedure, OK writes the subject and Cancel does not.
 #include <gtest/gtest.h>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "dialogs/property_dialogs.h"
 #include "qt/dialog_host.h"
+#include "qt/dialog_units.h"
 #include "qt/window_fixture.h"
 #include "resources/dialog_templates.h"
 #include "support/dialog_subjects.h"
@@ -65,6 +69,79 @@ TEST(DialogHost, EveryTemplateBuildsInsideItsBoxWithItsTextsAndGroups) {
                 EXPECT_TRUE(texts.contains(QString::fromLatin1(c.text))) << c.text;
             }
         }
+    }
+}
+
+// The texts of a dialog's controls that their controls cut off, each with
+// the pixels it lacks.
+QStringList clippedTexts(const QWidget& box) {
+    QStringList clipped;
+    auto check = [&](const QString& text, int needed, int has) {
+        if (needed > has) clipped << QString("%1 (%2 > %3)").arg(text).arg(needed).arg(has);
+    };
+    for (const auto* l : box.findChildren<QLabel*>()) {
+        if (!l->text().isEmpty()) check(l->text(), l->sizeHint().width(), l->width());
+    }
+    for (const auto* r : box.findChildren<QRadioButton*>()) {
+        check(r->text(), r->sizeHint().width(), r->width());
+    }
+    for (const auto* c : box.findChildren<QCheckBox*>()) {
+        check(c->text(), c->sizeHint().width(), c->width());
+    }
+    for (const auto* b : box.findChildren<QPushButton*>()) {
+        const int margin = b->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        check(b->text(), b->fontMetrics().horizontalAdvance(b->text()) + 2 * margin, b->width());
+    }
+    for (const auto* g : box.findChildren<QGroupBox*>()) {
+        check(g->title(), g->fontMetrics().horizontalAdvance(g->title()), g->width());
+    }
+    return clipped;
+}
+
+TEST(DialogHost, EveryTextFitsItsControl) {
+    for (const int zoom : {1}) {
+        auto window = startWindow(zoom);
+        for (const DialogTemplate* t : dialogTemplates()) {
+            SCOPED_TRACE(testing::Message() << "zoom " << zoom << ", dialog " << t->id);
+            DialogSubjects subjects;
+            const auto dialog = subjects.dialogFor(t->id, Variant::Vanilla);
+            ASSERT_TRUE(dialog);
+            QStringList clipped;
+            ModalAnswerer answer([&](QWidget& box) {
+                clipped = clippedTexts(box);
+                QTest::keyClick(&box, Qt::Key_Escape);
+            });
+            runPropertyDialog(*window, *dialog);
+            EXPECT_EQ(answer.seen(), 1);
+            EXPECT_TRUE(clipped.isEmpty()) << clipped.join(", ").toStdString();
+        }
+    }
+}
+
+// The units grow until the widest and the highest text fit, and stay as
+// they are when everything fits already.
+TEST(DialogUnits, GrowJustEnoughForEveryText) {
+    struct Case {
+        const char* name;
+        std::vector<TextPlace> places;
+        DialogBaseUnits expected;
+    };
+    const DialogBaseUnits base{6, 15};
+    const std::vector<Case> cases = {
+        {"nothing asked", {}, {6, 15}},
+        {"fits already", {{{10, 10, 40, 10}, 60, 15}}, {6, 15}},
+        // 30 units at 7 pixels per 4 reach pixel 53 (52.5 rounded), one short.
+        {"wider text", {{{0, 0, 30, 10}, 54, 0}}, {8, 15}},
+        {"widest of several", {{{0, 0, 40, 8}, 50, 0}, {{0, 0, 20, 8}, 40, 0}}, {8, 15}},
+        {"higher text", {{{0, 0, 40, 8}, 0, 17}}, {6, 17}},
+        // At 7 pixels per 4 units, units 1 to 3 run from pixel 2 to 5.
+        {"edges round", {{{1, 0, 2, 8}, 4, 0}}, {8, 15}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DialogBaseUnits units = unitsToFit(base, c.places);
+        EXPECT_EQ(units.x, c.expected.x);
+        EXPECT_EQ(units.y, c.expected.y);
     }
 }
 
