@@ -94,8 +94,13 @@ int QtDialogControls::selection(int id) const {
     return list != nullptr ? list->currentIndex() : -1;
 }
 
+// Styles that open a drop-down as a menu over the screen ignore the row
+// limit; as a scrolling list it keeps to it.
 void QtDialogControls::setDropDownRows(int id, int rows) {
-    if (auto* list = find<QComboBox>(id)) list->setMaxVisibleItems(rows > 0 ? rows : 1);
+    if (auto* list = find<QComboBox>(id)) {
+        list->setStyleSheet("QComboBox { combobox-popup: 0; }");
+        list->setMaxVisibleItems(rows > 0 ? rows : 1);
+    }
 }
 
 void QtDialogControls::setEnabled(int id, bool enabled) {

@@ -2,6 +2,7 @@
 // controls lie inside the box with their texts and radio groups, a click
 // reaches the procedure, OK writes the subject and Cancel does not.
 #include <gtest/gtest.h>
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -98,7 +99,19 @@ QStringList clippedTexts(const QWidget& box) {
     return clipped;
 }
 
-TEST(DialogHost, EveryTextFitsItsControl) {
+// The rows of an open drop-down's list that can be seen, whole or in part.
+int rowsShown(const QComboBox& list) {
+    const QAbstractItemView& view = *list.view();
+    const QRect visible = view.viewport()->rect();
+    int rows = 0;
+    for (int row = 0; row < list.count(); ++row) {
+        const QRect r = view.visualRect(list.model()->index(row, 0));
+        if (!r.isEmpty() && r.intersects(visible)) ++rows;
+    }
+    return rows;
+}
+
+TEST(DialogHost, EveryTextFitsAndEveryListKeepsToItsRows) {
     for (const int zoom : {1}) {
         auto window = startWindow(zoom);
         for (const DialogTemplate* t : dialogTemplates()) {
@@ -106,14 +119,27 @@ TEST(DialogHost, EveryTextFitsItsControl) {
             DialogSubjects subjects;
             const auto dialog = subjects.dialogFor(t->id, Variant::Vanilla);
             ASSERT_TRUE(dialog);
-            QStringList clipped;
+            QStringList clipped, tooLong;
             ModalAnswerer answer([&](QWidget& box) {
                 clipped = clippedTexts(box);
+                for (auto* list : box.findChildren<QComboBox*>()) {
+                    if (list->count() == 0) continue;
+                    list->showPopup();
+                    const int rows = rowsShown(*list);
+                    if (rows > list->maxVisibleItems() || rows == 0) {
+                        tooLong << QString("%1 rows of %2, limit %3")
+                                       .arg(rows)
+                                       .arg(list->count())
+                                       .arg(list->maxVisibleItems());
+                    }
+                    list->hidePopup();
+                }
                 QTest::keyClick(&box, Qt::Key_Escape);
             });
             runPropertyDialog(*window, *dialog);
             EXPECT_EQ(answer.seen(), 1);
             EXPECT_TRUE(clipped.isEmpty()) << clipped.join(", ").toStdString();
+            EXPECT_TRUE(tooLong.isEmpty()) << tooLong.join(", ").toStdString();
         }
     }
 }
