@@ -106,7 +106,12 @@ bool Editor::readLevelText() {
     document_.startHistory();
     state_.currentPart = got.currentPart;
     document_.setHoldsLevel(read.has_value());
-    if (!read) shell_.showMessage(read.error().message, "Parse Error");
+    if (!read) {
+        shell_.showMessage(read.error().message, "Parse Error");
+        // The level on screen is gone: the window shows what was read, as
+        // a later repaint would.
+        shell_.invalidate();
+    }
     updateTitle();
     return read.has_value();
 }
