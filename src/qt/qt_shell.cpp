@@ -50,6 +50,12 @@ std::optional<std::string> askPath(QWidget& window, const FileDialogRequest& req
     dialog.setWindowTitle(fromBytes(request.title));
     dialog.setNameFilters(nameFilters(request));
     dialog.setDefaultSuffix(fromBytes(request.defaultExtension));
+    // A name typed without an extension gets the one of the chosen type.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, &request, filters = dialog.nameFilters()](const QString& filter) {
+            dialog.setDefaultSuffix(fromBytes(defaultSuffix(request, filters.indexOf(filter))));
+        });
     if (!request.initialPath.empty())
         dialog.selectFile(QString::fromLocal8Bit(request.initialPath));
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -121,6 +127,20 @@ bool QtShell::takeInvalidation() {
     const bool was = invalid_;
     invalid_ = false;
     return was;
+}
+
+std::string defaultSuffix(const FileDialogRequest& request, int filterIndex) {
+    if (filterIndex < 0 || filterIndex >= static_cast<int>(request.filters.size())) {
+        return request.defaultExtension;
+    }
+    const std::string& pattern = request.filters[static_cast<std::size_t>(filterIndex)].pattern;
+    // Only a pattern of one extension names one; "*.*" keeps the default.
+    if (pattern.rfind("*.", 0) != 0) return request.defaultExtension;
+    const std::string extension = pattern.substr(2);
+    if (extension.empty() || extension.find_first_of("*?;. ") != std::string::npos) {
+        return request.defaultExtension;
+    }
+    return extension;
 }
 
 QStringList nameFilters(const FileDialogRequest& request) {

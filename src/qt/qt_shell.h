@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <string>
 
 #include "platform/shell.h"
 #include "qt/command_actions.h"
@@ -52,5 +53,10 @@ class QtShell : public Shell {
 // The type list of a file dialog as Qt spells it, one entry per filter;
 // a name that already ends in its pattern in parentheses is kept as it is.
 QStringList nameFilters(const FileDialogRequest& request);
+
+// The extension a file dialog adds to a name typed without one while the
+// type at `filterIndex` is chosen: that type's, or the request's default
+// when the type stands for any extension.
+std::string defaultSuffix(const FileDialogRequest& request, int filterIndex);
 
 }  // namespace mapedit

@@ -1,4 +1,5 @@
 // The window's file dialogs, message boxes and the About box.
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -56,6 +57,42 @@ TEST(FileDialogs, OpenAsksForAnExistingLevelFileAndCancellingChangesNothing) {
     EXPECT_EQ(seen.mode, QFileDialog::ExistingFile);
     EXPECT_EQ(seen.accept, QFileDialog::AcceptOpen);
     EXPECT_EQ(window->windowTitle(), "Morvath Map Construction Helper");
+}
+
+// The user picks the type in the dialog's type list, then types a name
+// without an extension: the file gets the type's extension.
+TEST(FileDialogs, SaveAsGivesANameWithoutExtensionTheChosenTypes) {
+    struct Case {
+        int type;
+        const char* saved;
+    };
+    const Case cases[] = {{0, "level.txt"}, {1, "level.txt"}, {2, "level.des"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.saved);
+        auto window = startWindow(1);
+        const std::filesystem::path dir =
+            std::filesystem::temp_directory_path() / "mapedit-saveas-type";
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        window->openStartFile(MAPEDIT_SOURCE_DIR "/samples/keep.des");
+        ModalAnswerer answer([&](QWidget& w) {
+            auto& dialog = dynamic_cast<QFileDialog&>(w);
+            auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(types, nullptr);
+            types->setCurrentIndex(c.type);
+            // What choosing an entry with the mouse or the keys sends.
+            emit types->activated(c.type);
+            emit types->textActivated(types->itemText(c.type));
+            dialog.selectFile(QString::fromStdString((dir / "level").string()));
+            static_cast<QDialog&>(dialog).accept();
+        });
+        chooseMenu(*window, kSaveAs);
+        ASSERT_EQ(answer.seen(), 1);
+        EXPECT_TRUE(std::filesystem::exists(dir / c.saved));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
+                                std::filesystem::directory_iterator()),
+                  1);
+    }
 }
 
 TEST(FileDialogs, SaveAsAsksWithAnOverwritePromptAndSavesWhereTheUserSaid) {

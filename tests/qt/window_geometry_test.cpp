@@ -82,6 +82,21 @@ TEST(FileDialogFilters, KeepNamesThatShowTheirPatternAndAddItOtherwise) {
     EXPECT_EQ(nameFilters(request), QStringList({"text(*.txt)", "Levels (*.des)", "All (*.*)"}));
 }
 
+TEST(FileDialogFilters, AddTheExtensionOfTheChosenTypeOrTheDefault) {
+    const FileDialogRequest request{"Save As",
+                                    {{"text(*.txt)", "*.txt"},
+                                     {"All files(*.*)", "*.*"},
+                                     {"Level files(*.des)", "*.des"},
+                                     {"Two", "*.a;*.b"}},
+                                    "txt",
+                                    ""};
+    const std::pair<int, const char*> cases[] = {{0, "txt"}, {1, "txt"},  {2, "des"},
+                                                 {3, "txt"}, {-1, "txt"}, {4, "txt"}};
+    for (const auto& [index, suffix] : cases) {
+        EXPECT_EQ(defaultSuffix(request, index), suffix) << index;
+    }
+}
+
 TEST(PixelArt, EachPixelBecomesAnEvenBlockOfItsColour) {
     for (int scale : {1, 2, 3}) {
         const QImage image = pixelArtImage(toolImage(2), scale);
