@@ -7,13 +7,13 @@
 namespace mapedit {
 namespace {
 
-// The map font lacks two code page 437 glyphs; the label font has the
-// printable ASCII ones only.
+// The map font lacks two code page 437 glyphs; the label font has every
+// byte but the NUL (printable ASCII from one font, the rest from another).
 bool mapFontHas(int ch) {
     return ch != 7 && ch != 14;
 }
 bool labelFontHas(int ch) {
-    return ch >= 32 && ch <= 126;
+    return ch != 0;
 }
 
 struct FontCase {

@@ -169,6 +169,47 @@ TEST_F(OverlayTest, LabelIsAnEightRowBoxBlackOnTheAreaColour) {
         EXPECT_EQ(canvas.pixel(x, kTop + kRows), kUntouched) << x;
 }
 
+// Teleport areas are labelled with code page 437 arrows: the first glyph
+// of each label, as drawn, is an arrow pointing the way the area sends.
+TEST_F(OverlayTest, TeleportLabelsAreArrowsOfTheirDirection) {
+    struct Case {
+        const char* name;
+        int param;
+        unsigned char byte;
+        bool headAbove, headBelow;  // where the rows wider than the shaft are
+    };
+    const Case cases[] = {{"up", 0, 24, true, false},
+                          {"down", 1, 25, false, true},
+                          {"up and down", 2, 18, true, true}};
+    constexpr int kRows = 8, kCharWidth = 8;
+    std::vector<std::array<bool, kRows * kCharWidth>> seen;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fillCanvas(kUntouched);
+        level.freeAreas();
+        const AreaRecord& area = addArea(10, 5, 20, 12, kTeleportArea, c.param);
+        ASSERT_EQ(static_cast<unsigned char>(area.label.view().front()), c.byte);
+        drawAreaOutline(view, area);
+        constexpr int kLeft = 100, kTop = 99;
+        std::array<bool, kRows * kCharWidth> ink{};
+        bool above = false, below = false;
+        for (int row = 0; row < kRows; ++row) {
+            int wide = 0;
+            for (int col = 0; col < kCharWidth; ++col) {
+                const bool on = canvas.pixel(kLeft + col, kTop + row) == colorTable[0];
+                EXPECT_EQ(on, labelFont().pixel(c.byte, col, row)) << col << "," << row;
+                ink[static_cast<std::size_t>(row * kCharWidth + col)] = on;
+                wide += on;
+            }
+            if (wide > 1) (row < kRows / 2 ? above : below) = true;
+        }
+        EXPECT_EQ(above, c.headAbove);
+        EXPECT_EQ(below, c.headBelow);
+        for (const auto& other : seen) EXPECT_NE(ink, other);
+        seen.push_back(ink);
+    }
+}
+
 TEST_F(OverlayTest, XorOutlineDrawnTwiceRestoresEveryPixel) {
     addArea(10, 5, 20, 12, 9);
     addMapPart(5, 3, 40, 15);
