@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "qt/byte_text.h"
+#include "qt/window_placement.h"
 
 namespace mapedit {
 
@@ -29,13 +30,24 @@ void fillLevelList(QListWidget& list, const LevelChoiceRequest& request) {
 
 }  // namespace
 
+std::string levelQuestion(const LevelChoiceRequest& request) {
+    const std::string& name = request.fileName;
+    const bool one = request.levels.size() == 1;
+    int editable = 0;
+    for (const LevelChoice& level : request.levels) editable += level.editable ? 1 : 0;
+    if (editable == 0) {
+        return one ? name + " holds one level, of rooms and corridors, which cannot be edited."
+                   : name + " holds several levels, none of which can be edited.";
+    }
+    if (one) return name + " holds one level. Do you want to edit it?";
+    return name + " holds several levels. Which one do you want to edit?";
+}
+
 std::optional<int> chooseLevel(QWidget& parent, const LevelChoiceRequest& request) {
     QDialog dialog(&parent);
     dialog.setWindowTitle(fromBytes(request.title));
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(
-        fromBytes(request.fileName + " holds several levels. Which one do you want to edit?"),
-        &dialog));
+    layout->addWidget(new QLabel(fromBytes(levelQuestion(request)), &dialog));
     auto* list = new QListWidget(&dialog);
     fillLevelList(*list, request);
     layout->addWidget(list);
@@ -48,6 +60,8 @@ std::optional<int> chooseLevel(QWidget& parent, const LevelChoiceRequest& reques
     QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // Over the middle of the editor window, wherever it is.
+    centreOnWindow(dialog, parent);
     if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
     const int row = list->currentRow();
     if (!request.levels[static_cast<std::size_t>(row)].editable) return std::nullopt;

@@ -74,7 +74,9 @@ int main(int argc, char** argv) {
     if (options->reportStartup) {
         mapedit::afterFirstFrame(window.mapWidget(), [started] { reportAndQuit(started); });
     }
+    // The start-up file waits for the first frame: by then the window has
+    // its place on the screen, and a question about the file opens over it.
+    mapedit::afterFirstFrame(window.mapWidget(), [&] { afterShow(window, *options); });
     window.show();
-    QTimer::singleShot(0, &window, [&] { afterShow(window, *options); });
     return QApplication::exec();
 }

@@ -18,4 +18,10 @@ void centreOnScreen(QWidget& window) {
     window.move(centredOrigin(screen->geometry(), window.frameGeometry().size()));
 }
 
+void centreOnWindow(QWidget& dialog, const QWidget& owner) {
+    if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
+    const QWidget& window = *owner.window();
+    dialog.move(centredOrigin(window.frameGeometry(), dialog.frameGeometry().size()));
+}
+
 }  // namespace mapedit

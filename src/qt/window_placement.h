@@ -15,4 +15,9 @@ QPoint centredOrigin(const QRect& desktop, QSize size);
 // Moves a top-level window, keeping its size, to the middle of its screen.
 void centreOnScreen(QWidget& window);
 
+// Moves a dialog not yet shown, at the size its contents ask for, to the
+// middle of the window it belongs to, where the designer is looking (on
+// whichever screen that is).
+void centreOnWindow(QWidget& dialog, const QWidget& owner);
+
 }  // namespace mapedit

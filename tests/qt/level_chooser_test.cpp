@@ -2,7 +2,9 @@
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <cstdlib>
 
+#include "qt/level_chooser.h"
 #include "qt/window_fixture.h"
 
 namespace mapedit::test {
@@ -56,6 +58,43 @@ TEST(LevelChooser, CancelOpensNothing) {
     EXPECT_FALSE(window->editor().openFile(kTowers));
     EXPECT_EQ(answer.seen(), 1);
     EXPECT_EQ(window->windowTitle(), before);
+}
+
+// The question opens over the middle of the editor window, also when the
+// window is far from the middle of the screen.
+TEST(LevelChooser, OpensCentredOnTheEditorWindow) {
+    auto window = startWindow(1);
+    window->move(window->pos() + QPoint(37, 23));
+    QPoint dialogCentre;
+    const ModalAnswerer answer([&](QWidget& w) {
+        dialogCentre = w.frameGeometry().center();
+        w.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    window->editor().openFile(kTowers);
+    ASSERT_EQ(answer.seen(), 1);
+    const QPoint windowCentre = window->frameGeometry().center();
+    // Within the rounding of odd sizes.
+    EXPECT_LE(std::abs(dialogCentre.x() - windowCentre.x()), 2);
+    EXPECT_LE(std::abs(dialogCentre.y() - windowCentre.y()), 2)
+        << dialogCentre.x() << "," << dialogCentre.y() << " against " << windowCentre.x() << ","
+        << windowCentre.y();
+}
+
+TEST(LevelChooser, QuestionSaysHowManyLevelsAndWhetherAnyCanBeEdited) {
+    const LevelChoice maze{"tower", true}, rooms{"oracle", false};
+    struct Case {
+        std::vector<LevelChoice> levels;
+        const char* question;
+    };
+    const Case cases[] = {
+        {{maze, rooms, maze}, "f.des holds several levels. Which one do you want to edit?"},
+        {{rooms}, "f.des holds one level, of rooms and corridors, which cannot be edited."},
+        {{rooms, rooms}, "f.des holds several levels, none of which can be edited."},
+        {{maze}, "f.des holds one level. Do you want to edit it?"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(levelQuestion({"Open Level", "f.des", c.levels}), c.question);
+    }
 }
 
 }  // namespace
