@@ -53,7 +53,7 @@ bool Editor::loadFile(const std::string& path, std::optional<int> levelIndex) {
     Result<std::string> text = readWholeFile(path);
     if (!text) {
         // Never hand the reader a text from a failed read; the level stays.
-        shell_.showMessage(text.error(), "Open File");
+        shell_.showMessage(text.error(), "Open File", MessageKind::Error);
         return false;
     }
     return readFileText(std::move(*text), path, levelIndex);
@@ -107,7 +107,7 @@ bool Editor::readLevelText() {
     state_.currentPart = got.currentPart;
     document_.setHoldsLevel(read.has_value());
     if (!read) {
-        shell_.showMessage(read.error().message, "Parse Error");
+        shell_.showMessage(read.error().message, "Parse Error", MessageKind::Error);
         // The level on screen is gone: the window shows what was read, as
         // a later repaint would.
         shell_.invalidate();
@@ -154,7 +154,7 @@ bool Editor::saveLevel(bool useCurrentPath) {
     }
     const Result<WrittenLevel> written = writeLevel(level(), state_.variant);
     if (!written) {
-        shell_.showMessage(written.error(), "Save");
+        shell_.showMessage(written.error(), "Save", MessageKind::Error);
         return false;
     }
     // The other levels of the file go back as they were read.
@@ -162,17 +162,18 @@ bool Editor::saveLevel(bool useCurrentPath) {
     const Status stored =
         writeFileAtomically(path, file.withLevel(document_.levelIndex(), written->text));
     if (!stored) {
-        shell_.showMessage(stored.error(), "Save");
+        shell_.showMessage(stored.error(), "Save", MessageKind::Error);
         return false;
     }
     if (!written->unplaced.empty()) {
         shell_.showMessage(
-            listReport("Not saved: above or left of every map part", written->unplaced), "Save");
+            listReport("Not saved: above or left of every map part", written->unplaced), "Save",
+            MessageKind::Information);
     }
     if (!written->uncontained.empty()) {
         shell_.showMessage(
             listReport("Saved at its cell: contained, but in no container", written->uncontained),
-            "Save");
+            "Save", MessageKind::Information);
     }
     document_.saved(path, written->text);
     updateTitle();

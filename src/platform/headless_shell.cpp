@@ -33,8 +33,9 @@ void HeadlessShell::setTitle(const std::string& t) {
     log.push_back(fmt::format("title \"{}\"", t));
 }
 
-void HeadlessShell::showMessage(const std::string& text, const std::string& caption) {
-    messages.push_back({text, caption});
+void HeadlessShell::showMessage(const std::string& text, const std::string& caption,
+                                MessageKind kind) {
+    messages.push_back({text, caption, kind});
     log.push_back(fmt::format("message \"{}\" \"{}\"", caption, text));
 }
 

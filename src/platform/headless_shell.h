@@ -20,11 +20,13 @@ class HeadlessShell : public Shell {
     struct Message {
         std::string text;
         std::string caption;
+        MessageKind kind = MessageKind::Information;
     };
 
     void invalidate() override { ++invalidations; }
     void setTitle(const std::string& t) override;
-    void showMessage(const std::string& text, const std::string& caption) override;
+    void showMessage(const std::string& text, const std::string& caption,
+                     MessageKind kind) override;
     MessageAnswer askMessage(const std::string& text, const std::string& caption,
                              MessageButtons buttons) override;
     std::optional<std::string> askOpenPath(const FileDialogRequest& request) override;

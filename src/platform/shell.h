@@ -25,6 +25,8 @@ struct FileDialogRequest {
 };
 
 enum class MessageButtons { Ok, YesNoCancel };
+// What a message with an OK button tells: a failure, or anything else.
+enum class MessageKind { Information, Error };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 enum class DialogResult { Ok, Cancel };
 
@@ -56,8 +58,9 @@ class Shell {
     // Schedule a full repaint of the client area.
     virtual void invalidate() = 0;
     virtual void setTitle(const std::string& title) = 0;
-    // A modal message box with an OK button.
-    virtual void showMessage(const std::string& text, const std::string& caption) = 0;
+    // A modal message box with an OK button, marked as what it tells.
+    virtual void showMessage(const std::string& text, const std::string& caption,
+                             MessageKind kind) = 0;
     // A modal message box that asks; the answer is one of its buttons.
     virtual MessageAnswer askMessage(const std::string& text, const std::string& caption,
                                      MessageButtons buttons) = 0;

@@ -19,16 +19,14 @@ void QtShell::setTitle(const std::string& title) {
     window_.setWindowTitle(fromBytes(title));
 }
 
-void QtShell::showMessage(const std::string& text, const std::string& caption) {
-    askMessage(text, caption, MessageButtons::Ok);
-}
+namespace {
 
-MessageAnswer QtShell::askMessage(const std::string& text, const std::string& caption,
-                                  MessageButtons buttons) {
+MessageAnswer runMessageBox(QWidget& window, const std::string& text, const std::string& caption,
+                            MessageButtons buttons, QMessageBox::Icon icon) {
     const auto standard = buttons == MessageButtons::Ok
                               ? QMessageBox::Ok
                               : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::NoIcon, fromBytes(caption), fromBytes(text), standard, &window_);
+    QMessageBox box(icon, fromBytes(caption), fromBytes(text), standard, &window);
     switch (box.exec()) {
         case QMessageBox::Ok:
             return MessageAnswer::Ok;
@@ -39,6 +37,21 @@ MessageAnswer QtShell::askMessage(const std::string& text, const std::string& ca
         default:
             return MessageAnswer::Cancel;
     }
+}
+
+}  // namespace
+
+void QtShell::showMessage(const std::string& text, const std::string& caption, MessageKind kind) {
+    runMessageBox(window_, text, caption, MessageButtons::Ok,
+                  kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information);
+}
+
+// A message that asks is a question, whatever it is about.
+MessageAnswer QtShell::askMessage(const std::string& text, const std::string& caption,
+                                  MessageButtons buttons) {
+    return runMessageBox(
+        window_, text, caption, buttons,
+        buttons == MessageButtons::Ok ? QMessageBox::Information : QMessageBox::Question);
 }
 
 namespace {

@@ -21,7 +21,8 @@ class QtShell : public Shell {
 
     void invalidate() override;
     void setTitle(const std::string& title) override;
-    void showMessage(const std::string& text, const std::string& caption) override;
+    void showMessage(const std::string& text, const std::string& caption,
+                     MessageKind kind) override;
     MessageAnswer askMessage(const std::string& text, const std::string& caption,
                              MessageButtons buttons) override;
     std::optional<std::string> askOpenPath(const FileDialogRequest& request) override;

@@ -35,6 +35,21 @@ class EditorTest : public ::testing::Test {
     Editor editor{shell, 42};
 };
 
+// Failures to read or write are told as errors, what Save only reports
+// as information.
+TEST_F(EditorTest, MessagesTellFailuresAsErrors) {
+    ASSERT_FALSE(editor.openText("MAZE: \"bad\", ' '\nTRAP: \"nonsense\", (1,1)\n", "bad.des"));
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].caption, "Parse Error");
+    EXPECT_EQ(shell.messages[0].kind, MessageKind::Error);
+    // No map part: the writer refuses.
+    shell.saveAnswers.push_back("/nonexistent-folder/x.des");
+    editor.onCommand(102);
+    ASSERT_EQ(shell.messages.size(), 2u);
+    EXPECT_EQ(shell.messages[1].caption, "Save");
+    EXPECT_EQ(shell.messages[1].kind, MessageKind::Error);
+}
+
 TEST_F(EditorTest, OpeningSettlesSortsTitlesAndRepaints) {
     ASSERT_TRUE(editor.openText(kRoom, "/levels/room.des"));
     EXPECT_EQ(shell.title, "room.des - Morvath Map Construction Helper");

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <functional>
 
 #include "app/file_io.h"
 #include "dialogs/property_dialogs.h"
@@ -140,6 +141,39 @@ TEST(MessageBoxes, AParseErrorIsShownUnderParseErrorWithTheReadersReport) {
     ASSERT_FALSE(read);
     EXPECT_EQ(text.toStdString(), read.error().message);
     EXPECT_EQ(window->windowTitle(), "bad_no_maze.des - Morvath Map Construction Helper");
+}
+
+// A message box carries the icon of what it tells: a failure, a question,
+// or anything else.
+TEST(MessageBoxes, CarryTheIconOfTheirKind) {
+    auto window = startWindow(1);
+    QtShell shell(*window, window->actions());
+    struct Case {
+        const char* name;
+        std::function<void()> show;
+        QMessageBox::Icon icon;
+    };
+    const Case cases[] = {
+        {"error", [&] { shell.showMessage("Cannot write", "Save", MessageKind::Error); },
+         QMessageBox::Critical},
+        {"information", [&] { shell.showMessage("Saved", "Save", MessageKind::Information); },
+         QMessageBox::Information},
+        {"question",
+         [&] { shell.askMessage("Save changes to x?", "M", MessageButtons::YesNoCancel); },
+         QMessageBox::Question},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        ModalAnswerer answer([&](QWidget& w) {
+            auto& box = dynamic_cast<QMessageBox&>(w);
+            icon = box.icon();
+            box.reject();
+        });
+        c.show();
+        ASSERT_EQ(answer.seen(), 1);
+        EXPECT_EQ(icon, c.icon);
+    }
 }
 
 // Every control lies inside the box's client area.
