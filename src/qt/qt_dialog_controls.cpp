@@ -107,8 +107,14 @@ void QtDialogControls::setEnabled(int id, bool enabled) {
     if (QWidget* w = control(id)) w->setEnabled(enabled);
 }
 
+// Where the designer looks, on a large or a second screen: over the middle
+// of the editor window rather than of the screen.
 void QtDialogControls::centerOnScreen() {
-    centreOnScreen(box_);
+    if (const QWidget* owner = box_.parentWidget()) {
+        centreOnWindow(box_, *owner);
+    } else {
+        centreOnScreen(box_);
+    }
 }
 
 }  // namespace mapedit

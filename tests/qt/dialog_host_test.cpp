@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cstdlib>
 
 #include "dialogs/property_dialogs.h"
 #include "qt/dialog_host.h"
@@ -168,6 +169,30 @@ TEST(DialogUnits, GrowJustEnoughForEveryText) {
         const DialogBaseUnits units = unitsToFit(base, c.places);
         EXPECT_EQ(units.x, c.expected.x);
         EXPECT_EQ(units.y, c.expected.y);
+    }
+}
+
+// Every dialog opens over the middle of the editor window, wherever the
+// window is on the screen.
+TEST(DialogHost, EveryDialogOpensCentredOnTheEditorWindow) {
+    auto window = startWindow(1);
+    window->move(window->pos() + QPoint(41, 29));
+    const QPoint windowCentre = window->frameGeometry().center();
+    for (const DialogTemplate* t : dialogTemplates()) {
+        SCOPED_TRACE(t->id);
+        DialogSubjects subjects;
+        const auto dialog = subjects.dialogFor(t->id, Variant::Vanilla);
+        ASSERT_TRUE(dialog);
+        QPoint centre;
+        ModalAnswerer answer([&](QWidget& box) {
+            centre = box.frameGeometry().center();
+            QTest::keyClick(&box, Qt::Key_Escape);
+        });
+        runPropertyDialog(*window, *dialog);
+        ASSERT_EQ(answer.seen(), 1);
+        // Within the rounding of odd sizes.
+        EXPECT_LE(std::abs(centre.x() - windowCentre.x()), 2) << centre.x();
+        EXPECT_LE(std::abs(centre.y() - windowCentre.y()), 2) << centre.y();
     }
 }
 
