@@ -18,6 +18,7 @@
 #include "qt/dialog_units.h"
 #include "qt/pixel_art_image.h"
 #include "qt/qt_dialog_controls.h"
+#include "qt/window_zoom.h"
 
 namespace mapedit {
 
@@ -179,8 +180,7 @@ DialogResult runPropertyDialog(QWidget& owner, PropertyDialog& dialog) {
     const DialogTemplate& t = dialog.dialogTemplate();
     QDialog box(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     box.setWindowTitle(fromBytes(t.caption));
-    QFont font = dialogFont();
-    font.setPointSize(t.fontSize);
+    const QFont font = scaledFont(owner, t.fontSize);
     box.setFont(font);
     QtDialogControls controls(box);
     DialogBuilder builder(box, dialog, controls);

@@ -1,6 +1,5 @@
 #include "qt/dialog_units.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 
 namespace mapedit {
@@ -23,12 +22,6 @@ DialogBaseUnits dialogBaseUnits(const QFont& font) {
         metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     // The average of 52 letters, rounded.
     return {(alphabet / 26 + 1) / 2, metrics.height()};
-}
-
-QFont dialogFont() {
-    QFont font = QApplication::font();
-    font.setPointSize(9);
-    return font;
 }
 
 QRect dialogRect(const DialogBaseUnits& units, int x, int y, int width, int height) {

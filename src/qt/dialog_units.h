@@ -18,9 +18,6 @@ struct DialogBaseUnits {
 
 DialogBaseUnits dialogBaseUnits(const QFont& font);
 
-// The font property dialogs use: the application's, at 9 points.
-QFont dialogFont();
-
 // A rectangle in dialog units as pixels. The edges are converted rather
 // than the size, so controls that touch in units touch in pixels.
 QRect dialogRect(const DialogBaseUnits& units, int x, int y, int width, int height);

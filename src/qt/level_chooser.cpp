@@ -9,6 +9,7 @@
 
 #include "qt/byte_text.h"
 #include "qt/window_placement.h"
+#include "qt/window_zoom.h"
 
 namespace mapedit {
 
@@ -45,6 +46,7 @@ std::string levelQuestion(const LevelChoiceRequest& request) {
 
 std::optional<int> chooseLevel(QWidget& parent, const LevelChoiceRequest& request) {
     QDialog dialog(&parent);
+    dialog.setFont(scaledFont(parent));
     dialog.setWindowTitle(fromBytes(request.title));
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(fromBytes(levelQuestion(request)), &dialog));

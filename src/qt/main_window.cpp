@@ -11,18 +11,22 @@
 #include "qt/menu_bar.h"
 #include "qt/pixel_art_image.h"
 #include "qt/tool_bar.h"
+#include "qt/window_zoom.h"
 
 namespace mapedit {
 
 namespace {
 
+// The largest zoom at which the window fits the screen's free area.
 int defaultZoom() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
-    return std::max(1, static_cast<int>(std::lround(ratio)));
+    if (screen == nullptr) return 1;
+    return largestZoomThatFits(screen->availableGeometry().size(), screen->devicePixelRatio());
 }
 
+// The fonts follow the zoom before the menus are made with them.
 CommandActions buildCommands(QMainWindow& window, int zoom) {
+    setWindowFontScale(window, fontScale(zoom, window.devicePixelRatioF()));
     CommandActions actions;
     buildMenuBar(window, actions);
     buildToolBar(window, zoom, actions);

@@ -31,6 +31,8 @@ void addCommand(QMenu& menu, const MenuEntry& entry, QActionGroup*& radios,
 
 QMenu* addPopup(QWidget& parent, const MenuEntry& entry, CommandActions& actions) {
     auto* menu = new QMenu(fromBytes(entry.text), &parent);
+    // A popup is a window of its own, which does not inherit the font.
+    menu->setFont(parent.font());
     actions.popups.push_back({menu, &entry});
     addEntries(*menu, entry, actions);
     return menu;

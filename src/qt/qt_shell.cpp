@@ -7,6 +7,7 @@
 #include "qt/byte_text.h"
 #include "qt/dialog_host.h"
 #include "qt/level_chooser.h"
+#include "qt/window_zoom.h"
 
 namespace mapedit {
 
@@ -27,6 +28,7 @@ MessageAnswer runMessageBox(QWidget& window, const std::string& text, const std:
                               ? QMessageBox::Ok
                               : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(icon, fromBytes(caption), fromBytes(text), standard, &window);
+    box.setFont(scaledFont(window));
     switch (box.exec()) {
         case QMessageBox::Ok:
             return MessageAnswer::Ok;
@@ -60,6 +62,7 @@ namespace {
 // takes any name, an open dialog only an existing file.
 std::optional<std::string> askPath(QWidget& window, const FileDialogRequest& request, bool save) {
     QFileDialog dialog(&window);
+    dialog.setFont(scaledFont(window));
     dialog.setWindowTitle(fromBytes(request.title));
     dialog.setNameFilters(nameFilters(request));
     dialog.setDefaultSuffix(fromBytes(request.defaultExtension));

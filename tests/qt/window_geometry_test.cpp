@@ -1,12 +1,17 @@
 // The arithmetic of the window: client pixels from mouse positions,
 // dialog units, centring on the screen, the file dialog's type list,
-// the fixed window size and the crispness of drawn images.
+// the fixed window size and the crispness of drawn images; the zoom.
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "dialogs/property_dialogs.h"
 #include "qt/dialog_units.h"
 #include "qt/map_widget.h"
 #include "qt/pixel_art_image.h"
 #include "qt/qt_shell.h"
 #include "qt/window_fixture.h"
 #include "qt/window_placement.h"
+#include "qt/window_zoom.h"
 
 namespace mapedit::test {
 namespace {
@@ -125,6 +130,69 @@ TEST(MainWindowSize, FitsTheClientAreaAtTheZoomAndCannotBeResized) {
         EXPECT_GT(inWindow.top(), 0);
         EXPECT_EQ(window->windowTitle(), "Morvath Map Construction Helper");
         EXPECT_FALSE(window->windowIcon().isNull());
+    }
+}
+
+}  // namespace
+}  // namespace mapedit::test
+
+namespace mapedit::test {
+namespace {
+
+// At zoom 2 the menu bar, the menus, the property dialogs and the message
+// boxes are drawn with fonts twice as large as at zoom 1.
+TEST(WindowZoom, FontsOfMenusDialogsAndMessagesFollowTheZoom) {
+    struct Seen {
+        qreal menuBar = 0, menu = 0, message = 0;
+        int dialogWidth = 0;
+    };
+    Seen seen[2];
+    for (const int zoom : {1, 2}) {
+        auto window = startWindow(zoom);
+        Seen& s = seen[zoom - 1];
+        s.menuBar = window->menuBar()->font().pointSizeF();
+        s.menu = window->actions().popups.front().menu->font().pointSizeF();
+        QtShell shell(*window, window->actions());
+        ModalAnswerer answer([&](QWidget& w) {
+            if (auto* box = qobject_cast<QMessageBox*>(&w)) {
+                s.message = box->font().pointSizeF();
+                box->reject();
+            } else {
+                s.dialogWidth = w.width();
+                QTest::keyClick(&w, Qt::Key_Escape);
+            }
+        });
+        shell.showMessage("Saved", "Save", MessageKind::Information);
+        TrapSpec trap;
+        const auto dialog = makePropertyDialog(trap, Variant::Vanilla);
+        shell.runDialog(*dialog);
+        ASSERT_EQ(answer.seen(), 2);
+    }
+    EXPECT_DOUBLE_EQ(seen[1].menuBar, 2 * seen[0].menuBar);
+    EXPECT_DOUBLE_EQ(seen[1].menu, 2 * seen[0].menu);
+    EXPECT_DOUBLE_EQ(seen[1].message, 2 * seen[0].message);
+    // Dialog units follow the font's metrics; at zoom 1 the indicators of
+    // radio buttons, which keep their size, widen the units more.
+    EXPECT_GT(seen[1].dialogWidth, 1.6 * seen[0].dialogWidth);
+}
+
+TEST(WindowZoom, DefaultIsTheLargestZoomAtWhichTheWindowFits) {
+    struct Case {
+        QSize available;
+        qreal ratio;
+        int zoom;
+    };
+    const Case cases[] = {
+        {{1600, 870}, 1.0, 1},   // 1620 pixels of map do not fit 1600
+        {{1920, 1040}, 1.0, 1},  // 900 rows of map and bars twice as high do not
+        {{2560, 1400}, 1.0, 2},  // at 3, 1350 rows and the bars do not
+        {{1920, 1040}, 2.0, 3},  // logical pixels of a screen of ratio 2
+        {{3840, 2120}, 1.0, 3},  // 1800 rows and bars four times as high do not
+        {{640, 480}, 1.0, 1},    // even zoom 1 overhangs: 1 all the same
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(largestZoomThatFits(c.available, c.ratio), c.zoom)
+            << c.available.width() << "x" << c.available.height() << " ratio " << c.ratio;
     }
 }
 
