@@ -1,5 +1,8 @@
 #include "qt/editor_host.h"
 
+#include "app/cell_readout.h"
+#include "view/map_view.h"
+
 namespace mapedit {
 
 EditorHost::EditorHost(Editor& editor, QtShell& shell, MapWidget& map)
@@ -60,6 +63,10 @@ void EditorHost::leftDown(int px, int py) {
 
 void EditorHost::mouseMove(int px, int py, bool leftHeld) {
     deliver([&] { editor_.onMouseMove(px, py, leftHeld); });
+    if (!status_) return;
+    const CellPos cell = cellAt(px, py);
+    const bool onMap = py >= 0 && py < cellTop(kMapHeight) && isOnGrid(cell.x, cell.y);
+    status_(onMap ? cellReadout(editor_.level(), cell.x, cell.y) : std::string());
 }
 
 void EditorHost::leftUp(int px, int py) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "app/editor.h"
 #include "qt/client_input.h"
 #include "qt/map_widget.h"
@@ -26,6 +29,9 @@ class EditorHost : public ClientInput {
     bool close();
     // Opens a level description named at start-up.
     void openFile(const std::string& path);
+    // Where the host says what lies under the mouse on the map (nothing
+    // off the map).
+    void setStatusLine(std::function<void(const std::string&)> show) { status_ = std::move(show); }
 
     void leftDown(int px, int py) override;
     void mouseMove(int px, int py, bool leftHeld) override;
@@ -44,6 +50,7 @@ class EditorHost : public ClientInput {
     QtShell& shell_;
     MapWidget& map_;
     int busy_ = 0;
+    std::function<void(const std::string&)> status_;
 };
 
 }  // namespace mapedit

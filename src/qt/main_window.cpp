@@ -2,12 +2,15 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QScreen>
+#include <QStatusBar>
 #include <cmath>
 
 #include "app/title.h"
 #include "qt/accelerators.h"
+#include "qt/byte_text.h"
 #include "qt/menu_bar.h"
 #include "qt/pixel_art_image.h"
 #include "qt/tool_bar.h"
@@ -49,6 +52,7 @@ MainWindow::MainWindow(const StartOptions& options)
     // No menu for hiding the toolbar.
     setContextMenuPolicy(Qt::NoContextMenu);
     connectCommands();
+    addStatusLine();
     installAccelerators(*this, [this](int id) { host_.accelerator(id); });
     setFocusProxy(map_);
     map_->setFocus();
@@ -67,6 +71,17 @@ void MainWindow::connectCommands() {
         connect(p.menu, &QMenu::aboutToShow, this,
                 [this, entry = p.entry] { host_.menuOpening(*entry); });
     }
+}
+
+// Under the client area, outside the framebuffer: what lies under the mouse.
+void MainWindow::addStatusLine() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    auto* line = new QLabel(bar);
+    line->setObjectName("cellReadout");
+    line->setTextFormat(Qt::PlainText);
+    bar->addWidget(line, 1);
+    host_.setStatusLine([line](const std::string& text) { line->setText(fromBytes(text)); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -32,6 +32,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void connectCommands();
+    void addStatusLine();
 
     // Built before the editor, which sets the menu and toolbar marks as it
     // starts.

@@ -12,7 +12,7 @@ if [ "${1:-}" = "--inside" ]; then
     shift
     inside=1
 fi
-mapedit=$1 cli=$2 sample=$3 broken=$4
+mapedit=$1 cli=$2 sample=$3 broken=$4 compare=$5
 
 skip() {
     echo "SKIPPED: $1"
@@ -56,16 +56,28 @@ wait_for_exit() {
     fail "mapedit did not quit"
 }
 
+# Where the client area lies in the window: the picture the window draws
+# of itself holds the level as mapedit-cli renders it.
+find_client_area() {
+    "$cli" render --seed 7 "$1" -o "$work/client.png" || fail "mapedit-cli render failed"
+    timeout 30 "$mapedit" --zoom 1 --seed 7 --screenshot "$work/window.png" "$1" ||
+        fail "the window could not be drawn"
+    local at
+    at=$("$compare" --find "$work/client.png" "$work/window.png") ||
+        fail "the window does not show the client area"
+    map_y=${at#* }
+}
+
 # Scenario 1: draw with the mouse, save through the dialog, quit.
 draw_and_save() {
     cp "$sample" "$work/level.des"
+    find_client_area "$work/level.des"
     "$mapedit" --zoom 1 --seed 7 "$work/level.des" &
     local pid=$! window X Y WIDTH HEIGHT SCREEN
     window=$(window_named '^level.des - Morvath Map Construction Helper$') || true
     [ -n "$window" ] || fail "the editor window did not appear"
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    # The client area is the bottom 810 x 450 of the window.
-    local left=$X top=$((Y + HEIGHT - 450))
+    local left=$X top=$((Y + map_y))
     at() { xdotool mousemove "$((left + $1))" "$((top + $2))"; sleep 0.15; }
     at 125 420; xdotool click 1; sleep 0.15
     at 225 180; xdotool mousedown 1; sleep 0.15

@@ -3,6 +3,7 @@
 // the fixed window size and the crispness of drawn images; the zoom.
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 
 #include "dialogs/property_dialogs.h"
 #include "qt/dialog_units.h"
@@ -124,9 +125,11 @@ TEST(MainWindowSize, FitsTheClientAreaAtTheZoomAndCannotBeResized) {
         const QWidget& map = window->mapWidget();
         EXPECT_EQ(map.size(), QSize(810, 450) * zoom);
         EXPECT_EQ(window->minimumSize(), window->maximumSize());
-        // Menu bar and toolbar above, nothing below or beside.
+        // Menu bar and toolbar above, the status line below, nothing beside.
         const QRect inWindow(map.mapTo(window.get(), QPoint(0, 0)), map.size());
-        EXPECT_EQ(inWindow.bottom(), window->height() - 1);
+        EXPECT_EQ(inWindow.bottom() + window->statusBar()->height(), window->height() - 1);
+        EXPECT_EQ(inWindow.left(), 0);
+        EXPECT_EQ(inWindow.width(), window->width());
         EXPECT_GT(inWindow.top(), 0);
         EXPECT_EQ(window->windowTitle(), "Morvath Map Construction Helper");
         EXPECT_FALSE(window->windowIcon().isNull());
