@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/editor.h"
 
 namespace mapedit {
@@ -18,6 +20,8 @@ class ClientInput {
     virtual void keyDown(Key key) = 0;
     // The framebuffer is about to be shown: a full paint asked for may run.
     virtual void beforePaint() = 0;
+    // What the pointer rests on, named for a tooltip; empty for none.
+    virtual std::string toolTipAt(int px, int py) const = 0;
 };
 
 }  // namespace mapedit

@@ -1,7 +1,9 @@
 #include "qt/editor_host.h"
 
 #include "app/cell_readout.h"
+#include "model/terrain.h"
 #include "view/map_view.h"
+#include "view/panel.h"
 
 namespace mapedit {
 
@@ -29,6 +31,11 @@ void EditorHost::deliver(Event&& event) {
 // framebuffer as it is.
 void EditorHost::beforePaint() {
     if (busy_ == 0) paintIfAsked();
+}
+
+std::string EditorHost::toolTipAt(int px, int py) const {
+    const int kind = paletteKindAt(editor_.state(), px, py);
+    return kind != 0 ? terrainKind(kind).name : std::string();
 }
 
 void EditorHost::paintIfAsked() {

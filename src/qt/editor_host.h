@@ -40,6 +40,8 @@ class EditorHost : public ClientInput {
     void rightDown(int px, int py) override;
     void keyDown(Key key) override;
     void beforePaint() override;
+    // A palette entry is named before it is clicked.
+    std::string toolTipAt(int px, int py) const override;
 
   private:
     template <typename Event>

@@ -3,8 +3,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
+#include "qt/byte_text.h"
 #include "qt/framebuffer_image.h"
 
 namespace mapedit {
@@ -23,6 +25,20 @@ MapWidget::MapWidget(const Canvas& canvas, int zoom, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+bool MapWidget::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint p = clientPixel(help->pos(), devicePixelRatioF(), zoom_);
+    const std::string text = input_ != nullptr && inside(p) ? input_->toolTipAt(p.x(), p.y()) : "";
+    if (text.empty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), fromBytes(text), this);
+    }
+    return true;
 }
 
 void MapWidget::paintEvent(QPaintEvent*) {

@@ -20,6 +20,7 @@ class MapWidget : public QWidget {
     int zoom() const { return zoom_; }
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
