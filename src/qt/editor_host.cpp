@@ -25,6 +25,7 @@ void EditorHost::deliver(Event&& event) {
     // empty, so what is shown never depends on how events were batched.
     paintIfAsked();
     map_.update();
+    map_.window()->setWindowModified(editor_.document().hasUnsavedChanges());
 }
 
 // A paint the platform asks for while the editor is busy shows the

@@ -47,7 +47,7 @@ MainWindow::MainWindow(const StartOptions& options)
       host_(editor_, shell_, *map_) {
     shell_.setClient(map_);
     setCentralWidget(map_);
-    setWindowTitle(kProgramName);
+    setWindowTitle(fromBytes(titleWithModifiedMark(kProgramName)));
     setWindowIcon(programIconSet());
     // No menu for hiding the toolbar.
     setContextMenuPolicy(Qt::NoContextMenu);

@@ -17,7 +17,7 @@ void QtShell::invalidate() {
 }
 
 void QtShell::setTitle(const std::string& title) {
-    window_.setWindowTitle(fromBytes(title));
+    window_.setWindowTitle(fromBytes(titleWithModifiedMark(title)));
 }
 
 namespace {
@@ -143,6 +143,23 @@ bool QtShell::takeInvalidation() {
     const bool was = invalid_;
     invalid_ = false;
     return was;
+}
+
+std::string titleWithModifiedMark(const std::string& title) {
+    // A "[*]" of the file's own name is doubled, which Qt shows as it is.
+    std::string escaped;
+    for (std::size_t at = 0; at < title.size();) {
+        if (title.compare(at, 3, "[*]") == 0) {
+            escaped += "[*][*]";
+            at += 3;
+        } else {
+            escaped += title[at++];
+        }
+    }
+    const std::string separator = " - ";
+    const auto last = escaped.rfind(separator);
+    if (last == std::string::npos) return escaped + "[*]";
+    return escaped.substr(0, last) + "[*]" + escaped.substr(last);
 }
 
 std::string defaultSuffix(const FileDialogRequest& request, int filterIndex) {

@@ -55,6 +55,11 @@ class QtShell : public Shell {
 // a name that already ends in its pattern in parentheses is kept as it is.
 QStringList nameFilters(const FileDialogRequest& request);
 
+// The title with Qt's mark of unsaved changes after the file's name (after
+// the program's name when there is no file): the window shows "*" there
+// while the level differs from what was last opened or saved.
+std::string titleWithModifiedMark(const std::string& title);
+
 // The extension a file dialog adds to a name typed without one while the
 // type at `filterIndex` is chosen: that type's, or the request's default
 // when the type stands for any extension.

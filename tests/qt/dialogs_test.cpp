@@ -57,7 +57,7 @@ TEST(FileDialogs, OpenAsksForAnExistingLevelFileAndCancellingChangesNothing) {
     EXPECT_EQ(seen.suffix, "txt");
     EXPECT_EQ(seen.mode, QFileDialog::ExistingFile);
     EXPECT_EQ(seen.accept, QFileDialog::AcceptOpen);
-    EXPECT_EQ(window->windowTitle(), "Morvath Map Construction Helper");
+    EXPECT_EQ(shownTitle(*window), "Morvath Map Construction Helper");
 }
 
 // The user picks the type in the dialog's type list, then types a name
@@ -118,7 +118,7 @@ TEST(FileDialogs, SaveAsAsksWithAnOverwritePromptAndSavesWhereTheUserSaid) {
     EXPECT_EQ(seen.accept, QFileDialog::AcceptSave);
     EXPECT_TRUE(seen.confirmsOverwrite);
     EXPECT_TRUE(std::filesystem::exists(dir / "copy.txt"));
-    EXPECT_EQ(window->windowTitle(), "copy.txt - Morvath Map Construction Helper");
+    EXPECT_EQ(shownTitle(*window), "copy.txt - Morvath Map Construction Helper");
     std::filesystem::remove_all(dir);
 }
 
@@ -140,7 +140,7 @@ TEST(MessageBoxes, AParseErrorIsShownUnderParseErrorWithTheReadersReport) {
     const auto read = readLevel(*file, random, Variant::Vanilla);
     ASSERT_FALSE(read);
     EXPECT_EQ(text.toStdString(), read.error().message);
-    EXPECT_EQ(window->windowTitle(), "bad_no_maze.des - Morvath Map Construction Helper");
+    EXPECT_EQ(shownTitle(*window), "bad_no_maze.des - Morvath Map Construction Helper");
 }
 
 // A message box carries the icon of what it tells: a failure, a question,

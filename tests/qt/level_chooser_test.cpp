@@ -44,20 +44,20 @@ TEST(LevelChooser, ListsEveryLevelAndOpensTheChosenOne) {
                                   "3 \"tower-2\"", "4 \"fields\""}));
     EXPECT_EQ(enabled, std::vector<bool>({true, false, true, true}));
     EXPECT_EQ(current, 0);
-    EXPECT_EQ(window->windowTitle().toStdString(),
+    EXPECT_EQ(shownTitle(*window).toStdString(),
               "watchtowers.des (tower-2) - Morvath Map Construction Helper");
 }
 
 TEST(LevelChooser, CancelOpensNothing) {
     auto window = startWindow(1);
-    const QString before = window->windowTitle();
+    const QString before = shownTitle(*window);
     QStringList shown;
     std::vector<bool> enabled;
     int current = -1;
     const ModalAnswerer answer = choosing(-1, shown, enabled, current);
     EXPECT_FALSE(window->editor().openFile(kTowers));
     EXPECT_EQ(answer.seen(), 1);
-    EXPECT_EQ(window->windowTitle(), before);
+    EXPECT_EQ(shownTitle(*window), before);
 }
 
 // The question opens over the middle of the editor window, also when the

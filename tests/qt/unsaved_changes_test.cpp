@@ -2,7 +2,10 @@
 // the close box and Quit ask once, and the keys of Undo and Redo follow
 // the history, not the state their entries had when the menu last opened.
 #include <QMessageBox>
+#include <filesystem>
+#include <functional>
 
+#include "qt/qt_shell.h"
 #include "qt/window_fixture.h"
 
 namespace mapedit::test {
@@ -55,6 +58,47 @@ TEST(UnsavedChanges, QuitAsksOnceAndClosesAfterNo) {
     chooseMenu(*window, kQuit);
     EXPECT_EQ(no.seen(), 1);
     EXPECT_FALSE(window->isVisible());
+}
+
+// The title marks unsaved changes as long as the level differs from what
+// was last opened or saved.
+TEST(UnsavedChanges, TheTitleMarksThemUntilUndoneOrSaved) {
+    auto window = startWindow(1);
+    EXPECT_EQ(shownTitle(*window), "Morvath Map Construction Helper");
+    const std::filesystem::path level =
+        std::filesystem::temp_directory_path() / "mapedit-marked.des";
+    std::filesystem::copy_file(MAPEDIT_SOURCE_DIR "/samples/keep.des", level,
+                               std::filesystem::copy_options::overwrite_existing);
+    window->openStartFile(level.string());
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        const char* mark;
+    };
+    const Step steps[] = {
+        {"opened", [] {}, ""},
+        {"painted", [&] { paintCorridor(*window); }, "*"},
+        {"undone", [&] { chooseMenu(*window, kUndo); }, ""},
+        {"redone", [&] { chooseMenu(*window, kRedo); }, "*"},
+        {"saved", [&] { chooseMenu(*window, kSave); }, ""},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        EXPECT_EQ(shownTitle(*window).toStdString(),
+                  std::string("mapedit-marked.des") + s.mark + " - Morvath Map Construction Helper")
+            << s.name;
+    }
+    std::filesystem::remove(level);
+}
+
+TEST(TitleMark, StandsAfterTheFileNameAndKeepsTheNamesOwnMarks) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a.des - Morvath", "a.des[*] - Morvath"},
+        {"a - b.des - Morvath", "a - b.des[*] - Morvath"},
+        {"Morvath Map Construction Helper", "Morvath Map Construction Helper[*]"},
+        {"x[*].des - Morvath", "x[*][*].des[*] - Morvath"},
+    };
+    for (const auto& [title, marked] : cases) EXPECT_EQ(titleWithModifiedMark(title), marked);
 }
 
 TEST(UnsavedChanges, NothingChangedClosesWithoutAQuestion) {

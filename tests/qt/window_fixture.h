@@ -42,6 +42,12 @@ inline QPoint logicalOf(const MainWindow& window, int px, int py) {
     return {px * zoom + zoom - 1, py * zoom + zoom - 1};
 }
 
+// The title as the window shows it, with Qt's mark of unsaved changes.
+inline QString shownTitle(const QWidget& window) {
+    QString title = window.windowTitle();
+    return title.replace("[*]", window.isWindowModified() ? "*" : "");
+}
+
 inline QToolButton* toolButton(MainWindow& window, int id) {
     auto* bar = window.findChild<QToolBar*>();
     return qobject_cast<QToolButton*>(bar->widgetForAction(window.actions().toolAction(id)));
