@@ -2,7 +2,9 @@
 
 #include <QShortcut>
 
+#include "resources/command_ids.h"
 #include "resources/menu.h"
+#include "resources/toolbar.h"
 
 namespace mapedit {
 
@@ -13,6 +15,33 @@ void installAccelerators(QWidget& window, const std::function<void(int id)>& del
         shortcut->setContext(Qt::WindowShortcut);
         const int id = a.id;
         QObject::connect(shortcut, &QShortcut::activated, &window, [deliver, id] { deliver(id); });
+    }
+}
+
+std::vector<DesktopShortcut> desktopShortcuts() {
+    std::vector<DesktopShortcut> keys = {
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), command::kRedo, false},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), command::kSaveAs, false},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), command::kQuit, false},
+    };
+    // The digits choose the tools in toolbar order.
+    int digit = 1;
+    for (const ToolButton& b : toolbarButtons()) {
+        if (digit > 9) break;
+        keys.push_back({QKeySequence(Qt::Key_0 + digit), b.id, true});
+        ++digit;
+    }
+    return keys;
+}
+
+void installDesktopShortcuts(QWidget& window, const std::function<void(int id)>& deliverCommand,
+                             const std::function<void(int id)>& pressTool) {
+    for (const DesktopShortcut& s : desktopShortcuts()) {
+        auto* shortcut = new QShortcut(s.keys, &window);
+        shortcut->setContext(Qt::WindowShortcut);
+        const auto& deliver = s.toolButton ? pressTool : deliverCommand;
+        QObject::connect(shortcut, &QShortcut::activated, &window,
+                         [deliver, id = s.command] { deliver(id); });
     }
 }
 

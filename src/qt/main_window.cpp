@@ -54,6 +54,12 @@ MainWindow::MainWindow(const StartOptions& options)
     connectCommands();
     addStatusLine();
     installAccelerators(*this, [this](int id) { host_.accelerator(id); });
+    // A digit presses its tool's button, as a click on it does.
+    installDesktopShortcuts(
+        *this, [this](int id) { host_.accelerator(id); },
+        [this](int id) {
+            if (QAction* a = actions_.toolAction(id)) a->trigger();
+        });
     setFocusProxy(map_);
     map_->setFocus();
     // The client area has a fixed size; the window follows it.

@@ -18,10 +18,14 @@ QToolBar& buildToolBar(QMainWindow& window, int zoom, CommandActions& actions) {
     bar->setIconSize(QSize(qRound(16 * zoom / ratio), qRound(15 * zoom / ratio)));
     auto* group = new QActionGroup(bar);
     group->setExclusive(true);
+    int digit = 1;
     for (const ToolButton& b : toolbarButtons()) {
         QAction* action = bar->addAction(toolIcon(b.image, zoom, ratio), QString());
         action->setCheckable(true);
-        action->setToolTip(fromBytes(b.name));
+        // The tooltip names the digit key that chooses the tool too.
+        QString tip = fromBytes(b.name);
+        if (digit <= 9) tip += QString(" (%1)").arg(digit++);
+        action->setToolTip(tip);
         group->addAction(action);
         actions.tools[b.id] = action;
     }

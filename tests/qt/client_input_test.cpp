@@ -2,13 +2,19 @@
 // pixels at every zoom: the same gestures made with QTest on the window
 // and played as an edit script on the headless editor leave the same map,
 // the same state and the same picture.
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <set>
+#include <string>
 
 #include "cli/edit_script.h"
 #include "cli/script_looks.h"
 #include "cli/script_player.h"
+#include "qt/accelerators.h"
 #include "qt/pixel_art_image.h"
 #include "qt/window_fixture.h"
+#include "resources/menu.h"
 
 namespace mapedit::test {
 namespace {
@@ -203,16 +209,78 @@ TEST(ClientInput, EscapeTheRightButtonAndToolbarClicksMoveTheToolbarMark) {
 TEST(ClientInput, ToolButtonsNameTheirToolsAndShowTheirImagesPixelForPixel) {
     for (int zoom : {1, 2, 3}) {
         auto window = startWindow(zoom);
+        int digit = 0;
         for (const ToolButton& b : toolbarButtons()) {
             SCOPED_TRACE(b.id);
             QAction* action = window->actions().toolAction(b.id);
-            EXPECT_EQ(action->toolTip().toStdString(), b.name);
+            // With the digit key that chooses the tool.
+            EXPECT_EQ(action->toolTip().toStdString(),
+                      std::string(b.name) + " (" + std::to_string(++digit) + ")");
             EXPECT_TRUE(action->text().isEmpty());
             const QImage shown = action->icon().pixmap(QSize(16, 15) * zoom).toImage();
             EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
                       pixelArtImage(toolImage(b.image), zoom));
         }
     }
+}
+
+// The digits choose the tools in toolbar order, as a click on their
+// buttons does.
+TEST(DesktopShortcuts, DigitsChooseTheToolsInToolbarOrder) {
+    auto window = startWindow(1);
+    const auto buttons = toolbarButtons();
+    for (int i = static_cast<int>(buttons.size()) - 1; i >= 0; --i) {
+        const ToolButton& b = buttons[static_cast<std::size_t>(i)];
+        QTest::keyClick(window.get(), static_cast<Qt::Key>(Qt::Key_1 + i));
+        EXPECT_EQ(window->editor().state().currentTool, b.tool) << b.name;
+        EXPECT_TRUE(window->actions().toolAction(b.id)->isChecked()) << b.name;
+    }
+}
+
+// Ctrl+Shift+Z redoes, Ctrl+Shift+S saves as, Ctrl+Q quits; none of the
+// added keys is one of the accelerators, which stay as they were.
+TEST(DesktopShortcuts, RedoSaveAsAndQuitTakeNoKeyOfTheAccelerators) {
+    std::set<QString> taken;
+    for (const Accelerator& a : accelerators()) {
+        taken.insert(
+            QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_A + (a.letter - 'A'))).toString());
+    }
+    taken.insert(QKeySequence(Qt::Key_Escape).toString());
+    taken.insert(QKeySequence(Qt::Key_Delete).toString());
+    for (const DesktopShortcut& s : desktopShortcuts()) {
+        EXPECT_FALSE(taken.count(s.keys.toString())) << s.keys.toString().toStdString();
+    }
+    EXPECT_EQ(desktopShortcuts().size(), 3u + 9u);
+
+    auto window = startWindow(1);
+    QWidget& map = window->mapWidget();
+    QTest::mouseClick(&map, Qt::LeftButton, {}, logicalOf(*window, 155, 420));
+    QTest::mouseClick(&map, Qt::LeftButton, {}, logicalOf(*window, 405, 198));
+    const int painted = window->editor().level().cell(40, 10).terrain;
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(window->editor().level().cell(40, 10).terrain, painted);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->editor().level().cell(40, 10).terrain, painted);
+
+    QString title;
+    {
+        ModalAnswerer cancel([&](QWidget& w) {
+            title = w.windowTitle();
+            static_cast<QDialog&>(w).reject();
+        });
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(cancel.seen(), 1);
+    }
+    EXPECT_EQ(title, "Save As");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    ModalAnswerer no([](QWidget& w) {
+        if (auto* box = qobject_cast<QMessageBox*>(&w)) box->button(QMessageBox::No)->click();
+    });
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(no.seen(), 1);
+    EXPECT_FALSE(window->isVisible());
 }
 
 }  // namespace
