@@ -10,6 +10,7 @@
 #include "app/file_io.h"
 #include "dialogs/property_dialogs.h"
 #include "qt/dialog_host.h"
+#include "qt/framebuffer_image.h"
 #include "qt/qt_shell.h"
 #include "qt/window_fixture.h"
 #include "reader/reader.h"
@@ -174,6 +175,22 @@ TEST(MessageBoxes, CarryTheIconOfTheirKind) {
         ASSERT_EQ(answer.seen(), 1);
         EXPECT_EQ(icon, c.icon);
     }
+}
+
+// After a file that does not read, the window shows the level the editor
+// holds, exactly as a full repaint draws it, not the level before.
+TEST(MessageBoxes, AfterAParseErrorTheWindowShowsTheLevelHeld) {
+    auto window = startWindow(1);
+    window->openStartFile(MAPEDIT_SOURCE_DIR "/samples/keep.des");
+    const QImage before = window->mapWidget().grab().toImage();
+    ModalAnswerer ok([](QWidget& w) { dynamic_cast<QMessageBox&>(w).accept(); });
+    window->openStartFile(MAPEDIT_TEST_DATA "/cli/bad_trap.des");
+    ASSERT_EQ(ok.seen(), 1);
+    const QImage shown = window->mapWidget().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    window->editor().onPaint();
+    const QImage held = framebufferImage(window->editor().canvas(), 1);
+    EXPECT_EQ(shown, held.convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(shown, before.convertToFormat(QImage::Format_RGB32));
 }
 
 // Every control lies inside the box's client area.
