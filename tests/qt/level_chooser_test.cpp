@@ -2,7 +2,6 @@
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
-#include <cstdlib>
 
 #include "qt/level_chooser.h"
 #include "qt/window_fixture.h"
@@ -58,26 +57,6 @@ TEST(LevelChooser, CancelOpensNothing) {
     EXPECT_FALSE(window->editor().openFile(kTowers));
     EXPECT_EQ(answer.seen(), 1);
     EXPECT_EQ(shownTitle(*window), before);
-}
-
-// The question opens over the middle of the editor window, also when the
-// window is far from the middle of the screen.
-TEST(LevelChooser, OpensCentredOnTheEditorWindow) {
-    auto window = startWindow(1);
-    window->move(window->pos() + QPoint(37, 23));
-    QPoint dialogCentre;
-    const ModalAnswerer answer([&](QWidget& w) {
-        dialogCentre = w.frameGeometry().center();
-        w.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-    });
-    window->editor().openFile(kTowers);
-    ASSERT_EQ(answer.seen(), 1);
-    const QPoint windowCentre = window->frameGeometry().center();
-    // Within the rounding of odd sizes.
-    EXPECT_LE(std::abs(dialogCentre.x() - windowCentre.x()), 2);
-    EXPECT_LE(std::abs(dialogCentre.y() - windowCentre.y()), 2)
-        << dialogCentre.x() << "," << dialogCentre.y() << " against " << windowCentre.x() << ","
-        << windowCentre.y();
 }
 
 TEST(LevelChooser, QuestionSaysHowManyLevelsAndWhetherAnyCanBeEdited) {
