@@ -30,6 +30,19 @@ enum class Key { Escape, Delete, Other };
 // of the client area, talking to the window through a Shell. It is the
 // main window's procedure: each on... method handles one message; the
 // mouse goes to the current tool.
+// How Save lays a level out: keeping the designer's own text where the
+// level did not change, or the writer's fixed layout throughout.
+enum class SaveLayout { KeepText, Fixed };
+
+// The text Save would write, or the reason it cannot; with the statements
+// left out or moved, one line each.
+struct LevelSave {
+    bool ok = false;
+    std::string reason;
+    SavedText saved;
+    std::vector<std::string> unplaced, uncontained;
+};
+
 class Editor {
   public:
     explicit Editor(Shell& shell, std::uint32_t seed, Variant variant = Variant::Vanilla);
@@ -72,6 +85,10 @@ class Editor {
     // The same with the text already in memory; `path` is the file's path.
     bool openText(std::string_view text, const std::string& path,
                   std::optional<int> levelIndex = std::nullopt);
+
+    // What Save writes for the level, without writing it: the designer's
+    // text changed where the level changed, or the writer's fixed layout.
+    LevelSave levelSave(SaveLayout layout = SaveLayout::KeepText) const;
 
   private:
     ToolContext toolContext() {
@@ -117,7 +134,7 @@ class Editor {
     std::optional<int> chooseLevel(const LevelFile& file, const std::string& path,
                                    std::optional<int> levelIndex);
     bool readLevelText();
-    bool saveLevel(bool useCurrentPath);
+    bool saveLevel(bool useCurrentPath, SaveLayout layout = SaveLayout::KeepText);
     void showOpenedLevel();
     void updateTitle();
 

@@ -1,4 +1,5 @@
 // Open, Save and Save as, and the window title.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,14 @@ FileDialogRequest levelFileDialog(const char* title, const std::string& initialP
             {{"text(*.txt)", "*.txt"}, {"All files(*.*)", "*.*"}, {"Level files(*.des)", "*.des"}},
             "txt",
             initialPath};
+}
+
+// Takes each of `gone` out of `lines` once.
+void withoutLines(std::vector<std::string>& lines, const std::vector<std::string>& gone) {
+    for (const std::string& line : gone) {
+        const auto it = std::ranges::find(lines, line);
+        if (it != lines.end()) lines.erase(it);
+    }
 }
 
 // The file is saved all the same; the designer learns what it lacks, or
@@ -103,6 +112,11 @@ bool Editor::readLevelText() {
     LevelRead read =
         readLevel(file.levelText(index), random_, state_.variant, file.levelFirstLine(index));
     level() = std::move(read.level);
+    if (read.report.ok) {
+        document_.readFrom(std::move(read.statements));
+    } else {
+        document_.forgetText();
+    }
     document_.startHistory();
     state_.currentPart = read.currentPart;
     document_.setHoldsLevel(read.report.ok);
@@ -116,6 +130,7 @@ bool Editor::readLevelText() {
 void Editor::showOpenedLevel() {
     settleOpenedLevel();
     document_.startHistory();
+    document_.keepText(state_.variant);
     shell_.invalidate();
 }
 
@@ -140,34 +155,57 @@ void Editor::settleOpenedLevel() {
 // the current file did not read as a level (its partial level must not
 // silently replace it). A refusal or a failed write leaves the file as it
 // was and says why.
-bool Editor::saveLevel(bool useCurrentPath) {
+LevelSave Editor::levelSave(SaveLayout layout) const {
+    LevelSave save;
+    std::string fixed;
+    save.ok =
+        writeLevel(level(), state_.variant, fixed, &save.reason, &save.unplaced, &save.uncontained);
+    if (!save.ok) return save;
+    const std::optional<KeptText>& kept = document_.keptText();
+    save.saved = layout == SaveLayout::KeepText && kept
+                     ? keepDesignersText(*kept, std::move(fixed), state_.variant)
+                     : fixedText(std::move(fixed), state_.variant);
+    // The file as it was keeps every statement the designer wrote; a
+    // patched one, those its text still holds.
+    if (save.saved.form == SaveForm::Unchanged) {
+        save.unplaced.clear();
+        save.uncontained.clear();
+    }
+    withoutLines(save.unplaced, save.saved.stillUnplaced);
+    withoutLines(save.uncontained, save.saved.stillUncontained);
+    return save;
+}
+
+bool Editor::saveLevel(bool useCurrentPath, SaveLayout layout) {
     std::string path = document_.path();
     if (!useCurrentPath || path.empty() || !document_.holdsLevel()) {
         const auto chosen = shell_.askSavePath(levelFileDialog("Save As", document_.path()));
         if (!chosen) return false;
         path = *chosen;
     }
-    std::string text, reason;
-    std::vector<std::string> unplaced, uncontained;
-    if (!writeLevel(level(), state_.variant, text, &reason, &unplaced, &uncontained)) {
-        shell_.showMessage(reason, "Save");
+    LevelSave save = levelSave(layout);
+    if (!save.ok) {
+        shell_.showMessage(save.reason, "Save");
         return false;
     }
     // The other levels of the file go back as they were read.
     const LevelFile& file = document_.levelFile();
-    if (!writeFileAtomically(path, file.withLevel(document_.levelIndex(), text), reason)) {
-        shell_.showMessage(reason, "Save");
+    std::string error;
+    if (!writeFileAtomically(path, file.withLevel(document_.levelIndex(), save.saved.text),
+                             error)) {
+        shell_.showMessage(error, "Save");
         return false;
     }
-    if (!unplaced.empty()) {
-        shell_.showMessage(listReport("Not saved: above or left of every map part", unplaced),
+    if (!save.unplaced.empty()) {
+        shell_.showMessage(listReport("Not saved: above or left of every map part", save.unplaced),
                            "Save");
     }
-    if (!uncontained.empty()) {
+    if (!save.uncontained.empty()) {
         shell_.showMessage(
-            listReport("Saved at its cell: contained, but in no container", uncontained), "Save");
+            listReport("Saved at its cell: contained, but in no container", save.uncontained),
+            "Save");
     }
-    document_.saved(path, text);
+    document_.saved(path, std::move(save.saved));
     updateTitle();
     return true;
 }

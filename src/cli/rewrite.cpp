@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/editor.h"
@@ -14,9 +15,9 @@ namespace mapedit::cli {
 namespace {
 
 // What Save writes: the whole file with the chosen level's text replaced
-// by the level as the reader left it, or as the editor has it right after
-// Open (areas sorted, maze stones marked, the cells as read). False when it
-// did not read, after saying why.
+// by what Save writes right after Open (the file's own text, or the fixed
+// layout of the level as the editor has it), or by the level as the reader
+// left it. False when it did not read, after saying why.
 bool writeRead(const Options& o, const std::string& path, const LevelFile& file, int index,
                std::string& written, std::FILE* err) {
     std::string reason, levelText;
@@ -38,7 +39,12 @@ bool writeRead(const Options& o, const std::string& path, const LevelFile& file,
             std::fprintf(err, "%s: %s\n", path.c_str(), shell.messages.back().text.c_str());
             return false;
         }
-        wrote = writeLevel(editor.level(), o.variant, levelText, &reason, &unplaced, &uncontained);
+        LevelSave save = editor.levelSave(o.fixedLayout ? SaveLayout::Fixed : SaveLayout::KeepText);
+        wrote = save.ok;
+        reason = std::move(save.reason);
+        levelText = std::move(save.saved.text);
+        unplaced = std::move(save.unplaced);
+        uncontained = std::move(save.uncontained);
     }
     if (!wrote) std::fprintf(err, "%s: %s\n", path.c_str(), reason.c_str());
     // Written all the same, as Save does; the lines say what is missing.

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "generate/background.h"
 #include "model/terrain.h"
@@ -202,10 +203,13 @@ ReadResult failure(std::string message) {
     return ReadResult{false, std::move(message)};
 }
 
-// The statement loop over the whole text.
-ReadResult readStatements(ReaderState& s) {
+// The statement loop over the whole text. Each iteration starts at a line
+// start; a statement read is noted with the lines before it.
+ReadResult readStatements(ReaderState& s, std::vector<SourceStatement>& statements) {
     s.phase = kBeforeMaze;
+    std::size_t unitBegin = s.cursor;
     for (;;) {
+        const std::size_t lineBegin = s.cursor;
         skipBlanks(s);
         s.message = msg::kBrokenMap;
         if (atTextEnd(s)) {
@@ -222,7 +226,11 @@ ReadResult readStatements(ReaderState& s) {
             ++s.statementOrder;
             switch (dispatch(s, keyword)) {
                 case Outcome::kRead:
-                    break;
+                    nextLine(s);
+                    statements.push_back(SourceStatement{std::move(keyword), s.currentPart + 1,
+                                                         unitBegin, lineBegin, s.cursor});
+                    unitBegin = s.cursor;
+                    continue;
                 case Outcome::kFailed:
                     s.report = statementReport(s.line, s.message);
                     return failure(s.report);
@@ -243,7 +251,7 @@ LevelRead readLevel(std::string_view text, Random& random, Variant variant, int 
     read.level.settings.extent = Extent{kMapWidth, kMapHeight, 0, 0};
     ReaderState s(text, read.level, random, variant);
     s.line = firstLine;
-    read.report = readStatements(s);
+    read.report = readStatements(s, read.statements);
     read.currentPart = s.currentPart;
     return read;
 }

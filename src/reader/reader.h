@@ -2,10 +2,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "generate/random.h"
 #include "model/level.h"
 #include "model/variant.h"
+#include "reader/source_statement.h"
 
 namespace mapedit {
 
@@ -19,6 +21,9 @@ struct LevelRead {
     Level level;
     ReadResult report;
     int currentPart = -1;  // the map part the last statements placed into
+    // The statements read, in reading order; what follows the last one
+    // (comments, blank lines) is the text's tail.
+    std::vector<SourceStatement> statements;
 };
 
 // Reads a level description into a fresh level: stone everywhere, no

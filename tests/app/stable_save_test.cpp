@@ -65,6 +65,51 @@ TEST(StableSave, OpenSaveOpenSaveGivesTheSameBytes) {
     EXPECT_GE(compared, 40);
 }
 
+// What the default Save writes right after Open: the designer's own text.
+std::string openAndSaveKeepingText(const std::string& text, const fs::path& path,
+                                   std::optional<int> level) {
+    HeadlessShell shell;
+    Editor editor(shell, 7, variantOfFile(path));
+    if (!editor.openText(text, path.string(), level)) return {};
+    const LevelSave save = editor.levelSave();
+    if (!save.ok) return {};
+    return level ? LevelFile(text).withLevel(*level, save.saved.text) : save.saved.text;
+}
+
+std::string withCrLf(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+// Saving a level right after opening it gives the file back byte for
+// byte, comments and spacing included, with either line end, and in a
+// file of several levels whichever level was opened.
+TEST(StableSave, SaveRightAfterOpenGivesTheFileBack) {
+    int compared = 0;
+    for (const fs::path& file : everyLevelFile()) {
+        const std::string text = slurp(file);
+        const LevelFile levels(text);
+        const int count = levels.isSingleLevel() ? 1 : static_cast<int>(levels.levels().size());
+        for (int i = 0; i < count; ++i) {
+            SCOPED_TRACE(file.string() + " level " + std::to_string(i + 1));
+            const std::optional<int> level =
+                levels.isSingleLevel() ? std::nullopt : std::optional<int>(i);
+            const std::string saved = openAndSaveKeepingText(text, file, level);
+            if (saved.empty()) continue;
+            EXPECT_EQ(saved, text);
+            if (text.find('\r') == std::string::npos) {
+                EXPECT_EQ(openAndSaveKeepingText(withCrLf(text), file, level), withCrLf(text));
+            }
+            ++compared;
+        }
+    }
+    EXPECT_GE(compared, 40);
+}
+
 // The rows of every MAP ... ENDMAP block of a level description.
 std::vector<std::vector<std::string>> mapRows(const std::string& text) {
     std::vector<std::vector<std::string>> maps;

@@ -1,0 +1,94 @@
+#include "save/level_text.h"
+
+#include <cstdint>
+#include <numeric>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "generate/random.h"
+#include "reader/reader.h"
+#include "writer/writer.h"
+
+namespace mapedit {
+
+namespace {
+
+// The seed both texts are read with, so that their random placements are
+// drawn alike.
+constexpr std::uint32_t kCompareSeed = 1;
+
+struct Reading {
+    std::string fixed;  // the writer's text of the level read
+    std::vector<SourceStatement> statements;
+    std::vector<std::string> unplaced, uncontained;
+};
+
+// What the writer makes of the level a text reads as; nothing when the
+// text does not read.
+std::optional<Reading> readBack(std::string_view text, Variant variant) {
+    Random random(kCompareSeed);
+    LevelRead read = readLevel(text, random, variant);
+    if (!read.report.ok) return std::nullopt;
+    Reading reading{{}, std::move(read.statements), {}, {}};
+    if (!writeLevel(read.level, variant, reading.fixed, nullptr, &reading.unplaced,
+                    &reading.uncontained)) {
+        return std::nullopt;
+    }
+    return reading;
+}
+
+SaveForm formOf(PatchReach reach) {
+    switch (reach) {
+        case PatchReach::Statements:
+            return SaveForm::Patched;
+        case PatchReach::Parts:
+            return SaveForm::PartsRewritten;
+        case PatchReach::Whole:
+            break;
+    }
+    return SaveForm::Rewritten;
+}
+
+}  // namespace
+
+SavedText keepDesignersText(const KeptText& kept, std::string fixedAfter, Variant variant) {
+    TextPatch patch = patchText(kept, fixedAfter);
+    if (patch.text == kept.text) {
+        return SavedText{std::move(patch.text),
+                         SaveForm::Unchanged,
+                         KeptText{kept.text, kept.statements, std::move(fixedAfter)},
+                         {},
+                         {}};
+    }
+    const std::optional<Reading> wanted = readBack(fixedAfter, variant);
+    if (!wanted) return fixedText(std::move(fixedAfter), variant);
+    // Narrower patches first: the statements, the changed parts, the whole.
+    const std::vector<int> changed = patch.changedParts;
+    std::vector<int> all(static_cast<std::size_t>(patch.partCount));
+    std::iota(all.begin(), all.end(), 0);
+    const std::vector<int>* const attempts[] = {&changed, &all, &all};
+    for (const std::vector<int>* rewritten : attempts) {
+        std::optional<Reading> got = readBack(patch.text, variant);
+        if (got && got->fixed == wanted->fixed) {
+            const SaveForm form = formOf(patch.reach);
+            return SavedText{
+                patch.text, form,
+                KeptText{std::move(patch.text), std::move(got->statements), std::move(fixedAfter)},
+                std::move(got->unplaced), std::move(got->uncontained)};
+        }
+        if (rewritten == &all && patch.reach == PatchReach::Whole) break;
+        patch = patchText(kept, fixedAfter, *rewritten);
+    }
+    return fixedText(std::move(fixedAfter), variant);
+}
+
+SavedText fixedText(std::string fixedAfter, Variant variant) {
+    Random random(kCompareSeed);
+    LevelRead read = readLevel(fixedAfter, random, variant);
+    SavedText saved{fixedAfter, SaveForm::Fixed, {}, {}, {}};
+    saved.kept = KeptText{std::move(fixedAfter), std::move(read.statements), saved.text};
+    return saved;
+}
+
+}  // namespace mapedit
