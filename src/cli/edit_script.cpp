@@ -258,9 +258,10 @@ ParsedLine parseLook(const Words& w) {
         }
         return one(stepOf(StepKind::Template, w[1]));
     }
-    const StepKind kind = verb == "state"   ? StepKind::State
-                          : verb == "areas" ? StepKind::Areas
-                                            : StepKind::Parts;
+    const StepKind kind = verb == "state"     ? StepKind::State
+                          : verb == "areas"   ? StepKind::Areas
+                          : verb == "changes" ? StepKind::Changes
+                                              : StepKind::Parts;
     if (w.size() != 1) return fail("`" + verb + "` takes no arguments");
     return one(stepOf(kind));
 }
@@ -313,8 +314,8 @@ ParsedLine parseScriptLine(std::string_view line) {
     }
     if (verb == "answer") return parseAnswer(w, content);
     if (verb == "open") return parseOpen(w);
-    static constexpr std::array<std::string_view, 8> kLooks = {
-        "write", "render", "pixel", "cell", "state", "areas", "parts", "template"};
+    static constexpr std::array<std::string_view, 9> kLooks = {
+        "write", "render", "pixel", "cell", "state", "areas", "parts", "template", "changes"};
     for (std::string_view look : kLooks) {
         if (verb == look) return parseLook(w);
     }

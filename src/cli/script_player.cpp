@@ -55,6 +55,7 @@ bool ScriptPlayer::run(const Step& step, std::string& error) {
         case StepKind::Areas:
         case StepKind::Parts:
         case StepKind::Template:
+        case StepKind::Changes:
             look(step);
             break;
         default:
@@ -169,6 +170,9 @@ void ScriptPlayer::look(const Step& step) {
             break;
         case StepKind::Template:
             shell_.log.push_back(templateLine(e.templates(), step.word));
+            break;
+        case StepKind::Changes:
+            appendSaveChanges(e, shell_.log);
             break;
         default:
             break;

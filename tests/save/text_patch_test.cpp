@@ -122,24 +122,49 @@ const Edit kEdits[] = {
     {"change a flag", [](Level& l) { l.settings.levelFlags = 0; }, 1, 0},
 };
 
+std::string withCrLf(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+bool everyLineEndsInCrLf(std::string_view text) {
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+         at = text.find('\n', at + 1)) {
+        if (at == 0 || text[at - 1] != '\r') return false;
+    }
+    return true;
+}
+
+void expectOwnLinesOnly(const std::string& text, const Edit& edit) {
+    Opened opened = open(text);
+    edit.change(opened.level);
+    const std::string after = fixedOf(opened.level);
+    const TextPatch patch = patchText(opened.kept, after);
+    EXPECT_EQ(patch.reach, PatchReach::Statements);
+    EXPECT_EQ(changedLines(text, patch.text), std::make_pair(edit.linesOut, edit.linesIn))
+        << patch.text;
+    for (std::string_view line : lines(text)) {
+        if (line.starts_with('#')) {
+            EXPECT_NE(patch.text.find(line), std::string::npos) << line;
+        }
+    }
+    EXPECT_EQ(meaningOf(patch.text), meaningOf(after)) << patch.text;
+    EXPECT_EQ(everyLineEndsInCrLf(patch.text), everyLineEndsInCrLf(text)) << patch.text;
+}
+
+// With either line end: a file of CR LF lines gets CR LF lines.
 TEST(TextPatch, AnEditChangesOnlyItsOwnLines) {
     const std::string text =
         test::slurp(std::filesystem::path(MAPEDIT_TEST_DATA) / "kept/ashes.des");
     for (const Edit& edit : kEdits) {
         SCOPED_TRACE(edit.name);
-        Opened opened = open(text);
-        edit.change(opened.level);
-        const std::string after = fixedOf(opened.level);
-        const TextPatch patch = patchText(opened.kept, after);
-        EXPECT_EQ(patch.reach, PatchReach::Statements);
-        EXPECT_EQ(changedLines(text, patch.text), std::make_pair(edit.linesOut, edit.linesIn))
-            << patch.text;
-        for (std::string_view line : lines(text)) {
-            if (line.starts_with('#')) {
-                EXPECT_NE(patch.text.find(line), std::string::npos) << line;
-            }
-        }
-        EXPECT_EQ(meaningOf(patch.text), meaningOf(after)) << patch.text;
+        expectOwnLinesOnly(text, edit);
+        SCOPED_TRACE("CR LF");
+        expectOwnLinesOnly(withCrLf(text), edit);
     }
 }
 

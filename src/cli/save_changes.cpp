@@ -1,0 +1,65 @@
+// The `changes` look of edit scripts: the lines Save would change in the
+// level's text as last read or saved, hunk by hunk.
+#include <fmt/format.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/script_looks.h"
+#include "save/line_diff.h"
+
+namespace mapedit::cli {
+
+namespace {
+
+std::vector<std::string_view> linesOf(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        end = end == std::string_view::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    return lines;
+}
+
+// A line as the log shows it: without its line feed, a carriage return
+// before it written out.
+std::string shown(std::string_view line) {
+    if (line.ends_with('\n')) line.remove_suffix(1);
+    if (!line.ends_with('\r')) return std::string(line);
+    line.remove_suffix(1);
+    return std::string(line) + "\\r";
+}
+
+}  // namespace
+
+void appendSaveChanges(const Editor& editor, std::vector<std::string>& log) {
+    const Document& document = editor.document();
+    const LevelSave save = editor.levelSave();
+    if (!save.ok) {
+        log.push_back("changes refused: " + save.reason);
+        return;
+    }
+    const std::vector<std::string_view> before =
+        linesOf(document.levelFile().levelText(document.levelIndex()));
+    const std::vector<std::string_view> after = linesOf(save.saved.text);
+    const int firstLine = document.levelFile().levelFirstLine(document.levelIndex());
+    log.push_back("--- changes");
+    bool any = false;
+    for (const DiffHunk& hunk : diffLines(before, after)) {
+        if (hunk.same) continue;
+        any = true;
+        log.push_back(fmt::format("@@ line {}", firstLine + static_cast<int>(hunk.oldBegin)));
+        for (std::size_t i = hunk.oldBegin; i < hunk.oldEnd; ++i)
+            log.push_back("- " + shown(before[i]));
+        for (std::size_t j = hunk.newBegin; j < hunk.newEnd; ++j)
+            log.push_back("+ " + shown(after[j]));
+    }
+    if (!any) log.push_back("(none)");
+    log.push_back("--- end");
+}
+
+}  // namespace mapedit::cli
