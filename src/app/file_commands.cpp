@@ -162,9 +162,14 @@ LevelSave Editor::levelSave(SaveLayout layout) const {
         writeLevel(level(), state_.variant, fixed, &save.reason, &save.unplaced, &save.uncontained);
     if (!save.ok) return save;
     const std::optional<KeptText>& kept = document_.keptText();
+    // A file of several levels keeps the comments it opens with whatever
+    // its first level is saved as.
+    const bool opensFile =
+        kept && !document_.levelFile().isSingleLevel() && document_.levelIndex() == 0;
     save.saved = layout == SaveLayout::KeepText && kept
                      ? keepDesignersText(*kept, std::move(fixed), state_.variant)
-                     : fixedText(std::move(fixed), state_.variant);
+                     : fixedText(std::move(fixed), state_.variant,
+                                 opensFile ? leadingComments(*kept) : std::string_view());
     // The file as it was keeps every statement the designer wrote; a
     // patched one, those its text still holds.
     if (save.saved.form == SaveForm::Unchanged) {

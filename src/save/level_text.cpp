@@ -62,7 +62,7 @@ SavedText keepDesignersText(const KeptText& kept, std::string fixedAfter, Varian
                          {}};
     }
     const std::optional<Reading> wanted = readBack(fixedAfter, variant);
-    if (!wanted) return fixedText(std::move(fixedAfter), variant);
+    if (!wanted) return fixedText(std::move(fixedAfter), variant, leadingComments(kept));
     // Narrower patches first: the statements, the changed parts, the whole.
     const std::vector<int> changed = patch.changedParts;
     std::vector<int> all(static_cast<std::size_t>(patch.partCount));
@@ -80,15 +80,21 @@ SavedText keepDesignersText(const KeptText& kept, std::string fixedAfter, Varian
         if (rewritten == &all && patch.reach == PatchReach::Whole) break;
         patch = patchText(kept, fixedAfter, *rewritten);
     }
-    return fixedText(std::move(fixedAfter), variant);
+    return fixedText(std::move(fixedAfter), variant, leadingComments(kept));
 }
 
-SavedText fixedText(std::string fixedAfter, Variant variant) {
+SavedText fixedText(std::string fixedAfter, Variant variant, std::string_view header) {
+    std::string text = std::string(header) + fixedAfter;
     Random random(kCompareSeed);
-    LevelRead read = readLevel(fixedAfter, random, variant);
-    SavedText saved{fixedAfter, SaveForm::Fixed, {}, {}, {}};
-    saved.kept = KeptText{std::move(fixedAfter), std::move(read.statements), saved.text};
+    LevelRead read = readLevel(text, random, variant);
+    SavedText saved{text, SaveForm::Fixed, {}, {}, {}};
+    saved.kept = KeptText{std::move(text), std::move(read.statements), std::move(fixedAfter)};
     return saved;
+}
+
+std::string_view leadingComments(const KeptText& kept) {
+    const std::size_t end = kept.statements.empty() ? 0 : kept.statements.front().line;
+    return std::string_view(kept.text).substr(0, end);
 }
 
 }  // namespace mapedit

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/variant.h"
@@ -34,8 +35,11 @@ struct SavedText {
 // a patched text that still does not read alike is never written.
 SavedText keepDesignersText(const KeptText& kept, std::string fixedAfter, Variant variant);
 
-// The same for a level with no text of its own yet: the writer's text,
-// kept as the designer's from now on.
-SavedText fixedText(std::string fixedAfter, Variant variant);
+// The writer's text, kept as the designer's from now on, after `header`:
+// the comment lines a file of several levels opens with, which stay.
+SavedText fixedText(std::string fixedAfter, Variant variant, std::string_view header = {});
+
+// The comment and blank lines before the first statement of a text.
+std::string_view leadingComments(const KeptText& kept);
 
 }  // namespace mapedit
