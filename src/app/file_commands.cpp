@@ -32,6 +32,10 @@ void withoutLines(std::vector<std::string>& lines, const std::vector<std::string
     }
 }
 
+// The last type of the save dialog writes the writer's own layout instead
+// of keeping the file's text.
+const FileFilter kFixedLayoutFilter{"Level files, fixed layout(*.des)", "*.des"};
+
 // The file is saved all the same; the designer learns what it lacks, or
 // what it holds otherwise than the level says.
 std::string listReport(std::string text, const std::vector<std::string>& lines) {
@@ -184,9 +188,14 @@ LevelSave Editor::levelSave(SaveLayout layout) const {
 bool Editor::saveLevel(bool useCurrentPath, SaveLayout layout) {
     std::string path = document_.path();
     if (!useCurrentPath || path.empty() || !document_.holdsLevel()) {
-        const auto chosen = shell_.askSavePath(levelFileDialog("Save As", document_.path()));
+        FileDialogRequest request = levelFileDialog("Save As", document_.path());
+        request.filters.push_back(kFixedLayoutFilter);
+        const auto chosen = shell_.askSavePath(request);
         if (!chosen) return false;
-        path = *chosen;
+        path = chosen->path;
+        if (chosen->type + 1 == static_cast<int>(request.filters.size())) {
+            layout = SaveLayout::Fixed;
+        }
     }
     LevelSave save = levelSave(layout);
     if (!save.ok) {

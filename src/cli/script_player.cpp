@@ -34,7 +34,9 @@ bool ScriptPlayer::run(const Step& step, std::string& error) {
             shell_.openAnswers.push_back(step.path);
             break;
         case StepKind::AnswerSave:
-            shell_.saveAnswers.push_back(step.path);
+            shell_.saveAnswers.push_back(
+                step.path ? std::optional<ChosenFile>(ChosenFile{*step.path, step.id})
+                          : std::nullopt);
             break;
         case StepKind::AnswerLevel:
             shell_.levelAnswers.push_back(step.path);
