@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <utility>
 
 #include "model/level.h"
 #include "model/terrain.h"
@@ -91,7 +92,12 @@ void BM_WriteLargeLevel(benchmark::State& state) {
     buildLargeLevel(level);
     std::string out;
     for (auto _ : state) {
-        if (!writeLevel(level, Variant::Vanilla, out)) state.SkipWithError("level refused");
+        Result<WrittenLevel> written = writeLevel(level, Variant::Vanilla);
+        if (!written) {
+            state.SkipWithError("level refused");
+            return;
+        }
+        out = std::move(written->text);
         benchmark::DoNotOptimize(out.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * out.size()));

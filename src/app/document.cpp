@@ -35,13 +35,13 @@ void Document::readFrom(std::vector<SourceStatement> statements) {
 }
 
 void Document::keepText(Variant variant) {
-    std::string fixed;
-    if (statementsRead_.empty() || !writeLevel(level_, variant, fixed)) {
+    Result<WrittenLevel> fixed = writeLevel(level_, variant);
+    if (statementsRead_.empty() || !fixed) {
         keptText_.reset();
         return;
     }
     keptText_ = KeptText{std::string(levelFile_.levelText(levelIndex_)), std::move(statementsRead_),
-                         std::move(fixed)};
+                         std::move(fixed->text)};
     statementsRead_.clear();
 }
 

@@ -20,6 +20,7 @@
 #include "resources/toolbar.h"
 #include "resources/variant_menu.h"
 #include "view/view_context.h"
+#include "writer/writer.h"
 
 namespace mapedit {
 
@@ -34,13 +35,10 @@ enum class Key { Escape, Delete, Other };
 // level did not change, or the writer's fixed layout throughout.
 enum class SaveLayout { KeepText, Fixed };
 
-// The text Save would write, or the reason it cannot; with the statements
-// left out or moved, one line each.
-struct LevelSave {
-    bool ok = false;
-    std::string reason;
+// The text Save would write, with the statements left out or moved, one
+// line each.
+struct LevelSave : WriteReport {
     SavedText saved;
-    std::vector<std::string> unplaced, uncontained;
 };
 
 class Editor {
@@ -87,8 +85,9 @@ class Editor {
                   std::optional<int> levelIndex = std::nullopt);
 
     // What Save writes for the level, without writing it: the designer's
-    // text changed where the level changed, or the writer's fixed layout.
-    LevelSave levelSave(SaveLayout layout = SaveLayout::KeepText) const;
+    // text changed where the level changed, or the writer's fixed layout;
+    // or why it cannot be written.
+    Result<LevelSave> levelSave(SaveLayout layout = SaveLayout::KeepText) const;
 
   private:
     ToolContext toolContext() {

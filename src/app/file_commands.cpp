@@ -63,11 +63,10 @@ bool Editor::openFile(const std::string& path, std::optional<int> levelIndex) {
 }
 
 bool Editor::loadFile(const std::string& path, std::optional<int> levelIndex) {
-    std::string error;
-    auto text = readWholeFile(path, error);
+    Result<std::string> text = readWholeFile(path);
     if (!text) {
         // Never hand the reader a text from a failed read; the level stays.
-        shell_.showMessage(error, "Open File");
+        shell_.showMessage(text.error(), "Open File");
         return false;
     }
     return readFileText(std::move(*text), path, levelIndex);
@@ -113,20 +112,21 @@ bool Editor::readLevelText() {
     state_.areaDragActive = false;
     const LevelFile& file = document_.levelFile();
     const int index = document_.levelIndex();
-    LevelRead read =
+    auto read =
         readLevel(file.levelText(index), random_, state_.variant, file.levelFirstLine(index));
-    level() = std::move(read.level);
-    if (read.report.ok) {
-        document_.readFrom(std::move(read.statements));
+    LevelRead& got = readSoFar(read);
+    level() = std::move(got.level);
+    if (read) {
+        document_.readFrom(std::move(got.statements));
     } else {
         document_.forgetText();
     }
     document_.startHistory();
-    state_.currentPart = read.currentPart;
-    document_.setHoldsLevel(read.report.ok);
-    if (!read.report.ok) shell_.showMessage(read.report.message, "Parse Error");
+    state_.currentPart = got.currentPart;
+    document_.setHoldsLevel(read.has_value());
+    if (!read) shell_.showMessage(read.error().message, "Parse Error");
     updateTitle();
-    return read.report.ok;
+    return read.has_value();
 }
 
 // Settling is part of opening: the history starts on the level as the
@@ -159,12 +159,11 @@ void Editor::settleOpenedLevel() {
 // the current file did not read as a level (its partial level must not
 // silently replace it). A refusal or a failed write leaves the file as it
 // was and says why.
-LevelSave Editor::levelSave(SaveLayout layout) const {
-    LevelSave save;
-    std::string fixed;
-    save.ok =
-        writeLevel(level(), state_.variant, fixed, &save.reason, &save.unplaced, &save.uncontained);
-    if (!save.ok) return save;
+Result<LevelSave> Editor::levelSave(SaveLayout layout) const {
+    Result<WrittenLevel> written = writeLevel(level(), state_.variant);
+    if (!written) return Failure{std::move(written).error()};
+    LevelSave save{std::move(*written), {}};
+    std::string fixed = std::move(written->text);
     const std::optional<KeptText>& kept = document_.keptText();
     // A file of several levels keeps the comments it opens with whatever
     // its first level is saved as.
@@ -197,29 +196,29 @@ bool Editor::saveLevel(bool useCurrentPath, SaveLayout layout) {
             layout = SaveLayout::Fixed;
         }
     }
-    LevelSave save = levelSave(layout);
-    if (!save.ok) {
-        shell_.showMessage(save.reason, "Save");
+    Result<LevelSave> save = levelSave(layout);
+    if (!save) {
+        shell_.showMessage(save.error(), "Save");
         return false;
     }
     // The other levels of the file go back as they were read.
     const LevelFile& file = document_.levelFile();
-    std::string error;
-    if (!writeFileAtomically(path, file.withLevel(document_.levelIndex(), save.saved.text),
-                             error)) {
-        shell_.showMessage(error, "Save");
+    const Status stored =
+        writeFileAtomically(path, file.withLevel(document_.levelIndex(), save->saved.text));
+    if (!stored) {
+        shell_.showMessage(stored.error(), "Save");
         return false;
     }
-    if (!save.unplaced.empty()) {
-        shell_.showMessage(listReport("Not saved: above or left of every map part", save.unplaced),
+    if (!save->unplaced.empty()) {
+        shell_.showMessage(listReport("Not saved: above or left of every map part", save->unplaced),
                            "Save");
     }
-    if (!save.uncontained.empty()) {
+    if (!save->uncontained.empty()) {
         shell_.showMessage(
-            listReport("Saved at its cell: contained, but in no container", save.uncontained),
+            listReport("Saved at its cell: contained, but in no container", save->uncontained),
             "Save");
     }
-    document_.saved(path, std::move(save.saved));
+    document_.saved(path, std::move(save->saved));
     updateTitle();
     return true;
 }

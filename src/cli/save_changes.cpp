@@ -38,14 +38,14 @@ std::string shown(std::string_view line) {
 
 void appendSaveChanges(const Editor& editor, std::vector<std::string>& log) {
     const Document& document = editor.document();
-    const LevelSave save = editor.levelSave();
-    if (!save.ok) {
-        log.push_back("changes refused: " + save.reason);
+    const Result<LevelSave> save = editor.levelSave();
+    if (!save) {
+        log.push_back("changes refused: " + save.error());
         return;
     }
     const std::vector<std::string_view> before =
         linesOf(document.levelFile().levelText(document.levelIndex()));
-    const std::vector<std::string_view> after = linesOf(save.saved.text);
+    const std::vector<std::string_view> after = linesOf(save->saved.text);
     const int firstLine = document.levelFile().levelFirstLine(document.levelIndex());
     log.push_back("--- changes");
     bool any = false;

@@ -28,14 +28,12 @@ struct Reading {
 // text does not read.
 std::optional<Reading> readBack(std::string_view text, Variant variant) {
     Random random(kCompareSeed);
-    LevelRead read = readLevel(text, random, variant);
-    if (!read.report.ok) return std::nullopt;
-    Reading reading{{}, std::move(read.statements), {}, {}};
-    if (!writeLevel(read.level, variant, reading.fixed, nullptr, &reading.unplaced,
-                    &reading.uncontained)) {
-        return std::nullopt;
-    }
-    return reading;
+    auto read = readLevel(text, random, variant);
+    if (!read) return std::nullopt;
+    Result<WrittenLevel> written = writeLevel(read->level, variant);
+    if (!written) return std::nullopt;
+    return Reading{std::move(written->text), std::move(read->statements),
+                   std::move(written->unplaced), std::move(written->uncontained)};
 }
 
 SaveForm formOf(PatchReach reach) {
@@ -86,9 +84,10 @@ SavedText keepDesignersText(const KeptText& kept, std::string fixedAfter, Varian
 SavedText fixedText(std::string fixedAfter, Variant variant, std::string_view header) {
     std::string text = std::string(header) + fixedAfter;
     Random random(kCompareSeed);
-    LevelRead read = readLevel(text, random, variant);
+    auto read = readLevel(text, random, variant);
     SavedText saved{text, SaveForm::Fixed, {}, {}, {}};
-    saved.kept = KeptText{std::move(text), std::move(read.statements), std::move(fixedAfter)};
+    saved.kept =
+        KeptText{std::move(text), std::move(readSoFar(read).statements), std::move(fixedAfter)};
     return saved;
 }
 

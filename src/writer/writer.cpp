@@ -174,31 +174,26 @@ void writePart(WriteContext& ctx) {
 }  // namespace
 }  // namespace writer
 
-bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string* reason,
-                std::vector<std::string>* unplaced, std::vector<std::string>* uncontained) {
+Result<WriteReport> writeLevel(const Level& level, Variant variant, ByteSink& sink) {
     using namespace writer;
     WriteContext ctx(level, variant, sink);
     ctx.partCount = static_cast<int>(level.usedParts().size());
-    if (ctx.partCount == 0) {
-        if (reason != nullptr) *reason = kNoGeometryReason;
-        return false;
-    }
+    if (ctx.partCount == 0) return Failure{std::string(kNoGeometryReason)};
     prepare(ctx, level);
     writeHeader(ctx);
     for (ctx.writePart = 0; ctx.writePart < ctx.partCount && ctx.ok; ++ctx.writePart) {
         writePart(ctx);
     }
-    if (!ctx.ok && reason != nullptr) *reason = kWriteFailedReason;
-    if (unplaced != nullptr) *unplaced = unreachableStatements(ctx);
-    if (uncontained != nullptr) *uncontained = std::move(ctx.uncontained);
-    return ctx.ok;
+    if (!ctx.ok) return Failure{std::string(kWriteFailedReason)};
+    return WriteReport{unreachableStatements(ctx), std::move(ctx.uncontained)};
 }
 
-bool writeLevel(const Level& level, Variant variant, std::string& out, std::string* reason,
-                std::vector<std::string>* unplaced, std::vector<std::string>* uncontained) {
-    out.clear();
-    StringSink sink(out);
-    return writeLevel(level, variant, sink, reason, unplaced, uncontained);
+Result<WrittenLevel> writeLevel(const Level& level, Variant variant) {
+    std::string text;
+    StringSink sink(text);
+    Result<WriteReport> report = writeLevel(level, variant, sink);
+    if (!report) return Failure{std::move(report).error()};
+    return WrittenLevel{std::move(*report), std::move(text)};
 }
 
 }  // namespace mapedit

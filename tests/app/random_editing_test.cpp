@@ -148,13 +148,13 @@ class Session {
     // saving it again gives it back byte for byte. Empty when both hold.
     std::string savesAlike(std::map<SaveForm, int>& forms) {
         editor_.onMouseMove(0, 0, false);  // a drag still pending ends first
-        const LevelSave save = editor_.levelSave();
-        if (!save.ok) return {};
-        ++forms[save.saved.form];
+        const Result<LevelSave> save = editor_.levelSave();
+        if (!save) return {};
+        ++forms[save->saved.form];
         const Variant variant = editor_.state().variant;
-        const std::string& text = save.saved.text;
+        const std::string& text = save->saved.text;
         const auto patched = meaningOfText(text, variant);
-        const auto fixed = meaningOfText(editor_.levelSave(SaveLayout::Fixed).saved.text, variant);
+        const auto fixed = meaningOfText(editor_.levelSave(SaveLayout::Fixed)->saved.text, variant);
         if (patched != fixed) {
             return "the saved text means another level:\n" + test::meaningDiff(fixed, patched) +
                    text;
@@ -164,16 +164,16 @@ class Session {
         HeadlessShell shell;
         Editor again(shell, 5, variant);
         if (!again.openText(text, copy_.string())) return "the text saved does not open";
-        if (again.levelSave().saved.text != text) return "saving it again changed it:\n" + text;
+        if (again.levelSave()->saved.text != text) return "saving it again changed it:\n" + text;
         return {};
     }
 
   private:
     static std::vector<std::string> meaningOfText(const std::string& text, Variant variant) {
         Random random(1);
-        const LevelRead read = readLevel(text, random, variant);
-        if (!read.report.ok) return {"does not read: " + read.report.message};
-        return test::gameMeaning(read.level);
+        const auto read = readLevel(text, random, variant);
+        if (!read) return {"does not read: " + read.error().message};
+        return test::gameMeaning(read->level);
     }
 
     // Save writes to the file that was opened: open a copy, never the test data.
@@ -246,14 +246,12 @@ class Session {
     // A level with map parts writes and reads back.
     std::string readsBack() const {
         if (editor_.level().settings.partCount == 0) return {};
-        std::string text, reason;
-        if (!writeLevel(editor_.level(), editor_.state().variant, text, &reason)) {
-            return "write refused: " + reason;
-        }
+        const Result<WrittenLevel> written = writeLevel(editor_.level(), editor_.state().variant);
+        if (!written) return "write refused: " + written.error();
         Random random(1);
-        const LevelRead read = readLevel(text, random, editor_.state().variant);
-        if (read.report.ok || leftNoRoom(read.report.message)) return {};
-        return "written level does not read: " + read.report.message;
+        const auto read = readLevel(written->text, random, editor_.state().variant);
+        if (read || leftNoRoom(read.error().message)) return {};
+        return "written level does not read: " + read.error().message;
     }
 
     // Painting can take away every cell a random placement could land on;

@@ -33,7 +33,7 @@ TEST(SaveLayout, TheLastFileTypeWritesTheFixedLayout) {
         shell.saveAnswers.push_back(ChosenFile{out.string(), c.type});
         editor.onCommand(command::kSaveAs);
         const std::string saved = test::slurp(out);
-        EXPECT_EQ(saved, c.fixed ? editor.levelSave(SaveLayout::Fixed).saved.text : text);
+        EXPECT_EQ(saved, c.fixed ? editor.levelSave(SaveLayout::Fixed)->saved.text : text);
         EXPECT_EQ(saved == text, !c.fixed);
         // The next Save starts from the text now in the file.
         editor.onCommand(command::kSave);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/editor.h"
@@ -39,9 +40,9 @@ std::string openAndSave(const std::string& text, const fs::path& path,
                         std::optional<int> level = std::nullopt) {
     HeadlessShell shell;
     Editor editor(shell, 7, variantOfFile(path));
-    std::string out;
-    if (!editor.openText(text, path.string(), level)) return out;
-    writeLevel(editor.level(), editor.state().variant, out);
+    if (!editor.openText(text, path.string(), level)) return {};
+    Result<WrittenLevel> saved = writeLevel(editor.level(), editor.state().variant);
+    std::string out = saved ? std::move(saved->text) : std::string();
     if (level) out = LevelFile(text).withLevel(*level, out);
     return out;
 }
@@ -71,9 +72,9 @@ std::string openAndSaveKeepingText(const std::string& text, const fs::path& path
     HeadlessShell shell;
     Editor editor(shell, 7, variantOfFile(path));
     if (!editor.openText(text, path.string(), level)) return {};
-    const LevelSave save = editor.levelSave();
-    if (!save.ok) return {};
-    return level ? LevelFile(text).withLevel(*level, save.saved.text) : save.saved.text;
+    const Result<LevelSave> save = editor.levelSave();
+    if (!save) return {};
+    return level ? LevelFile(text).withLevel(*level, save->saved.text) : save->saved.text;
 }
 
 std::string withCrLf(const std::string& text) {

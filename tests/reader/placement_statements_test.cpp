@@ -76,13 +76,13 @@ TEST(PlacementStatements, ReportTheFailingLineAndMessage) {
 
 TEST(PlacementStatements, ObjectsOfOneCellKeepFileOrderAndContainedFollowsTheLastObject) {
     Level level;
-    const ReadResult r = readStatements(level, kRoom,
-                                        "CONTAINER: '(', \"chest\", (2,2)\n"
-                                        "OBJECT: ')', \"dagger\", contained\n"
-                                        "OBJECT: '*', \"ruby\", (2,2)\n"
-                                        "OBJECT[30%]: '%', \"apple\", (4,1)\n"
-                                        "OBJECT: '!', \"water\", contained");
-    ASSERT_TRUE(r.ok) << r.message;
+    const Status r = readStatements(level, kRoom,
+                                    "CONTAINER: '(', \"chest\", (2,2)\n"
+                                    "OBJECT: ')', \"dagger\", contained\n"
+                                    "OBJECT: '*', \"ruby\", (2,2)\n"
+                                    "OBJECT[30%]: '%', \"apple\", (4,1)\n"
+                                    "OBJECT: '!', \"water\", contained");
+    ASSERT_TRUE(r) << r.error();
 
     const auto& chestCell = level.cell(5, 5).objects;
     ASSERT_EQ(chestCell.size(), 3u);
@@ -125,8 +125,8 @@ TEST(PlacementStatements, ObjectTailSetsCurseStateSpeMaterialAndNames) {
         SCOPED_TRACE(c.tail);
         Level level;
         const std::string statement = std::string("OBJECT: ')', \"dagger\", (1,1)") + c.tail;
-        const ReadResult r = readStatements(level, kRoom, statement, c.variant);
-        ASSERT_TRUE(r.ok) << r.message;
+        const Status r = readStatements(level, kRoom, statement, c.variant);
+        ASSERT_TRUE(r) << r.error();
         ASSERT_EQ(level.cell(4, 4).objects.size(), 1u);
         const ObjectSpec& o = level.cell(4, 4).objects[0];
         EXPECT_EQ(o.buc, c.buc);
@@ -160,8 +160,8 @@ TEST(PlacementStatements, MonsterOptionsComeInAnyOrderAndTheLastWins) {
         SCOPED_TRACE(c.options);
         Level level;
         const std::string statement = std::string("MONSTER: 'a', \"giant ant\", (1,1)") + c.options;
-        const ReadResult r = readStatements(level, kRoom, statement);
-        ASSERT_TRUE(r.ok) << r.message;
+        const Status r = readStatements(level, kRoom, statement);
+        ASSERT_TRUE(r) << r.error();
         ASSERT_TRUE(level.cell(4, 4).monster.has_value());
         const MonsterSpec& m = *level.cell(4, 4).monster;
         EXPECT_EQ(m.attitude, c.attitude);
@@ -198,8 +198,8 @@ TEST(PlacementStatements, ColourComesFromTheCatalogueAndTheSymbolStaysAsRead) {
     for (const ColorCase& c : cases) {
         SCOPED_TRACE(c.statement);
         Level level;
-        const ReadResult r = readStatements(level, kRoom, c.statement, c.variant);
-        ASSERT_TRUE(r.ok) << r.message;
+        const Status r = readStatements(level, kRoom, c.statement, c.variant);
+        ASSERT_TRUE(r) << r.error();
         const MapCell& cell = level.cell(4, 4);
         if (cell.monster) {
             EXPECT_EQ(cell.monster->symbol, c.symbol);
@@ -230,8 +230,8 @@ TEST(PlacementStatements, TrapNamesAreQuotedExceptRandomAndRust) {
     for (const TrapCase& c : cases) {
         SCOPED_TRACE(c.statement);
         Level level;
-        const ReadResult r = readStatements(level, kRoom, c.statement);
-        ASSERT_TRUE(r.ok) << r.message;
+        const Status r = readStatements(level, kRoom, c.statement);
+        ASSERT_TRUE(r) << r.error();
         ASSERT_TRUE(level.cell(4, 4).trap.has_value());
         const TrapSpec& t = *level.cell(4, 4).trap;
         EXPECT_EQ(t.trapType, c.trapType);
@@ -243,12 +243,12 @@ TEST(PlacementStatements, TrapNamesAreQuotedExceptRandomAndRust) {
 
 TEST(PlacementStatements, RandomAndPlaceLocationsPickTheirCells) {
     Level level;
-    const ReadResult r = readStatements(level, kRoom,
-                                        "RANDOM_PLACES: (1,1),(5,2)\n"
-                                        "MONSTER: ';', \"giant eel\", random\n"
-                                        "OBJECT: ')', \"dagger\", random\n"
-                                        "TRAP: \"pit\", place[1]");
-    ASSERT_TRUE(r.ok) << r.message;
+    const Status r = readStatements(level, kRoom,
+                                    "RANDOM_PLACES: (1,1),(5,2)\n"
+                                    "MONSTER: ';', \"giant eel\", random\n"
+                                    "OBJECT: ')', \"dagger\", random\n"
+                                    "TRAP: \"pit\", place[1]");
+    ASSERT_TRUE(r) << r.error();
 
     const Cell eel = findCell(level, [](const MapCell& c) { return c.monster.has_value(); });
     ASSERT_GE(eel.x, 0);
@@ -268,11 +268,11 @@ TEST(PlacementStatements, RandomAndPlaceLocationsPickTheirCells) {
 // stands when they are read, so an entry not yet set puts the record on (0, 0).
 TEST(PlacementStatements, PlaceBeforeItsListUsesTheEntryAsItStandsThen) {
     Level level;
-    const ReadResult r = readStatements(level, kRoom,
-                                        "OBJECT: ')', \"dagger\", place[1]\n"
-                                        "RANDOM_PLACES: (1,1),(5,2)\n"
-                                        "OBJECT: ')', \"knife\", place[1]");
-    ASSERT_TRUE(r.ok) << r.message;
+    const Status r = readStatements(level, kRoom,
+                                    "OBJECT: ')', \"dagger\", place[1]\n"
+                                    "RANDOM_PLACES: (1,1),(5,2)\n"
+                                    "OBJECT: ')', \"knife\", place[1]");
+    ASSERT_TRUE(r) << r.error();
     ASSERT_EQ(level.cell(0, 0).objects.size(), 1u);
     EXPECT_EQ(level.cell(0, 0).objects[0].name.view(), "dagger");
     ASSERT_EQ(level.cell(8, 5).objects.size(), 1u);
@@ -284,17 +284,17 @@ TEST(PlacementStatements, PlaceBeforeItsListUsesTheEntryAsItStandsThen) {
 TEST(PlacementStatements, RandomMonsterAndTrapMoveAsideForAFixedOne) {
     const std::string randomOnes = "MONSTER: 'a', \"giant ant\", random\nTRAP: \"pit\", random";
     Level first;
-    ASSERT_TRUE(readStatements(first, kRoom, randomOnes).ok);
+    ASSERT_TRUE(readStatements(first, kRoom, randomOnes));
     const Cell ant = findCell(first, [](const MapCell& c) { return c.monster.has_value(); });
     const Cell pit = findCell(first, [](const MapCell& c) { return c.trap.has_value(); });
     ASSERT_GE(ant.x, 0);
     ASSERT_GE(pit.x, 0);
 
     Level level;
-    const ReadResult r = readStatements(
+    const Status r = readStatements(
         level, kRoom,
         randomOnes + "\nMONSTER: 'b', \"acid blob\", " + at(ant) + "\nTRAP: \"hole\", " + at(pit));
-    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_TRUE(r) << r.error();
     EXPECT_EQ(level.cell(ant.x, ant.y).monster->name.view(), "acid blob");
     EXPECT_EQ(level.cell(pit.x, pit.y).trap->trapName.view(), "hole");
 

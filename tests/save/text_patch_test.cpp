@@ -24,9 +24,9 @@ namespace mapedit {
 namespace {
 
 std::string fixedOf(const Level& level) {
-    std::string text;
-    EXPECT_TRUE(writeLevel(level, Variant::Vanilla, text));
-    return text;
+    Result<WrittenLevel> written = writeLevel(level, Variant::Vanilla);
+    EXPECT_TRUE(written);
+    return written ? written->text : std::string();
 }
 
 struct Opened {
@@ -36,9 +36,10 @@ struct Opened {
 
 Opened open(const std::string& text) {
     Random random(3);
-    LevelRead read = readLevel(text, random, Variant::Vanilla);
-    EXPECT_TRUE(read.report.ok) << read.report.message;
-    Opened opened{std::move(read.level), {text, std::move(read.statements), {}}};
+    auto read = readLevel(text, random, Variant::Vanilla);
+    EXPECT_TRUE(read);
+    LevelRead& got = readSoFar(read);
+    Opened opened{std::move(got.level), {text, std::move(got.statements), {}}};
     opened.kept.fixedText = fixedOf(opened.level);
     return opened;
 }
@@ -71,9 +72,9 @@ std::pair<int, int> changedLines(std::string_view before, std::string_view after
 // The writer's text of the level a text reads as.
 std::string meaningOf(std::string_view text) {
     Random random(1);
-    const LevelRead read = readLevel(text, random, Variant::Vanilla);
-    EXPECT_TRUE(read.report.ok) << read.report.message << "\n" << text;
-    return fixedOf(read.level);
+    const auto read = readLevel(text, random, Variant::Vanilla);
+    EXPECT_TRUE(read) << text;
+    return fixedOf(readSoFar(read).level);
 }
 
 MapCell& cellAt(Level& level, int x, int y) {

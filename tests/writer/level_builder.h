@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/level.h"
 #include "model/terrain.h"
@@ -70,9 +71,9 @@ inline TrapSpec& putTrap(Level& level, int x, int y, int trapType) {
 }
 
 inline std::string written(const Level& level, Variant variant = Variant::Vanilla) {
-    std::string out, reason;
-    if (!writeLevel(level, variant, out, &reason)) return "refused: " + reason;
-    return out;
+    Result<WrittenLevel> out = writeLevel(level, variant);
+    if (!out) return "refused: " + out.error();
+    return std::move(out->text);
 }
 
 inline std::string golden(std::string_view name) {
