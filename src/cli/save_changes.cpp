@@ -8,22 +8,11 @@
 
 #include "cli/script_looks.h"
 #include "save/line_diff.h"
+#include "save/text_lines.h"
 
 namespace mapedit::cli {
 
 namespace {
-
-std::vector<std::string_view> linesOf(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        end = end == std::string_view::npos ? text.size() : end + 1;
-        lines.push_back(text.substr(at, end - at));
-        at = end;
-    }
-    return lines;
-}
 
 // A line as the log shows it: without its line feed, a carriage return
 // before it written out.

@@ -7,7 +7,12 @@ namespace mapedit {
 
 namespace {
 
-// The lines of a text, each with its line end.
+std::string_view withoutEnding(std::string_view line) {
+    return line.substr(0, line.size() - lineEndingAtEnd(line).size());
+}
+
+}  // namespace
+
 std::vector<std::string_view> linesOf(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t at = 0;
@@ -23,12 +28,6 @@ std::vector<std::string_view> linesOf(std::string_view text) {
     }
     return lines;
 }
-
-std::string_view withoutEnding(std::string_view line) {
-    return line.substr(0, line.size() - lineEndingAtEnd(line).size());
-}
-
-}  // namespace
 
 std::string_view lineEndingOf(std::string_view text) {
     const std::size_t at = text.find_first_of("\r\n");

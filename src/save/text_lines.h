@@ -2,8 +2,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mapedit {
+
+// The lines of a text, each with its line end (CR LF, CR or LF).
+std::vector<std::string_view> linesOf(std::string_view text);
 
 // The line end the text's first line has: CR LF, CR or LF; LF for a text
 // of one line.

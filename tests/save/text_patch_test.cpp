@@ -16,6 +16,7 @@
 #include "reader/reader.h"
 #include "save/level_text.h"
 #include "save/line_diff.h"
+#include "save/text_lines.h"
 #include "save/text_patch.h"
 #include "support/run_program.h"
 #include "writer/writer.h"
@@ -44,22 +45,10 @@ Opened open(const std::string& text) {
     return opened;
 }
 
-std::vector<std::string_view> lines(std::string_view text) {
-    std::vector<std::string_view> out;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        end = end == std::string_view::npos ? text.size() : end + 1;
-        out.push_back(text.substr(at, end - at));
-        at = end;
-    }
-    return out;
-}
-
 // The lines taken out and put in between two texts.
 std::pair<int, int> changedLines(std::string_view before, std::string_view after) {
-    const auto a = lines(before);
-    const auto b = lines(after);
+    const auto a = linesOf(before);
+    const auto b = linesOf(after);
     int out = 0, in = 0;
     for (const DiffHunk& h : diffLines(a, b)) {
         if (h.same) continue;
@@ -148,7 +137,7 @@ void expectOwnLinesOnly(const std::string& text, const Edit& edit) {
     EXPECT_EQ(patch.reach, PatchReach::Statements);
     EXPECT_EQ(changedLines(text, patch.text), std::make_pair(edit.linesOut, edit.linesIn))
         << patch.text;
-    for (std::string_view line : lines(text)) {
+    for (std::string_view line : linesOf(text)) {
         if (line.starts_with('#')) {
             EXPECT_NE(patch.text.find(line), std::string::npos) << line;
         }
