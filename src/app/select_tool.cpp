@@ -375,7 +375,7 @@ class SelectTool final : public EditTool {
         drag_ = std::monostate{};
         if (AreaRecord* area = ctx.state.selectedArea) {
             if (MapPart* part = partOfArea(ctx.level(), *area)) {
-                ctx.snapMapPart(*area, *part, part->halign, part->valign);
+                ctx.snapMapPart(*area, *part, part->alignment);
             }
         }
         ctx.level().sortAreasAscending();
@@ -481,9 +481,9 @@ void SelectTool::editArea(ToolContext& ctx, CellPos cell) {
         ctx.redrawPreviousSelection();
         return;
     }
-    int value = packAlignment(part->halign, part->valign);
-    if (ctx.runDialog(PartAlignment{value})) {
-        ctx.snapMapPart(*area, *part, value / 16, value % 16);
+    PartAlignment alignment = part->alignment;
+    if (ctx.runDialog(alignment)) {
+        ctx.snapMapPart(*area, *part, alignment);
         ctx.level().sortAreasAscending();
     }
     ctx.shell.invalidate();

@@ -13,10 +13,6 @@ namespace mapedit {
 struct DoorState {
     int& state;
 };
-// A map part's alignments, packed as horizontal * 16 + vertical.
-struct PartAlignment {
-    int& packed;
-};
 // The low four bits of a marker's overlay: a mazewalk's direction, or a
 // drawbridge's direction plus 4 when it is closed.
 struct MazewalkMarker {

@@ -102,7 +102,7 @@ constexpr bool isNamedMaterial(int material) {
 inline constexpr std::array<std::string_view, 4> kEngraveTypes = {"dust", "engrave", "burn",
                                                                   "mark"};
 
-// GEOMETRY, by MapPart::halign and MapPart::valign.
+// GEOMETRY, by the two halves of a PartAlignment.
 inline constexpr std::array<std::string_view, 5> kHorizontalPlacements = {
     "left", "half-left", "center", "half-right", "right"};
 inline constexpr std::array<std::string_view, 3> kVerticalPlacements = {"top", "center", "bottom"};

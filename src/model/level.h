@@ -176,10 +176,20 @@ enum MapForm : std::int32_t {
     kNoMapWithoutGeometry = 2,
 };
 
+// Where GEOMETRY puts a map part's text, by words::kHorizontalPlacements
+// and words::kVerticalPlacements.
+enum class HorizontalAlignment : std::int32_t { Left, HalfLeft, Center, HalfRight, Right };
+enum class VerticalAlignment : std::int32_t { Top, Center, Bottom };
+
+struct PartAlignment {
+    friend bool operator==(const PartAlignment&, const PartAlignment&) = default;
+    HorizontalAlignment horizontal = HorizontalAlignment::Left;
+    VerticalAlignment vertical = VerticalAlignment::Top;
+};
+
 struct MapPart {
     friend bool operator==(const MapPart&, const MapPart&) = default;
-    std::int32_t halign = 0;  // 0 left .. 4 right
-    std::int32_t valign = 0;  // 0 top, 1 center, 2 bottom
+    PartAlignment alignment{};
     std::int32_t width = 0, height = 0;
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // placed rectangle, absolute, inclusive
     std::int32_t form = kMapText;

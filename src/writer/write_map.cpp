@@ -90,9 +90,11 @@ void writeMapText(WriteContext& ctx) {
     ctx.line.push_back('\n');
     if (writesGeometry(ctx, p)) {
         ctx.line.append("GEOMETRY: ");
-        ctx.line.append(words::wordAt(words::kHorizontalPlacements, p.halign, "right"));
+        ctx.line.append(words::wordAt(words::kHorizontalPlacements,
+                                      static_cast<int>(p.alignment.horizontal), "right"));
         ctx.line.append(", ");
-        ctx.line.append(words::wordAt(words::kVerticalPlacements, p.valign, "bottom"));
+        ctx.line.append(words::wordAt(words::kVerticalPlacements,
+                                      static_cast<int>(p.alignment.vertical), "bottom"));
         ctx.line.push_back('\n');
     }
     if (p.hasMapText()) {

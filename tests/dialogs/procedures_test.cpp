@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "dialogs/property_dialogs.h"
 #include "platform/headless_dialog.h"
+#include "resources/dialog_ids/maze_part.h"
 #include "resources/dialog_templates.h"
 #include "support/dialog_subjects.h"
 
@@ -57,6 +59,7 @@ TEST(Procedures, ASubjectOfTheWrongKindDoesNotCompile) {
     static_assert(!OpensADialog<MapCell&> && !OpensADialog<MapPart&>);
     // OK stores into the subject: neither a constant nor a temporary will do.
     static_assert(!OpensADialog<const LevelSettings&> && !OpensADialog<TrapSpec>);
+    static_assert(OpensADialog<PartAlignment&> && !OpensADialog<PartAlignment>);
     EXPECT_EQ(Subjects{}.dialogFor(106, Variant::Vanilla), nullptr);
 }
 
@@ -102,6 +105,43 @@ TEST(MazeDialog, KeepsTheFlagBitsItDoesNotShow) {
     open.click(1009);
     open.ok();
     EXPECT_EQ(settings.levelFlags2, kWallify | kBackgroundGenerated);
+}
+
+// Each radio stands for one half of the alignment: the dialog opens on the
+// pair the part has, and OK stores the pair checked, whatever it was.
+TEST(MazePartDialog, EditsBothHalvesOfTheAlignment) {
+    namespace ids = control::maze_part;
+    using H = HorizontalAlignment;
+    using V = VerticalAlignment;
+    const std::pair<H, int> horizontal[] = {{H::Left, ids::kLeft},
+                                            {H::HalfLeft, ids::kHalfLeft},
+                                            {H::Center, ids::kHorizontalCenter},
+                                            {H::HalfRight, ids::kHalfRight},
+                                            {H::Right, ids::kRight}};
+    const std::pair<V, int> vertical[] = {
+        {V::Top, ids::kTop}, {V::Center, ids::kVerticalCenter}, {V::Bottom, ids::kBottom}};
+    std::vector<std::pair<PartAlignment, std::pair<int, int>>> all;
+    for (const auto& [h, hId] : horizontal) {
+        for (const auto& [v, vId] : vertical) all.push_back({{h, v}, {hId, vId}});
+    }
+    for (const auto& [from, fromIds] : all) {
+        for (const auto& [to, toIds] : all) {
+            PartAlignment alignment = from;
+            const auto dialog = makePropertyDialog(alignment, Variant::Vanilla);
+            HeadlessDialog open(*dialog);
+            for (const auto& [h, id] : horizontal) {
+                EXPECT_EQ(open.isChecked(id), id == fromIds.first) << id;
+            }
+            for (const auto& [v, id] : vertical) {
+                EXPECT_EQ(open.isChecked(id), id == fromIds.second) << id;
+            }
+            EXPECT_EQ(open.click(toIds.first), "");
+            EXPECT_EQ(open.click(toIds.second), "");
+            open.ok();
+            EXPECT_EQ(alignment, to) << fromIds.first << "," << fromIds.second << " -> "
+                                     << toIds.first << "," << toIds.second;
+        }
+    }
 }
 
 // A line end would split the statement the text is written in.

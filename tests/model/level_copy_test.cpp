@@ -67,7 +67,8 @@ const std::vector<Change>& changes() {
         {"list entry", [](Level& l) { l.settings.randomPlaceX[9] = 7; }},
         {"stair spot", [](Level& l) { l.settings.stairUp.x = 4; }},
         {"extent", [](Level& l) { l.settings.extent.y2 = 3; }},
-        {"map part", [](Level& l) { l.mapParts[9].valign = 2; }},
+        {"map part",
+         [](Level& l) { l.mapParts[9].alignment.vertical = VerticalAlignment::Bottom; }},
     };
     return table;
 }

@@ -97,8 +97,8 @@ TEST(WholeLevelPart, NomapOnACaveLevelIsTheWholeLevel) {
         const MapPart& p = level.mapParts[0];
         EXPECT_EQ(p.form, c.form) << c.name;
         EXPECT_FALSE(p.hasMapText()) << c.name;
-        const MapPart expected = c.whole ? MapPart{p.halign, p.valign, 79, 21, 1, 0, 79, 20}
-                                         : MapPart{p.halign, p.valign};
+        const MapPart expected =
+            c.whole ? MapPart{p.alignment, 79, 21, 1, 0, 79, 20} : MapPart{p.alignment};
         EXPECT_EQ(p.x1, expected.x1) << c.name;
         EXPECT_EQ(p.y1, expected.y1) << c.name;
         EXPECT_EQ(p.x2, expected.x2) << c.name;

@@ -251,7 +251,9 @@ TEST(LevelStatements, MapPartPlacementRule) {
         {0, 0, 2, 1, 41, 11},
     };
     for (const Case& c : cases) {
-        const PartOrigin o = mapPartOrigin(c.halign, c.valign, c.width, c.height);
+        const PartAlignment alignment{static_cast<HorizontalAlignment>(c.halign),
+                                      static_cast<VerticalAlignment>(c.valign)};
+        const PartOrigin o = mapPartOrigin(alignment, c.width, c.height);
         EXPECT_EQ(o.x, c.x) << c.width << "x" << c.height << " h" << c.halign;
         EXPECT_EQ(o.y, c.y) << c.width << "x" << c.height << " v" << c.valign;
     }
@@ -322,8 +324,8 @@ TEST(LevelStatements, ExtentIsTheUnionOfTheParts) {
     EXPECT_EQ(e.x2, 76);  // 77 - 4 = 73 -> 73; x2 = 76
     EXPECT_EQ(e.y2, 18);  // 19 - 2 = 17; y2 = 18
     EXPECT_EQ(level.settings.partCount, 2);
-    EXPECT_EQ(level.mapParts[1].halign, 4);
-    EXPECT_EQ(level.mapParts[1].valign, 2);
+    EXPECT_EQ(level.mapParts[1].alignment.horizontal, HorizontalAlignment::Right);
+    EXPECT_EQ(level.mapParts[1].alignment.vertical, VerticalAlignment::Bottom);
 }
 
 TEST(LevelStatements, AnEmptyMapHasNoCells) {

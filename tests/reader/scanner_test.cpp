@@ -465,9 +465,9 @@ TEST_F(PickRandomCell, NeverReturnsACellHoldingAnObject) {
 
 TEST_F(PickRandomCell, AnEmptyPartFailsWithoutDrawing) {
     const MapPart empty[] = {
-        {0, 0, 0, 0, 41, 3, 40, 2},  // ENDMAP right after MAP
-        {0, 0, 0, 0, 0, 0, 0, 0},    // NOMAP
-        {0, 0, 3, 0, 10, 5, 12, 4},  // no rows
+        {.x1 = 41, .y1 = 3, .x2 = 40, .y2 = 2},              // ENDMAP right after MAP
+        {},                                                  // NOMAP
+        {.width = 3, .x1 = 10, .y1 = 5, .x2 = 12, .y2 = 4},  // no rows
     };
     for (const MapPart& part : empty) {
         sc.level.mapParts[0] = part;

@@ -18,7 +18,8 @@ struct DialogSubjects {
     TrapSpec trap;
     AreaRecord room;
     std::uint8_t altar = 0;
-    int value = 0;  // the door state, the alignment or the marker
+    PartAlignment alignment;
+    int value = 0;  // the door state or the marker
 
     // The dialog of the template on the subject of its kind; null for an
     // id no dialog has.
@@ -27,7 +28,7 @@ struct DialogSubjects {
             case dialog::kMaze:
                 return makePropertyDialog(settings, variant);
             case dialog::kMazePart:
-                return makePropertyDialog(PartAlignment{value}, variant);
+                return makePropertyDialog(alignment, variant);
             case dialog::kDoor:
                 return makePropertyDialog(DoorState{value}, variant);
             case dialog::kMonster:

@@ -29,7 +29,7 @@ AreaRecord& addRoom(Level& level, int type, int lit, int x1, int y1, int x2, int
 
 void buildMinimal(Level& level) {
     level.settings.mazeName.assign("x");
-    addPart(level, 0, 0, 3, 3, 5, 3);
+    addPart(level, kTopLeft, 3, 3, 5, 3);
     // Lists that no placement inside a part refers to go with the first
     // part; the placements above the part reach no part and are left out.
     setList(level.settings.randomMonsters, level.settings.randomMonsterCount, "ab");
@@ -43,9 +43,9 @@ void buildMinimal(Level& level) {
 void buildTwoParts(Level& level) {
     LevelSettings& s = level.settings;
     s.mazeName.assign("parts");
-    addPart(level, 2, 1, 37, 9, 5, 3);  // lies inside the next one
-    addPart(level, 2, 1, 35, 9, 9, 5);  // the largest
-    addPart(level, 0, 0, 3, 3, 3, 2);
+    addPart(level, kCentered, 37, 9, 5, 3);  // lies inside the next one
+    addPart(level, kCentered, 35, 9, 9, 5);  // the largest
+    addPart(level, kTopLeft, 3, 3, 3, 2);
     paintRows(level, 35, 9, {"---------", "|.......|", "|.......|", "|.......|", "---------"});
     level.setTerrain(36, 12, kStone);
     level.setTerrain(37, 12, kMazewalkStone);
@@ -78,7 +78,7 @@ void buildTwoParts(Level& level) {
 
 void buildAreas(Level& level) {
     level.settings.mazeName.assign("areas");
-    addPart(level, 0, 0, 3, 3, 20, 8);
+    addPart(level, kTopLeft, 3, 3, 20, 8);
     addArea(level, kTeleportArea, 5, 5, 10, 8, 0);
     addArea(level, kTeleportArea, 4, 4, 5, 5, 0);
     addArea(level, kTeleportArea, 15, 4, 18, 6, 1);
@@ -111,7 +111,7 @@ void buildAreas(Level& level) {
 void buildFeatures(Level& level) {
     LevelSettings& s = level.settings;
     s.mazeName.assign("feats");
-    addPart(level, 3, 2, 53, 15, 8, 5);
+    addPart(level, {HorizontalAlignment::HalfRight, VerticalAlignment::Bottom}, 53, 15, 8, 5);
     paintRows(level, 53, 15, {"+SS+++++", "........", "....I}PL", "TtFACB/#", "H a!^-|."});
     constexpr std::uint8_t doorStates[] = {1, 1, 2, 0, 3, 4, 5, 9};
     for (int i = 0; i < 8; ++i) level.cell(53 + i, 15).detail = doorStates[i];
@@ -143,7 +143,7 @@ void buildFeatures(Level& level) {
 void buildPlacements(Level& level) {
     LevelSettings& s = level.settings;
     s.mazeName.assign("placed");
-    addPart(level, 1, 1, 19, 9, 10, 3);
+    addPart(level, {HorizontalAlignment::HalfLeft, VerticalAlignment::Center}, 19, 9, 10, 3);
     setList(s.randomMonsters, s.randomMonsterCount, "abc");
     setList(s.randomObjects, s.randomObjectCount, "!?");
     s.randomPlaceCount = 2;
@@ -244,7 +244,7 @@ void buildTavrel(Level& level) {
     s.initBackground = 'T';
     s.levelFlags = 0xF0 | kSmoothed | kLit;
     s.levelFlags2 = kShortSighted | kNoMonGen | kWallify | kBackgroundGenerated;
-    addPart(level, 4, 2, 71, 17, 6, 2);
+    addPart(level, {HorizontalAlignment::Right, VerticalAlignment::Bottom}, 71, 17, 6, 2);
 
     ObjectSpec& dagger = putObject(level, 71, 17, ')');
     dagger.name.assign("dagger");

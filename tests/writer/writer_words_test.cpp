@@ -22,7 +22,7 @@ constexpr int cellX(int i) {
 
 void addFloorPart(Level& level) {
     level.settings.mazeName.assign("words");
-    addPart(level, 0, 0, 3, 3, 40, 3);
+    addPart(level, kTopLeft, 3, 3, 40, 3);
     for (int x = 3; x <= 42; ++x) {
         for (int y = 3; y <= 5; ++y) level.setTerrain(x, y, kFloor);
     }
