@@ -142,7 +142,7 @@ std::optional<HeldItem> takeItem(Level& level, const ViewState& shown, CellPos c
     if (cell.overlay != 0) {
         const std::uint8_t overlay = cell.overlay;
         cell.overlay = 0;
-        if (markerType(overlay) == markerType(kDrawbridgeMarker)) return DrawbridgeItem{overlay};
+        if (markerType(overlay) == MarkerType::Drawbridge) return DrawbridgeItem{overlay};
         return MazewalkItem{overlay};
     }
     if (shown.showObjects && !cell.objects.empty()) {
@@ -444,12 +444,11 @@ bool SelectTool::editPlacement(ToolContext& ctx, CellPos at) {
         editThroughTemplate(*cell.monster, ctx.templates.monsterTemplate);
         step = "Monster properties";
     } else if (cell.overlay != 0) {
-        int value = cell.overlay & 0x0F;
-        const int type = cell.overlay & 0xF0;
-        const bool bridge = markerType(cell.overlay) == markerType(kDrawbridgeMarker);
-        if (bridge ? ctx.runDialog(DrawbridgeMarker{value})
-                   : ctx.runDialog(MazewalkMarker{value})) {
-            cell.overlay = static_cast<std::uint8_t>(type | value);
+        const bool bridge = markerType(cell.overlay) == MarkerType::Drawbridge;
+        if (bridge) {
+            ctx.runDialog(DrawbridgeMarker{cell.overlay});
+        } else {
+            ctx.runDialog(MazewalkMarker{cell.overlay});
         }
         step = bridge ? "Drawbridge properties" : "Mazewalk properties";
     } else if (ctx.state.showObjects && !cell.objects.empty()) {

@@ -83,7 +83,7 @@ int mazewalkMarkerCount(const Level& level) {
     int count = 0;
     for (int x = 0; x < kMapWidth; ++x) {
         for (int y = 0; y < kMapHeight; ++y) {
-            if (markerType(level.cell(x, y).overlay) == markerType(kMazewalkMarker)) ++count;
+            if (markerType(level.cell(x, y).overlay) == MarkerType::Mazewalk) ++count;
         }
     }
     return count;

@@ -107,7 +107,7 @@ struct TrapSpec {
 struct MapCell {
     std::int8_t terrain = 0;
     std::uint8_t detail = 0;   // door state, or altar alignment (low 4) and type (high 4)
-    std::uint8_t overlay = 0;  // marker: high 4 bits 1 drawbridge / 2 mazewalk, low 2 direction
+    std::uint8_t overlay = 0;  // the marker, taken apart by markerType and its kin
     std::uint8_t glyph = 0;
     // A map character no terrain kind has, kept so that it is written back
     // as it was; it means something only while terrain is kNone.
@@ -122,15 +122,36 @@ struct MapCell {
     std::unique_ptr<TrapSpec> trap;
 };
 
-// Overlay marker encoding.
-constexpr std::uint8_t kDrawbridgeMarker = 0x10;
-constexpr std::uint8_t kMazewalkMarker = 0x20;
+// A cell's marker, kept in MapCell::overlay: the type in the high four
+// bits; in the low four the direction (a words::kDirections index) and, on
+// a drawbridge, whether it is closed. Code outside these functions leaves
+// the bits alone.
+enum class MarkerType : std::uint8_t { None = 0, Drawbridge = 1, Mazewalk = 2 };
 constexpr std::uint8_t kDrawbridgeClosed = 0x04;
-constexpr int markerType(std::uint8_t overlay) {
-    return overlay >> 4;
+
+constexpr MarkerType markerType(std::uint8_t overlay) {
+    return static_cast<MarkerType>(overlay >> 4);
 }
 constexpr int markerDirection(std::uint8_t overlay) {
     return overlay & 3;
+}
+constexpr bool isDrawbridgeClosed(std::uint8_t overlay) {
+    return (overlay & kDrawbridgeClosed) != 0;
+}
+// The low four bits: what the marker dialogs edit, and what a mazewalk
+// starts from.
+constexpr int markerSetting(std::uint8_t overlay) {
+    return overlay & 0x0F;
+}
+// The overlay of a marker of the type whose low four bits are `setting`.
+constexpr std::uint8_t markerOverlay(MarkerType type, int setting) {
+    return static_cast<std::uint8_t>(static_cast<int>(type) << 4 | setting);
+}
+constexpr std::uint8_t mazewalkOverlay(int direction) {
+    return markerOverlay(MarkerType::Mazewalk, direction);
+}
+constexpr std::uint8_t drawbridgeOverlay(int direction, bool closed) {
+    return markerOverlay(MarkerType::Drawbridge, direction | (closed ? kDrawbridgeClosed : 0));
 }
 
 // Area kinds beyond the room types 0..20.

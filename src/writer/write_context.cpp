@@ -148,9 +148,9 @@ bool WriteContext::stillHolds(const CellStatement& c) const {
         case kDoorway:
             return cell.terrain == kDoorway || cell.terrain == kSecretDoor;
         case kDrawbridgeKind:
-            return markerType(cell.overlay) == markerType(kDrawbridgeMarker);
+            return markerType(cell.overlay) == MarkerType::Drawbridge;
         case kMazewalkKind:
-            return markerType(cell.overlay) == markerType(kMazewalkMarker);
+            return markerType(cell.overlay) == MarkerType::Mazewalk;
         default:
             return cell.terrain == c.kind;
     }

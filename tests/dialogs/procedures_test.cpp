@@ -3,6 +3,7 @@
 // template lacks).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -12,7 +13,9 @@
 
 #include "dialogs/property_dialogs.h"
 #include "platform/headless_dialog.h"
+#include "resources/dialog_ids/drawbridge.h"
 #include "resources/dialog_ids/maze_part.h"
+#include "resources/dialog_ids/mazewalk.h"
 #include "resources/dialog_templates.h"
 #include "support/dialog_subjects.h"
 
@@ -140,6 +143,57 @@ TEST(MazePartDialog, EditsBothHalvesOfTheAlignment) {
             open.ok();
             EXPECT_EQ(alignment, to) << fromIds.first << "," << fromIds.second << " -> "
                                      << toIds.first << "," << toIds.second;
+        }
+    }
+}
+
+// The radios of each marker dialog by the direction stored (a bridge's by
+// the side it opens towards, opposite that direction).
+constexpr std::array<int, 4> kWalkRadios = {control::mazewalk::kNorth, control::mazewalk::kEast,
+                                            control::mazewalk::kSouth, control::mazewalk::kWest};
+constexpr std::array<int, 4> kBridgeRadios = {
+    control::drawbridge::kSouth, control::drawbridge::kWest, control::drawbridge::kNorth,
+    control::drawbridge::kEast};
+
+// The dialog opens on the marker's direction and OK stores the one checked.
+TEST(MarkerDialogs, MazewalkEditsTheDirection) {
+    for (int from = 0; from < 4; ++from) {
+        for (int to = 0; to < 4; ++to) {
+            std::uint8_t overlay = mazewalkOverlay(from);
+            const auto dialog = makePropertyDialog(MazewalkMarker{overlay}, Variant::Vanilla);
+            HeadlessDialog open(*dialog);
+            for (int d = 0; d < 4; ++d) {
+                EXPECT_EQ(open.isChecked(kWalkRadios[static_cast<std::size_t>(d)]), d == from);
+            }
+            EXPECT_EQ(open.click(kWalkRadios[static_cast<std::size_t>(to)]), "");
+            open.ok();
+            EXPECT_EQ(int{overlay}, int{mazewalkOverlay(to)}) << from << " -> " << to;
+        }
+    }
+}
+
+// A bridge's direction and its open box both come from the overlay, and
+// both go back into it.
+TEST(MarkerDialogs, DrawbridgeEditsTheDirectionAndWhetherItIsClosed) {
+    for (int from = 0; from < 8; ++from) {
+        for (int to = 0; to < 8; ++to) {
+            const int fromDirection = from % 4, toDirection = to % 4;
+            const bool fromClosed = from >= 4, toClosed = to >= 4;
+            std::uint8_t overlay = drawbridgeOverlay(fromDirection, fromClosed);
+            const auto dialog = makePropertyDialog(DrawbridgeMarker{overlay}, Variant::Vanilla);
+            HeadlessDialog open(*dialog);
+            for (int d = 0; d < 4; ++d) {
+                EXPECT_EQ(open.isChecked(kBridgeRadios[static_cast<std::size_t>(d)]),
+                          d == fromDirection);
+            }
+            EXPECT_EQ(open.isChecked(control::drawbridge::kOpen), !fromClosed);
+            EXPECT_EQ(open.click(kBridgeRadios[static_cast<std::size_t>(toDirection)]), "");
+            if (fromClosed != toClosed) {
+                EXPECT_EQ(open.click(control::drawbridge::kOpen), "");
+            }
+            open.ok();
+            EXPECT_EQ(int{overlay}, int{drawbridgeOverlay(toDirection, toClosed)})
+                << from << " -> " << to;
         }
     }
 }

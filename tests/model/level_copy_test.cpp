@@ -18,7 +18,7 @@ Level busyLevel() {
     Level level;
     MapCell& c = level.cell(10, 5);
     c.detail = 3;
-    c.overlay = kMazewalkMarker | 2;
+    c.overlay = mazewalkOverlay(2);
     c.monster = std::make_unique<MonsterSpec>();
     c.monster->name.assign("jackal");
     c.trap = std::make_unique<TrapSpec>();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -49,6 +50,38 @@ TEST(FixedTextTest, AssignsCutsAndTakesAnEmptyViewWithoutAPointer) {
     EXPECT_TRUE(t.empty());
 }
 
+// The overlay bytes are what edit scripts show and level copies compare:
+// the accessors must keep to them exactly.
+TEST(MarkerTest, OverlaysTakeApartIntoTypeDirectionAndBridgeState) {
+    struct Case {
+        std::uint8_t overlay;
+        MarkerType type;
+        int direction;
+        bool closed;
+        int setting;
+    };
+    const Case cases[] = {
+        {0x00, MarkerType::None, 0, false, 0},       {0x10, MarkerType::Drawbridge, 0, false, 0},
+        {0x13, MarkerType::Drawbridge, 3, false, 3}, {0x14, MarkerType::Drawbridge, 0, true, 4},
+        {0x17, MarkerType::Drawbridge, 3, true, 7},  {0x20, MarkerType::Mazewalk, 0, false, 0},
+        {0x22, MarkerType::Mazewalk, 2, false, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int{c.overlay});
+        EXPECT_EQ(markerType(c.overlay), c.type);
+        EXPECT_EQ(markerDirection(c.overlay), c.direction);
+        EXPECT_EQ(isDrawbridgeClosed(c.overlay), c.closed);
+        EXPECT_EQ(markerSetting(c.overlay), c.setting);
+        EXPECT_EQ(int{markerOverlay(c.type, c.setting)}, int{c.overlay});
+        if (c.type == MarkerType::Drawbridge) {
+            EXPECT_EQ(int{drawbridgeOverlay(c.direction, c.closed)}, int{c.overlay});
+        }
+        if (c.type == MarkerType::Mazewalk) {
+            EXPECT_EQ(int{mazewalkOverlay(c.direction)}, int{c.overlay});
+        }
+    }
+}
+
 TEST(LevelTest, StartsAsAllFloor) {
     const Level level;
     EXPECT_EQ(level.cell(1, 0).terrain, kFloor);
@@ -60,7 +93,7 @@ TEST(LevelTest, ClearLevelResetsCellsSettingsAndPartsButKeepsAreas) {
     Level level;
     MapCell& c = level.cell(40, 10);
     c.detail = 2;
-    c.overlay = kMazewalkMarker | 1;
+    c.overlay = mazewalkOverlay(1);
     c.monster = std::make_unique<MonsterSpec>();
     c.trap = std::make_unique<TrapSpec>();
     c.objects.push_back(std::make_unique<ObjectSpec>());

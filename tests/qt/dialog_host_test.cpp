@@ -38,6 +38,7 @@ TEST(DialogHost, EveryTemplateBuildsInsideItsBoxWithItsTextsAndGroups) {
         subjects.altar = 0x11;
         subjects.value = 0x21;
         subjects.alignment = {HorizontalAlignment::Center, VerticalAlignment::Center};
+        subjects.marker = 0x21;
         const auto dialog = subjects.dialogFor(t->id, Variant::Vanilla);
         ASSERT_TRUE(dialog);
         QString caption;

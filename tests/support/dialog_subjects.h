@@ -19,7 +19,8 @@ struct DialogSubjects {
     AreaRecord room;
     std::uint8_t altar = 0;
     PartAlignment alignment;
-    int value = 0;  // the door state or the marker
+    std::uint8_t marker = 0;  // the overlay of either marker
+    int value = 0;            // the door state
 
     // The dialog of the template on the subject of its kind; null for an
     // id no dialog has.
@@ -40,9 +41,9 @@ struct DialogSubjects {
             case dialog::kRegion:
                 return makePropertyDialog(room, variant);
             case dialog::kMazewalk:
-                return makePropertyDialog(MazewalkMarker{value}, variant);
+                return makePropertyDialog(MazewalkMarker{marker}, variant);
             case dialog::kDrawbridge:
-                return makePropertyDialog(DrawbridgeMarker{value}, variant);
+                return makePropertyDialog(DrawbridgeMarker{marker}, variant);
             case dialog::kAltar:
                 return makePropertyDialog(AltarDetail{altar}, variant);
             case dialog::kAbout:

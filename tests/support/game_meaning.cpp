@@ -78,11 +78,11 @@ std::string cellDetail(const MapCell& cell) {
         detail = fmt::format(" altar {} {}", wordOr(words::kAlignments, cell.detail & 15),
                              wordOr(words::kAltarTypes, cell.detail >> 4));
     }
-    if (markerType(cell.overlay) == markerType(kDrawbridgeMarker)) {
+    if (markerType(cell.overlay) == MarkerType::Drawbridge) {
         detail += fmt::format(" drawbridge {} {}",
                               wordOr(words::kDirections, markerDirection(cell.overlay)),
-                              (cell.overlay & kDrawbridgeClosed) != 0 ? "closed" : "open");
-    } else if (markerType(cell.overlay) == markerType(kMazewalkMarker)) {
+                              isDrawbridgeClosed(cell.overlay) ? "closed" : "open");
+    } else if (markerType(cell.overlay) == MarkerType::Mazewalk) {
         detail +=
             fmt::format(" mazewalk {}", wordOr(words::kDirections, markerDirection(cell.overlay)));
     }

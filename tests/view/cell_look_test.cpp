@@ -58,7 +58,7 @@ TEST_F(CellLookTest, PlacementsShowInOrderOfPrecedence) {
     cell.objects[0]->material = 13;  // copper
     EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'(', 11}));
 
-    cell.overlay = kDrawbridgeMarker | 3;
+    cell.overlay = drawbridgeOverlay(3, false);
     EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{0x10, 3}));
 
     cell.monster = std::make_unique<MonsterSpec>();

@@ -57,7 +57,7 @@ void buildTwoParts(Level& level) {
     level.setTerrain(5, 4, kLadderDown);
     s.stairDown = StairSpot{kStairAtRandomPlace, 4, 3};
     s.ladderDown = StairSpot{kStairPlacedRandom, 5, 4};
-    level.cell(3, 4).overlay = kMazewalkMarker | 1;
+    level.cell(3, 4).overlay = mazewalkOverlay(1);
 
     setList(s.randomMonsters, s.randomMonsterCount, "ab");
     setList(s.randomObjects, s.randomObjectCount, "[)%");
@@ -122,9 +122,9 @@ void buildFeatures(Level& level) {
     level.cell(56, 16).detail = 0x13;
     level.cell(57, 16).detail = 0x28;
     level.cell(58, 16).detail = 0x3A;
-    level.cell(59, 16).overlay = kDrawbridgeMarker | kDrawbridgeClosed | 3;
-    level.cell(60, 16).overlay = kDrawbridgeMarker;
-    level.cell(53, 17).overlay = kMazewalkMarker | 2;
+    level.cell(59, 16).overlay = drawbridgeOverlay(3, true);
+    level.cell(60, 16).overlay = drawbridgeOverlay(0, false);
+    level.cell(53, 17).overlay = mazewalkOverlay(2);
     level.setTerrain(54, 17, kUpstairs);
     level.setTerrain(55, 17, kLadderUp);
     level.setTerrain(56, 17, kStone);

@@ -132,11 +132,10 @@ INSTANTIATE_TEST_SUITE_P(
                        l.cell(x, y).detail = 0x11;
                    },
                    "ALTAR: (40,10),law,shrine", "ALTAR at (60,2)"},
-        BeyondCase{"Drawbridge",
-                   [](Level& l, int x, int y) {
-                       l.cell(x, y).overlay = kDrawbridgeMarker | kDrawbridgeClosed | 3;
-                   },
-                   "DRAWBRIDGE: (40,10),west,closed", "DRAWBRIDGE at (60,2)"},
+        BeyondCase{
+            "Drawbridge",
+            [](Level& l, int x, int y) { l.cell(x, y).overlay = drawbridgeOverlay(3, true); },
+            "DRAWBRIDGE: (40,10),west,closed", "DRAWBRIDGE at (60,2)"},
         BeyondCase{"Engraving",
                    [](Level& l, int x, int y) {
                        Engraving e;

@@ -124,9 +124,8 @@ const WordsCase kCases[] = {
      [](Level& l) {
          for (int i = 0; i < 12; ++i) {
              const int direction = i % 4;
-             l.cell(cellX(i), kRowY).overlay = static_cast<std::uint8_t>(
-                 i < 4 ? kMazewalkMarker | direction
-                       : kDrawbridgeMarker | direction | (i >= 8 ? kDrawbridgeClosed : 0));
+             l.cell(cellX(i), kRowY).overlay =
+                 i < 4 ? mazewalkOverlay(direction) : drawbridgeOverlay(direction, i >= 8);
          }
      },
      [](const Level& l) {
