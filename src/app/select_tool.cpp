@@ -469,7 +469,7 @@ bool SelectTool::editPlacement(ToolContext& ctx, CellPos at) {
 // alignment dialog of its part, which then moves to its new place.
 void SelectTool::editArea(ToolContext& ctx, CellPos cell) {
     AreaRecord* area = ctx.level().areaAt(cell.x, cell.y);
-    if (area->kind < 21) {
+    if (isRoomKind(area->kind)) {
         ctx.runDialog(*area);
         ctx.shell.invalidate();
         ctx.commit("Region properties");

@@ -69,7 +69,7 @@ AreaRecord provisionalRoom() {
     room.y1 = 8;
     room.x2 = 20;
     room.y2 = 11;
-    room.kind = 0;
+    room.kind = kOrdinaryRoom;
     room.param = 1;  // lit
     return room;
 }

@@ -73,6 +73,7 @@ inline constexpr std::array<std::string_view, 21> kRoomTypes = {
     "barracks",    "zoo",         "delphi",      "temple",    "shop",      "armor shop",
     "scroll shop", "potion shop", "weapon shop", "food shop", "ring shop", "wand shop",
     "tool shop",   "book shop",   "candle shop"};
+static_assert(kRoomTypes.size() == kRoomKindCount);
 
 // TRAP, by TrapSpec::trapType.
 inline constexpr std::array<std::string_view, 23> kTrapNames = {

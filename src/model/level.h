@@ -154,8 +154,30 @@ constexpr std::uint8_t drawbridgeOverlay(int direction, bool closed) {
     return markerOverlay(MarkerType::Drawbridge, direction | (closed ? kDrawbridgeClosed : 0));
 }
 
-// Area kinds beyond the room types 0..20.
+// Area kinds: the room types, by words::kRoomTypes, then the others.
 enum AreaKind : std::int32_t {
+    kOrdinaryRoom = 0,
+    kThroneRoom = 1,
+    kSwamp = 2,
+    kVault = 3,
+    kBeehive = 4,
+    kMorgue = 5,
+    kBarracks = 6,
+    kZoo = 7,
+    kDelphi = 8,
+    kTemple = 9,
+    kShop = 10,  // a general store
+    kArmorShop = 11,
+    kScrollShop = 12,
+    kPotionShop = 13,
+    kWeaponShop = 14,
+    kFoodShop = 15,
+    kRingShop = 16,
+    kWandShop = 17,
+    kToolShop = 18,
+    kBookShop = 19,
+    kCandleShop = 20,
+    // 21 is no kind: nothing makes it.
     kMapPartArea = 22,
     kNonDiggableArea = 23,
     kNonPasswallArea = 24,
@@ -168,6 +190,12 @@ enum AreaKind : std::int32_t {
     kStairArea = 31,
     kStairExclusion = 32,
 };
+constexpr int kRoomKindCount = kCandleShop + 1;
+
+// A room (REGION) rather than a map part's outline or a special area.
+constexpr bool isRoomKind(int kind) {
+    return kind >= kOrdinaryRoom && kind < kRoomKindCount;
+}
 
 struct AreaRecord {
     friend bool operator==(const AreaRecord&, const AreaRecord&) = default;

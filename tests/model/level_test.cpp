@@ -166,8 +166,8 @@ TEST(LevelTest, FindAreaOfKindIteratesInListOrder) {
 
 TEST(LevelTest, AreaAtTakesTheFirstHolderInListOrder) {
     Level level;
-    AreaRecord* small = addArea(level, 10, 5, 12, 7, 0);
-    AreaRecord* big = addArea(level, 5, 2, 30, 15, 0);
+    AreaRecord* small = addArea(level, 10, 5, 12, 7, kOrdinaryRoom);
+    AreaRecord* big = addArea(level, 5, 2, 30, 15, kOrdinaryRoom);
     EXPECT_EQ(level.areaAt(11, 6), big);
     level.sortAreasAscending();
     EXPECT_EQ(level.areaAt(11, 6), small);
@@ -229,7 +229,7 @@ TEST(LevelTest, RemovingTheOnlyPartLeavesNone) {
 TEST(LevelTest, RemovingOtherAreasLeavesPartsAlone) {
     Level level;
     auto parts = threeParts(level);
-    AreaRecord* room = addArea(level, 2, 2, 4, 4, 0, 1);
+    AreaRecord* room = addArea(level, 2, 2, 4, 4, kOrdinaryRoom, 1);
     level.removeArea(room);
     EXPECT_EQ(level.settings.partCount, 3);
     EXPECT_EQ(level.areas().size(), 3u);
