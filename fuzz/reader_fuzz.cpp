@@ -125,7 +125,7 @@ std::string digest(const Level& level) {
         add({e.x, e.y, e.placement, e.readPart, e.type});
     }
     for (std::size_t i = 0; i < s.randomObjects.size(); ++i) {
-        add({s.randomObjects[i], s.randomMonsters[i], s.randomPlaceX[i], s.randomPlaceY[i]});
+        add({s.randomObjects[i], s.randomMonsters[i], s.randomPlaces[i].x, s.randomPlaces[i].y});
     }
     std::vector<std::string> parts;
     for (int i = 0; i < s.partCount && i < kMaxMapParts; ++i) {

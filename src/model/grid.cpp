@@ -74,7 +74,7 @@ int randomPlaceAt(const Level& level, int x, int y) {
     const int count = std::clamp(s.randomPlaceCount, 0, kMaxListEntries);
     for (int i = 0; i < count; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        if (s.randomPlaceX[at] == x && s.randomPlaceY[at] == y) return i;
+        if (s.randomPlaces[at].isAt(x, y)) return i;
     }
     return -1;
 }

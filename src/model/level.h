@@ -350,6 +350,14 @@ enum LevelFlag2 : std::uint8_t {
 // Background modes.
 enum FillMode : std::int32_t { kMazeFill = 0, kPlainFill = 1, kCaveFill = 2 };
 
+// A RANDOM_PLACES entry: a cell, in bytes as the list keeps it.
+struct RandomPlace {
+    friend bool operator==(const RandomPlace&, const RandomPlace&) = default;
+    std::int8_t x = 0, y = 0;
+
+    bool isAt(int cellX, int cellY) const { return x == cellX && y == cellY; }
+};
+
 struct LevelSettings {
     friend bool operator==(const LevelSettings&, const LevelSettings&) = default;
     LevelName mazeName;
@@ -365,8 +373,7 @@ struct LevelSettings {
     std::int32_t randomPlaceCount = 0;
     std::array<std::int8_t, kMaxListEntries> randomObjects{};
     std::array<std::int8_t, kMaxListEntries> randomMonsters{};
-    std::array<std::int8_t, kMaxListEntries> randomPlaceX{};
-    std::array<std::int8_t, kMaxListEntries> randomPlaceY{};
+    std::array<RandomPlace, kMaxListEntries> randomPlaces{};  // the first randomPlaceCount
     // The part each list was read into: the game keeps a list with its part.
     std::int32_t randomObjectsPart = kNoReadPart;
     std::int32_t randomMonstersPart = kNoReadPart;

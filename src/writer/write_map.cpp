@@ -126,9 +126,9 @@ bool writeLists(WriteContext& ctx) {
     if (ctx.writePart == ctx.placeListPart) {
         ctx.line.append("RANDOM_PLACES: ");
         for (int i = 0; i < listCount(s.randomPlaceCount); ++i) {
-            const auto n = static_cast<std::size_t>(i);
+            const RandomPlace& place = s.randomPlaces[static_cast<std::size_t>(i)];
             if (i > 0) ctx.line.push_back(',');
-            ctx.addCellPosition(s.randomPlaceX[n], s.randomPlaceY[n]);
+            ctx.addCellPosition(place.x, place.y);
         }
         ctx.endLine();
         wrote = true;

@@ -64,7 +64,7 @@ const std::vector<Change>& changes() {
         {"area added", [](Level& l) { l.newArea(1, 1, 1, 1); }},
         {"area removed", [](Level& l) { l.removeArea(l.areas()[0].get()); }},
         {"level name", [](Level& l) { l.settings.mazeName.assign("other"); }},
-        {"list entry", [](Level& l) { l.settings.randomPlaceX[9] = 7; }},
+        {"list entry", [](Level& l) { l.settings.randomPlaces[9].x = 7; }},
         {"stair spot", [](Level& l) { l.settings.stairUp.x = 4; }},
         {"extent", [](Level& l) { l.settings.extent.y2 = 3; }},
         {"map part",

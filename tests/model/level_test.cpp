@@ -82,6 +82,24 @@ TEST(MarkerTest, OverlaysTakeApartIntoTypeDirectionAndBridgeState) {
     }
 }
 
+// A place is kept in bytes but found by whole coordinates: only the cell it
+// holds matches, not one whose coordinates wrap to the same bytes.
+TEST(RandomPlaceTest, IsAtOnlyItsOwnCell) {
+    struct Case {
+        RandomPlace place;
+        int x, y;
+        bool at;
+    };
+    const Case cases[] = {
+        {{12, 5}, 12, 5, true},   {{12, 5}, 5, 12, false},    {{12, 5}, 12, 6, false},
+        {{12, -2}, 12, -2, true}, {{12, -2}, 12, 254, false}, {{-128, 0}, 128, 0, false},
+        {{0, 0}, 0, 0, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.place.isAt(c.x, c.y), c.at) << c.x << "," << c.y;
+    }
+}
+
 TEST(LevelTest, StartsAsAllFloor) {
     const Level level;
     EXPECT_EQ(level.cell(1, 0).terrain, kFloor);

@@ -35,7 +35,7 @@ TEST(ContinuedLines, ACommaEndingALineContinuesTheStatement) {
         const ReadResult r = readStatements(level, kRoom, c.statements);
         ASSERT_TRUE(r.ok) << c.statements << ": " << r.message;
         EXPECT_EQ(level.settings.randomPlaceCount, c.places) << c.statements;
-        EXPECT_EQ(level.settings.randomPlaceX[0], kPartX + 1) << c.statements;
+        EXPECT_EQ(level.settings.randomPlaces[0].x, kPartX + 1) << c.statements;
     }
 }
 

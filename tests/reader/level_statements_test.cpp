@@ -383,12 +383,12 @@ TEST(LevelStatements, ListEntriesAreStored) {
                     .ok);
     const LevelSettings& s = level.settings;
     EXPECT_EQ(s.randomPlaceCount, 3);
-    EXPECT_EQ(s.randomPlaceX[0], kClosetX);  // stored moved by the part
-    EXPECT_EQ(s.randomPlaceY[0], kClosetY);
-    EXPECT_EQ(s.randomPlaceX[1], 5);
-    EXPECT_EQ(s.randomPlaceY[1], 0);
-    EXPECT_EQ(s.randomPlaceX[2], 79);
-    EXPECT_EQ(s.randomPlaceY[2], 20);
+    EXPECT_EQ(s.randomPlaces[0].x, kClosetX);  // stored moved by the part
+    EXPECT_EQ(s.randomPlaces[0].y, kClosetY);
+    EXPECT_EQ(s.randomPlaces[1].x, 5);
+    EXPECT_EQ(s.randomPlaces[1].y, 0);
+    EXPECT_EQ(s.randomPlaces[2].x, 79);
+    EXPECT_EQ(s.randomPlaces[2].y, 20);
     EXPECT_EQ(s.randomObjectCount, 2);
     EXPECT_EQ(s.randomObjects[1], -64);  // only "random" itself is refused for objects
     EXPECT_EQ(s.randomMonsterCount, 1);

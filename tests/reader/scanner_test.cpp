@@ -371,8 +371,7 @@ TEST(Scanner, CheckOnGridRejectsCellsOffTheGrid) {
 
 TEST(Scanner, RandomPlacesReadAsSignedBytes) {
     Scan sc("");
-    sc.level.settings.randomPlaceX[3] = 12;
-    sc.level.settings.randomPlaceY[3] = static_cast<std::int8_t>(-2);
+    sc.level.settings.randomPlaces[3] = {12, static_cast<std::int8_t>(-2)};
     int x = 0, y = 0;
     randomPlaceCell(sc.s, 3, x, y);
     EXPECT_EQ(x, 12);

@@ -122,7 +122,7 @@ void addHeader(const Level& level, std::vector<std::string>& out) {
         return fmt::format("'{}'", static_cast<char>(s.randomObjects[i]));
     });
     list("RANDOM_PLACES", s.randomPlaceCount,
-         [&s](std::size_t i) { return cellText(s.randomPlaceX[i], s.randomPlaceY[i]); });
+         [&s](std::size_t i) { return cellText(s.randomPlaces[i].x, s.randomPlaces[i].y); });
 }
 
 // Every cell of the part's map, row by row, with the details of its cells;

@@ -116,8 +116,7 @@ TEST_F(CellLookTest, DamagedCountsReadNoFurtherThanTheirLists) {
     EXPECT_FALSE(inMapPart(level, 61, 5));
 
     level.settings.randomPlaceCount = 99;
-    level.settings.randomPlaceX = {10, 10, 12};
-    level.settings.randomPlaceY = {5, 5, 6};
+    level.settings.randomPlaces = {RandomPlace{10, 5}, RandomPlace{10, 5}, RandomPlace{12, 6}};
     EXPECT_EQ(randomPlaceAt(level, 10, 5), 0);
     EXPECT_EQ(randomPlaceAt(level, 12, 6), 2);
     EXPECT_EQ(randomPlaceAt(level, 13, 6), -1);

@@ -13,8 +13,8 @@ void setList(std::array<std::int8_t, kMaxListEntries>& list, std::int32_t& count
 }
 
 void setPlace(LevelSettings& s, int index, int x, int y) {
-    s.randomPlaceX[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(x);
-    s.randomPlaceY[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(y);
+    s.randomPlaces[static_cast<std::size_t>(index)] = {static_cast<std::int8_t>(x),
+                                                       static_cast<std::int8_t>(y)};
 }
 
 AreaRecord& addRoom(Level& level, int type, int lit, int x1, int y1, int x2, int y2,

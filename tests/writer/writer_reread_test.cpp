@@ -31,8 +31,8 @@ void addTwoParts(Level& level) {
 
 void setPlace(Level& level, int index, int x, int y) {
     LevelSettings& s = level.settings;
-    s.randomPlaceX[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(x);
-    s.randomPlaceY[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(y);
+    s.randomPlaces[static_cast<std::size_t>(index)] = {static_cast<std::int8_t>(x),
+                                                       static_cast<std::int8_t>(y)};
     s.randomPlaceCount = std::max(s.randomPlaceCount, index + 1);
 }
 
