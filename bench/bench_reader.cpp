@@ -34,12 +34,12 @@ void BM_ReadLargeLevel(benchmark::State& state) {
     }
     for (auto _ : state) {
         Random random(kSeed);  // the same draws every time
-        const LevelRead read = readLevel(text, random, Variant::Vanilla);
-        if (!read.report.ok) {
-            state.SkipWithError(read.report.message.c_str());
+        const auto read = readLevel(text, random, Variant::Vanilla);
+        if (!read) {
+            state.SkipWithError(read.error().message.c_str());
             return;
         }
-        benchmark::DoNotOptimize(read.level.settings.partCount);
+        benchmark::DoNotOptimize(read->level.settings.partCount);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(text.size()));

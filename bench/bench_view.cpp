@@ -3,8 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 #include "edit/paint.h"
 #include "edit/wall_redraw.h"
 #include "model/area_style.h"
@@ -70,13 +68,13 @@ struct BusyLevel {
         MapCell& cell = level.cell(x, y);
         switch ((x * 7 + y) % 3) {
             case 0:
-                cell.monster = std::make_unique<MonsterSpec>(templates.monsterTemplate);
+                cell.monster = templates.monsterTemplate;
                 break;
             case 1:
-                cell.objects.push_back(std::make_unique<ObjectSpec>(templates.objectTemplate));
+                cell.objects.push_back(templates.objectTemplate);
                 break;
             default:
-                cell.trap = std::make_unique<TrapSpec>(templates.trapTemplate);
+                cell.trap = templates.trapTemplate;
                 break;
         }
     }

@@ -1,8 +1,8 @@
 // Writing a large level: four map parts, a hundred placements, a dozen areas.
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
+#include <utility>
 
 #include "model/level.h"
 #include "model/terrain.h"
@@ -38,23 +38,22 @@ void addArea(Level& level, int kind, int x1, int y1, int x2, int y2, int param) 
 void addPlacement(MapCell& c, int n) {
     switch (n % 3) {
         case 0:
-            c.monster = std::make_unique<MonsterSpec>();
+            c.monster.emplace();
             c.monster->symbol = 'D';
             c.monster->name.assign("red dragon");
             c.monster->attitude = kHostile;
             c.monster->alignment = 3;
             break;
         case 1: {
-            auto o = std::make_unique<ObjectSpec>();
-            o->symbol = ')';
-            o->name.assign("long sword");
-            o->buc = 1;
-            o->spe = 2;
-            c.objects.push_back(std::move(o));
+            ObjectSpec& o = c.objects.emplace_back();
+            o.symbol = ')';
+            o.name.assign("long sword");
+            o.buc = 1;
+            o.spe = 2;
             break;
         }
         default:
-            c.trap = std::make_unique<TrapSpec>();
+            c.trap.emplace();
             c.trap->trapType = 11;
             c.trap->chance = 50;
             break;
@@ -93,7 +92,12 @@ void BM_WriteLargeLevel(benchmark::State& state) {
     buildLargeLevel(level);
     std::string out;
     for (auto _ : state) {
-        if (!writeLevel(level, Variant::Vanilla, out)) state.SkipWithError("level refused");
+        Result<WrittenLevel> written = writeLevel(level, Variant::Vanilla);
+        if (!written) {
+            state.SkipWithError("level refused");
+            return;
+        }
+        out = std::move(written->text);
         benchmark::DoNotOptimize(out.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * out.size()));

@@ -26,11 +26,11 @@ void Document::saved(const std::string& path, std::string_view levelText) {
 }
 
 void Document::undo() {
-    if (canUndo()) level_ = history_.undo().clone();
+    if (canUndo()) level_ = history_.undo();
 }
 
 void Document::redo() {
-    if (canRedo()) level_ = history_.redo().clone();
+    if (canRedo()) level_ = history_.redo();
 }
 
 }  // namespace mapedit

@@ -8,15 +8,15 @@ EditHistory::EditHistory(std::size_t maxSteps) : maxSteps_(maxSteps) {
 
 void EditHistory::start(const Level& level) {
     states_.clear();
-    states_.push_back(State{level.clone(), {}});
+    states_.push_back(State{level, {}});
     current_ = 0;
-    saved_ = level.clone();
+    saved_ = level;
 }
 
 bool EditHistory::record(const Level& level, std::string_view name) {
     if (level == states_[current_].level) return false;
     states_.erase(states_.begin() + static_cast<std::ptrdiff_t>(current_) + 1, states_.end());
-    states_.push_back(State{level.clone(), std::string(name)});
+    states_.push_back(State{level, std::string(name)});
     // A step needs the state before it: maxSteps steps keep maxSteps + 1 states.
     if (states_.size() > maxSteps_ + 1) states_.pop_front();
     current_ = states_.size() - 1;
@@ -42,7 +42,7 @@ const Level& EditHistory::redo() {
 }
 
 void EditHistory::markSaved(const Level& level) {
-    saved_ = level.clone();
+    saved_ = level;
 }
 
 }  // namespace mapedit

@@ -50,11 +50,10 @@ bool Editor::openFile(const std::string& path, std::optional<int> levelIndex) {
 }
 
 bool Editor::loadFile(const std::string& path, std::optional<int> levelIndex) {
-    std::string error;
-    auto text = readWholeFile(path, error);
+    Result<std::string> text = readWholeFile(path);
     if (!text) {
         // Never hand the reader a text from a failed read; the level stays.
-        shell_.showMessage(error, "Open File");
+        shell_.showMessage(text.error(), "Open File");
         return false;
     }
     return readFileText(std::move(*text), path, levelIndex);
@@ -100,15 +99,16 @@ bool Editor::readLevelText() {
     state_.areaDragActive = false;
     const LevelFile& file = document_.levelFile();
     const int index = document_.levelIndex();
-    LevelRead read =
+    auto read =
         readLevel(file.levelText(index), random_, state_.variant, file.levelFirstLine(index));
-    level() = std::move(read.level);
+    LevelRead& got = readSoFar(read);
+    level() = std::move(got.level);
     document_.startHistory();
-    state_.currentPart = read.currentPart;
-    document_.setHoldsLevel(read.report.ok);
-    if (!read.report.ok) shell_.showMessage(read.report.message, "Parse Error");
+    state_.currentPart = got.currentPart;
+    document_.setHoldsLevel(read.has_value());
+    if (!read) shell_.showMessage(read.error().message, "Parse Error");
     updateTitle();
-    return read.report.ok;
+    return read.has_value();
 }
 
 // Settling is part of opening: the history starts on the level as the
@@ -147,27 +147,29 @@ bool Editor::saveLevel(bool useCurrentPath) {
         if (!chosen) return false;
         path = *chosen;
     }
-    std::string text, reason;
-    std::vector<std::string> unplaced, uncontained;
-    if (!writeLevel(level(), state_.variant, text, &reason, &unplaced, &uncontained)) {
-        shell_.showMessage(reason, "Save");
+    const Result<WrittenLevel> written = writeLevel(level(), state_.variant);
+    if (!written) {
+        shell_.showMessage(written.error(), "Save");
         return false;
     }
     // The other levels of the file go back as they were read.
     const LevelFile& file = document_.levelFile();
-    if (!writeFileAtomically(path, file.withLevel(document_.levelIndex(), text), reason)) {
-        shell_.showMessage(reason, "Save");
+    const Status stored =
+        writeFileAtomically(path, file.withLevel(document_.levelIndex(), written->text));
+    if (!stored) {
+        shell_.showMessage(stored.error(), "Save");
         return false;
     }
-    if (!unplaced.empty()) {
-        shell_.showMessage(listReport("Not saved: above or left of every map part", unplaced),
-                           "Save");
-    }
-    if (!uncontained.empty()) {
+    if (!written->unplaced.empty()) {
         shell_.showMessage(
-            listReport("Saved at its cell: contained, but in no container", uncontained), "Save");
+            listReport("Not saved: above or left of every map part", written->unplaced), "Save");
     }
-    document_.saved(path, text);
+    if (!written->uncontained.empty()) {
+        shell_.showMessage(
+            listReport("Saved at its cell: contained, but in no container", written->uncontained),
+            "Save");
+    }
+    document_.saved(path, written->text);
     updateTitle();
     return true;
 }

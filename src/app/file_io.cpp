@@ -13,20 +13,15 @@
 
 namespace mapedit {
 
-std::optional<std::string> readWholeFile(const std::string& path, std::string& error) {
+Result<std::string> readWholeFile(const std::string& path) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) {
-        error = "Cannot open " + path + ": " + std::strerror(errno);
-        return std::nullopt;
-    }
+    if (!file) return Failure{"Cannot open " + path + ": " + std::strerror(errno)};
     std::string text;
     char buffer[65536];
     std::size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text.append(buffer, n);
-    if (std::ferror(file.get())) {
-        error = "Cannot read " + path + ": " + std::strerror(errno);
-        return std::nullopt;
-    }
+    if (std::ferror(file.get()))
+        return Failure{"Cannot read " + path + ": " + std::strerror(errno)};
     return text;
 }
 
@@ -45,6 +40,10 @@ bool writeAll(int fd, std::string_view text) {
     return ::fsync(fd) == 0;
 }
 
+Failure<std::string> cannotWrite(const std::string& path, int error) {
+    return Failure{"Cannot write " + path + ": " + std::strerror(error)};
+}
+
 }  // namespace
 
 std::string directoryOf(const std::string& path) {
@@ -52,30 +51,27 @@ std::string directoryOf(const std::string& path) {
     return parent.empty() ? "." : parent.string();
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view text, std::string& error) {
+Status writeFileAtomically(const std::string& path, std::string_view text) {
     std::string temp = directoryOf(path) + "/.mapedit-save-XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        error = "Cannot write " + path + ": " + std::strerror(errno);
-        return false;
-    }
+    if (fd < 0) return cannotWrite(path, errno);
     const bool written = writeAll(fd, text);
     const int savedErrno = errno;
     if (::close(fd) != 0 || !written) {
-        error = "Cannot write " + path + ": " + std::strerror(written ? errno : savedErrno);
+        const int error = written ? errno : savedErrno;
         ::unlink(temp.c_str());
-        return false;
+        return cannotWrite(path, error);
     }
     // Keep the permissions an existing file had; a new file gets the usual ones.
     struct stat old {};
     const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     ::chmod(temp.c_str(), mode);
     if (::rename(temp.c_str(), path.c_str()) != 0) {
-        error = "Cannot write " + path + ": " + std::strerror(errno);
+        const int error = errno;
         ::unlink(temp.c_str());
-        return false;
+        return cannotWrite(path, error);
     }
-    return true;
+    return {};
 }
 
 std::string fileNameOf(const std::string& path) {

@@ -1,19 +1,21 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "model/result.h"
+
 namespace mapedit {
 
-// The whole content of a file, or nothing with `error` set to a sentence
-// that names the file and the reason.
-std::optional<std::string> readWholeFile(const std::string& path, std::string& error);
+// The whole content of a file, or a sentence that names the file and the
+// reason it could not be read.
+Result<std::string> readWholeFile(const std::string& path);
 
 // Replaces the file at `path` with `text`: the text goes to a temporary file
 // in the same directory, which is renamed over the target only once it is
-// complete, so a failed save never leaves a damaged or emptied file.
-bool writeFileAtomically(const std::string& path, std::string_view text, std::string& error);
+// complete, so a failed save never leaves a damaged or emptied file. A
+// failure says, in a sentence, which file and why.
+Status writeFileAtomically(const std::string& path, std::string_view text);
 
 // The directory part of a path; "." for a bare file name.
 std::string directoryOf(const std::string& path);

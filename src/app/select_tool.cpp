@@ -146,7 +146,7 @@ std::optional<HeldItem> takeItem(Level& level, const ViewState& shown, CellPos c
         return MazewalkItem{overlay};
     }
     if (shown.showObjects && !cell.objects.empty()) {
-        HeldItem item = *cell.objects.front();
+        HeldItem item = cell.objects.front();
         cell.objects.erase(cell.objects.begin());
         return item;
     }
@@ -171,8 +171,8 @@ std::optional<HeldItem> takeItem(Level& level, const ViewState& shown, CellPos c
 // Whether the cell already holds what the item would take the place of.
 bool refusesItem(const Level& level, const HeldItem& item, CellPos at) {
     const MapCell& cell = level.cell(at.x, at.y);
-    if (std::holds_alternative<MonsterSpec>(item)) return cell.monster != nullptr;
-    if (std::holds_alternative<TrapSpec>(item)) return cell.trap != nullptr;
+    if (std::holds_alternative<MonsterSpec>(item)) return cell.monster.has_value();
+    if (std::holds_alternative<TrapSpec>(item)) return cell.trap.has_value();
     if (std::holds_alternative<FeatureItem>(item)) return cell.terrain != kFloor || cell.trap;
     if (std::holds_alternative<RandomPlaceItem>(item)) {
         return randomPlaceAt(level, at.x, at.y) >= 0;
@@ -187,11 +187,9 @@ void putItem(Level& level, const HeldItem& item, CellPos at) {
         Level& level;
         MapCell& cell;
         CellPos at;
-        void operator()(const MonsterSpec& m) { cell.monster = std::make_unique<MonsterSpec>(m); }
-        void operator()(const ObjectSpec& o) {
-            cell.objects.insert(cell.objects.begin(), std::make_unique<ObjectSpec>(o));
-        }
-        void operator()(const TrapSpec& t) { cell.trap = std::make_unique<TrapSpec>(t); }
+        void operator()(const MonsterSpec& m) { cell.monster = m; }
+        void operator()(const ObjectSpec& o) { cell.objects.insert(cell.objects.begin(), o); }
+        void operator()(const TrapSpec& t) { cell.trap = t; }
         void operator()(const FeatureItem& f) {
             level.setTerrain(at.x, at.y, f.kind);
             cell.detail = f.detail;
@@ -452,7 +450,7 @@ bool SelectTool::editPlacement(ToolContext& ctx, CellPos at) {
         }
         step = bridge ? "Drawbridge properties" : "Mazewalk properties";
     } else if (ctx.state.showObjects && !cell.objects.empty()) {
-        editThroughTemplate(*cell.objects.front(), ctx.templates.objectTemplate);
+        editThroughTemplate(cell.objects.front(), ctx.templates.objectTemplate);
         step = "Object properties";
     } else if (cell.trap) {
         editThroughTemplate(*cell.trap, ctx.templates.trapTemplate);

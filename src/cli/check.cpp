@@ -20,10 +20,9 @@ bool checkFile(const std::string& path, const LevelFile& file, Random& random, V
             std::fprintf(err, "%s: skipped: rooms and corridors cannot be edited\n", name.c_str());
             continue;
         }
-        const ReadResult result =
-            readLevel(file.levelText(i), random, variant, file.levelFirstLine(i)).report;
-        if (!result.ok) std::fprintf(out, "%s: %s\n", name.c_str(), result.message.c_str());
-        ok = ok && result.ok;
+        const auto read = readLevel(file.levelText(i), random, variant, file.levelFirstLine(i));
+        if (!read) std::fprintf(out, "%s: %s\n", name.c_str(), read.error().message.c_str());
+        ok = ok && read.has_value();
     }
     return ok;
 }

@@ -1,6 +1,7 @@
 #include "cli/common.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/file_io.h"
 #include "app/level_choices.h"
@@ -8,10 +9,12 @@
 namespace mapedit::cli {
 
 std::optional<std::string> loadOrReport(const std::string& path, std::FILE* err) {
-    std::string error;
-    auto text = readWholeFile(path, error);
-    if (!text) std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
-    return text;
+    Result<std::string> text = readWholeFile(path);
+    if (!text) {
+        std::fprintf(err, "mapedit-cli: %s\n", text.error().c_str());
+        return std::nullopt;
+    }
+    return std::move(*text);
 }
 
 namespace {

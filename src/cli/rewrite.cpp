@@ -1,5 +1,5 @@
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "app/editor.h"
 #include "app/file_io.h"
@@ -15,42 +15,42 @@ namespace {
 
 // What Save writes: the whole file with the chosen level's text replaced
 // by the level as the reader left it, or as the editor has it right after
-// Open (areas sorted, maze stones marked, the cells as read). False when it
-// did not read, after saying why.
-bool writeRead(const Options& o, const std::string& path, const LevelFile& file, int index,
-               std::string& written, std::FILE* err) {
-    std::string reason, levelText;
-    std::vector<std::string> unplaced, uncontained;
-    bool wrote = false;
+// Open (areas sorted, maze stones marked, the cells as read). Nothing when
+// it did not read or write, after saying why.
+std::optional<std::string> writeRead(const Options& o, const std::string& path,
+                                     const LevelFile& file, int index, std::FILE* err) {
+    Result<WrittenLevel> saved;
     if (o.plain) {
         Random random(seedOf(o));
-        const LevelRead read =
+        const auto read =
             readLevel(file.levelText(index), random, o.variant, file.levelFirstLine(index));
-        if (!read.report.ok) {
-            std::fprintf(err, "%s: %s\n", path.c_str(), read.report.message.c_str());
-            return false;
+        if (!read) {
+            std::fprintf(err, "%s: %s\n", path.c_str(), read.error().message.c_str());
+            return std::nullopt;
         }
-        wrote = writeLevel(read.level, o.variant, levelText, &reason, &unplaced, &uncontained);
+        saved = writeLevel(read->level, o.variant);
     } else {
         HeadlessShell shell;
         Editor editor(shell, seedOf(o), o.variant);
         if (!editor.openText(file.text(), path, index)) {
             std::fprintf(err, "%s: %s\n", path.c_str(), shell.messages.back().text.c_str());
-            return false;
+            return std::nullopt;
         }
-        wrote = writeLevel(editor.level(), o.variant, levelText, &reason, &unplaced, &uncontained);
+        saved = writeLevel(editor.level(), o.variant);
     }
-    if (!wrote) std::fprintf(err, "%s: %s\n", path.c_str(), reason.c_str());
+    if (!saved) {
+        std::fprintf(err, "%s: %s\n", path.c_str(), saved.error().c_str());
+        return std::nullopt;
+    }
     // Written all the same, as Save does; the lines say what is missing.
-    for (const std::string& line : unplaced) {
+    for (const std::string& line : saved->unplaced) {
         std::fprintf(err, "%s: not saved: %s\n", path.c_str(), line.c_str());
     }
-    for (const std::string& line : uncontained) {
+    for (const std::string& line : saved->uncontained) {
         std::fprintf(err, "%s: saved at its cell, contained in no container: %s\n", path.c_str(),
                      line.c_str());
     }
-    written = file.withLevel(index, levelText);
-    return wrote;
+    return file.withLevel(index, saved->text);
 }
 
 }  // namespace
@@ -59,19 +59,20 @@ int runRewrite(const Options& o, std::FILE* out, std::FILE* err) {
     int status = 0;
     const auto chosen = loadChosenLevel(o, err, status);
     if (!chosen) return status;
-    std::string written;
-    if (!writeRead(o, o.files[0], chosen->file, chosen->index, written, err)) return 1;
+    const std::optional<std::string> written =
+        writeRead(o, o.files[0], chosen->file, chosen->index, err);
+    if (!written) return 1;
     if (o.output.empty()) {
-        if (std::fwrite(written.data(), 1, written.size(), out) != written.size() ||
+        if (std::fwrite(written->data(), 1, written->size(), out) != written->size() ||
             std::fflush(out) != 0) {
             std::fprintf(err, "mapedit-cli: cannot write to standard output\n");
             return 1;
         }
         return 0;
     }
-    std::string error;
-    if (!writeFileAtomically(o.output, written, error)) {
-        std::fprintf(err, "mapedit-cli: %s\n", error.c_str());
+    const Status stored = writeFileAtomically(o.output, *written);
+    if (!stored) {
+        std::fprintf(err, "mapedit-cli: %s\n", stored.error().c_str());
         return 1;
     }
     return 0;

@@ -176,11 +176,12 @@ void ScriptPlayer::look(const Step& step) {
 }
 
 void ScriptPlayer::write(const Step& step) {
-    std::string text, reason;
-    if (!writeLevel(editor_.level(), editor_.state().variant, text, &reason)) {
-        shell_.log.push_back("write refused: " + reason);
+    const Result<WrittenLevel> written = writeLevel(editor_.level(), editor_.state().variant);
+    if (!written) {
+        shell_.log.push_back("write refused: " + written.error());
         return;
     }
+    const std::string& text = written->text;
     if (*step.path == "-") {
         shell_.log.push_back("--- write");
         std::size_t start = 0;
@@ -192,9 +193,8 @@ void ScriptPlayer::write(const Step& step) {
         shell_.log.push_back("--- end");
         return;
     }
-    std::string error;
-    if (!writeFileAtomically(*step.path, text, error))
-        shell_.log.push_back("write failed: " + error);
+    const Status stored = writeFileAtomically(*step.path, text);
+    if (!stored) shell_.log.push_back("write failed: " + stored.error());
 }
 
 // The dialog opens (its initialisation runs whatever the answer), then

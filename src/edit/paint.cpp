@@ -1,6 +1,5 @@
 #include "edit/paint.h"
 
-#include <memory>
 #include <new>
 
 #include "edit/random_places.h"
@@ -29,24 +28,25 @@ Appearance lookOf(const PaintContext& p, int x, int y) {
 // way the cell is then shown as it is. A record that cannot be allocated is
 // not placed and the kind's own glyph stays until the cell is redrawn.
 template <typename Record>
-Appearance placeSingle(PaintContext& p, int x, int y, int kind, std::unique_ptr<Record>& slot,
+Appearance placeSingle(PaintContext& p, int x, int y, int kind, Boxed<Record>& slot,
                        const Record& brush) {
     if (canHoldPlacement(p.level, x, y) && !slot) {
-        slot.reset(new (std::nothrow) Record(brush));
-        if (!slot) return kindLook(kind);
-        slot->readPart = kNoReadPart;  // painted, not read into a part
+        try {
+            slot.emplace(brush).readPart = kNoReadPart;  // painted, not read into a part
+        } catch (const std::bad_alloc&) {
+            return kindLook(kind);
+        }
     }
     return lookOf(p, x, y);
 }
 
 Appearance placeObject(PaintContext& p, int x, int y) {
-    std::unique_ptr<ObjectSpec> record(new (std::nothrow) ObjectSpec(p.templates.objectTemplate));
-    if (!record) return kindLook(kObjectKind);
-    record->readPart = kNoReadPart;
+    ObjectSpec record = p.templates.objectTemplate;
+    record.readPart = kNoReadPart;
     auto& objects = p.level.cell(x, y).objects;
     try {
         // Newest first: the head of the list is what the cell shows.
-        objects.insert(objects.begin(), std::move(record));
+        objects.insert(objects.begin(), record);
     } catch (const std::bad_alloc&) {
         return kindLook(kObjectKind);
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <memory>
 
 #include "model/grid.h"
 #include "model/terrain.h"
@@ -44,8 +45,7 @@ void Level::clearLevel(int kind) {
         c.glyph = glyph;
         c.keptSymbol = 0;
         c.readSymbol = 0;
-        // Placements are freed by freePlacements; clearing only unhooks what
-        // is left so that no record outlives the cell that owned it.
+        // Placements are freed by freePlacements; clearing drops what is left.
         c.objects.clear();
         c.monster.reset();
         c.trap.reset();
@@ -135,9 +135,7 @@ void Level::renumberReadPart(int from, int to) {
     for (MapCell& c : cells_) {
         if (c.monster) move(c.monster->readPart);
         if (c.trap) move(c.trap->readPart);
-        for (const auto& object : c.objects) {
-            if (object) move(object->readPart);
-        }
+        for (ObjectSpec& object : c.objects) move(object.readPart);
     }
     for (const StairSpotKind& k : kStairSpots) move((settings.*k.spot).readPart);
     for (auto list : {&LevelSettings::randomObjectsPart, &LevelSettings::randomMonstersPart,

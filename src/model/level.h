@@ -2,12 +2,13 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "model/boxed.h"
 #include "model/fixed_text.h"
+#include "model/stable_list.h"
 
 namespace mapedit {
 
@@ -102,9 +103,10 @@ struct TrapSpec {
     std::int32_t readOrder = 0;
 };
 
-// One grid cell. Placement records are owned by the cell; the object list
+// One grid cell. Placement records are held by the cell; the object list
 // keeps its order with the head (the first object) at index 0.
 struct MapCell {
+    friend bool operator==(const MapCell&, const MapCell&) = default;
     std::int8_t terrain = 0;
     std::uint8_t detail = 0;   // door state, or altar alignment (low 4) and type (high 4)
     std::uint8_t overlay = 0;  // the marker, taken apart by markerType and its kin
@@ -117,10 +119,16 @@ struct MapCell {
     // still says what the cell holds, and under a feature that a statement
     // put on the cell it is the ground the game sees there.
     std::uint8_t readSymbol = 0;
-    std::vector<std::unique_ptr<ObjectSpec>> objects;
-    std::unique_ptr<MonsterSpec> monster;
-    std::unique_ptr<TrapSpec> trap;
+    std::vector<ObjectSpec> objects;
+    Boxed<MonsterSpec> monster;
+    Boxed<TrapSpec> trap;
 };
+
+// The record a cell's slot holds, or null when it holds none.
+template <class Record>
+const Record* recordIn(const Boxed<Record>& slot) {
+    return slot ? &*slot : nullptr;
+}
 
 // A cell's marker, kept in MapCell::overlay: the type in the high four
 // bits; in the low four the direction (a words::kDirections index) and, on
@@ -397,22 +405,20 @@ bool isOnGrid(int x, int y);
 // The one level being edited: grid, placements, areas, settings, map parts.
 class Level {
   public:
-    using AreaList = std::vector<std::unique_ptr<AreaRecord>>;  // head first
+    // Head first. The editor keeps pointers to records across re-sorts.
+    using AreaList = StableList<AreaRecord>;
 
     Level();  // all floor
     // Every cell of the kind, as clearLevel leaves it.
     explicit Level(int kind);
-    // Records are owned by their cells and the area list: a level moves, it
-    // is never copied.
-    Level(const Level&) = delete;
-    Level& operator=(const Level&) = delete;
+    // A level is a value: a copy shares no record with its original, which
+    // the edit history relies on, and equality compares cells, records,
+    // area list order, settings and parts.
+    Level(const Level&) = default;
+    Level& operator=(const Level&) = default;
     Level(Level&&) = default;
     Level& operator=(Level&&) = default;
-    // An independent level with records of its own (model/level_copy.cpp):
-    // the edit history keeps such copies.
-    Level clone() const;
-    // Equal cells, records (by value), area list order, settings and parts.
-    friend bool operator==(const Level& a, const Level& b);
+    friend bool operator==(const Level&, const Level&) = default;
 
     // Cells, column-major as the format's grid: (x, y) is element
     // x * kMapHeight + y.

@@ -198,19 +198,15 @@ Outcome dispatch(ReaderState& s, const std::string& keyword) {
     return ran(statement(s));
 }
 
-ReadResult failure(std::string message) {
-    return ReadResult{false, std::move(message)};
-}
-
 // The statement loop over the whole text.
-ReadResult readStatements(ReaderState& s) {
+Status readStatements(ReaderState& s) {
     s.phase = kBeforeMaze;
     for (;;) {
         skipBlanks(s);
         s.message = msg::kBrokenMap;
         if (atTextEnd(s)) {
-            if (s.phase == kAfterMap) return ReadResult{true, {}};
-            return failure(msg::kBrokenMap);
+            if (s.phase == kAfterMap) return {};
+            return Failure{msg::kBrokenMap};
         }
         if (atLineEnd(s)) {
             nextLine(s);
@@ -225,9 +221,9 @@ ReadResult readStatements(ReaderState& s) {
                     break;
                 case Outcome::kFailed:
                     s.report = statementReport(s.line, s.message);
-                    return failure(s.report);
+                    return Failure{s.report};
                 case Outcome::kReported:
-                    return failure(s.report);
+                    return Failure{s.report};
             }
         }
         nextLine(s);
@@ -236,15 +232,17 @@ ReadResult readStatements(ReaderState& s) {
 
 }  // namespace
 
-LevelRead readLevel(std::string_view text, Random& random, Variant variant, int firstLine) {
-    LevelRead read{Level(kStone), {}, -1};
+Result<LevelRead, ReadFailure> readLevel(std::string_view text, Random& random, Variant variant,
+                                         int firstLine) {
+    LevelRead read{Level(kStone), -1};
     // Nothing is placed yet: the extent starts inverted, so that the first
     // map part sets it.
     read.level.settings.extent = Extent{kMapWidth, kMapHeight, 0, 0};
     ReaderState s(text, read.level, random, variant);
     s.line = firstLine;
-    read.report = readStatements(s);
+    Status status = readStatements(s);
     read.currentPart = s.currentPart;
+    if (!status) return Failure{ReadFailure{std::move(status).error(), std::move(read)}};
     return read;
 }
 

@@ -1,6 +1,5 @@
 // OBJECT and CONTAINER: an object record appended to a cell's object list.
 
-#include <memory>
 #include <string>
 
 #include "model/catalogue.h"
@@ -118,7 +117,7 @@ bool readObjectOrContainer(ReaderState& s, bool isContainer) {
         catalogueColor(s.variant, object.name.view(), object.symbol < 0 ? 0 : object.symbol);
 
     // Appended, so that the objects of a cell keep the order of the file.
-    s.level.cell(x, y).objects.push_back(std::make_unique<ObjectSpec>(object));
+    s.level.cell(x, y).objects.push_back(object);
     s.lastObjectX = x;
     s.lastObjectY = y;
     return true;

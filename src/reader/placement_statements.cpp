@@ -2,10 +2,11 @@
 // gives way to a later statement that names its cell.
 
 #include <array>
-#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/catalogue.h"
 #include "model/format_words.h"
@@ -102,7 +103,7 @@ bool clearMonsterCell(ReaderState& s, MapCell& cell) {
     int x = 0, y = 0;
     if (!pickRandomCell(s, x, y, monsterConditions(cell.monster->symbol))) return false;
     if (!checkOnGrid(s, x, y)) return false;
-    s.level.cell(x, y).monster = std::move(cell.monster);
+    s.level.cell(x, y).monster = std::exchange(cell.monster, std::nullopt);
     return true;
 }
 
@@ -113,7 +114,7 @@ bool clearTrapCell(ReaderState& s, MapCell& cell) {
     int x = 0, y = 0;
     if (!pickRandomCell(s, x, y, kTrapConditions)) return false;
     if (!checkOnGrid(s, x, y)) return false;
-    s.level.cell(x, y).trap = std::move(cell.trap);
+    s.level.cell(x, y).trap = std::exchange(cell.trap, std::nullopt);
     return true;
 }
 
@@ -154,7 +155,7 @@ bool readMonsterStatement(ReaderState& s) {
     if (!clearMonsterCell(s, cell)) return false;
     monster.color =
         catalogueColor(s.variant, monster.name.view(), monster.symbol < 0 ? 0 : monster.symbol);
-    cell.monster = std::make_unique<MonsterSpec>(monster);
+    cell.monster = monster;
     return true;
 }
 
@@ -187,7 +188,7 @@ bool readTrapStatement(ReaderState& s) {
     MapCell& cell = s.level.cell(x, y);
     if (!clearTrapCell(s, cell)) return false;
     trap.color = catalogueColor(s.variant, trap.trapName.view(), kTrapClass);
-    cell.trap = std::make_unique<TrapSpec>(trap);
+    cell.trap = trap;
     return true;
 }
 

@@ -76,8 +76,8 @@ Appearance cellAppearance(const Level& level, const ViewState& shown, int x, int
         return placementLook(m.symbol, m.color, kRandomMonsterGlyph, settings.randomMonsters);
     }
     if (cell.overlay != 0) return markerAppearance(cell.overlay);
-    if (shown.showObjects && !cell.objects.empty() && cell.objects.front()) {
-        return objectLook(*cell.objects.front(), settings);
+    if (shown.showObjects && !cell.objects.empty()) {
+        return objectLook(cell.objects.front(), settings);
     }
     if (cell.trap) {
         const std::uint8_t ch = cell.trap->trapType == kTrapTypeWeb ? '"' : '^';

@@ -69,15 +69,14 @@ struct PartRoom {
 void collectRandom(const WriteContext& ctx, int part, const MapCell& cell,
                    std::array<PartRoom, kRooms.size()>& rooms) {
     auto at = [&rooms](Room room) -> PartRoom& { return rooms[static_cast<std::size_t>(room)]; };
-    if (const MonsterSpec* m = cell.monster.get(); ctx.isReadRandomInto(m, part)) {
+    if (const MonsterSpec* m = recordIn(cell.monster); ctx.isReadRandomInto(m, part)) {
         at(roomOfMonster(*m)).random.push_back({m->readOrder, m});
     }
-    if (const TrapSpec* t = cell.trap.get(); ctx.isReadRandomInto(t, part)) {
+    if (const TrapSpec* t = recordIn(cell.trap); ctx.isReadRandomInto(t, part)) {
         at(Room::Trap).random.push_back({t->readOrder, t});
     }
-    for (const auto& o : cell.objects) {
-        if (ctx.isReadRandomInto(o.get(), part))
-            at(Room::Object).random.push_back({o->readOrder, o.get()});
+    for (const ObjectSpec& o : cell.objects) {
+        if (ctx.isReadRandomInto(&o, part)) at(Room::Object).random.push_back({o.readOrder, &o});
     }
 }
 
@@ -92,20 +91,19 @@ void countCell(const WriteContext& ctx, int part, int x, int y, const MapCell& c
     for (Room room : kRooms) {
         if (holdsIn(room, ground, any)) ++at(room).cells;
     }
-    const MonsterSpec* m = cell.monster.get();
+    const MonsterSpec* m = recordIn(cell.monster);
     if (m != nullptr && !ctx.isReadRandom(m) && ctx.partOf(x, y, *m) <= part) {
         for (Room room : {Room::GroundMonster, Room::WaterMonster}) {
             if (holdsIn(room, ground, any)) ++at(room).taken;
         }
     }
-    const TrapSpec* t = cell.trap.get();
+    const TrapSpec* t = recordIn(cell.trap);
     if (t != nullptr && !ctx.isReadRandom(t) && ctx.partOf(x, y, *t) <= part &&
         holdsIn(Room::Trap, ground, any)) {
         ++at(Room::Trap).taken;
     }
     for (std::size_t i = 0; i < cell.objects.size(); ++i) {
-        const ObjectSpec* o = cell.objects[i].get();
-        if (o != nullptr && !ctx.isReadRandom(o) && ctx.partOfObject(x, y, cell, i) < part &&
+        if (!ctx.isReadRandom(&cell.objects[i]) && ctx.partOfObject(x, y, cell, i) < part &&
             holdsIn(Room::Object, ground, any)) {
             ++at(Room::Object).taken;
             break;

@@ -24,17 +24,17 @@ struct Unreachable {
     }
 
     void records(int x, int y, const MapCell& cell) {
-        if (const MonsterSpec* m = cell.monster.get()) {
+        if (const MonsterSpec* m = recordIn(cell.monster)) {
             if (ctx.partOf(x, y, *m) == kNoPart) {
                 add("MONSTER", m->name.view(), x, y);
             }
         }
         for (std::size_t i = 0; i < cell.objects.size(); ++i) {
-            const ObjectSpec* o = cell.objects[i].get();
-            if (o == nullptr || ctx.partOfObject(x, y, cell, i) != kNoPart) continue;
-            add(o->isContainer != 0 ? "CONTAINER" : "OBJECT", o->name.view(), x, y);
+            const ObjectSpec& o = cell.objects[i];
+            if (ctx.partOfObject(x, y, cell, i) != kNoPart) continue;
+            add(o.isContainer != 0 ? "CONTAINER" : "OBJECT", o.name.view(), x, y);
         }
-        if (const TrapSpec* t = cell.trap.get()) {
+        if (const TrapSpec* t = recordIn(cell.trap)) {
             if (ctx.partOf(x, y, *t) == kNoPart) {
                 add("TRAP", t->trapName.view(), x, y);
             }

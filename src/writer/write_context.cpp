@@ -208,15 +208,12 @@ bool WriteContext::mapSays(int x, int y) const {
 }
 
 std::size_t WriteContext::containerOf(const MapCell& cell, std::size_t index) {
-    while (index > 0 && cell.objects[index] && cell.objects[index]->placement == kContained) {
-        --index;
-    }
+    while (index > 0 && cell.objects[index].placement == kContained) --index;
     return index;
 }
 
 int WriteContext::partOfObject(int x, int y, const MapCell& cell, std::size_t index) const {
-    const ObjectSpec* o = cell.objects[containerOf(cell, index)].get();
-    return o == nullptr ? homeOf(x, y) : partOf(x, y, *o);
+    return partOf(x, y, cell.objects[containerOf(cell, index)]);
 }
 
 void WriteContext::pin(const void* record) {

@@ -5,7 +5,6 @@
 // records made in the editor, row by row.
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 #include "writer/placement_lines.h"
@@ -33,18 +32,18 @@ bool keptInPart(const WriteContext& ctx, int x, int y, const Record* r) {
 
 // The records of one slot of the cells: a cell holds at most one.
 template <class Record>
-bool writeCellRecords(WriteContext& ctx, std::unique_ptr<Record> MapCell::*slot,
+bool writeCellRecords(WriteContext& ctx, Boxed<Record> MapCell::*slot,
                       void (*write)(WriteContext&, int, int, const Record&)) {
     std::vector<KeptRecord> kept;
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
-        const Record* r = (cell.*slot).get();
+        const Record* r = recordIn(cell.*slot);
         if (keptInPart(ctx, x, y, r)) kept.push_back({r->readOrder, x, y, 0});
     });
     sortByOrder(kept);
     for (const KeptRecord& r : kept) write(ctx, r.x, r.y, *(ctx.level.cell(r.x, r.y).*slot));
     bool wrote = !kept.empty();
     ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
-        const Record* r = (cell.*slot).get();
+        const Record* r = recordIn(cell.*slot);
         if (r == nullptr || ctx.isKept(x, y, r)) return;
         write(ctx, x, y, *r);
         wrote = true;
@@ -57,7 +56,7 @@ bool writeCellRecords(WriteContext& ctx, std::unique_ptr<Record> MapCell::*slot,
 void writeObjectRun(WriteContext& ctx, int x, int y, const MapCell& cell, std::size_t head) {
     for (std::size_t i = head;
          i < cell.objects.size() && WriteContext::containerOf(cell, i) == head; ++i) {
-        if (cell.objects[i]) writeObject(ctx, x, y, *cell.objects[i], i == head);
+        writeObject(ctx, x, y, cell.objects[i], i == head);
     }
 }
 
@@ -67,9 +66,9 @@ bool writeObjects(WriteContext& ctx) {
     std::vector<KeptRecord> kept;
     ctx.scanCells([&](int x, int y, const MapCell& cell) {
         for (std::size_t i = 0; i < cell.objects.size(); ++i) {
-            const ObjectSpec* o = cell.objects[i].get();
-            if (WriteContext::containerOf(cell, i) == i && keptInPart(ctx, x, y, o)) {
-                kept.push_back({o->readOrder, x, y, i});
+            const ObjectSpec& o = cell.objects[i];
+            if (WriteContext::containerOf(cell, i) == i && keptInPart(ctx, x, y, &o)) {
+                kept.push_back({o.readOrder, x, y, i});
             }
         }
     });
@@ -80,7 +79,7 @@ bool writeObjects(WriteContext& ctx) {
     ctx.scanHomeCells([&](int x, int y, const MapCell& cell) {
         for (std::size_t i = 0; i < cell.objects.size(); ++i) {
             const std::size_t head = WriteContext::containerOf(cell, i);
-            if (head != i || ctx.isKept(x, y, cell.objects[head].get())) continue;
+            if (head != i || ctx.isKept(x, y, &cell.objects[head])) continue;
             writeObjectRun(ctx, x, y, cell, head);
             wrote = true;
         }

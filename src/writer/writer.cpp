@@ -43,8 +43,8 @@ bool cellNamesPlace(const WriteContext& ctx, int x, int y) {
     const MapCell& cell = ctx.level.cell(x, y);
     if (cell.monster && cell.monster->placement == kAtRandomPlace) return true;
     if (cell.trap && cell.trap->placement == kAtRandomPlace) return true;
-    for (const auto& object : cell.objects) {
-        if (object && object->placement == kAtRandomPlace) return true;
+    for (const ObjectSpec& object : cell.objects) {
+        if (object.placement == kAtRandomPlace) return true;
     }
     for (const StairSpotKind& k : kStairSpots) {
         const StairSpot& spot = ctx.settings.*k.spot;
@@ -76,15 +76,15 @@ int firstPartNamingPlace(const WriteContext& ctx) {
 
 // The part that writes a record of the cell naming a list entry, or kNoPart.
 int partNamingMonsterList(const WriteContext& ctx, int x, int y, const MapCell& cell) {
-    const MonsterSpec* m = cell.monster.get();
+    const MonsterSpec* m = recordIn(cell.monster);
     if (m == nullptr || !isListSymbol(m->symbol)) return kNoPart;
     return ctx.partOf(x, y, *m);
 }
 
 int partNamingObjectList(const WriteContext& ctx, int x, int y, const MapCell& cell) {
-    for (const auto& o : cell.objects) {
-        if (!o || !isListSymbol(o->symbol)) continue;
-        const int part = ctx.partOf(x, y, *o);
+    for (const ObjectSpec& o : cell.objects) {
+        if (!isListSymbol(o.symbol)) continue;
+        const int part = ctx.partOf(x, y, o);
         if (part != kNoPart) return part;
     }
     return kNoPart;
@@ -175,31 +175,26 @@ void writePart(WriteContext& ctx) {
 }  // namespace
 }  // namespace writer
 
-bool writeLevel(const Level& level, Variant variant, ByteSink& sink, std::string* reason,
-                std::vector<std::string>* unplaced, std::vector<std::string>* uncontained) {
+Result<WriteReport> writeLevel(const Level& level, Variant variant, ByteSink& sink) {
     using namespace writer;
     WriteContext ctx(level, variant, sink);
     ctx.partCount = static_cast<int>(level.usedParts().size());
-    if (ctx.partCount == 0) {
-        if (reason != nullptr) *reason = kNoGeometryReason;
-        return false;
-    }
+    if (ctx.partCount == 0) return Failure{std::string(kNoGeometryReason)};
     prepare(ctx, level);
     writeHeader(ctx);
     for (ctx.writePart = 0; ctx.writePart < ctx.partCount && ctx.ok; ++ctx.writePart) {
         writePart(ctx);
     }
-    if (!ctx.ok && reason != nullptr) *reason = kWriteFailedReason;
-    if (unplaced != nullptr) *unplaced = unreachableStatements(ctx);
-    if (uncontained != nullptr) *uncontained = std::move(ctx.uncontained);
-    return ctx.ok;
+    if (!ctx.ok) return Failure{std::string(kWriteFailedReason)};
+    return WriteReport{unreachableStatements(ctx), std::move(ctx.uncontained)};
 }
 
-bool writeLevel(const Level& level, Variant variant, std::string& out, std::string* reason,
-                std::vector<std::string>* unplaced, std::vector<std::string>* uncontained) {
-    out.clear();
-    StringSink sink(out);
-    return writeLevel(level, variant, sink, reason, unplaced, uncontained);
+Result<WrittenLevel> writeLevel(const Level& level, Variant variant) {
+    std::string text;
+    StringSink sink(text);
+    Result<WriteReport> report = writeLevel(level, variant, sink);
+    if (!report) return Failure{std::move(report).error()};
+    return WrittenLevel{std::move(*report), std::move(text)};
 }
 
 }  // namespace mapedit

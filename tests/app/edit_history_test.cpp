@@ -19,7 +19,7 @@ Level levelNumber(int n) {
 
 int undoAll(EditHistory& history, Level& level) {
     int steps = 0;
-    for (; history.canUndo(); ++steps) level = history.undo().clone();
+    for (; history.canUndo(); ++steps) level = history.undo();
     return steps;
 }
 

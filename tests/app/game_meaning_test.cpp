@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/editor.h"
@@ -53,9 +54,9 @@ using test::variantOfFile;
 // read or has no map part to write.
 std::optional<std::vector<std::string>> meaningOf(std::string_view text, Variant variant) {
     Random random(kSeed);
-    const LevelRead read = readLevel(text, random, variant);
-    if (!read.report.ok || read.level.settings.partCount == 0) return std::nullopt;
-    return test::gameMeaning(read.level);
+    const auto read = readLevel(text, random, variant);
+    if (!read || read->level.settings.partCount == 0) return std::nullopt;
+    return test::gameMeaning(read->level);
 }
 
 // What Save wrote, and the statements it named as not saved: a loss the
@@ -65,22 +66,23 @@ struct Saved {
     std::vector<std::string> notSaved;
 };
 
+// Nothing written when the writer refused the level.
+Saved savedBy(Result<WrittenLevel> written) {
+    if (!written) return {};
+    return {std::move(written->text), std::move(written->unplaced)};
+}
+
 Saved plainRewrite(std::string_view text, Variant variant) {
     Random random(kSeed);
-    const LevelRead read = readLevel(text, random, variant);
-    Saved saved;
-    writeLevel(read.level, variant, saved.text, nullptr, &saved.notSaved);
-    return saved;
+    const auto read = readLevel(text, random, variant);
+    return savedBy(writeLevel(readSoFar(read).level, variant));
 }
 
 Saved openAndSave(const std::string& file, int index, const fs::path& path, Variant variant) {
     HeadlessShell shell;
     Editor editor(shell, kSeed, variant);
-    Saved saved;
-    if (editor.openText(file, path.string(), index)) {
-        writeLevel(editor.level(), variant, saved.text, nullptr, &saved.notSaved);
-    }
-    return saved;
+    if (!editor.openText(file, path.string(), index)) return {};
+    return savedBy(writeLevel(editor.level(), variant));
 }
 
 // Checks one way of saving: what it wrote must mean what the level meant.

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "app/editor.h"
 #include "platform/headless_shell.h"
@@ -27,9 +28,9 @@ constexpr std::uint32_t kSeed = 3;
 std::string savedAlone(std::string_view text) {
     HeadlessShell shell;
     Editor editor(shell, kSeed);
-    std::string out;
-    if (editor.openText(text, "alone.des")) writeLevel(editor.level(), editor.state().variant, out);
-    return out;
+    if (!editor.openText(text, "alone.des")) return {};
+    Result<WrittenLevel> saved = writeLevel(editor.level(), editor.state().variant);
+    return saved ? std::move(saved->text) : std::string();
 }
 
 class LevelFiles : public ::testing::TestWithParam<const char*> {

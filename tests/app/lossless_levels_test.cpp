@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/editor.h"
@@ -113,21 +114,21 @@ std::string savedAfterOpen(const std::string& text, Variant variant, std::uint32
     Editor editor(shell, seed, variant);
     EXPECT_TRUE(editor.openText(text, "level.des"))
         << (shell.messages.empty() ? "" : shell.messages.back().text);
-    std::string saved, reason;
-    std::vector<std::string> unplaced;
-    EXPECT_TRUE(writeLevel(editor.level(), variant, saved, &reason, &unplaced)) << reason;
-    EXPECT_TRUE(unplaced.empty()) << unplaced.front();
-    return saved;
+    Result<WrittenLevel> saved = writeLevel(editor.level(), variant);
+    EXPECT_TRUE(saved) << saved.error();
+    if (!saved) return {};
+    EXPECT_TRUE(saved->unplaced.empty()) << saved->unplaced.front();
+    return std::move(saved->text);
 }
 
 // What the writer writes from the reader's model.
 std::string rewritten(const std::string& text, Variant variant, std::uint32_t seed) {
     Random random(seed);
-    const LevelRead read = readLevel(text, random, variant);
-    EXPECT_TRUE(read.report.ok) << read.report.message;
-    std::string saved, reason;
-    EXPECT_TRUE(writeLevel(read.level, variant, saved, &reason)) << reason;
-    return saved;
+    const auto read = readLevel(text, random, variant);
+    EXPECT_TRUE(read) << read.error().message;
+    Result<WrittenLevel> saved = writeLevel(readSoFar(read).level, variant);
+    EXPECT_TRUE(saved) << saved.error();
+    return saved ? std::move(saved->text) : std::string();
 }
 
 class LosslessLevel : public ::testing::TestWithParam<fs::path> {};

@@ -53,7 +53,7 @@ class Session {
             editor_.openFile(copy.string());
             copy_ = copy;
         }
-        start_ = editor_.level().clone();
+        start_ = editor_.level();
     }
     ~Session() {
         if (!copy_.empty()) fs::remove(copy_);
@@ -128,7 +128,7 @@ class Session {
     std::string undoAndRedoEverything(int& steps) {
         // A drag still pending ends as a step of its own.
         editor_.onMouseMove(0, 0, false);
-        const Level end = editor_.level().clone();
+        const Level end = editor_.level();
         const bool redoAtEnd = offered(command::kRedo);
         for (steps = 0; offered(command::kUndo); ++steps) editor_.onCommand(command::kUndo);
         const bool allKept = steps < static_cast<int>(EditHistory::kDefaultSteps);
@@ -201,14 +201,12 @@ class Session {
     // A level with map parts writes and reads back.
     std::string readsBack() const {
         if (editor_.level().settings.partCount == 0) return {};
-        std::string text, reason;
-        if (!writeLevel(editor_.level(), editor_.state().variant, text, &reason)) {
-            return "write refused: " + reason;
-        }
+        const Result<WrittenLevel> written = writeLevel(editor_.level(), editor_.state().variant);
+        if (!written) return "write refused: " + written.error();
         Random random(1);
-        const LevelRead read = readLevel(text, random, editor_.state().variant);
-        if (read.report.ok || leftNoRoom(read.report.message)) return {};
-        return "written level does not read: " + read.report.message;
+        const auto read = readLevel(written->text, random, editor_.state().variant);
+        if (read || leftNoRoom(read.error().message)) return {};
+        return "written level does not read: " + read.error().message;
     }
 
     // Painting can take away every cell a random placement could land on;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/editor.h"
@@ -102,9 +103,9 @@ const std::vector<SavedMeaning>& savedMeanings() {
 std::string openAndSave(const std::string& text, const fs::path& path) {
     HeadlessShell shell;
     Editor editor(shell, 7, Variant::Vanilla);
-    std::string out;
-    if (editor.openText(text, path.string())) writeLevel(editor.level(), Variant::Vanilla, out);
-    return out;
+    if (!editor.openText(text, path.string())) return {};
+    Result<WrittenLevel> saved = writeLevel(editor.level(), Variant::Vanilla);
+    return saved ? std::move(saved->text) : std::string();
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

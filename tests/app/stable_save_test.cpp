@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/editor.h"
@@ -39,9 +40,9 @@ std::string openAndSave(const std::string& text, const fs::path& path,
                         std::optional<int> level = std::nullopt) {
     HeadlessShell shell;
     Editor editor(shell, 7, variantOfFile(path));
-    std::string out;
-    if (!editor.openText(text, path.string(), level)) return out;
-    writeLevel(editor.level(), editor.state().variant, out);
+    if (!editor.openText(text, path.string(), level)) return {};
+    Result<WrittenLevel> saved = writeLevel(editor.level(), editor.state().variant);
+    std::string out = saved ? std::move(saved->text) : std::string();
     if (level) out = LevelFile(text).withLevel(*level, out);
     return out;
 }

@@ -46,8 +46,8 @@ TEST_F(PaintCellTest, MonsterAndTrapNeedAFreeCellThatHoldsThem) {
         paint(x, 5, c.kind);
         const MapCell& cell = level.cell(x, 5);
         const bool monster = c.kind == kMonsterKind;
-        EXPECT_EQ(cell.monster != nullptr, monster && c.placed);
-        EXPECT_EQ(cell.trap != nullptr, !monster && c.placed);
+        EXPECT_EQ(cell.monster.has_value(), monster && c.placed);
+        EXPECT_EQ(cell.trap.has_value(), !monster && c.placed);
         if (cell.monster) {
             EXPECT_EQ(cell.monster->symbol, 'a');
         }
@@ -66,8 +66,8 @@ TEST_F(PaintCellTest, ObjectsPileUpNewestFirstOnAnyTerrain) {
     paint(7, 7, kObjectKind);
     const MapCell& cell = level.cell(7, 7);
     ASSERT_EQ(cell.objects.size(), 2u);
-    EXPECT_EQ(cell.objects[0]->symbol, '[');
-    EXPECT_EQ(cell.objects[1]->symbol, '(');
+    EXPECT_EQ(cell.objects[0].symbol, '[');
+    EXPECT_EQ(cell.objects[1].symbol, '(');
     EXPECT_EQ(cell.terrain, kHorizontalWall);
 }
 

@@ -99,14 +99,14 @@ TEST(BackgroundTest, BackgroundLeavesDetailMarkersAndPlacements) {
     Level level;
     level.cell(30, 9).detail = 2;
     level.cell(30, 9).overlay = drawbridgeOverlay(1, false);
-    level.cell(30, 9).monster = std::make_unique<MonsterSpec>();
+    level.cell(30, 9).monster.emplace();
     usePlainFill(level, ' ');
     Random random(1);
     applyBackground(level, random, false);
     EXPECT_EQ(level.cell(30, 9).terrain, kStone);
     EXPECT_EQ(level.cell(30, 9).detail, 2);
     EXPECT_EQ(level.cell(30, 9).overlay, drawbridgeOverlay(1, false));
-    EXPECT_NE(level.cell(30, 9).monster, nullptr);
+    EXPECT_TRUE(level.cell(30, 9).monster.has_value());
 }
 
 TEST(BackgroundTest, CaveTakesItsOptionsFromTheLevelFlags) {

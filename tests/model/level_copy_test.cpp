@@ -1,4 +1,4 @@
-// Level::clone and level equality: the edit history relies on a copy that
+// Copying and comparing levels: the edit history relies on a copy that
 // shares nothing with its original and on an equality that sees every
 // difference a designer can make.
 #include <gtest/gtest.h>
@@ -19,13 +19,9 @@ Level busyLevel() {
     MapCell& c = level.cell(10, 5);
     c.detail = 3;
     c.overlay = mazewalkOverlay(2);
-    c.monster = std::make_unique<MonsterSpec>();
-    c.monster->name.assign("jackal");
-    c.trap = std::make_unique<TrapSpec>();
-    for (int symbol : {'!', '?'}) {
-        c.objects.push_back(std::make_unique<ObjectSpec>());
-        c.objects.back()->symbol = symbol;
-    }
+    c.monster.emplace().name.assign("jackal");
+    c.trap.emplace();
+    for (int symbol : {'!', '?'}) c.objects.emplace_back().symbol = symbol;
     level.setTerrain(11, 5, kVerticalWall);
     for (int i = 0; i < 2; ++i) {
         AreaRecord* a = level.newArea(2 + i, 2, 6 + 2 * i, 4);
@@ -51,13 +47,13 @@ const std::vector<Change>& changes() {
         {"overlay", [](Level& l) { l.cell(10, 5).overlay = 0; }},
         {"glyph alone", [](Level& l) { l.cell(11, 5).glyph = '-'; }},
         {"monster gone", [](Level& l) { l.cell(10, 5).monster.reset(); }},
-        {"monster added", [](Level& l) { l.cell(3, 3).monster = std::make_unique<MonsterSpec>(); }},
+        {"monster added", [](Level& l) { l.cell(3, 3).monster.emplace(); }},
         {"monster name", [](Level& l) { l.cell(10, 5).monster->name.assign("jackals"); }},
         {"trap type", [](Level& l) { l.cell(10, 5).trap->trapType = 5; }},
         {"object order",
          [](Level& l) { std::swap(l.cell(10, 5).objects[0], l.cell(10, 5).objects[1]); }},
         {"object dropped", [](Level& l) { l.cell(10, 5).objects.pop_back(); }},
-        {"object field", [](Level& l) { l.cell(10, 5).objects[1]->buc = 2; }},
+        {"object field", [](Level& l) { l.cell(10, 5).objects[1].buc = 2; }},
         {"area moved", [](Level& l) { l.areas()[0]->x2 += 1; }},
         {"area label", [](Level& l) { l.areas()[1]->label.assign("b"); }},
         {"area order", [](Level& l) { l.sortAreasAscending(); }},
@@ -73,12 +69,12 @@ const std::vector<Change>& changes() {
     return table;
 }
 
-TEST(LevelCopy, ACloneEqualsItsOriginalRecordForRecord) {
+TEST(LevelCopy, ACopyEqualsItsOriginalRecordForRecord) {
     const Level original = busyLevel();
-    const Level copy = original.clone();
+    const Level copy = original;
     EXPECT_TRUE(copy == original);
-    EXPECT_NE(copy.cell(10, 5).monster.get(), original.cell(10, 5).monster.get());
-    EXPECT_NE(copy.cell(10, 5).objects[0].get(), original.cell(10, 5).objects[0].get());
+    EXPECT_NE(&*copy.cell(10, 5).monster, &*original.cell(10, 5).monster);
+    EXPECT_NE(&copy.cell(10, 5).objects[0], &original.cell(10, 5).objects[0]);
     EXPECT_NE(copy.areas()[0].get(), original.areas()[0].get());
     EXPECT_TRUE(Level() == Level());
 }
@@ -87,11 +83,29 @@ TEST(LevelCopy, EveryChangeMakesTheLevelsDifferAndLeavesTheOtherAlone) {
     for (const Change& change : changes()) {
         SCOPED_TRACE(change.what);
         const Level original = busyLevel();
-        Level copy = original.clone();
+        Level copy = original;
         change.apply(copy);
         EXPECT_FALSE(copy == original);
         EXPECT_TRUE(original == busyLevel()) << "the original changed with its copy";
-        EXPECT_TRUE(copy.clone() == copy);
+        EXPECT_TRUE(Level(copy) == copy);
+    }
+}
+
+// Undo assigns a kept state over the editor's level: whatever the level held
+// before goes, and the two share no record afterwards.
+TEST(LevelCopy, AssignmentReplacesEveryDifferenceAndSharesNothing) {
+    for (const Change& change : changes()) {
+        SCOPED_TRACE(change.what);
+        const Level source = busyLevel();
+        Level target = busyLevel();
+        change.apply(target);
+        target = source;
+        EXPECT_TRUE(target == source);
+        change.apply(target);
+        EXPECT_TRUE(source == busyLevel()) << "the source changed with its copy";
+        const Level& self = target;
+        target = self;
+        EXPECT_FALSE(target == source);
     }
 }
 

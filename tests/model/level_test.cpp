@@ -112,10 +112,10 @@ TEST(LevelTest, ClearLevelResetsCellsSettingsAndPartsButKeepsAreas) {
     MapCell& c = level.cell(40, 10);
     c.detail = 2;
     c.overlay = mazewalkOverlay(1);
-    c.monster = std::make_unique<MonsterSpec>();
-    c.trap = std::make_unique<TrapSpec>();
-    c.objects.push_back(std::make_unique<ObjectSpec>());
-    c.objects.push_back(std::make_unique<ObjectSpec>());
+    c.monster.emplace();
+    c.trap.emplace();
+    c.objects.emplace_back();
+    c.objects.emplace_back();
     level.settings.partCount = 2;
     level.settings.mazeName.assign("minetn");
     level.mapParts[1].width = 12;
@@ -287,12 +287,12 @@ TEST(LevelTest, RemovingAPartMovesWhatWasReadIntoIt) {
         auto parts = threeParts(level);
         for (int i = 0; i < 3; ++i) {
             MapCell& cell = level.cell(10 + i, 10);
-            cell.monster = std::make_unique<MonsterSpec>();
+            cell.monster.emplace();
             cell.monster->readPart = i;
-            cell.trap = std::make_unique<TrapSpec>();
+            cell.trap.emplace();
             cell.trap->readPart = i;
-            cell.objects.push_back(std::make_unique<ObjectSpec>());
-            cell.objects.back()->readPart = i;
+            cell.objects.emplace_back();
+            cell.objects.back().readPart = i;
             Engraving& e = level.engravings.emplace_back();
             e.placement = kPlacedRandom;
             e.readPart = i;
@@ -304,7 +304,7 @@ TEST(LevelTest, RemovingAPartMovesWhatWasReadIntoIt) {
             const int expected = c.after[static_cast<std::size_t>(i)];
             EXPECT_EQ(cell.monster->readPart, expected) << c.removed << " " << i;
             EXPECT_EQ(cell.trap->readPart, expected) << c.removed << " " << i;
-            EXPECT_EQ(cell.objects.front()->readPart, expected) << c.removed << " " << i;
+            EXPECT_EQ(cell.objects.front().readPart, expected) << c.removed << " " << i;
             EXPECT_EQ(level.engravings[static_cast<std::size_t>(i)].readPart, expected);
         }
         EXPECT_EQ(level.settings.ladderUp.readPart, c.after[2]) << c.removed;

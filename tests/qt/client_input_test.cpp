@@ -194,7 +194,7 @@ TEST(ClientInput, EscapeTheRightButtonAndToolbarClicksMoveTheToolbarMark) {
     EXPECT_EQ(window->editor().state().currentTool, Tool::MazeRectangle);
 
     // A right click on a monster takes it as the brush and puts the pen down.
-    window->editor().level().cell(30, 10).monster = std::make_unique<MonsterSpec>();
+    window->editor().level().cell(30, 10).monster.emplace();
     QTest::mouseClick(&map, Qt::RightButton, {}, logicalOf(*window, 305, 189));
     EXPECT_EQ(down(), std::vector<int>{2002});
     EXPECT_EQ(window->editor().state().currentTool, Tool::Pen);

@@ -96,13 +96,12 @@ TEST(MessageBoxes, AParseErrorIsShownUnderParseErrorWithTheReadersReport) {
     window->openStartFile(MAPEDIT_TEST_DATA "/cli/bad_no_maze.des");
     ASSERT_EQ(answer.seen(), 1);
     EXPECT_EQ(caption, "Parse Error");
-    std::string error;
-    const auto file = readWholeFile(MAPEDIT_TEST_DATA "/cli/bad_no_maze.des", error);
-    ASSERT_TRUE(file) << error;
+    const auto file = readWholeFile(MAPEDIT_TEST_DATA "/cli/bad_no_maze.des");
+    ASSERT_TRUE(file) << file.error();
     Random random;
-    const LevelRead read = readLevel(*file, random, Variant::Vanilla);
-    ASSERT_FALSE(read.report.ok);
-    EXPECT_EQ(text.toStdString(), read.report.message);
+    const auto read = readLevel(*file, random, Variant::Vanilla);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(text.toStdString(), read.error().message);
     EXPECT_EQ(window->windowTitle(), "bad_no_maze.des - Morvath Map Construction Helper");
 }
 

@@ -64,10 +64,10 @@ TEST(ReaderDriver, PhasesAndReportFormats) {
     };
     for (const ReportCase& c : cases) {
         Level level;
-        const ReadResult r = readFresh(level, c.text);
-        EXPECT_EQ(r.ok, c.report.empty()) << c.name;
-        EXPECT_EQ(r.message, c.report) << c.name;
-        EXPECT_LE(r.message.size(), 79u) << c.name;
+        const Status r = readFresh(level, c.text);
+        EXPECT_EQ(r.has_value(), c.report.empty()) << c.name;
+        EXPECT_EQ(r.error_or(""), c.report) << c.name;
+        EXPECT_LE(r.error_or("").size(), 79u) << c.name;
     }
 }
 
@@ -82,7 +82,7 @@ TEST(ReaderDriver, EveryLineEndStyleCountsLines) {
     };
     for (const auto& [text, report] : cases) {
         Level level;
-        EXPECT_EQ(readFresh(level, text).message, report);
+        EXPECT_EQ(readFresh(level, text).error_or(""), report);
     }
 }
 
@@ -91,7 +91,7 @@ TEST(ReaderDriver, MapsReadWithEveryLineEndStyle) {
         "MAZE: \"t\", ' '", "GEOMETRY: left, top", "MAP", "-.-", "ENDMAP", "WALLIFY"};
     for (const char* end : {"\r\n", "\r", "\n"}) {
         Level level;
-        ASSERT_TRUE(readFresh(level, joinLines(lines, end)).ok);
+        ASSERT_TRUE(readFresh(level, joinLines(lines, end)));
         EXPECT_EQ(level.mapParts[0].width, 3);
         EXPECT_EQ(level.cell(kClosetX + 1, kClosetY).terrain, kFloor);
         EXPECT_TRUE(level.settings.levelFlags2 & kWallify);
@@ -106,7 +106,7 @@ TEST(ReaderDriver, BackgroundIsGeneratedOnceBeforeTheFirstMap) {
         "GEOMETRY: left, top\nMAP\n...\nENDMAP\n"
         "GEOMETRY: right, bottom\nMAP\n...\nENDMAP\n";
     Level level;
-    ASSERT_TRUE(readFresh(level, text).ok);
+    ASSERT_TRUE(readFresh(level, text));
     EXPECT_TRUE(level.settings.levelFlags2 & kBackgroundGenerated);
     EXPECT_EQ(level.cell(3, 3).terrain, kFloor);
     EXPECT_EQ(level.cell(75, 19).terrain, kFloor);  // right, bottom: (74, 18) made odd
@@ -117,14 +117,14 @@ TEST(ReaderDriver, BackgroundIsGeneratedOnceBeforeTheFirstMap) {
 
 TEST(ReaderDriver, LaterInitMapChangesSettingsButNotTheBackground) {
     Level level;
-    ASSERT_TRUE(readFresh(level, kCloset + "INIT_MAP: '.', 'T', true, true, lit, true\n").ok);
+    ASSERT_TRUE(readFresh(level, kCloset + "INIT_MAP: '.', 'T', true, true, lit, true\n"));
     EXPECT_EQ(level.settings.fillMode, kCaveFill);
     EXPECT_EQ(level.cell(40, 10).terrain, kStone);
 }
 
 TEST(ReaderDriver, SecondMapWithoutGeometryReadsIntoTheSamePart) {
     Level level;
-    ASSERT_TRUE(readFresh(level, kCloset + "MAP\n.....\nENDMAP\n").ok);
+    ASSERT_TRUE(readFresh(level, kCloset + "MAP\n.....\nENDMAP\n"));
     EXPECT_EQ(level.settings.partCount, 1);
     EXPECT_EQ(level.mapParts[0].width, 5);
     EXPECT_EQ(level.mapParts[0].height, 1);
@@ -142,12 +142,12 @@ TEST(ReaderDriver, TenMapPartsAtMostAndNothingWrittenPastThem) {
     std::string text = kMazeLine;
     for (int i = 0; i < 10; ++i) text += "GEOMETRY: left, top\nNOMAP\n";
     Level level;
-    ASSERT_TRUE(readFresh(level, text).ok);
+    ASSERT_TRUE(readFresh(level, text));
     EXPECT_EQ(level.settings.partCount, 10);
 
     text += "GEOMETRY: right, top\nNOMAP\n";
-    const ReadResult r = readFresh(level, text);
-    EXPECT_EQ(r.message, "22: Too many map parts");
+    const Status r = readFresh(level, text);
+    EXPECT_EQ(r.error_or(""), "22: Too many map parts");
     EXPECT_EQ(level.settings.partCount, 10);
     EXPECT_EQ(level.mapParts[9].alignment.horizontal, HorizontalAlignment::Left);
 }
@@ -157,9 +157,11 @@ TEST(ReaderDriver, ReadStartsFromAFreshStoneLevel) {
     const std::string text =
         "MAZE: random, 'T'\nGEOMETRY: left, top\nNOMAP\n"
         "RANDOM_MONSTERS: 'a'\n";
-    const LevelRead read = readLevel(text, random, Variant::Vanilla);
-    ASSERT_TRUE(read.report.ok) << read.report.message;
-    const Level& level = read.level;
+    const auto read = readLevel(text, random, Variant::Vanilla);
+    ASSERT_TRUE(read) << read.error().message;
+    EXPECT_EQ(&readSoFar(read), &*read);
+    EXPECT_EQ(read->currentPart, 0);
+    const Level& level = read->level;
     EXPECT_EQ(level.settings.partCount, 1);
     EXPECT_EQ(level.settings.randomMonsterCount, 1);
     EXPECT_TRUE(level.settings.mazeName.empty());
@@ -175,12 +177,16 @@ TEST(ReaderDriver, ReadStartsFromAFreshStoneLevel) {
 
 TEST(ReaderDriver, AFailedReadGivesBackWhatItReadBeforeTheError) {
     Random random(kFixedSeed);
-    const LevelRead read =
+    const auto read =
         readLevel(kCloset + "FLAGS: hardfloor\nFOUNTAIN: (1,1)\nBOGUS\n", random, Variant::Vanilla);
-    EXPECT_EQ(read.report.message, "10: Illegal command 'BOGUS'");
-    EXPECT_EQ(read.level.settings.partCount, 1);
-    EXPECT_EQ(read.level.settings.levelFlags, kHardFloor);
-    EXPECT_EQ(read.level.cell(kClosetX + 1, kClosetY + 1).terrain, kFountain);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error().message, "10: Illegal command 'BOGUS'");
+    const LevelRead& partial = read.error().partial;
+    EXPECT_EQ(&readSoFar(read), &partial);
+    EXPECT_EQ(partial.currentPart, 0);
+    EXPECT_EQ(partial.level.settings.partCount, 1);
+    EXPECT_EQ(partial.level.settings.levelFlags, kHardFloor);
+    EXPECT_EQ(partial.level.cell(kClosetX + 1, kClosetY + 1).terrain, kFountain);
 }
 
 }  // namespace

@@ -105,8 +105,8 @@ TEST(FeatureStatements, SetTerrainDetailAndMarkersOfTheirCell) {
     for (const CellCase& c : cases) {
         SCOPED_TRACE(c.statements);
         Level level;
-        const ReadResult r = readStatements(level, kRoom, c.statements);
-        ASSERT_TRUE(r.ok) << r.message;
+        const Status r = readStatements(level, kRoom, c.statements);
+        ASSERT_TRUE(r) << r.error();
         const MapCell& cell = level.cell(c.x, c.y);
         EXPECT_EQ(cell.terrain, c.terrain);
         EXPECT_EQ(cell.glyph, terrainKind(c.terrain).glyph);
@@ -117,14 +117,14 @@ TEST(FeatureStatements, SetTerrainDetailAndMarkersOfTheirCell) {
 
 TEST(FeatureStatements, StairAndLadderCellFormsSetTheirSpots) {
     Level level;
-    const ReadResult r = readStatements(level, kRoom,
-                                        "RANDOM_PLACES: (2,3)\n"
-                                        "STAIR: (1,1), up\n"
-                                        "STAIR: (2,2), up\n"
-                                        "STAIR: random, down\n"
-                                        "LADDER: place[0], up\n"
-                                        "LADDER: (8,1), down");
-    ASSERT_TRUE(r.ok) << r.message;
+    const Status r = readStatements(level, kRoom,
+                                    "RANDOM_PLACES: (2,3)\n"
+                                    "STAIR: (1,1), up\n"
+                                    "STAIR: (2,2), up\n"
+                                    "STAIR: random, down\n"
+                                    "LADDER: place[0], up\n"
+                                    "LADDER: (8,1), down");
+    ASSERT_TRUE(r) << r.error();
     const LevelSettings& s = level.settings;
 
     // A second stair up moves the spot and leaves the first stair cell.
@@ -173,8 +173,8 @@ TEST(FeatureStatements, StairAreaFormsMakeAStairAreaAndAnExclusion) {
     for (const AreaCase& c : cases) {
         SCOPED_TRACE(c.statement);
         Level level;
-        const ReadResult r = readStatements(level, kRoom, c.statement);
-        ASSERT_TRUE(r.ok) << r.message;
+        const Status r = readStatements(level, kRoom, c.statement);
+        ASSERT_TRUE(r) << r.error();
         const AreaRecord* stair = level.findAreaOfKind(nullptr, kStairArea);
         ASSERT_NE(stair, nullptr);
         EXPECT_EQ(level.findAreaOfKind(stair, kStairArea), nullptr);
@@ -229,10 +229,10 @@ TEST(FeatureStatements, EngravingsAndRandomFeaturesWithoutACellChangeNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.statements);
         Level plain;
-        ASSERT_TRUE(readStatements(plain, *c.rows, "").ok);
+        ASSERT_TRUE(readStatements(plain, *c.rows, ""));
         Level level;
-        const ReadResult r = readStatements(level, *c.rows, c.statements);
-        ASSERT_TRUE(r.ok) << r.message;
+        const Status r = readStatements(level, *c.rows, c.statements);
+        ASSERT_TRUE(r) << r.error();
         EXPECT_TRUE(sameCells(plain, level));
         EXPECT_EQ(level.settings.stairDown.state, kNoStair);
         EXPECT_EQ(level.settings.ladderUp.state, kNoStair);
@@ -241,11 +241,11 @@ TEST(FeatureStatements, EngravingsAndRandomFeaturesWithoutACellChangeNothing) {
 
 TEST(FeatureStatements, RandomSinkAndMazewalksCount) {
     Level level;
-    const ReadResult r = readStatements(level, kRoom,
-                                        "SINK: random\n"
-                                        "MAZEWALK: (1,1), east\n"
-                                        "MAZEWALK: (3,2), south");
-    ASSERT_TRUE(r.ok) << r.message;
+    const Status r = readStatements(level, kRoom,
+                                    "SINK: random\n"
+                                    "MAZEWALK: (1,1), east\n"
+                                    "MAZEWALK: (3,2), south");
+    ASSERT_TRUE(r) << r.error();
     const Cell sink = findCell(level, [](const MapCell& c) { return c.terrain == kKitchenSink; });
     ASSERT_GE(sink.x, 0);
     EXPECT_TRUE(level.mapParts[0].contains(sink.x, sink.y));

@@ -38,19 +38,20 @@ TEST(FuzzRegression, EveryKeptInputReadsSafelyAndSurvivesTheWriter) {
         SCOPED_TRACE(file.filename().string());
         const Variant variant = test::variantOfFile(file);
         Level level;
-        const ReadResult read = test::readFresh(level, test::slurp(file), variant, 99);
+        const Status read = test::readFresh(level, test::slurp(file), variant, 99);
         if (test::expectedToFail(file)) {
-            EXPECT_FALSE(read.ok);
-            EXPECT_FALSE(read.message.empty());
+            EXPECT_FALSE(read);
+            EXPECT_FALSE(read.error_or("").empty());
             continue;
         }
-        ASSERT_TRUE(read.ok) << read.message;
+        ASSERT_TRUE(read) << read.error();
         if (level.settings.partCount == 0) continue;  // nothing the writer would write
         for (int trip = 1; trip <= 2; ++trip) {
-            std::string text, reason;
-            ASSERT_TRUE(writeLevel(level, variant, text, &reason)) << reason;
-            const ReadResult back = test::readFresh(level, text, variant, 99);
-            ASSERT_TRUE(back.ok) << "trip " << trip << ": " << back.message << "\n" << text;
+            const Result<WrittenLevel> written = writeLevel(level, variant);
+            ASSERT_TRUE(written) << written.error();
+            const std::string& text = written->text;
+            const Status back = test::readFresh(level, text, variant, 99);
+            ASSERT_TRUE(back) << "trip " << trip << ": " << back.error() << "\n" << text;
         }
     }
 }

@@ -140,10 +140,10 @@ TEST(LevelFile, ALevelReadsWithTheLineNumbersOfTheWholeFile) {
         "MAZE: \"a\", ' '\n# one\n# two\nMAZE: \"b\", ' '\nGEOMETRY: up, left\n";
     const LevelFile levels(file);
     Random random(1);
-    const LevelRead read =
+    const auto read =
         readLevel(levels.levelText(1), random, Variant::Vanilla, levels.levelFirstLine(1));
-    EXPECT_FALSE(read.report.ok);
-    EXPECT_EQ(read.report.message.substr(0, 2), "5:");
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error().message.substr(0, 2), "5:");
 }
 
 }  // namespace

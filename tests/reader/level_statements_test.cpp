@@ -17,9 +17,9 @@ struct FailCase {
 void expectReports(const std::vector<FailCase>& cases) {
     for (const FailCase& c : cases) {
         Level level;
-        const ReadResult r = readFresh(level, c.text);
-        EXPECT_FALSE(r.ok) << c.text;
-        EXPECT_EQ(r.message, c.report) << c.text;
+        const Status r = readFresh(level, c.text);
+        EXPECT_FALSE(r) << c.text;
+        EXPECT_EQ(r.error_or(""), c.report) << c.text;
     }
 }
 
@@ -115,7 +115,7 @@ TEST(LevelStatements, MapOfTwentyTwoRowsFailsAfterCountingItsLastRow) {
         {{mapOf(rows), "26: Irregular map shape"}, {mapOf(blankLast), "25: Irregular map shape"}});
     rows.pop_back();
     Level level;
-    EXPECT_TRUE(readFresh(level, mapOf(rows)).ok);
+    EXPECT_TRUE(readFresh(level, mapOf(rows)));
     EXPECT_EQ(level.mapParts[0].height, 21);
 }
 
@@ -180,7 +180,7 @@ TEST(LevelStatements, MazeStoresNameFillingAndMode) {
     };
     for (const Case& c : cases) {
         Level level;
-        ASSERT_TRUE(readFresh(level, c.line + kClosetPart).ok) << c.line;
+        ASSERT_TRUE(readFresh(level, c.line + kClosetPart)) << c.line;
         EXPECT_EQ(level.settings.mazeName.view(), c.name);
         EXPECT_EQ(level.settings.filling, c.filling);
         EXPECT_EQ(level.settings.fillMode, c.fillMode);
@@ -189,15 +189,14 @@ TEST(LevelStatements, MazeStoresNameFillingAndMode) {
 
 TEST(LevelStatements, FailedMazeKeepsTheNameItRead) {
     Level level;
-    EXPECT_FALSE(readFresh(level, "MAZE: \"kept\" ' '\n").ok);
+    EXPECT_FALSE(readFresh(level, "MAZE: \"kept\" ' '\n"));
     EXPECT_EQ(level.settings.mazeName.view(), "kept");
 }
 
 TEST(LevelStatements, FlagsAddUp) {
     Level level;
     ASSERT_TRUE(readFresh(level, header("FLAGS: noteleport, hardfloor ,nommap") +
-                                     "FLAGS: arboreal,shortsighted\nFLAGS: nomongen\n")
-                    .ok);
+                                     "FLAGS: arboreal,shortsighted\nFLAGS: nomongen\n"));
     EXPECT_EQ(level.settings.levelFlags, kNoTeleport | kHardFloor | kNoMMap | kArboreal);
     EXPECT_EQ(level.settings.levelFlags2 & ~kBackgroundGenerated, kShortSighted | kNoMonGen);
 }
@@ -215,7 +214,7 @@ TEST(LevelStatements, InitMapSetsTheCaveSettings) {
     for (const Case& c : cases) {
         Level level;
         const std::string text = header(std::string("FLAGS: arboreal\nINIT_MAP: ") + c.args);
-        ASSERT_TRUE(readFresh(level, text).ok) << c.args;
+        ASSERT_TRUE(readFresh(level, text)) << c.args;
         EXPECT_EQ(level.settings.fillMode, kCaveFill);
         EXPECT_EQ(level.settings.initForeground, '.');
         EXPECT_EQ(level.settings.initBackground, ' ');
@@ -225,7 +224,7 @@ TEST(LevelStatements, InitMapSetsTheCaveSettings) {
 
 TEST(LevelStatements, WallifySetsItsBit) {
     Level level;
-    ASSERT_TRUE(readFresh(level, body("WALLIFY   # comment")).ok);
+    ASSERT_TRUE(readFresh(level, body("WALLIFY   # comment")));
     EXPECT_TRUE(level.settings.levelFlags2 & kWallify);
 }
 
@@ -268,7 +267,7 @@ TEST(LevelStatements, MapLaysInItsRowsAtThePlacedRectangle) {
     // Rows: a leading digit is dropped, short rows are stone, '#' is a map
     // character, an unknown character is "none" and kept, shown as itself.
     Level level;
-    ASSERT_TRUE(readFresh(level, mapOf({"1-S-#", "|.a!^Z", "  ENDMAP"})).ok);
+    ASSERT_TRUE(readFresh(level, mapOf({"1-S-#", "|.a!^Z", "  ENDMAP"})));
     const MapPart& part = level.mapParts[0];
     EXPECT_EQ(part.width, 8);  // the indented ENDMAP line is a row
     EXPECT_EQ(part.height, 3);
@@ -306,8 +305,8 @@ TEST(LevelStatements, MapLaysInItsRowsAtThePlacedRectangle) {
 
 TEST(LevelStatements, ADigitPrefixedRowEqualsTheRowWithoutIt) {
     Level plain, digit;
-    ASSERT_TRUE(readFresh(plain, mapOf({"---"})).ok);
-    ASSERT_TRUE(readFresh(digit, mapOf({"1---"})).ok);
+    ASSERT_TRUE(readFresh(plain, mapOf({"---"})));
+    ASSERT_TRUE(readFresh(digit, mapOf({"1---"})));
     EXPECT_EQ(plain.mapParts[0].width, digit.mapParts[0].width);
     for (int x = 3; x < 6; ++x) EXPECT_EQ(plain.cell(x, 3).terrain, digit.cell(x, 3).terrain);
 }
@@ -317,7 +316,7 @@ TEST(LevelStatements, ExtentIsTheUnionOfTheParts) {
                              "GEOMETRY: right, bottom\nMAP\n"
                              "....\n....\nENDMAP\n";
     Level level;
-    ASSERT_TRUE(readFresh(level, text).ok);
+    ASSERT_TRUE(readFresh(level, text));
     const Extent& e = level.settings.extent;
     EXPECT_EQ(e.x1, 3);
     EXPECT_EQ(e.y1, 3);
@@ -330,14 +329,14 @@ TEST(LevelStatements, ExtentIsTheUnionOfTheParts) {
 
 TEST(LevelStatements, AnEmptyMapHasNoCells) {
     Level level;
-    ASSERT_TRUE(readFresh(level, mapOf({})).ok);
+    ASSERT_TRUE(readFresh(level, mapOf({})));
     const MapPart& part = level.mapParts[0];
     EXPECT_EQ(part.width, 0);
     EXPECT_EQ(part.height, 0);
     EXPECT_EQ(part.x2, part.x1 - 1);
     EXPECT_EQ(part.y2, part.y1 - 1);
     // A random placement finds no cell there.
-    EXPECT_EQ(readFresh(level, mapOf({}) + "OBJECT: '!', \"x\", random\n").message,
+    EXPECT_EQ(readFresh(level, mapOf({}) + "OBJECT: '!', \"x\", random\n").error_or(""),
               "5: Cannot place object");
 }
 
@@ -347,7 +346,7 @@ TEST(LevelStatements, RejectedMapsWriteNothing) {
     for (const std::string& text :
          {mapOf({"..", tooWide}), mapOf({offGrid}, "left, top"), mapOf({offGrid}, "right, top")}) {
         Level level;
-        EXPECT_FALSE(readFresh(level, text).ok);
+        EXPECT_FALSE(readFresh(level, text));
         EXPECT_EQ(level.mapParts[0].width, 0);
         EXPECT_EQ(level.mapParts[0].x2, 0);
         EXPECT_EQ(level.settings.extent.x1, 80);
@@ -355,7 +354,7 @@ TEST(LevelStatements, RejectedMapsWriteNothing) {
         for (int x = 1; x < kMapWidth; ++x) EXPECT_EQ(level.cell(x, 3).terrain, kStone) << x;
     }
     Level centred;
-    EXPECT_TRUE(readFresh(centred, mapOf({offGrid}, "center, top")).ok);
+    EXPECT_TRUE(readFresh(centred, mapOf({offGrid}, "center, top")));
     EXPECT_EQ(centred.cell(78, 3).terrain, kFloor);
 }
 
@@ -365,13 +364,13 @@ TEST(LevelStatements, ListsHoldTenEntriesAtMost) {
     std::string ten = "'a'";
     for (char c = 'b'; c <= 'j'; ++c) ten += std::string(", '") + c + "'";
     Level level;
-    ASSERT_TRUE(readFresh(level, body("RANDOM_MONSTERS: " + ten)).ok);
+    ASSERT_TRUE(readFresh(level, body("RANDOM_MONSTERS: " + ten)));
     EXPECT_EQ(level.settings.randomMonsterCount, 10);
     EXPECT_EQ(level.settings.randomMonsters[9], 'j');
 
-    EXPECT_FALSE(readFresh(level, body("RANDOM_MONSTERS: " + ten + ", 'k'")).ok);
+    EXPECT_FALSE(readFresh(level, body("RANDOM_MONSTERS: " + ten + ", 'k'")));
     EXPECT_EQ(level.settings.randomMonsterCount, 10);
-    EXPECT_FALSE(readFresh(level, body("RANDOM_OBJECTS: " + ten + ",")).ok);
+    EXPECT_FALSE(readFresh(level, body("RANDOM_OBJECTS: " + ten + ",")));
     EXPECT_EQ(level.settings.randomObjectCount, 10);
 }
 
@@ -379,8 +378,7 @@ TEST(LevelStatements, ListEntriesAreStored) {
     Level level;
     ASSERT_TRUE(readFresh(level, body("RANDOM_PLACES: (0,0), (2, -3) ,(76,17)\n"
                                       "RANDOM_OBJECTS: '!', '\xc0'\n"
-                                      "RANDOM_MONSTERS: ' '"))
-                    .ok);
+                                      "RANDOM_MONSTERS: ' '")));
     const LevelSettings& s = level.settings;
     EXPECT_EQ(s.randomPlaceCount, 3);
     EXPECT_EQ(s.randomPlaces[0].x, kClosetX);  // stored moved by the part
@@ -412,8 +410,8 @@ TEST(LevelStatements, RegionCreatesAStyledRoom) {
     };
     for (const Case& c : cases) {
         Level level;
-        const ReadResult r = readFresh(level, body(std::string("REGION: ") + c.args));
-        ASSERT_TRUE(r.ok) << c.args << " " << r.message;
+        const Status r = readFresh(level, body(std::string("REGION: ") + c.args));
+        ASSERT_TRUE(r) << c.args << " " << r.error();
         const AreaRecord* a = onlyAreaOfKind(level, c.kind);
         ASSERT_NE(a, nullptr) << c.args;
         EXPECT_EQ(a->x1, kClosetX);
@@ -431,7 +429,7 @@ TEST(LevelStatements, RegionCreatesAStyledRoom) {
 TEST(LevelStatements, WallAreasCarryTheirKindAndColour) {
     Level level;
     ASSERT_TRUE(
-        readFresh(level, body("NON_DIGGABLE: (0,0,2,2)\nNON_PASSWALL: levregion(1,0,79,20)")).ok);
+        readFresh(level, body("NON_DIGGABLE: (0,0,2,2)\nNON_PASSWALL: levregion(1,0,79,20)")));
     const AreaRecord* dig = onlyAreaOfKind(level, kNonDiggableArea);
     const AreaRecord* pass = onlyAreaOfKind(level, kNonPasswallArea);
     ASSERT_NE(dig, nullptr);
@@ -468,8 +466,8 @@ TEST(LevelStatements, AreasWithExclusionAreas) {
     };
     for (const PairCase& c : cases) {
         Level level;
-        const ReadResult r = readFresh(level, body(c.statement));
-        ASSERT_TRUE(r.ok) << c.statement << ": " << r.message;
+        const Status r = readFresh(level, body(c.statement));
+        ASSERT_TRUE(r) << c.statement << ": " << r.error();
         const AreaRecord* area = onlyAreaOfKind(level, c.kind);
         ASSERT_NE(area, nullptr) << c.statement;
         EXPECT_EQ(area->color, c.color) << c.statement;

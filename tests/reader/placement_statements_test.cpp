@@ -76,30 +76,30 @@ TEST(PlacementStatements, ReportTheFailingLineAndMessage) {
 
 TEST(PlacementStatements, ObjectsOfOneCellKeepFileOrderAndContainedFollowsTheLastObject) {
     Level level;
-    const ReadResult r = readStatements(level, kRoom,
-                                        "CONTAINER: '(', \"chest\", (2,2)\n"
-                                        "OBJECT: ')', \"dagger\", contained\n"
-                                        "OBJECT: '*', \"ruby\", (2,2)\n"
-                                        "OBJECT[30%]: '%', \"apple\", (4,1)\n"
-                                        "OBJECT: '!', \"water\", contained");
-    ASSERT_TRUE(r.ok) << r.message;
+    const Status r = readStatements(level, kRoom,
+                                    "CONTAINER: '(', \"chest\", (2,2)\n"
+                                    "OBJECT: ')', \"dagger\", contained\n"
+                                    "OBJECT: '*', \"ruby\", (2,2)\n"
+                                    "OBJECT[30%]: '%', \"apple\", (4,1)\n"
+                                    "OBJECT: '!', \"water\", contained");
+    ASSERT_TRUE(r) << r.error();
 
     const auto& chestCell = level.cell(5, 5).objects;
     ASSERT_EQ(chestCell.size(), 3u);
-    EXPECT_EQ(chestCell[0]->name.view(), "chest");
-    EXPECT_EQ(chestCell[0]->isContainer, 1);
-    EXPECT_EQ(chestCell[0]->placement, kAtPosition);
-    EXPECT_EQ(chestCell[1]->name.view(), "dagger");
-    EXPECT_EQ(chestCell[1]->placement, kContained);
-    EXPECT_EQ(chestCell[1]->isContainer, 0);
-    EXPECT_EQ(chestCell[2]->name.view(), "ruby");
+    EXPECT_EQ(chestCell[0].name.view(), "chest");
+    EXPECT_EQ(chestCell[0].isContainer, 1);
+    EXPECT_EQ(chestCell[0].placement, kAtPosition);
+    EXPECT_EQ(chestCell[1].name.view(), "dagger");
+    EXPECT_EQ(chestCell[1].placement, kContained);
+    EXPECT_EQ(chestCell[1].isContainer, 0);
+    EXPECT_EQ(chestCell[2].name.view(), "ruby");
 
     const auto& appleCell = level.cell(7, 4).objects;
     ASSERT_EQ(appleCell.size(), 2u);
-    EXPECT_EQ(appleCell[0]->chance, 30);
-    EXPECT_EQ(appleCell[1]->name.view(), "water");
-    EXPECT_EQ(appleCell[1]->placement, kContained);
-    EXPECT_EQ(appleCell[1]->chance, 100);
+    EXPECT_EQ(appleCell[0].chance, 30);
+    EXPECT_EQ(appleCell[1].name.view(), "water");
+    EXPECT_EQ(appleCell[1].placement, kContained);
+    EXPECT_EQ(appleCell[1].chance, 100);
 }
 
 struct TailCase {
@@ -125,10 +125,10 @@ TEST(PlacementStatements, ObjectTailSetsCurseStateSpeMaterialAndNames) {
         SCOPED_TRACE(c.tail);
         Level level;
         const std::string statement = std::string("OBJECT: ')', \"dagger\", (1,1)") + c.tail;
-        const ReadResult r = readStatements(level, kRoom, statement, c.variant);
-        ASSERT_TRUE(r.ok) << r.message;
+        const Status r = readStatements(level, kRoom, statement, c.variant);
+        ASSERT_TRUE(r) << r.error();
         ASSERT_EQ(level.cell(4, 4).objects.size(), 1u);
-        const ObjectSpec& o = *level.cell(4, 4).objects[0];
+        const ObjectSpec& o = level.cell(4, 4).objects[0];
         EXPECT_EQ(o.buc, c.buc);
         EXPECT_EQ(o.spe, c.spe);
         EXPECT_EQ(o.material, c.material);
@@ -160,9 +160,9 @@ TEST(PlacementStatements, MonsterOptionsComeInAnyOrderAndTheLastWins) {
         SCOPED_TRACE(c.options);
         Level level;
         const std::string statement = std::string("MONSTER: 'a', \"giant ant\", (1,1)") + c.options;
-        const ReadResult r = readStatements(level, kRoom, statement);
-        ASSERT_TRUE(r.ok) << r.message;
-        ASSERT_NE(level.cell(4, 4).monster, nullptr);
+        const Status r = readStatements(level, kRoom, statement);
+        ASSERT_TRUE(r) << r.error();
+        ASSERT_TRUE(level.cell(4, 4).monster.has_value());
         const MonsterSpec& m = *level.cell(4, 4).monster;
         EXPECT_EQ(m.attitude, c.attitude);
         EXPECT_EQ(m.sleep, c.sleep);
@@ -198,16 +198,16 @@ TEST(PlacementStatements, ColourComesFromTheCatalogueAndTheSymbolStaysAsRead) {
     for (const ColorCase& c : cases) {
         SCOPED_TRACE(c.statement);
         Level level;
-        const ReadResult r = readStatements(level, kRoom, c.statement, c.variant);
-        ASSERT_TRUE(r.ok) << r.message;
+        const Status r = readStatements(level, kRoom, c.statement, c.variant);
+        ASSERT_TRUE(r) << r.error();
         const MapCell& cell = level.cell(4, 4);
         if (cell.monster) {
             EXPECT_EQ(cell.monster->symbol, c.symbol);
             EXPECT_EQ(cell.monster->color, c.color);
         } else {
             ASSERT_EQ(cell.objects.size(), 1u);
-            EXPECT_EQ(cell.objects[0]->symbol, c.symbol);
-            EXPECT_EQ(cell.objects[0]->color, c.color);
+            EXPECT_EQ(cell.objects[0].symbol, c.symbol);
+            EXPECT_EQ(cell.objects[0].color, c.color);
         }
     }
 }
@@ -230,9 +230,9 @@ TEST(PlacementStatements, TrapNamesAreQuotedExceptRandomAndRust) {
     for (const TrapCase& c : cases) {
         SCOPED_TRACE(c.statement);
         Level level;
-        const ReadResult r = readStatements(level, kRoom, c.statement);
-        ASSERT_TRUE(r.ok) << r.message;
-        ASSERT_NE(level.cell(4, 4).trap, nullptr);
+        const Status r = readStatements(level, kRoom, c.statement);
+        ASSERT_TRUE(r) << r.error();
+        ASSERT_TRUE(level.cell(4, 4).trap.has_value());
         const TrapSpec& t = *level.cell(4, 4).trap;
         EXPECT_EQ(t.trapType, c.trapType);
         EXPECT_EQ(t.trapName.view(), c.trapName);
@@ -243,14 +243,14 @@ TEST(PlacementStatements, TrapNamesAreQuotedExceptRandomAndRust) {
 
 TEST(PlacementStatements, RandomAndPlaceLocationsPickTheirCells) {
     Level level;
-    const ReadResult r = readStatements(level, kRoom,
-                                        "RANDOM_PLACES: (1,1),(5,2)\n"
-                                        "MONSTER: ';', \"giant eel\", random\n"
-                                        "OBJECT: ')', \"dagger\", random\n"
-                                        "TRAP: \"pit\", place[1]");
-    ASSERT_TRUE(r.ok) << r.message;
+    const Status r = readStatements(level, kRoom,
+                                    "RANDOM_PLACES: (1,1),(5,2)\n"
+                                    "MONSTER: ';', \"giant eel\", random\n"
+                                    "OBJECT: ')', \"dagger\", random\n"
+                                    "TRAP: \"pit\", place[1]");
+    ASSERT_TRUE(r) << r.error();
 
-    const Cell eel = findCell(level, [](const MapCell& c) { return c.monster != nullptr; });
+    const Cell eel = findCell(level, [](const MapCell& c) { return c.monster.has_value(); });
     ASSERT_GE(eel.x, 0);
     EXPECT_EQ(level.cell(eel.x, eel.y).terrain, 11) << "a sea monster goes into the pool";
     EXPECT_EQ(level.cell(eel.x, eel.y).monster->placement, kPlacedRandom);
@@ -258,9 +258,9 @@ TEST(PlacementStatements, RandomAndPlaceLocationsPickTheirCells) {
     const Cell dagger = findCell(level, [](const MapCell& c) { return !c.objects.empty(); });
     ASSERT_GE(dagger.x, 0);
     EXPECT_EQ(level.cell(dagger.x, dagger.y).terrain, kFloor);
-    EXPECT_EQ(level.cell(dagger.x, dagger.y).objects[0]->placement, kPlacedRandom);
+    EXPECT_EQ(level.cell(dagger.x, dagger.y).objects[0].placement, kPlacedRandom);
 
-    ASSERT_NE(level.cell(8, 5).trap, nullptr);
+    ASSERT_TRUE(level.cell(8, 5).trap.has_value());
     EXPECT_EQ(level.cell(8, 5).trap->placement, kAtRandomPlace);
 }
 
@@ -268,15 +268,15 @@ TEST(PlacementStatements, RandomAndPlaceLocationsPickTheirCells) {
 // stands when they are read, so an entry not yet set puts the record on (0, 0).
 TEST(PlacementStatements, PlaceBeforeItsListUsesTheEntryAsItStandsThen) {
     Level level;
-    const ReadResult r = readStatements(level, kRoom,
-                                        "OBJECT: ')', \"dagger\", place[1]\n"
-                                        "RANDOM_PLACES: (1,1),(5,2)\n"
-                                        "OBJECT: ')', \"knife\", place[1]");
-    ASSERT_TRUE(r.ok) << r.message;
+    const Status r = readStatements(level, kRoom,
+                                    "OBJECT: ')', \"dagger\", place[1]\n"
+                                    "RANDOM_PLACES: (1,1),(5,2)\n"
+                                    "OBJECT: ')', \"knife\", place[1]");
+    ASSERT_TRUE(r) << r.error();
     ASSERT_EQ(level.cell(0, 0).objects.size(), 1u);
-    EXPECT_EQ(level.cell(0, 0).objects[0]->name.view(), "dagger");
+    EXPECT_EQ(level.cell(0, 0).objects[0].name.view(), "dagger");
     ASSERT_EQ(level.cell(8, 5).objects.size(), 1u);
-    EXPECT_EQ(level.cell(8, 5).objects[0]->name.view(), "knife");
+    EXPECT_EQ(level.cell(8, 5).objects[0].name.view(), "knife");
 }
 
 // A random record gives way to one named at its cell. The same seed puts
@@ -284,33 +284,33 @@ TEST(PlacementStatements, PlaceBeforeItsListUsesTheEntryAsItStandsThen) {
 TEST(PlacementStatements, RandomMonsterAndTrapMoveAsideForAFixedOne) {
     const std::string randomOnes = "MONSTER: 'a', \"giant ant\", random\nTRAP: \"pit\", random";
     Level first;
-    ASSERT_TRUE(readStatements(first, kRoom, randomOnes).ok);
-    const Cell ant = findCell(first, [](const MapCell& c) { return c.monster != nullptr; });
-    const Cell pit = findCell(first, [](const MapCell& c) { return c.trap != nullptr; });
+    ASSERT_TRUE(readStatements(first, kRoom, randomOnes));
+    const Cell ant = findCell(first, [](const MapCell& c) { return c.monster.has_value(); });
+    const Cell pit = findCell(first, [](const MapCell& c) { return c.trap.has_value(); });
     ASSERT_GE(ant.x, 0);
     ASSERT_GE(pit.x, 0);
 
     Level level;
-    const ReadResult r = readStatements(
+    const Status r = readStatements(
         level, kRoom,
         randomOnes + "\nMONSTER: 'b', \"acid blob\", " + at(ant) + "\nTRAP: \"hole\", " + at(pit));
-    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_TRUE(r) << r.error();
     EXPECT_EQ(level.cell(ant.x, ant.y).monster->name.view(), "acid blob");
     EXPECT_EQ(level.cell(pit.x, pit.y).trap->trapName.view(), "hole");
 
     const Cell movedAnt = findCell(level, [](const MapCell& c) {
-        return c.monster != nullptr && c.monster->name.view() == "giant ant";
+        return c.monster.has_value() && c.monster->name.view() == "giant ant";
     });
     ASSERT_GE(movedAnt.x, 0);
     EXPECT_NE(movedAnt.x * 100 + movedAnt.y, ant.x * 100 + ant.y);
     EXPECT_EQ(level.cell(movedAnt.x, movedAnt.y).terrain, kFloor);
     const Cell movedPit = findCell(level, [](const MapCell& c) {
-        return c.trap != nullptr && c.trap->trapName.view() == "pit";
+        return c.trap.has_value() && c.trap->trapName.view() == "pit";
     });
     ASSERT_GE(movedPit.x, 0);
     EXPECT_NE(movedPit.x * 100 + movedPit.y, pit.x * 100 + pit.y);
-    EXPECT_EQ(countCells(level, [](const MapCell& c) { return c.monster != nullptr; }), 2);
-    EXPECT_EQ(countCells(level, [](const MapCell& c) { return c.trap != nullptr; }), 2);
+    EXPECT_EQ(countCells(level, [](const MapCell& c) { return c.monster.has_value(); }), 2);
+    EXPECT_EQ(countCells(level, [](const MapCell& c) { return c.trap.has_value(); }), 2);
 }
 
 }  // namespace

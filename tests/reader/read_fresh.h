@@ -6,6 +6,7 @@
 
 #include "generate/random.h"
 #include "model/level.h"
+#include "model/result.h"
 #include "reader/reader.h"
 
 namespace mapedit::test {
@@ -14,12 +15,13 @@ constexpr std::uint32_t kReadSeed = 4711;
 
 // Reads text as the Open command does: the level read replaces `level`,
 // whether the read succeeded or not. Answers the report.
-inline ReadResult readFresh(Level& level, std::string_view text, Variant variant = Variant::Vanilla,
-                            std::uint32_t seed = kReadSeed) {
+inline Status readFresh(Level& level, std::string_view text, Variant variant = Variant::Vanilla,
+                        std::uint32_t seed = kReadSeed) {
     Random random(seed);
-    LevelRead read = readLevel(text, random, variant);
-    level = std::move(read.level);
-    return read.report;
+    auto read = readLevel(text, random, variant);
+    level = std::move(readSoFar(read).level);
+    if (!read) return Failure{std::move(read.error().message)};
+    return {};
 }
 
 }  // namespace mapedit::test

@@ -16,7 +16,7 @@ namespace {
 
 TEST(ReadSources, CellsRememberTheirMapCharacterAndDoorwaysHaveNoDoor) {
     Level level;
-    ASSERT_TRUE(readStatements(level, {"{K +S", " .W|-"}, "").ok);
+    ASSERT_TRUE(readStatements(level, {"{K +S", " .W|-"}, ""));
     const std::string first = "{K +S", second = " .W|-";
     for (int k = 0; k < 5; ++k) {
         EXPECT_EQ(level.cell(kPartX + k, kPartY).readSymbol, first[k]) << k;
@@ -25,7 +25,7 @@ TEST(ReadSources, CellsRememberTheirMapCharacterAndDoorwaysHaveNoDoor) {
     EXPECT_EQ(level.cell(kPartX + 3, kPartY).detail, 3);  // '+': nodoor
     EXPECT_EQ(level.cell(kPartX + 4, kPartY).detail, 1);  // 'S': closed
     // A statement's feature keeps the character under it; painting does not.
-    ASSERT_TRUE(readStatements(level, kRoom, "ALTAR: (2,2), law, altar").ok);
+    ASSERT_TRUE(readStatements(level, kRoom, "ALTAR: (2,2), law, altar"));
     EXPECT_EQ(level.cell(kPartX + 2, kPartY + 2).terrain, kAltar);
     EXPECT_EQ(level.cell(kPartX + 2, kPartY + 2).readSymbol, '.');
     level.setTerrain(kPartX + 2, kPartY + 2, kFloor);
@@ -42,8 +42,7 @@ TEST(ReadSources, CellStatementsAreKeptInReadingOrderWithTheirPlacement) {
                                "FOUNTAIN: random\n"
                                "STAIR: (2,1), up\n"
                                "STAIR: (3,1), up\n"
-                               "DRAWBRIDGE: (9,1), east, open")
-                    .ok);
+                               "DRAWBRIDGE: (9,1), east, open"));
     struct Expect {
         int kind, x, y, placement, place;
     };
@@ -85,8 +84,7 @@ TEST(ReadSources, ALaterMapTakesTheStatementsOfTheCellsItCovers) {
     ASSERT_TRUE(test::readFresh(level,
                                 "MAZE: \"t\", ' '\nGEOMETRY: left, top\nMAP\n|....\n|....\nENDMAP\n"
                                 "DOOR: open, (0,0)\nDOOR: open, (0,1)\n"
-                                "GEOMETRY: left, top\nMAP\n.\nENDMAP\n")
-                    .ok);
+                                "GEOMETRY: left, top\nMAP\n.\nENDMAP\n"));
     ASSERT_EQ(level.cellStatements.size(), 1u);
     EXPECT_EQ(level.cellStatements[0].y, kPartY + 1);
     EXPECT_EQ(level.mapParts[0].readCharAt(kPartX, kPartY), '|');
@@ -98,8 +96,7 @@ TEST(ReadSources, AreasKnowTheirStatementPartAndForm) {
     ASSERT_TRUE(readStatements(level, kRoom,
                                "TELEPORT_REGION: levregion(1,0,20,20), (0,0,5,3), up\n"
                                "REGION: (1,1,3,3), lit, \"ordinary\"\n"
-                               "STAIR: (1,1,2,2), levregion(60,1,70,5), down")
-                    .ok);
+                               "STAIR: (1,1,2,2), levregion(60,1,70,5), down"));
     struct Expect {
         int kind, levelForm;
     };
@@ -130,8 +127,7 @@ TEST(ReadSources, RandomLightingListsAndNomapAfterAMap) {
                                 "MAZE: \"c\", ' '\nINIT_MAP: '.', ' ', true, true, random, true\n"
                                 "GEOMETRY: center, center\nMAP\n...\nENDMAP\n"
                                 "RANDOM_MONSTERS: 'a'\nNOMAP\nRANDOM_PLACES: (1,1)\n"
-                                "MONSTER: 'a', random, (2,3)\n")
-                    .ok);
+                                "MONSTER: 'a', random, (2,3)\n"));
     EXPECT_NE(level.settings.levelFlags2 & kRandomLighting, 0);
     EXPECT_NE(level.settings.levelFlags & kLit, 0);
     EXPECT_EQ(level.settings.partCount, 2);
@@ -141,8 +137,7 @@ TEST(ReadSources, RandomLightingListsAndNomapAfterAMap) {
     EXPECT_TRUE(level.cell(3, 3).monster);
     ASSERT_TRUE(test::readFresh(level,
                                 "MAZE: \"c\", ' '\n"
-                                "INIT_MAP: '.', ' ', true, true, lit, true\nNOMAP\n")
-                    .ok);
+                                "INIT_MAP: '.', ' ', true, true, lit, true\nNOMAP\n"));
     EXPECT_EQ(level.settings.levelFlags2 & kRandomLighting, 0);
 }
 
@@ -161,7 +156,7 @@ TEST(ReadSources, RandomPlacementsOnAPartOfWaterAndAirTakeAnyCell) {
         EXPECT_EQ(readStatements(level, c.rows,
                                  "MONSTER: 'e', \"floating eye\", random\n"
                                  "OBJECT: '*', random, random")
-                      .ok,
+                      .has_value(),
                   c.reads)
             << c.rows[1];
     }

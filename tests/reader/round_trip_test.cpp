@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "level_files.h"
@@ -33,9 +34,9 @@ std::vector<fs::path> levelFiles() {
 }
 
 std::string writeOrFail(const Level& level, Variant variant) {
-    std::string out, reason;
-    EXPECT_TRUE(writeLevel(level, variant, out, &reason)) << reason;
-    return out;
+    Result<WrittenLevel> out = writeLevel(level, variant);
+    EXPECT_TRUE(out) << out.error();
+    return out ? std::move(out->text) : std::string();
 }
 
 // Each maze of a file of several levels makes the trip on its own.
@@ -51,18 +52,18 @@ TEST(RoundTrip, EveryShippedLevelFileReadsBackToTheSameText) {
             if (!levels.isSingleLevel() && levels.levels()[i].style != LevelStyle::Maze) continue;
             SCOPED_TRACE(file.string() + " level " + std::to_string(index + 1));
             Random random(2024);
-            const LevelRead read =
+            const auto read =
                 readLevel(levels.levelText(index), random, variant, levels.levelFirstLine(index));
-            allRead = allRead && read.report.ok;
-            if (!read.report.ok) {
-                EXPECT_TRUE(test::expectedToFail(file)) << read.report.message;
+            allRead = allRead && read.has_value();
+            if (!read) {
+                EXPECT_TRUE(test::expectedToFail(file)) << read.error().message;
                 continue;
             }
-            if (read.level.settings.partCount == 0) continue;  // NOMAP only: nothing to write
-            const std::string first = writeOrFail(read.level, variant);
+            if (read->level.settings.partCount == 0) continue;  // NOMAP only: nothing to write
+            const std::string first = writeOrFail(read->level, variant);
             Level again;
-            const ReadResult reread = test::readFresh(again, first, variant, 2024);
-            ASSERT_TRUE(reread.ok) << reread.message << "\n" << first;
+            const Status reread = test::readFresh(again, first, variant, 2024);
+            ASSERT_TRUE(reread) << reread.error() << "\n" << first;
             EXPECT_EQ(writeOrFail(again, variant), first);
         }
         EXPECT_EQ(allRead, !test::expectedToFail(file)) << file.string();

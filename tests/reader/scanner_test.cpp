@@ -393,8 +393,7 @@ class PickRandomCell : public ::testing::Test {
     void putObjectEverywhereBut(int keepX, int keepY) {
         for (int x = 10; x <= 14; ++x)
             for (int y = 5; y <= 7; ++y)
-                if (x != keepX || y != keepY)
-                    at(x, y).objects.push_back(std::make_unique<ObjectSpec>());
+                if (x != keepX || y != keepY) at(x, y).objects.emplace_back();
     }
 };
 
@@ -436,8 +435,8 @@ TEST_F(PickRandomCell, ConditionsDecideWhichCellsQualify) {
 }
 
 TEST_F(PickRandomCell, OccupiedCellsAreSkippedByTheirBits) {
-    at(12, 6).monster = std::make_unique<MonsterSpec>();
-    at(13, 6).trap = std::make_unique<TrapSpec>();
+    at(12, 6).monster.emplace();
+    at(13, 6).trap.emplace();
     fillPart(kHorizontalWall);
     sc.level.setTerrain(12, 6, kFloor);
     sc.level.setTerrain(13, 6, kFloor);
@@ -457,7 +456,7 @@ TEST_F(PickRandomCell, NeverReturnsACellHoldingAnObject) {
         EXPECT_EQ(x, 14);
         EXPECT_EQ(y, 7);
     }
-    at(14, 7).objects.push_back(std::make_unique<ObjectSpec>());
+    at(14, 7).objects.emplace_back();
     int x = 0, y = 0;
     EXPECT_FALSE(pickRandomCell(sc.s, x, y, kOnGround | kNoObject));
 }

@@ -44,8 +44,8 @@ inline std::string reportAt(const MapRows& rows, int line, const std::string& me
 }
 
 // Reads the level of the rows and statements as the Open command does.
-inline ReadResult readStatements(Level& level, const MapRows& rows, const std::string& statements,
-                                 Variant variant = Variant::Vanilla) {
+inline Status readStatements(Level& level, const MapRows& rows, const std::string& statements,
+                             Variant variant = Variant::Vanilla) {
     return test::readFresh(level, levelText(rows, statements), variant, kSeed);
 }
 
@@ -62,9 +62,9 @@ struct FailureCase {
 inline void expectFailure(const FailureCase& c) {
     SCOPED_TRACE(c.statements);
     Level level;
-    const ReadResult r = readStatements(level, *c.rows, c.statements, c.variant);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, reportAt(*c.rows, c.line, c.message));
+    const Status r = readStatements(level, *c.rows, c.statements, c.variant);
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.error_or(""), reportAt(*c.rows, c.line, c.message));
 }
 
 struct Cell {

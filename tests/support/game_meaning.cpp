@@ -314,7 +314,7 @@ void addRecords(const Level& level, std::vector<Fact>& facts) {
     for (int y = 0; y < kMapHeight; ++y) {
         for (int x = 0; x < kMapWidth; ++x) {
             const MapCell& cell = level.cell(x, y);
-            if (const MonsterSpec* m = cell.monster.get()) {
+            if (const MonsterSpec* m = recordIn(cell.monster)) {
                 facts.push_back(
                     {m->readPart, kMonsterSection, m->readOrder,
                      fmt::format("MONSTER {} \"{}\" {} chance {} attitude {} sleep {} align {} "
@@ -325,9 +325,7 @@ void addRecords(const Level& level, std::vector<Fact>& facts) {
             }
             // Objects contained in one placed at random go where it went.
             bool inRandom = false;
-            for (const auto& owned : cell.objects) {
-                if (!owned) continue;
-                const ObjectSpec& o = *owned;
+            for (const ObjectSpec& o : cell.objects) {
                 if (o.placement != kContained) inRandom = o.placement == kPlacedRandom;
                 const bool landed = o.placement == kContained && inRandom;
                 facts.push_back(
@@ -338,7 +336,7 @@ void addRecords(const Level& level, std::vector<Fact>& facts) {
                          landed ? "contained" : placementText(o.placement, x, y), o.chance, o.spe,
                          o.buc, o.material, o.monsterName.view(), o.optionalName.view())});
             }
-            if (const TrapSpec* t = cell.trap.get()) {
+            if (const TrapSpec* t = recordIn(cell.trap)) {
                 facts.push_back({t->readPart, kTrapSection, t->readOrder,
                                  fmt::format("TRAP {} {} chance {}", t->trapType,
                                              placementText(t->placement, x, y), t->chance)});

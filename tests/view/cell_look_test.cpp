@@ -47,21 +47,21 @@ using CellLookTest = ViewTest;
 
 TEST_F(CellLookTest, PlacementsShowInOrderOfPrecedence) {
     MapCell& cell = level.cell(10, 5);
-    cell.trap = std::make_unique<TrapSpec>();
+    cell.trap.emplace();
     cell.trap->trapType = 18;
     cell.trap->color = 5;
     EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'"', 5}));
 
-    cell.objects.push_back(std::make_unique<ObjectSpec>());
-    cell.objects[0]->symbol = '(';
-    cell.objects[0]->color = 4;
-    cell.objects[0]->material = 13;  // copper
+    cell.objects.emplace_back();
+    cell.objects[0].symbol = '(';
+    cell.objects[0].color = 4;
+    cell.objects[0].material = 13;  // copper
     EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'(', 11}));
 
     cell.overlay = drawbridgeOverlay(3, false);
     EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{0x10, 3}));
 
-    cell.monster = std::make_unique<MonsterSpec>();
+    cell.monster.emplace();
     cell.monster->symbol = kRandomSymbol;
     EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{0x9C, 18}));
 
@@ -77,8 +77,8 @@ TEST_F(CellLookTest, RandomListSymbolsNameTheirEntry) {
     level.settings.randomMonsters = {'D', 'T'};
     level.settings.randomObjectCount = 1;
     level.settings.randomObjects = {'%'};
-    level.cell(10, 5).monster = std::make_unique<MonsterSpec>();
-    level.cell(11, 5).objects.push_back(std::make_unique<ObjectSpec>());
+    level.cell(10, 5).monster.emplace();
+    level.cell(11, 5).objects.emplace_back();
     struct Case {
         int symbol;
         std::uint8_t monster, object;
@@ -93,7 +93,7 @@ TEST_F(CellLookTest, RandomListSymbolsNameTheirEntry) {
     };
     for (const Case& c : cases) {
         level.cell(10, 5).monster->symbol = c.symbol;
-        level.cell(11, 5).objects[0]->symbol = c.symbol;
+        level.cell(11, 5).objects[0].symbol = c.symbol;
         EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{c.monster, 18})) << c.symbol;
         EXPECT_EQ(cellAppearance(level, state, 11, 5), (Appearance{c.object, 18})) << c.symbol;
     }

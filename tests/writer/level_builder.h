@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/level.h"
 #include "model/terrain.h"
@@ -50,7 +51,7 @@ inline void paintRows(Level& level, int x1, int y1, std::initializer_list<std::s
 
 inline MonsterSpec& putMonster(Level& level, int x, int y, int symbol) {
     auto& slot = level.cell(x, y).monster;
-    slot = std::make_unique<MonsterSpec>();
+    slot.emplace();
     slot->symbol = symbol;
     slot->chance = 100;
     return *slot;
@@ -58,24 +59,24 @@ inline MonsterSpec& putMonster(Level& level, int x, int y, int symbol) {
 
 inline ObjectSpec& putObject(Level& level, int x, int y, int symbol) {
     auto& list = level.cell(x, y).objects;
-    list.push_back(std::make_unique<ObjectSpec>());
-    list.back()->symbol = symbol;
-    list.back()->chance = 100;
-    return *list.back();
+    ObjectSpec& object = list.emplace_back();
+    object.symbol = symbol;
+    object.chance = 100;
+    return object;
 }
 
 inline TrapSpec& putTrap(Level& level, int x, int y, int trapType) {
     auto& slot = level.cell(x, y).trap;
-    slot = std::make_unique<TrapSpec>();
+    slot.emplace();
     slot->trapType = trapType;
     slot->chance = 100;
     return *slot;
 }
 
 inline std::string written(const Level& level, Variant variant = Variant::Vanilla) {
-    std::string out, reason;
-    if (!writeLevel(level, variant, out, &reason)) return "refused: " + reason;
-    return out;
+    Result<WrittenLevel> out = writeLevel(level, variant);
+    if (!out) return "refused: " + out.error();
+    return std::move(out->text);
 }
 
 inline std::string golden(std::string_view name) {

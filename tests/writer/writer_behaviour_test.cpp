@@ -130,14 +130,15 @@ TEST(WriterFailures, LevelWithoutMapPartsIsRefusedBeforeWriting) {
     level.settings.mazeName.assign("x");
     putMonster(level, 5, 5, 'a');
     ScriptedSink sink(0);
-    std::string reason;
-    EXPECT_FALSE(writeLevel(level, Variant::Vanilla, sink, &reason));
-    EXPECT_EQ(reason, "No Geometry in map");
+    const Result<WriteReport> report = writeLevel(level, Variant::Vanilla, sink);
+    EXPECT_FALSE(report);
+    EXPECT_EQ(report.error_or(""), "No Geometry in map");
     EXPECT_EQ(sink.calls, 0);
 
-    std::string out = "old";
-    EXPECT_FALSE(writeLevel(level, Variant::Vanilla, out));
-    EXPECT_EQ(out, "");
+    // No text at all, not even an empty one.
+    const Result<WrittenLevel> out = writeLevel(level, Variant::Vanilla);
+    EXPECT_FALSE(out);
+    EXPECT_EQ(out.error_or(""), "No Geometry in map");
 }
 
 TEST(WriterFailures, FailingSinkIsReportedAndStopsTheWrite) {
@@ -147,9 +148,9 @@ TEST(WriterFailures, FailingSinkIsReportedAndStopsTheWrite) {
     ASSERT_TRUE(writeLevel(level, Variant::Vanilla, all));
     for (int failAt : {1, 3, all.calls}) {
         ScriptedSink sink(failAt);
-        std::string reason;
-        EXPECT_FALSE(writeLevel(level, Variant::Vanilla, sink, &reason)) << failAt;
-        EXPECT_EQ(reason, "Write error");
+        const Result<WriteReport> report = writeLevel(level, Variant::Vanilla, sink);
+        EXPECT_FALSE(report) << failAt;
+        EXPECT_EQ(report.error_or(""), "Write error");
         EXPECT_EQ(sink.calls, failAt) << "nothing is written after a failure";
     }
     // The failed writes left no marks behind.

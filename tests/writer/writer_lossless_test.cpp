@@ -7,6 +7,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "generate/random.h"
@@ -22,13 +23,13 @@ struct Written {
 };
 
 Written writeWithNotes(const Level& level) {
-    Written w;
-    std::string reason;
-    EXPECT_TRUE(writeLevel(level, Variant::Vanilla, w.text, &reason, &w.unplaced)) << reason;
-    return w;
+    Result<WrittenLevel> written = writeLevel(level, Variant::Vanilla);
+    EXPECT_TRUE(written) << written.error();
+    if (!written) return {};
+    return {std::move(written->text), std::move(written->unplaced)};
 }
 
-LevelRead reread(const std::string& text) {
+Result<LevelRead, ReadFailure> reread(const std::string& text) {
     Random random(77);
     return readLevel(text, random, Variant::Vanilla);
 }
@@ -83,9 +84,9 @@ TEST_P(BeyondTheMap, IsWrittenWithAPartThatReachesIt) {
     Written beyond = writeWithNotes(level);
     EXPECT_TRUE(hasLine(linesOfPart(beyond.text, 0), c.line)) << beyond.text;
     EXPECT_TRUE(beyond.unplaced.empty());
-    const LevelRead back = reread(beyond.text);
-    ASSERT_TRUE(back.report.ok) << back.report.message << "\n" << beyond.text;
-    EXPECT_EQ(writeWithNotes(back.level).text, beyond.text);
+    const auto back = reread(beyond.text);
+    ASSERT_TRUE(back) << back.error().message << "\n" << beyond.text;
+    EXPECT_EQ(writeWithNotes(back->level).text, beyond.text);
 
     Level above;
     quay(above);
@@ -255,9 +256,9 @@ TEST(WriterNomap, WrittenInTheFormItWasRead) {
             {HorizontalAlignment::Center, VerticalAlignment::Bottom}, 79, 21, 1, 0, 79, 20, c.form};
         const std::string text = writeWithNotes(level).text;
         EXPECT_NE(text.find(c.expected), std::string::npos) << c.name << "\n" << text;
-        const LevelRead back = reread(text);
-        ASSERT_TRUE(back.report.ok) << c.name << ": " << back.report.message << "\n" << text;
-        EXPECT_EQ(writeWithNotes(back.level).text, text) << c.name;
+        const auto back = reread(text);
+        ASSERT_TRUE(back) << c.name << ": " << back.error().message << "\n" << text;
+        EXPECT_EQ(writeWithNotes(back->level).text, text) << c.name;
     }
 }
 
@@ -289,11 +290,11 @@ TEST(WriterKept, MessagesEngravingsAndWallifyAreWritten) {
               "\nGEOMETRY: left, top\nMAP\n.....\n.....\n.....\nENDMAP\nWALLIFY\n\n"
               "ENGRAVING: random,burn,random\n"
               "ENGRAVING: (01,01),mark,\"X\"\n\n");
-    const LevelRead back = reread(text);
-    ASSERT_TRUE(back.report.ok) << back.report.message;
-    EXPECT_EQ(back.level.messages.size(), 2u);
-    EXPECT_EQ(back.level.engravings.size(), 2u);
-    EXPECT_EQ(writeWithNotes(back.level).text, text);
+    const auto back = reread(text);
+    ASSERT_TRUE(back) << back.error().message;
+    EXPECT_EQ(back->level.messages.size(), 2u);
+    EXPECT_EQ(back->level.engravings.size(), 2u);
+    EXPECT_EQ(writeWithNotes(back->level).text, text);
 }
 
 // A row may not start with a digit (the reader drops it) or 'E' (the
@@ -306,13 +307,13 @@ TEST(WriterKept, KeptCharactersComeBackAsTheyWere) {
     level.keepMapSymbol(21, 7, 'W');
     const std::string text = writeWithNotes(level).text;
     EXPECT_NE(text.find("MAP\n07....\n0E....\n.W...\nENDMAP"), std::string::npos) << text;
-    const LevelRead back = reread(text);
-    ASSERT_TRUE(back.report.ok) << back.report.message;
-    const MapPart& part = back.level.mapParts[0];
+    const auto back = reread(text);
+    ASSERT_TRUE(back) << back.error().message;
+    const MapPart& part = back->level.mapParts[0];
     EXPECT_EQ(part.width, 5);
-    EXPECT_EQ(back.level.cell(part.x1, part.y1).keptSymbol, '7');
-    EXPECT_EQ(back.level.cell(part.x1, part.y1 + 1).keptSymbol, 'E');
-    EXPECT_EQ(writeWithNotes(back.level).text, text);
+    EXPECT_EQ(back->level.cell(part.x1, part.y1).keptSymbol, '7');
+    EXPECT_EQ(back->level.cell(part.x1, part.y1 + 1).keptSymbol, 'E');
+    EXPECT_EQ(writeWithNotes(back->level).text, text);
 }
 
 TEST(WriterKept, ARandomStairLeavesTheTerrainItStoodOn) {
@@ -410,8 +411,8 @@ TEST(WriterReadParts, RandomRecordsWithoutRoomArePinnedToTheirCells) {
             }
         }
         EXPECT_EQ(lines, c.lines) << c.name << "\n" << text;
-        const LevelRead back = reread(text);
-        EXPECT_TRUE(back.report.ok) << c.name << ": " << back.report.message << "\n" << text;
+        const auto back = reread(text);
+        EXPECT_TRUE(back) << c.name << ": " << back.error().message << "\n" << text;
     }
 }
 

@@ -14,7 +14,7 @@ namespace mapedit::test {
 namespace {
 
 // Writes the level and reads the text back.
-LevelRead writeAndReread(Level& level, std::string& text) {
+Result<LevelRead, ReadFailure> writeAndReread(Level& level, std::string& text) {
     text = written(level);
     Random random(99);
     return readLevel(text, random, Variant::Vanilla);
@@ -51,7 +51,7 @@ const PlaceUse kPlaceUses[] = {
     {"Object", [](Level& l, int x, int y) { putObject(l, x, y, ')').placement = kAtRandomPlace; },
      [](const Level& l, int x, int y) {
          const auto& list = l.cell(x, y).objects;
-         return list.size() == 1 && list[0]->placement == kAtRandomPlace;
+         return list.size() == 1 && list[0].placement == kAtRandomPlace;
      }},
     {"Trap", [](Level& l, int x, int y) { putTrap(l, x, y, 11).placement = kAtRandomPlace; },
      [](const Level& l, int x, int y) {
@@ -97,9 +97,9 @@ TEST_P(PlaceReference, ReadsBackWhenTheFirstEntryLiesInALaterPart) {
     GetParam().put(level, 5, 4);
 
     std::string text;
-    const LevelRead read = writeAndReread(level, text);
-    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
-    const Level& again = read.level;
+    const auto read = writeAndReread(level, text);
+    ASSERT_TRUE(read) << read.error().message << "\n" << text;
+    const Level& again = read->level;
     EXPECT_TRUE(GetParam().isBack(again, 5, 4)) << text;
     EXPECT_LT(text.find("RANDOM_PLACES: "), text.find("place[1]")) << text;
 }
@@ -113,9 +113,9 @@ TEST_P(PlaceReference, ReadsBackWhenTheFirstEntryLiesInNoPart) {
     GetParam().put(level, 5, 4);
 
     std::string text;
-    const LevelRead read = writeAndReread(level, text);
-    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
-    const Level& again = read.level;
+    const auto read = writeAndReread(level, text);
+    ASSERT_TRUE(read) << read.error().message << "\n" << text;
+    const Level& again = read->level;
     EXPECT_TRUE(GetParam().isBack(again, 5, 4)) << text;
     EXPECT_EQ(again.settings.randomPlaceCount, 2) << text;
 }
@@ -160,9 +160,9 @@ TEST_P(ExclusionOnTheCorner, ReadsBackAsAnExclusion) {
     addArea(level, c.exclusionKind, 0, 0, 0, 0, c.param);
 
     std::string text;
-    const LevelRead read = writeAndReread(level, text);
-    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
-    const Level& again = read.level;
+    const auto read = writeAndReread(level, text);
+    ASSERT_TRUE(read) << read.error().message << "\n" << text;
+    const Level& again = read->level;
     const AreaRecord* exclusion = again.findAreaOfKind(nullptr, c.exclusionKind);
     ASSERT_NE(exclusion, nullptr) << text;
     EXPECT_TRUE(exclusion->x1 == 0 && exclusion->y1 == 0 && exclusion->x2 == 0 &&

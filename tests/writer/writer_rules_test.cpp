@@ -45,11 +45,11 @@ TEST_P(ObjectTail, IsWrittenAndReadBack) {
     EXPECT_NE(text.find(line), std::string::npos) << text;
 
     Random random(1);
-    const LevelRead read = readLevel(text, random, c.variant);
-    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
-    const Level& again = read.level;
+    const auto read = readLevel(text, random, c.variant);
+    ASSERT_TRUE(read) << read.error().message << "\n" << text;
+    const Level& again = read->level;
     ASSERT_EQ(again.cell(4, 3).objects.size(), 1u);
-    const ObjectSpec& back = *again.cell(4, 3).objects[0];
+    const ObjectSpec& back = again.cell(4, 3).objects[0];
     EXPECT_EQ(back.spe, c.spe);
     EXPECT_EQ(back.monsterName.view(), c.monsterName);
     EXPECT_EQ(back.optionalName.view(), c.optionalName);

@@ -49,11 +49,11 @@ TEST_P(WordsReadBack, AsTheValuesWritten) {
     c.put(level);
     const std::string text = written(level, c.variant);
     Random random(7);
-    const LevelRead read = readLevel(text, random, c.variant);
-    ASSERT_TRUE(read.report.ok) << read.report.message << "\n" << text;
+    const auto read = readLevel(text, random, c.variant);
+    ASSERT_TRUE(read) << read.error().message << "\n" << text;
     const std::vector<int> before = c.values(level);
     ASSERT_FALSE(before.empty());
-    EXPECT_EQ(c.values(read.level), before) << text;
+    EXPECT_EQ(c.values(read->level), before) << text;
 }
 
 // The details of the first `count` cells of the row.
@@ -81,7 +81,7 @@ std::function<std::vector<int>(const Level&)> objectField(std::int32_t ObjectSpe
         std::vector<int> out;
         for (int i = 0; i < 10; ++i) {
             for (const auto& o : level.cell(cellX(i), kRowY).objects) {
-                out.insert(out.end(), {i, (*o).*field});
+                out.insert(out.end(), {i, o.*field});
             }
         }
         return out;
@@ -219,10 +219,10 @@ TEST(WriterWords, CurseStateNotGivenComesBackAsRandom) {
     const std::string text = written(level);
     EXPECT_NE(text.find("OBJECT: ')',random,(00,01),random,3\n"), std::string::npos) << text;
     Random random(7);
-    const LevelRead read = readLevel(text, random, Variant::Vanilla);
-    ASSERT_TRUE(read.report.ok) << read.report.message;
-    ASSERT_EQ(read.level.cell(cellX(0), kRowY).objects.size(), 1u);
-    EXPECT_EQ(read.level.cell(cellX(0), kRowY).objects[0]->buc, 4);
+    const auto read = readLevel(text, random, Variant::Vanilla);
+    ASSERT_TRUE(read) << read.error().message;
+    ASSERT_EQ(read->level.cell(cellX(0), kRowY).objects.size(), 1u);
+    EXPECT_EQ(read->level.cell(cellX(0), kRowY).objects[0].buc, 4);
 }
 
 }  // namespace
