@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <limits>
 #include <map>
+#include <numeric>
+#include <optional>
 #include <utility>
 
 #include "save/line_diff.h"
@@ -72,6 +74,7 @@ struct Plan {
     std::vector<std::string_view> now;  // and its new text
     std::vector<std::vector<std::string_view>> after;  // new statements after each
     std::vector<bool> rewritten;                       // per part
+    std::vector<int> became;  // the part of the new text each part is, or -1
 };
 
 // The writer's texts before and after, split, with the pairing of the
@@ -88,9 +91,9 @@ struct Texts {
 // replaced by the new one of its keyword in the same hunk, the others of
 // the hunk go, and a new one follows the designer's statement of the one
 // before it. False when that cannot be done safely.
-bool planPart(Plan& plan, const Texts& t, int part) {
+bool planPart(Plan& plan, const Texts& t, int part, int newPart) {
     const PartStatements old(t.kept.fixedText, t.before, part);
-    const PartStatements now(t.fixedAfter, t.after, part);
+    const PartStatements now(t.fixedAfter, t.after, newPart);
     auto source = [&](std::size_t i) { return t.pairs[old.indexes[i]]; };
     auto oldKeyword = [&](std::size_t i) -> std::string_view {
         return t.before[old.indexes[i]].keyword;
@@ -145,16 +148,75 @@ void rewritePart(Plan& plan, const Statements& source, int part) {
     }
 }
 
+// A part gone: its statements go, the comments before them stay.
+void dropPart(Plan& plan, const Statements& source, int part) {
+    for (std::size_t s = 0; s < source.size(); ++s) {
+        if (source[s].part == part) plan.fate[s] = Fate::Drop;
+    }
+}
+
+// What a part is made of: its GEOMETRY, MAP and NOMAP statements.
+std::vector<std::string> partShapes(std::string_view text, const Statements& statements) {
+    std::vector<std::string> shapes(static_cast<std::size_t>(partCount(statements)));
+    for (const SourceStatement& s : statements) {
+        if (s.keyword == "GEOMETRY" || s.keyword == "MAP" || s.keyword == "NOMAP") {
+            shapes[static_cast<std::size_t>(s.part)] += statementText(text, s);
+        }
+    }
+    return shapes;
+}
+
+// The part of the new text each old part became, or -1 for a part gone.
+// Parts added go after the others; parts taken away are found by the
+// shapes of those that stay. Nothing when the parts cannot be told apart.
+std::optional<std::vector<int>> matchParts(const Texts& t) {
+    const int before = partCount(t.before), after = partCount(t.after);
+    std::vector<int> became(static_cast<std::size_t>(before), -1);
+    if (after >= before) {
+        std::iota(became.begin(), became.end(), 0);
+        return became;
+    }
+    const std::vector<std::string> old = partShapes(t.kept.fixedText, t.before);
+    const std::vector<std::string> now = partShapes(t.fixedAfter, t.after);
+    std::vector<std::string_view> a(old.begin(), old.end()), b(now.begin(), now.end());
+    std::size_t kept = 0;
+    for (const DiffHunk& h : diffLines(a, b)) {
+        if (!h.same) continue;
+        for (std::size_t i = h.oldBegin; i < h.oldEnd; ++i) {
+            became[i] = static_cast<int>(h.newBegin + (i - h.oldBegin));
+            ++kept;
+        }
+    }
+    // The statements before the first part stay with the level; every part
+    // left must be one of the old ones.
+    if (became[0] != 0 || kept != now.size()) return std::nullopt;
+    return became;
+}
+
 Plan makePlan(const Texts& t, std::span<const int> rewritten) {
     const Statements& source = t.kept.statements;
     const int parts = partCount(t.before);
     Plan plan(source.size(), parts);
-    // Parts gone, or parts the designer's text counts otherwise: the
-    // statements cannot be told apart by part.
-    const bool whole = partCount(source) != parts || partCount(t.after) < parts;
+    const std::optional<std::vector<int>> became = matchParts(t);
+    // Parts the designer's text counts otherwise than the writer, or parts
+    // that cannot be told apart: the statements cannot be placed by part,
+    // and each part is written as the part of its place.
+    const bool whole = partCount(source) != parts || !became;
     for (int part = 0; part < parts; ++part) {
+        plan.became.push_back(became ? (*became)[static_cast<std::size_t>(part)]
+                              : part < partCount(t.after) ? part
+                                                          : -1);
+    }
+    for (int part = 0; part < parts; ++part) {
+        const int now = plan.became[static_cast<std::size_t>(part)];
         const bool asked = std::ranges::find(rewritten, part) != rewritten.end();
-        if (whole || asked || !planPart(plan, t, part)) rewritePart(plan, source, part);
+        if (whole || asked) {
+            rewritePart(plan, source, part);
+        } else if (now < 0) {
+            dropPart(plan, source, part);
+        } else if (!planPart(plan, t, part, now)) {
+            rewritePart(plan, source, part);
+        }
     }
     return plan;
 }

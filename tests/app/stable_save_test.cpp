@@ -68,8 +68,8 @@ int forEveryLevel(Check check) {
 }
 
 TEST(StableSave, OpenSaveOpenSaveGivesTheSameBytes) {
-    const int compared = forEveryLevel(
-        [](const std::string& text, const fs::path& file, std::optional<int> level) {
+    const int compared =
+        forEveryLevel([](const std::string& text, const fs::path& file, std::optional<int> level) {
             const std::string first = openAndSave(text, file, level);
             // It does not read, has no map part, or cannot be edited.
             if (first.empty()) return false;
@@ -103,8 +103,8 @@ std::string withCrLf(const std::string& text) {
 // byte, comments and spacing included, with either line end, and in a
 // file of several levels whichever level was opened.
 TEST(StableSave, SaveRightAfterOpenGivesTheFileBack) {
-    const int compared = forEveryLevel(
-        [](const std::string& text, const fs::path& file, std::optional<int> level) {
+    const int compared =
+        forEveryLevel([](const std::string& text, const fs::path& file, std::optional<int> level) {
             const std::string saved = openAndSaveKeepingText(text, file, level);
             if (saved.empty()) return false;
             EXPECT_EQ(saved, text);

@@ -158,5 +158,37 @@ TEST(TextPatch, AnEditChangesOnlyItsOwnLines) {
     }
 }
 
+// Map parts taken away, or made larger, on a level of two parts.
+const Edit kPartEdits[] = {
+    // The yard's part goes with its map and statements; its gold stays on
+    // its cell, which the other part's coordinates still reach.
+    {"delete the second part",
+     [](Level& l) {
+         for (auto& area : l.areas()) {
+             if (area->kind == kMapPartArea && area->param == 1) {
+                 l.removeArea(area.get());
+                 return;
+             }
+         }
+     },
+     6, 1},
+    {"widen the first part",
+     [](Level& l) {
+         MapPart& p = l.mapParts[0];
+         p.width += 1;
+         p.x2 += 1;
+     },
+     5, 5},
+};
+
+TEST(TextPatch, APartGoneTakesItsOwnLinesOnly) {
+    const std::string text =
+        test::slurp(std::filesystem::path(MAPEDIT_TEST_DATA) / "kept/crossing.des");
+    for (const Edit& edit : kPartEdits) {
+        SCOPED_TRACE(edit.name);
+        expectOwnLinesOnly(text, edit);
+    }
+}
+
 }  // namespace
 }  // namespace mapedit
