@@ -248,6 +248,8 @@ Result<LevelRead, ReadFailure> readLevel(std::string_view text, Random& random, 
     read.level.settings.extent = Extent{kMapWidth, kMapHeight, 0, 0};
     ReaderState s(text, read.level, random, variant);
     s.line = firstLine;
+    // A statement takes a line of some thirty bytes or more.
+    read.statements.reserve(text.size() / 32);
     Status status = readStatements(s, read.statements);
     read.currentPart = s.currentPart;
     if (!status) return Failure{ReadFailure{std::move(status).error(), std::move(read)}};
