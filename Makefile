@@ -46,7 +46,7 @@ bench: $(DEPS)
 fuzz: $(DEPS)
 	@cmake -S . -B build/fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	    -DMAPEDIT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build build/fuzz -j$(JOBS) --target reader_fuzz level_file_fuzz
+	@cmake --build build/fuzz -j$(JOBS) --target reader_fuzz level_file_fuzz kept_text_fuzz
 
 clean:
 	rm -rf build

@@ -31,9 +31,8 @@ struct BusyLevel {
         addMapPart(0, 1, 0, 39, 20);
         addMapPart(1, 40, 0, 79, 20);
         for (int i = 0; i < 10; ++i) {
-            level.settings.randomPlaceX[static_cast<std::size_t>(i)] =
-                static_cast<std::int8_t>(4 + 7 * i);
-            level.settings.randomPlaceY[static_cast<std::size_t>(i)] = 19;
+            level.settings.randomPlaces[static_cast<std::size_t>(i)] = {
+                static_cast<std::int8_t>(4 + 7 * i), 19};
         }
         level.settings.randomPlaceCount = 10;
         for (int i = 0; i < 40; ++i) {

@@ -12,10 +12,10 @@ namespace {
 
 using namespace mapedit;
 
-void addPart(Level& level, int halign, int valign, int x1, int y1, int width, int height) {
+void addPart(Level& level, PartAlignment alignment, int x1, int y1, int width, int height) {
     const int index = level.settings.partCount++;
     MapPart& p = level.mapParts[static_cast<std::size_t>(index)];
-    p = MapPart{halign, valign, width, height, x1, y1, x1 + width - 1, y1 + height - 1};
+    p = MapPart{alignment, width, height, x1, y1, x1 + width - 1, y1 + height - 1};
     AreaRecord* outline = level.newArea(p.x1, p.y1, p.x2, p.y2);
     outline->kind = kMapPartArea;
     outline->param = index;
@@ -63,10 +63,10 @@ void addPlacement(MapCell& c, int n) {
 void buildLargeLevel(Level& level) {
     level.settings.mazeName.assign("large");
     level.settings.levelFlags = kNoTeleport | kHardFloor;
-    addPart(level, 0, 0, 3, 1, 36, 10);
-    addPart(level, 4, 0, 41, 1, 36, 10);
-    addPart(level, 0, 2, 3, 11, 36, 10);
-    addPart(level, 4, 2, 41, 11, 36, 10);
+    addPart(level, {HorizontalAlignment::Left, VerticalAlignment::Top}, 3, 1, 36, 10);
+    addPart(level, {HorizontalAlignment::Right, VerticalAlignment::Top}, 41, 1, 36, 10);
+    addPart(level, {HorizontalAlignment::Left, VerticalAlignment::Bottom}, 3, 11, 36, 10);
+    addPart(level, {HorizontalAlignment::Right, VerticalAlignment::Bottom}, 41, 11, 36, 10);
     int placed = 0;
     for (int y = 2; y <= 19 && placed < 100; ++y) {
         if (y == 10 || y == 11) continue;  // the walls between the parts

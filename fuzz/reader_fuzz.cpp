@@ -125,12 +125,14 @@ std::string digest(const Level& level) {
         add({e.x, e.y, e.placement, e.readPart, e.type});
     }
     for (std::size_t i = 0; i < s.randomObjects.size(); ++i) {
-        add({s.randomObjects[i], s.randomMonsters[i], s.randomPlaceX[i], s.randomPlaceY[i]});
+        add({s.randomObjects[i], s.randomMonsters[i], s.randomPlaces[i].x, s.randomPlaces[i].y});
     }
     std::vector<std::string> parts;
     for (int i = 0; i < s.partCount && i < kMaxMapParts; ++i) {
         const MapPart& p = level.mapParts[static_cast<std::size_t>(i)];
-        add({p.halign, p.valign, p.width, p.height, p.x1, p.y1, p.x2, p.y2, p.form, p.wallified});
+        add({static_cast<long long>(p.alignment.horizontal),
+             static_cast<long long>(p.alignment.vertical), p.width, p.height, p.x1, p.y1, p.x2,
+             p.y2, p.form, p.wallified});
     }
     for (int x = 0; x < kMapWidth; ++x) {
         for (int y = 0; y < kMapHeight; ++y) {

@@ -28,8 +28,8 @@ void Editor::newAreaFromMenu(int id) {
 // The map's cells are not touched: the new part starts as a 5 x 3 frame.
 void Editor::newMapPart() {
     if (level().settings.partCount >= kMaxMapParts) return;
-    int alignment = kCenteredAlignment;
-    if (!runDialog(PartAlignment{alignment})) return;
+    PartAlignment alignment = kCenteredAlignment;
+    if (!runDialog(alignment)) return;
     AreaRecord* area = addMapPart(level(), alignment);
     if (area == nullptr) return;
     state_.currentPart = area->param;

@@ -231,7 +231,7 @@ void Editor::openCommand(bool settleWhateverHappened) {
 // nor sorted into place.
 void Editor::addTestArea() {
     AreaRecord* area = level().newArea(10, 5, 15, 8);
-    area->kind = 14;
+    area->kind = kWeaponShop;
     styleArea(*area);
     shell_.invalidate();
 }

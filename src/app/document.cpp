@@ -1,7 +1,10 @@
 #include "app/document.h"
 
+#include <utility>
+
 #include "app/file_io.h"
 #include "app/level_choices.h"
+#include "writer/writer.h"
 
 namespace mapedit {
 
@@ -15,14 +18,31 @@ void Document::setFile(const std::string& path, LevelFile file, int levelIndex) 
     levelIndex_ = levelIndex;
 }
 
-void Document::saved(const std::string& path, std::string_view levelText) {
-    levelFile_.replaceLevel(levelIndex_, levelText);
+void Document::saved(const std::string& path, SavedText text) {
+    levelFile_.replaceLevel(levelIndex_, text.text);
+    keptText_ = std::move(text.kept);
     // The editor keeps its areas smallest first; the writer read them in
     // its own order.
     level_.sortAreasAscending();
     history_.markSaved(level_);
     path_ = path;
     holdsLevel_ = true;
+}
+
+void Document::readFrom(std::vector<SourceStatement> statements) {
+    statementsRead_ = std::move(statements);
+    keptText_.reset();
+}
+
+void Document::keepText(Variant variant) {
+    Result<WrittenLevel> fixed = writeLevel(level_, variant);
+    if (statementsRead_.empty() || !fixed) {
+        keptText_.reset();
+        return;
+    }
+    keptText_ = KeptText{std::string(levelFile_.levelText(levelIndex_)), std::move(statementsRead_),
+                         std::move(fixed->text)};
+    statementsRead_.clear();
 }
 
 void Document::undo() {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/edit_history.h"
 #include "model/level.h"
 #include "reader/level_file.h"
+#include "save/level_text.h"
 
 namespace mapedit {
 
@@ -30,8 +33,19 @@ class Document {
     // A file chosen for reading: its text and the level that will be read.
     void setFile(const std::string& path, LevelFile file, int levelIndex);
     void setHoldsLevel(bool holdsLevel) { holdsLevel_ = holdsLevel; }
-    // After a save: the file's new text and path; it holds the level now.
-    void saved(const std::string& path, std::string_view levelText);
+    // After a save: the file's new text and path; it holds the level now,
+    // and the next save starts from the text saved.
+    void saved(const std::string& path, SavedText text);
+
+    // The level's own text, kept so that Save changes only what changed;
+    // none for a level made in the editor or not read whole.
+    const std::optional<KeptText>& keptText() const { return keptText_; }
+    // A level just read from the text of its statements: its text is kept
+    // once the level stands as the designer first sees it.
+    void readFrom(std::vector<SourceStatement> statements);
+    // The level as it now stands is the one the text kept reads as.
+    void keepText(Variant variant);
+    void forgetText() { keptText_.reset(); }
 
     // The history starts again on the level as it is, which counts as saved.
     void startHistory() { history_.start(level_); }
@@ -53,6 +67,8 @@ class Document {
     int levelIndex_ = 0;
     bool holdsLevel_ = false;
     EditHistory history_;
+    std::vector<SourceStatement> statementsRead_;
+    std::optional<KeptText> keptText_;
 };
 
 }  // namespace mapedit

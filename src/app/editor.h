@@ -20,6 +20,7 @@
 #include "resources/toolbar.h"
 #include "resources/variant_menu.h"
 #include "view/view_context.h"
+#include "writer/writer.h"
 
 namespace mapedit {
 
@@ -30,6 +31,16 @@ enum class Key { Escape, Delete, Other };
 // of the client area, talking to the window through a Shell. It is the
 // main window's procedure: each on... method handles one message; the
 // mouse goes to the current tool.
+// How Save lays a level out: keeping the designer's own text where the
+// level did not change, or the writer's fixed layout throughout.
+enum class SaveLayout { KeepText, Fixed };
+
+// The text Save would write, with the statements left out or moved, one
+// line each.
+struct LevelSave : WriteReport {
+    SavedText saved;
+};
+
 class Editor {
   public:
     explicit Editor(Shell& shell, std::uint32_t seed, Variant variant = Variant::Vanilla);
@@ -72,6 +83,11 @@ class Editor {
     // The same with the text already in memory; `path` is the file's path.
     bool openText(std::string_view text, const std::string& path,
                   std::optional<int> levelIndex = std::nullopt);
+
+    // What Save writes for the level, without writing it: the designer's
+    // text changed where the level changed, or the writer's fixed layout;
+    // or why it cannot be written.
+    Result<LevelSave> levelSave(SaveLayout layout = SaveLayout::KeepText) const;
 
   private:
     ToolContext toolContext() {
@@ -117,7 +133,7 @@ class Editor {
     std::optional<int> chooseLevel(const LevelFile& file, const std::string& path,
                                    std::optional<int> levelIndex);
     bool readLevelText();
-    bool saveLevel(bool useCurrentPath);
+    bool saveLevel(bool useCurrentPath, SaveLayout layout = SaveLayout::KeepText);
     void showOpenedLevel();
     void updateTitle();
 

@@ -1,4 +1,5 @@
 // Open, Save and Save as, and the window title.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +23,18 @@ FileDialogRequest levelFileDialog(const char* title, const std::string& initialP
             "txt",
             initialPath};
 }
+
+// Takes each of `gone` out of `lines` once.
+void withoutLines(std::vector<std::string>& lines, const std::vector<std::string>& gone) {
+    for (const std::string& line : gone) {
+        const auto it = std::ranges::find(lines, line);
+        if (it != lines.end()) lines.erase(it);
+    }
+}
+
+// The last type of the save dialog writes the writer's own layout instead
+// of keeping the file's text.
+const FileFilter kFixedLayoutFilter{"Level files, fixed layout(*.des)", "*.des"};
 
 // The file is saved all the same; the designer learns what it lacks, or
 // what it holds otherwise than the level says.
@@ -103,6 +116,11 @@ bool Editor::readLevelText() {
         readLevel(file.levelText(index), random_, state_.variant, file.levelFirstLine(index));
     LevelRead& got = readSoFar(read);
     level() = std::move(got.level);
+    if (read) {
+        document_.readFrom(std::move(got.statements));
+    } else {
+        document_.forgetText();
+    }
     document_.startHistory();
     state_.currentPart = got.currentPart;
     document_.setHoldsLevel(read.has_value());
@@ -121,6 +139,7 @@ bool Editor::readLevelText() {
 void Editor::showOpenedLevel() {
     settleOpenedLevel();
     document_.startHistory();
+    document_.keepText(state_.variant);
     shell_.invalidate();
 }
 
@@ -145,37 +164,66 @@ void Editor::settleOpenedLevel() {
 // the current file did not read as a level (its partial level must not
 // silently replace it). A refusal or a failed write leaves the file as it
 // was and says why.
-bool Editor::saveLevel(bool useCurrentPath) {
+Result<LevelSave> Editor::levelSave(SaveLayout layout) const {
+    Result<WrittenLevel> written = writeLevel(level(), state_.variant);
+    if (!written) return Failure{std::move(written).error()};
+    LevelSave save{std::move(*written), {}};
+    std::string fixed = std::move(written->text);
+    const std::optional<KeptText>& kept = document_.keptText();
+    // A file of several levels keeps the comments it opens with whatever
+    // its first level is saved as.
+    const bool opensFile =
+        kept && !document_.levelFile().isSingleLevel() && document_.levelIndex() == 0;
+    save.saved = layout == SaveLayout::KeepText && kept
+                     ? keepDesignersText(*kept, std::move(fixed), state_.variant)
+                     : fixedText(std::move(fixed), state_.variant,
+                                 opensFile ? leadingComments(*kept) : std::string_view());
+    // The file as it was keeps every statement the designer wrote; a
+    // patched one, those its text still holds.
+    if (save.saved.form == SaveForm::Unchanged) {
+        save.unplaced.clear();
+        save.uncontained.clear();
+    }
+    withoutLines(save.unplaced, save.saved.stillUnplaced);
+    withoutLines(save.uncontained, save.saved.stillUncontained);
+    return save;
+}
+
+bool Editor::saveLevel(bool useCurrentPath, SaveLayout layout) {
     std::string path = document_.path();
     if (!useCurrentPath || path.empty() || !document_.holdsLevel()) {
-        const auto chosen = shell_.askSavePath(levelFileDialog("Save As", document_.path()));
+        FileDialogRequest request = levelFileDialog("Save As", document_.path());
+        request.filters.push_back(kFixedLayoutFilter);
+        const auto chosen = shell_.askSavePath(request);
         if (!chosen) return false;
-        path = *chosen;
+        path = chosen->path;
+        if (chosen->type + 1 == static_cast<int>(request.filters.size())) {
+            layout = SaveLayout::Fixed;
+        }
     }
-    const Result<WrittenLevel> written = writeLevel(level(), state_.variant);
-    if (!written) {
-        shell_.showMessage(written.error(), "Save", MessageKind::Error);
+    Result<LevelSave> save = levelSave(layout);
+    if (!save) {
+        shell_.showMessage(save.error(), "Save", MessageKind::Error);
         return false;
     }
     // The other levels of the file go back as they were read.
     const LevelFile& file = document_.levelFile();
     const Status stored =
-        writeFileAtomically(path, file.withLevel(document_.levelIndex(), written->text));
+        writeFileAtomically(path, file.withLevel(document_.levelIndex(), save->saved.text));
     if (!stored) {
         shell_.showMessage(stored.error(), "Save", MessageKind::Error);
         return false;
     }
-    if (!written->unplaced.empty()) {
-        shell_.showMessage(
-            listReport("Not saved: above or left of every map part", written->unplaced), "Save",
-            MessageKind::Information);
+    if (!save->unplaced.empty()) {
+        shell_.showMessage(listReport("Not saved: above or left of every map part", save->unplaced),
+                           "Save", MessageKind::Information);
     }
-    if (!written->uncontained.empty()) {
+    if (!save->uncontained.empty()) {
         shell_.showMessage(
-            listReport("Saved at its cell: contained, but in no container", written->uncontained),
+            listReport("Saved at its cell: contained, but in no container", save->uncontained),
             "Save", MessageKind::Information);
     }
-    document_.saved(path, written->text);
+    document_.saved(path, std::move(save->saved));
     updateTitle();
     return true;
 }

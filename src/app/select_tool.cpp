@@ -142,7 +142,7 @@ std::optional<HeldItem> takeItem(Level& level, const ViewState& shown, CellPos c
     if (cell.overlay != 0) {
         const std::uint8_t overlay = cell.overlay;
         cell.overlay = 0;
-        if (markerType(overlay) == markerType(kDrawbridgeMarker)) return DrawbridgeItem{overlay};
+        if (markerType(overlay) == MarkerType::Drawbridge) return DrawbridgeItem{overlay};
         return MazewalkItem{overlay};
     }
     if (shown.showObjects && !cell.objects.empty()) {
@@ -373,7 +373,7 @@ class SelectTool final : public EditTool {
         drag_ = std::monostate{};
         if (AreaRecord* area = ctx.state.selectedArea) {
             if (MapPart* part = partOfArea(ctx.level(), *area)) {
-                ctx.snapMapPart(*area, *part, part->halign, part->valign);
+                ctx.snapMapPart(*area, *part, part->alignment);
             }
         }
         ctx.level().sortAreasAscending();
@@ -442,12 +442,11 @@ bool SelectTool::editPlacement(ToolContext& ctx, CellPos at) {
         editThroughTemplate(*cell.monster, ctx.templates.monsterTemplate);
         step = "Monster properties";
     } else if (cell.overlay != 0) {
-        int value = cell.overlay & 0x0F;
-        const int type = cell.overlay & 0xF0;
-        const bool bridge = markerType(cell.overlay) == markerType(kDrawbridgeMarker);
-        if (bridge ? ctx.runDialog(DrawbridgeMarker{value})
-                   : ctx.runDialog(MazewalkMarker{value})) {
-            cell.overlay = static_cast<std::uint8_t>(type | value);
+        const bool bridge = markerType(cell.overlay) == MarkerType::Drawbridge;
+        if (bridge) {
+            ctx.runDialog(DrawbridgeMarker{cell.overlay});
+        } else {
+            ctx.runDialog(MazewalkMarker{cell.overlay});
         }
         step = bridge ? "Drawbridge properties" : "Mazewalk properties";
     } else if (ctx.state.showObjects && !cell.objects.empty()) {
@@ -468,7 +467,7 @@ bool SelectTool::editPlacement(ToolContext& ctx, CellPos at) {
 // alignment dialog of its part, which then moves to its new place.
 void SelectTool::editArea(ToolContext& ctx, CellPos cell) {
     AreaRecord* area = ctx.level().areaAt(cell.x, cell.y);
-    if (area->kind < 21) {
+    if (isRoomKind(area->kind)) {
         ctx.runDialog(*area);
         ctx.shell.invalidate();
         ctx.commit("Region properties");
@@ -479,9 +478,9 @@ void SelectTool::editArea(ToolContext& ctx, CellPos cell) {
         ctx.redrawPreviousSelection();
         return;
     }
-    int value = packAlignment(part->halign, part->valign);
-    if (ctx.runDialog(PartAlignment{value})) {
-        ctx.snapMapPart(*area, *part, value / 16, value % 16);
+    PartAlignment alignment = part->alignment;
+    if (ctx.runDialog(alignment)) {
+        ctx.snapMapPart(*area, *part, alignment);
         ctx.level().sortAreasAscending();
     }
     ctx.shell.invalidate();

@@ -57,7 +57,7 @@ class ToolContext {
     void drawPalette();
     // Places the map part of `area` by the alignment; it becomes the part
     // that New geometry and the dialogs work on.
-    void snapMapPart(AreaRecord& area, MapPart& part, int halign, int valign);
+    void snapMapPart(AreaRecord& area, MapPart& part, PartAlignment alignment);
 };
 
 // A tool of the toolbar: what a press, a move with the button held, a

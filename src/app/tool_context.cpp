@@ -23,9 +23,9 @@ void ToolContext::drawPalette() {
     drawPalettePanel(v);
 }
 
-void ToolContext::snapMapPart(AreaRecord& area, MapPart& part, int halign, int valign) {
+void ToolContext::snapMapPart(AreaRecord& area, MapPart& part, PartAlignment alignment) {
     state.currentPart = area.param;
-    mapedit::snapMapPart(part, area, halign, valign);
+    mapedit::snapMapPart(part, area, alignment);
 }
 
 }  // namespace mapedit

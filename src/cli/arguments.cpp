@@ -59,6 +59,15 @@ void addPlain(CLI::App& command, Options& o) {
     command.add_flag("--plain", o.plain);
 }
 
+void addLayout(CLI::App& command, Options& o) {
+    addValueOption(command, "--layout", [&o](const std::string& v) {
+        if (v != "fixed" && v != "kept") {
+            usageError("--layout must be kept or fixed, not '" + v + "'");
+        }
+        o.fixedLayout = v == "fixed";
+    });
+}
+
 void addLevel(CLI::App& command, Options& o) {
     addValueOption(command, "--level", [&o](const std::string& v) {
         if (v.empty()) usageError("--level needs a level's name or its position in the file");

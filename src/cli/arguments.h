@@ -19,6 +19,9 @@ void addZoom(CLI::App& command, Options& o);
 void addSeed(CLI::App& command, Options& o);
 void addVariant(CLI::App& command, Options& o);
 void addPlain(CLI::App& command, Options& o);
+// --layout kept|fixed: the file's own text where the level did not change,
+// or the writer's fixed layout throughout.
+void addLayout(CLI::App& command, Options& o);
 void addLevel(CLI::App& command, Options& o);
 
 // -h, --help: the usage text, unless a bad value came before it.

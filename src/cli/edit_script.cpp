@@ -121,6 +121,17 @@ ParsedLine parsePathAnswer(StepKind kind, const Words& w, std::size_t at) {
     return one(std::move(step));
 }
 
+// `PATH [type N]` or `cancel`: N counts the save dialog's file types from 1.
+ParsedLine parseSaveAnswer(const Words& w) {
+    if (w.size() != 5 || w[3] != "type") return parsePathAnswer(StepKind::AnswerSave, w, 2);
+    Step step = stepOf(StepKind::AnswerSave);
+    step.path = w[2];
+    const auto type = wholeNumber<int>(w[4], 1, 9);
+    if (!type) return fail("expected `answer save PATH type N` with N from 1 to 9");
+    step.id = *type - 1;
+    return one(std::move(step));
+}
+
 bool parseAction(std::string_view text, DialogAction& action) {
     Words w;
     if (!splitWords(text, w) || w.size() < 2 || !toInt(w[1], action.control)) return false;
@@ -199,7 +210,7 @@ ParsedLine parseDialogAnswer(std::string_view rest) {
 ParsedLine parseAnswer(const Words& w, std::string_view line) {
     if (w.size() < 2) return fail("answer what? open, save, level, dialog or message");
     if (w[1] == "open") return parsePathAnswer(StepKind::AnswerOpen, w, 2);
-    if (w[1] == "save") return parsePathAnswer(StepKind::AnswerSave, w, 2);
+    if (w[1] == "save") return parseSaveAnswer(w);
     if (w[1] == "level") {
         if (w.size() != 3) return fail("expected `answer level NAME|N|cancel`");
         return parsePathAnswer(StepKind::AnswerLevel, w, 2);
@@ -258,9 +269,10 @@ ParsedLine parseLook(const Words& w) {
         }
         return one(stepOf(StepKind::Template, w[1]));
     }
-    const StepKind kind = verb == "state"   ? StepKind::State
-                          : verb == "areas" ? StepKind::Areas
-                                            : StepKind::Parts;
+    const StepKind kind = verb == "state"     ? StepKind::State
+                          : verb == "areas"   ? StepKind::Areas
+                          : verb == "changes" ? StepKind::Changes
+                                              : StepKind::Parts;
     if (w.size() != 1) return fail("`" + verb + "` takes no arguments");
     return one(stepOf(kind));
 }
@@ -313,8 +325,8 @@ ParsedLine parseScriptLine(std::string_view line) {
     }
     if (verb == "answer") return parseAnswer(w, content);
     if (verb == "open") return parseOpen(w);
-    static constexpr std::array<std::string_view, 8> kLooks = {
-        "write", "render", "pixel", "cell", "state", "areas", "parts", "template"};
+    static constexpr std::array<std::string_view, 9> kLooks = {
+        "write", "render", "pixel", "cell", "state", "areas", "parts", "template", "changes"};
     for (std::string_view look : kLooks) {
         if (verb == look) return parseLook(w);
     }

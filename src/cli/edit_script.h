@@ -37,6 +37,7 @@ enum class StepKind {
     Areas,
     Parts,
     Template,
+    Changes,
 };
 
 struct ScriptPoint {

@@ -18,6 +18,7 @@ struct Options {
     std::optional<std::uint32_t> seed;
     Variant variant = Variant::Vanilla;
     bool plain = false;                // rewrite: the reader's model straight back
+    bool fixedLayout = false;          // rewrite: the writer's layout, not the file's own text
     std::optional<std::string> level;  // --level: a level of the file by name or position
 };
 

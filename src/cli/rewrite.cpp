@@ -1,5 +1,6 @@
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/editor.h"
 #include "app/file_io.h"
@@ -14,9 +15,9 @@ namespace mapedit::cli {
 namespace {
 
 // What Save writes: the whole file with the chosen level's text replaced
-// by the level as the reader left it, or as the editor has it right after
-// Open (areas sorted, maze stones marked, the cells as read). Nothing when
-// it did not read or write, after saying why.
+// by what Save writes right after Open (the file's own text, or the fixed
+// layout of the level as the editor has it), or by the level as the reader
+// left it. Nothing when it did not read or write, after saying why.
 std::optional<std::string> writeRead(const Options& o, const std::string& path,
                                      const LevelFile& file, int index, std::FILE* err) {
     Result<WrittenLevel> saved;
@@ -36,7 +37,13 @@ std::optional<std::string> writeRead(const Options& o, const std::string& path,
             std::fprintf(err, "%s: %s\n", path.c_str(), shell.messages.back().text.c_str());
             return std::nullopt;
         }
-        saved = writeLevel(editor.level(), o.variant);
+        Result<LevelSave> save =
+            editor.levelSave(o.fixedLayout ? SaveLayout::Fixed : SaveLayout::KeepText);
+        if (save) {
+            saved = WrittenLevel{std::move(*save), std::move(save->saved.text)};
+        } else {
+            saved = Failure{std::move(save).error()};
+        }
     }
     if (!saved) {
         std::fprintf(err, "%s: %s\n", path.c_str(), saved.error().c_str());

@@ -75,7 +75,9 @@ void appendPartLines(const Editor& e, std::vector<std::string>& log) {
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const MapPart& p = parts[i];
         log.push_back(fmt::format("part {} halign={} valign={} size={},{} rect={},{},{},{}", i,
-                                  p.halign, p.valign, p.width, p.height, p.x1, p.y1, p.x2, p.y2));
+                                  static_cast<int>(p.alignment.horizontal),
+                                  static_cast<int>(p.alignment.vertical), p.width, p.height, p.x1,
+                                  p.y1, p.x2, p.y2));
     }
     log.push_back(fmt::format("current={}", e.state().currentPart));
 }

@@ -15,5 +15,7 @@ std::string stateLine(const Editor& editor);
 void appendAreaLines(const Level& level, std::vector<std::string>& log);
 void appendPartLines(const Editor& editor, std::vector<std::string>& log);
 std::string templateLine(const Templates& templates, std::string_view which);
+// The lines Save would change in the level's text as last read or saved.
+void appendSaveChanges(const Editor& editor, std::vector<std::string>& log);
 
 }  // namespace mapedit::cli

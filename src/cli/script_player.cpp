@@ -34,7 +34,9 @@ bool ScriptPlayer::run(const Step& step, std::string& error) {
             shell_.openAnswers.push_back(step.path);
             break;
         case StepKind::AnswerSave:
-            shell_.saveAnswers.push_back(step.path);
+            shell_.saveAnswers.push_back(
+                step.path ? std::optional<ChosenFile>(ChosenFile{*step.path, step.id})
+                          : std::nullopt);
             break;
         case StepKind::AnswerLevel:
             shell_.levelAnswers.push_back(step.path);
@@ -55,6 +57,7 @@ bool ScriptPlayer::run(const Step& step, std::string& error) {
         case StepKind::Areas:
         case StepKind::Parts:
         case StepKind::Template:
+        case StepKind::Changes:
             look(step);
             break;
         default:
@@ -169,6 +172,9 @@ void ScriptPlayer::look(const Step& step) {
             break;
         case StepKind::Template:
             shell_.log.push_back(templateLine(e.templates(), step.word));
+            break;
+        case StepKind::Changes:
+            appendSaveChanges(e, shell_.log);
             break;
         default:
             break;

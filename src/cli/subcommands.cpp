@@ -38,6 +38,7 @@ void declareRewriteWithPlain(CLI::App& command, Options& o) {
     declareRewrite(command, o);
     addLevel(command, o);
     addPlain(command, o);
+    addLayout(command, o);
 }
 
 std::optional<std::string> oneScript(const Options& o) {
@@ -62,10 +63,12 @@ constexpr Subcommand kSubcommands[] = {
      "for each one that fails (exit 1 when any failed);\n"
      "in a file of several levels, FILE:LEVEL: REPORT",
      declareCheck, someLevelFile, runCheck},
-    {"rewrite", "rewrite FILE [-o OUT] [--plain] [--level L]",
+    {"rewrite", "rewrite FILE [-o OUT] [--layout kept|fixed] [--plain] [--level L]",
      "write what the editor's Save writes right after\n"
      "opening FILE (to standard output without -o);\n"
-     "--plain: the reader's model straight back",
+     "--layout fixed: the writer's own layout instead\n"
+     "of the file's text; --plain: the reader's model\n"
+     "straight back, in the writer's layout",
      declareRewriteWithPlain, oneLevelFile, runRewrite},
     {"render", "render FILE -o OUT.png [--zoom N] [--level L]",
      "open FILE as the editor does and save the\n"

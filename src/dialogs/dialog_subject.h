@@ -13,17 +13,12 @@ namespace mapedit {
 struct DoorState {
     int& state;
 };
-// A map part's alignments, packed as horizontal * 16 + vertical.
-struct PartAlignment {
-    int& packed;
-};
-// The low four bits of a marker's overlay: a mazewalk's direction, or a
-// drawbridge's direction plus 4 when it is closed.
+// A marker's overlay byte, which only the dialog of its type opens on.
 struct MazewalkMarker {
-    int& marker;
+    std::uint8_t& overlay;
 };
 struct DrawbridgeMarker {
-    int& marker;
+    std::uint8_t& overlay;
 };
 // An altar's detail byte: type in the high four bits, alignment in the low.
 struct AltarDetail {

@@ -1,4 +1,4 @@
-// Mazewalk and drawbridge markers: the low four bits of the overlay.
+// Mazewalk and drawbridge markers: their direction, and whether a bridge is closed.
 #include <array>
 
 #include "dialogs/control_values.h"
@@ -22,53 +22,53 @@ constexpr std::array<int, 4> kWalkDirections = {walk::kNorth, walk::kEast, walk:
 // direction stored.
 constexpr std::array<int, 4> kBridgeDirections = {bridge::kSouth, bridge::kWest, bridge::kNorth,
                                                   bridge::kEast};
-constexpr int kClosedBit = 4;
-
 class MazewalkDialog final : public DialogProcedure {
   public:
-    explicit MazewalkDialog(int& marker) : DialogProcedure(dialog::kMazewalk), marker_(marker) {}
+    explicit MazewalkDialog(std::uint8_t& overlay)
+        : DialogProcedure(dialog::kMazewalk), overlay_(overlay) {}
 
     void initialise(DialogControls& c) override {
-        checkOneOf(c, kWalkDirections, marker_ & 3);
+        checkOneOf(c, kWalkDirections, markerDirection(overlay_));
         c.centerOnScreen();
     }
 
+    // Without a radio checked the marker stays as it was.
     void accept(const DialogControls& c) override {
-        marker_ = checkedIndex(c, kWalkDirections, marker_);
+        overlay_ = mazewalkOverlay(checkedIndex(c, kWalkDirections, markerSetting(overlay_)));
     }
 
   private:
-    int& marker_;
+    std::uint8_t& overlay_;
 };
 
 class DrawbridgeDialog final : public DialogProcedure {
   public:
-    explicit DrawbridgeDialog(int& marker)
-        : DialogProcedure(dialog::kDrawbridge), marker_(marker) {}
+    explicit DrawbridgeDialog(std::uint8_t& overlay)
+        : DialogProcedure(dialog::kDrawbridge), overlay_(overlay) {}
 
     void initialise(DialogControls& c) override {
-        checkOneOf(c, kBridgeDirections, marker_ & 3);
-        c.setChecked(bridge::kOpen, (marker_ & kClosedBit) == 0);
+        checkOneOf(c, kBridgeDirections, markerDirection(overlay_));
+        c.setChecked(bridge::kOpen, !isDrawbridgeClosed(overlay_));
         c.centerOnScreen();
     }
 
     void accept(const DialogControls& c) override {
-        const int direction = checkedIndex(c, kBridgeDirections, 0);
-        marker_ = c.isChecked(bridge::kOpen) ? direction : direction + kClosedBit;
+        overlay_ =
+            drawbridgeOverlay(checkedIndex(c, kBridgeDirections, 0), !c.isChecked(bridge::kOpen));
     }
 
   private:
-    int& marker_;
+    std::uint8_t& overlay_;
 };
 
 }  // namespace
 
 std::unique_ptr<PropertyDialog> makePropertyDialog(MazewalkMarker marker, Variant) {
-    return std::make_unique<MazewalkDialog>(marker.marker);
+    return std::make_unique<MazewalkDialog>(marker.overlay);
 }
 
 std::unique_ptr<PropertyDialog> makePropertyDialog(DrawbridgeMarker marker, Variant) {
-    return std::make_unique<DrawbridgeDialog>(marker.marker);
+    return std::make_unique<DrawbridgeDialog>(marker.overlay);
 }
 
 }  // namespace mapedit

@@ -1,4 +1,4 @@
-// A map part's alignments, packed as horizontal * 16 + vertical.
+// A map part's alignments.
 #include <array>
 
 #include "dialogs/control_values.h"
@@ -13,34 +13,35 @@ namespace {
 
 namespace ids = control::maze_part;
 
-// By the alignment each stores.
+// By the alignment each stands for.
 constexpr std::array<int, 5> kHorizontal = {ids::kLeft, ids::kHalfLeft, ids::kHorizontalCenter,
                                             ids::kHalfRight, ids::kRight};
 constexpr std::array<int, 3> kVertical = {ids::kTop, ids::kVerticalCenter, ids::kBottom};
 
 class MazePartDialog final : public DialogProcedure {
   public:
-    explicit MazePartDialog(int& alignment)
+    explicit MazePartDialog(PartAlignment& alignment)
         : DialogProcedure(dialog::kMazePart), alignment_(alignment) {}
 
     void initialise(DialogControls& c) override {
-        checkOneOf(c, kHorizontal, alignment_ / 16 % 16);
-        checkOneOf(c, kVertical, alignment_ % 16);
+        checkOneOf(c, kHorizontal, static_cast<int>(alignment_.horizontal));
+        checkOneOf(c, kVertical, static_cast<int>(alignment_.vertical));
         c.centerOnScreen();
     }
 
     void accept(const DialogControls& c) override {
-        alignment_ = checkedIndex(c, kVertical, 0) + 16 * checkedIndex(c, kHorizontal, 0);
+        alignment_.horizontal = static_cast<HorizontalAlignment>(checkedIndex(c, kHorizontal, 0));
+        alignment_.vertical = static_cast<VerticalAlignment>(checkedIndex(c, kVertical, 0));
     }
 
   private:
-    int& alignment_;
+    PartAlignment& alignment_;
 };
 
 }  // namespace
 
-std::unique_ptr<PropertyDialog> makePropertyDialog(PartAlignment alignment, Variant) {
-    return std::make_unique<MazePartDialog>(alignment.packed);
+std::unique_ptr<PropertyDialog> makePropertyDialog(PartAlignment& alignment, Variant) {
+    return std::make_unique<MazePartDialog>(alignment);
 }
 
 }  // namespace mapedit

@@ -22,7 +22,7 @@ std::unique_ptr<PropertyDialog> makePropertyDialog(TrapSpec& trap, Variant varia
 // A room region: kind, lighting, fill and shape; styled on OK.
 std::unique_ptr<PropertyDialog> makePropertyDialog(AreaRecord& room, Variant variant);
 std::unique_ptr<PropertyDialog> makePropertyDialog(DoorState door, Variant variant);
-std::unique_ptr<PropertyDialog> makePropertyDialog(PartAlignment alignment, Variant variant);
+std::unique_ptr<PropertyDialog> makePropertyDialog(PartAlignment& alignment, Variant variant);
 std::unique_ptr<PropertyDialog> makePropertyDialog(MazewalkMarker marker, Variant variant);
 std::unique_ptr<PropertyDialog> makePropertyDialog(DrawbridgeMarker marker, Variant variant);
 std::unique_ptr<PropertyDialog> makePropertyDialog(AltarDetail altar, Variant variant);

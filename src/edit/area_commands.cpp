@@ -69,7 +69,7 @@ AreaRecord provisionalRoom() {
     room.y1 = 8;
     room.x2 = 20;
     room.y2 = 11;
-    room.kind = 0;
+    room.kind = kOrdinaryRoom;
     room.param = 1;  // lit
     return room;
 }
@@ -80,11 +80,11 @@ AreaRecord& addAreaCopy(Level& level, const AreaRecord& record) {
     return area;
 }
 
-AreaRecord* addMapPart(Level& level, int alignment) {
+AreaRecord* addMapPart(Level& level, PartAlignment alignment) {
     const int index = level.settings.partCount;
     if (index < 0 || index >= kMaxMapParts) return nullptr;
     MapPart& part = level.mapParts[static_cast<std::size_t>(index)];
-    if (!placeMapPart(part, alignment / 16, alignment % 16, 5, 3)) return nullptr;
+    if (!placeMapPart(part, alignment, 5, 3)) return nullptr;
     level.settings.partCount = index + 1;
     AreaRecord* area = level.newArea(part.x1, part.y1, part.x2, part.y2);
     area->kind = kMapPartArea;
@@ -107,8 +107,8 @@ MapPart* partOfArea(Level& level, const AreaRecord& area) {
     return &level.mapParts[static_cast<std::size_t>(area.param)];
 }
 
-void snapMapPart(MapPart& part, AreaRecord& area, int halign, int valign) {
-    placeMapPart(part, halign, valign, area.x2 - area.x1 + 1, area.y2 - area.y1 + 1);
+void snapMapPart(MapPart& part, AreaRecord& area, PartAlignment alignment) {
+    placeMapPart(part, alignment, area.x2 - area.x1 + 1, area.y2 - area.y1 + 1);
     area.x1 = part.x1;
     area.y1 = part.y1;
     area.x2 = part.x2;

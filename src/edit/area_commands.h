@@ -23,15 +23,11 @@ AreaRecord provisionalRoom();
 // A new area holding a copy of the record.
 AreaRecord& addAreaCopy(Level& level, const AreaRecord& record);
 
-// Alignments packed as the map part dialog edits them: horizontal in the
-// high nibble, vertical in the low one.
-constexpr int packAlignment(int halign, int valign) {
-    return halign * 16 + valign;
-}
-constexpr int kCenteredAlignment = packAlignment(2, 1);
+// Where New geometry offers to put a part.
+constexpr PartAlignment kCenteredAlignment{HorizontalAlignment::Center, VerticalAlignment::Center};
 
 // A new 5 x 3 map part with its area; null when ten parts are in use.
-AreaRecord* addMapPart(Level& level, int alignment);
+AreaRecord* addMapPart(Level& level, PartAlignment alignment);
 // The map-part area of part `index`, or null.
 AreaRecord* mapPartArea(const Level& level, int index);
 // The map part a map-part area stands for; null for another area and for
@@ -40,7 +36,7 @@ MapPart* partOfArea(Level& level, const AreaRecord& area);
 // A map part's area always shows its part's placed rectangle: the part
 // takes the area's size and the alignments (when they still fit the grid;
 // else it keeps its own) and the area snaps back to where the part is.
-void snapMapPart(MapPart& part, AreaRecord& area, int halign, int valign);
+void snapMapPart(MapPart& part, AreaRecord& area, PartAlignment alignment);
 
 // Whether the terrain kind is a dungeon feature: what Delete peels as one
 // and the select tool drags as one.

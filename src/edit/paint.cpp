@@ -111,10 +111,10 @@ bool storeKind(PaintContext& p, int x, int y, int kind, Appearance& look) {
             moveStair(p, x, y, kind);
             break;
         case kDrawbridgeKind:
-            look = putMarker(p, x, y, kDrawbridgeMarker | kDrawbridgeClosed);
+            look = putMarker(p, x, y, drawbridgeOverlay(0, true));
             break;
         case kMazewalkKind:
-            look = putMarker(p, x, y, kMazewalkMarker);
+            look = putMarker(p, x, y, mazewalkOverlay(0));
             break;
         case kRandomPlaceKind:
             addRandomPlace(p, x, y);

@@ -13,17 +13,15 @@ void appendRandomPlace(LevelSettings& s, int x, int y) {
 
 void moveRandomPlace(LevelSettings& s, int index, int x, int y) {
     if (index < 0 || index >= kMaxListEntries) return;
-    s.randomPlaceX[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(x);
-    s.randomPlaceY[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(y);
+    s.randomPlaces[static_cast<std::size_t>(index)] = {static_cast<std::int8_t>(x),
+                                                       static_cast<std::int8_t>(y)};
 }
 
 void removeRandomPlace(LevelSettings& s, int index) {
     const int last = s.randomPlaceCount - 1;
     if (index != last) {
-        s.randomPlaceX[static_cast<std::size_t>(index)] =
-            s.randomPlaceX[static_cast<std::size_t>(last)];
-        s.randomPlaceY[static_cast<std::size_t>(index)] =
-            s.randomPlaceY[static_cast<std::size_t>(last)];
+        s.randomPlaces[static_cast<std::size_t>(index)] =
+            s.randomPlaces[static_cast<std::size_t>(last)];
     }
     s.randomPlaceCount = last;
 }

@@ -55,8 +55,8 @@ void regenerateBackground(Level& level, Random& random) {
     for (int y = 0; y < kMapHeight; ++y) {
         for (int x = 1; x < kMapWidth; ++x) {
             const std::uint8_t overlay = level.cell(x, y).overlay;
-            if (markerType(overlay) != markerType(kMazewalkMarker)) continue;
-            startMazewalk(level, random, x, y, overlay & 0x0F);
+            if (markerType(overlay) != MarkerType::Mazewalk) continue;
+            startMazewalk(level, random, x, y, markerSetting(overlay));
         }
     }
 }

@@ -73,6 +73,7 @@ inline constexpr std::array<std::string_view, 21> kRoomTypes = {
     "barracks",    "zoo",         "delphi",      "temple",    "shop",      "armor shop",
     "scroll shop", "potion shop", "weapon shop", "food shop", "ring shop", "wand shop",
     "tool shop",   "book shop",   "candle shop"};
+static_assert(kRoomTypes.size() == kRoomKindCount);
 
 // TRAP, by TrapSpec::trapType.
 inline constexpr std::array<std::string_view, 23> kTrapNames = {
@@ -102,7 +103,7 @@ constexpr bool isNamedMaterial(int material) {
 inline constexpr std::array<std::string_view, 4> kEngraveTypes = {"dust", "engrave", "burn",
                                                                   "mark"};
 
-// GEOMETRY, by MapPart::halign and MapPart::valign.
+// GEOMETRY, by the two halves of a PartAlignment.
 inline constexpr std::array<std::string_view, 5> kHorizontalPlacements = {
     "left", "half-left", "center", "half-right", "right"};
 inline constexpr std::array<std::string_view, 3> kVerticalPlacements = {"top", "center", "bottom"};

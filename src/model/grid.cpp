@@ -74,7 +74,7 @@ int randomPlaceAt(const Level& level, int x, int y) {
     const int count = std::clamp(s.randomPlaceCount, 0, kMaxListEntries);
     for (int i = 0; i < count; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        if (s.randomPlaceX[at] == x && s.randomPlaceY[at] == y) return i;
+        if (s.randomPlaces[at].isAt(x, y)) return i;
     }
     return -1;
 }
@@ -83,7 +83,7 @@ int mazewalkMarkerCount(const Level& level) {
     int count = 0;
     for (int x = 0; x < kMapWidth; ++x) {
         for (int y = 0; y < kMapHeight; ++y) {
-            if (markerType(level.cell(x, y).overlay) == markerType(kMazewalkMarker)) ++count;
+            if (markerType(level.cell(x, y).overlay) == MarkerType::Mazewalk) ++count;
         }
     }
     return count;

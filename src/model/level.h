@@ -109,7 +109,7 @@ struct MapCell {
     friend bool operator==(const MapCell&, const MapCell&) = default;
     std::int8_t terrain = 0;
     std::uint8_t detail = 0;   // door state, or altar alignment (low 4) and type (high 4)
-    std::uint8_t overlay = 0;  // marker: high 4 bits 1 drawbridge / 2 mazewalk, low 2 direction
+    std::uint8_t overlay = 0;  // the marker, taken apart by markerType and its kin
     std::uint8_t glyph = 0;
     // A map character no terrain kind has, kept so that it is written back
     // as it was; it means something only while terrain is kNone.
@@ -130,19 +130,62 @@ const Record* recordIn(const Boxed<Record>& slot) {
     return slot ? &*slot : nullptr;
 }
 
-// Overlay marker encoding.
-constexpr std::uint8_t kDrawbridgeMarker = 0x10;
-constexpr std::uint8_t kMazewalkMarker = 0x20;
+// A cell's marker, kept in MapCell::overlay: the type in the high four
+// bits; in the low four the direction (a words::kDirections index) and, on
+// a drawbridge, whether it is closed. Code outside these functions leaves
+// the bits alone.
+enum class MarkerType : std::uint8_t { None = 0, Drawbridge = 1, Mazewalk = 2 };
 constexpr std::uint8_t kDrawbridgeClosed = 0x04;
-constexpr int markerType(std::uint8_t overlay) {
-    return overlay >> 4;
+
+constexpr MarkerType markerType(std::uint8_t overlay) {
+    return static_cast<MarkerType>(overlay >> 4);
 }
 constexpr int markerDirection(std::uint8_t overlay) {
     return overlay & 3;
 }
+constexpr bool isDrawbridgeClosed(std::uint8_t overlay) {
+    return (overlay & kDrawbridgeClosed) != 0;
+}
+// The low four bits: what the marker dialogs edit, and what a mazewalk
+// starts from.
+constexpr int markerSetting(std::uint8_t overlay) {
+    return overlay & 0x0F;
+}
+// The overlay of a marker of the type whose low four bits are `setting`.
+constexpr std::uint8_t markerOverlay(MarkerType type, int setting) {
+    return static_cast<std::uint8_t>(static_cast<int>(type) << 4 | setting);
+}
+constexpr std::uint8_t mazewalkOverlay(int direction) {
+    return markerOverlay(MarkerType::Mazewalk, direction);
+}
+constexpr std::uint8_t drawbridgeOverlay(int direction, bool closed) {
+    return markerOverlay(MarkerType::Drawbridge, direction | (closed ? kDrawbridgeClosed : 0));
+}
 
-// Area kinds beyond the room types 0..20.
+// Area kinds: the room types, by words::kRoomTypes, then the others.
 enum AreaKind : std::int32_t {
+    kOrdinaryRoom = 0,
+    kThroneRoom = 1,
+    kSwamp = 2,
+    kVault = 3,
+    kBeehive = 4,
+    kMorgue = 5,
+    kBarracks = 6,
+    kZoo = 7,
+    kDelphi = 8,
+    kTemple = 9,
+    kShop = 10,  // a general store
+    kArmorShop = 11,
+    kScrollShop = 12,
+    kPotionShop = 13,
+    kWeaponShop = 14,
+    kFoodShop = 15,
+    kRingShop = 16,
+    kWandShop = 17,
+    kToolShop = 18,
+    kBookShop = 19,
+    kCandleShop = 20,
+    // 21 is no kind: nothing makes it.
     kMapPartArea = 22,
     kNonDiggableArea = 23,
     kNonPasswallArea = 24,
@@ -155,6 +198,12 @@ enum AreaKind : std::int32_t {
     kStairArea = 31,
     kStairExclusion = 32,
 };
+constexpr int kRoomKindCount = kCandleShop + 1;
+
+// A room (REGION) rather than a map part's outline or a special area.
+constexpr bool isRoomKind(int kind) {
+    return kind >= kOrdinaryRoom && kind < kRoomKindCount;
+}
 
 struct AreaRecord {
     friend bool operator==(const AreaRecord&, const AreaRecord&) = default;
@@ -184,10 +233,20 @@ enum MapForm : std::int32_t {
     kNoMapWithoutGeometry = 2,
 };
 
+// Where GEOMETRY puts a map part's text, by words::kHorizontalPlacements
+// and words::kVerticalPlacements.
+enum class HorizontalAlignment : std::int32_t { Left, HalfLeft, Center, HalfRight, Right };
+enum class VerticalAlignment : std::int32_t { Top, Center, Bottom };
+
+struct PartAlignment {
+    friend bool operator==(const PartAlignment&, const PartAlignment&) = default;
+    HorizontalAlignment horizontal = HorizontalAlignment::Left;
+    VerticalAlignment vertical = VerticalAlignment::Top;
+};
+
 struct MapPart {
     friend bool operator==(const MapPart&, const MapPart&) = default;
-    std::int32_t halign = 0;  // 0 left .. 4 right
-    std::int32_t valign = 0;  // 0 top, 1 center, 2 bottom
+    PartAlignment alignment{};
     std::int32_t width = 0, height = 0;
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // placed rectangle, absolute, inclusive
     std::int32_t form = kMapText;
@@ -299,6 +358,14 @@ enum LevelFlag2 : std::uint8_t {
 // Background modes.
 enum FillMode : std::int32_t { kMazeFill = 0, kPlainFill = 1, kCaveFill = 2 };
 
+// A RANDOM_PLACES entry: a cell, in bytes as the list keeps it.
+struct RandomPlace {
+    friend bool operator==(const RandomPlace&, const RandomPlace&) = default;
+    std::int8_t x = 0, y = 0;
+
+    bool isAt(int cellX, int cellY) const { return x == cellX && y == cellY; }
+};
+
 struct LevelSettings {
     friend bool operator==(const LevelSettings&, const LevelSettings&) = default;
     LevelName mazeName;
@@ -314,8 +381,7 @@ struct LevelSettings {
     std::int32_t randomPlaceCount = 0;
     std::array<std::int8_t, kMaxListEntries> randomObjects{};
     std::array<std::int8_t, kMaxListEntries> randomMonsters{};
-    std::array<std::int8_t, kMaxListEntries> randomPlaceX{};
-    std::array<std::int8_t, kMaxListEntries> randomPlaceY{};
+    std::array<RandomPlace, kMaxListEntries> randomPlaces{};  // the first randomPlaceCount
     // The part each list was read into: the game keeps a list with its part.
     std::int32_t randomObjectsPart = kNoReadPart;
     std::int32_t randomMonstersPart = kNoReadPart;

@@ -9,27 +9,27 @@ namespace {
 // The alignments share out the room a map leaves between the level's
 // border columns and rows. Right shifts of negative values round toward
 // minus infinity here (C++20 defines >> on negative numbers as arithmetic).
-int horizontalStart(int halign, int width) {
+int horizontalStart(HorizontalAlignment alignment, int width) {
     const int room = kMapWidth - 4 - width;
-    switch (halign) {
-        case 0:
+    switch (alignment) {
+        case HorizontalAlignment::Left:
             return 3;
-        case 1:
+        case HorizontalAlignment::HalfLeft:
             return (room >> 2) + 2;
-        case 2:
+        case HorizontalAlignment::Center:
             return (room >> 1) + 2;
-        case 3:
+        case HorizontalAlignment::HalfRight:
             return ((3 * room) >> 2) + 2;
         default:
             return kMapWidth - 3 - width;
     }
 }
 
-int verticalStart(int valign, int height) {
-    switch (valign) {
-        case 0:
+int verticalStart(VerticalAlignment alignment, int height) {
+    switch (alignment) {
+        case VerticalAlignment::Top:
             return 3;
-        case 1:
+        case VerticalAlignment::Center:
             return ((kMapHeight - 3 - height) >> 1) + 2;
         default:
             return kMapHeight - 2 - height;
@@ -38,8 +38,9 @@ int verticalStart(int valign, int height) {
 
 }  // namespace
 
-PartOrigin mapPartOrigin(int halign, int valign, int width, int height) {
-    PartOrigin o{horizontalStart(halign, width), verticalStart(valign, height)};
+PartOrigin mapPartOrigin(PartAlignment alignment, int width, int height) {
+    PartOrigin o{horizontalStart(alignment.horizontal, width),
+                 verticalStart(alignment.vertical, height)};
     if (o.x % 2 == 0) ++o.x;
     if (o.y % 2 == 0) ++o.y;
     if (o.y < 0 || o.y + height > kMapHeight) {
@@ -54,11 +55,10 @@ bool mapPartFits(PartOrigin origin, int width, int height) {
            origin.y + height <= kMapHeight;
 }
 
-bool placeMapPart(MapPart& part, int halign, int valign, int width, int height) {
-    const PartOrigin origin = mapPartOrigin(halign, valign, width, height);
+bool placeMapPart(MapPart& part, PartAlignment alignment, int width, int height) {
+    const PartOrigin origin = mapPartOrigin(alignment, width, height);
     if (!mapPartFits(origin, width, height)) return false;
-    part.halign = halign;
-    part.valign = valign;
+    part.alignment = alignment;
     part.width = width;
     part.height = height;
     part.x1 = origin.x;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/level.h"
+
 namespace mapedit {
 
 struct PartOrigin {
@@ -11,14 +13,13 @@ struct PartOrigin {
 // alignments: both coordinates are made odd, and a map that would leave the
 // grid vertically is moved back by two rows once. The result may still lie
 // off the grid; the caller checks.
-PartOrigin mapPartOrigin(int halign, int valign, int width, int height);
+PartOrigin mapPartOrigin(PartAlignment alignment, int width, int height);
 
 // Whether the rectangle of that size at the origin lies on the grid.
 bool mapPartFits(PartOrigin origin, int width, int height);
 
-struct MapPart;
 // Gives the part its alignments, size and the rectangle they place it at.
 // False, with the part unchanged, when that place would leave the grid.
-bool placeMapPart(MapPart& part, int halign, int valign, int width, int height);
+bool placeMapPart(MapPart& part, PartAlignment alignment, int width, int height);
 
 }  // namespace mapedit

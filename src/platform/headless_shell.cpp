@@ -76,8 +76,24 @@ std::optional<std::string> HeadlessShell::askOpenPath(const FileDialogRequest& r
     return askPath("open", request, openAnswers);
 }
 
-std::optional<std::string> HeadlessShell::askSavePath(const FileDialogRequest& request) {
-    return askPath("save", request, saveAnswers);
+// A type other than the first is logged after the path.
+std::optional<ChosenFile> HeadlessShell::askSavePath(const FileDialogRequest& request) {
+    std::string line =
+        fmt::format("save-dialog \"{}\" initial=\"{}\" -> ", request.title, request.initialPath);
+    if (saveAnswers.empty()) {
+        log.push_back(line + "cancel (no answer)");
+        return std::nullopt;
+    }
+    std::optional<ChosenFile> answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    if (!answer) {
+        log.push_back(line + "cancel");
+    } else if (answer->type == 0) {
+        log.push_back(line + answer->path);
+    } else {
+        log.push_back(fmt::format("{}{} (type {})", line, answer->path, answer->type + 1));
+    }
+    return answer;
 }
 
 // Lists the levels as the dialog shows them; an answer naming no level

@@ -30,7 +30,7 @@ class HeadlessShell : public Shell {
     MessageAnswer askMessage(const std::string& text, const std::string& caption,
                              MessageButtons buttons) override;
     std::optional<std::string> askOpenPath(const FileDialogRequest& request) override;
-    std::optional<std::string> askSavePath(const FileDialogRequest& request) override;
+    std::optional<ChosenFile> askSavePath(const FileDialogRequest& request) override;
     std::optional<int> askLevel(const LevelChoiceRequest& request) override;
     DialogResult runDialog(PropertyDialog& dialog) override;
     void setMenuCheck(int id, bool checked) override;
@@ -47,7 +47,8 @@ class HeadlessShell : public Shell {
     bool takeInvalidation();
 
     // Queued answers; a request finding its queue empty is cancelled.
-    std::deque<std::optional<std::string>> openAnswers, saveAnswers;
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<ChosenFile>> saveAnswers;
     std::deque<MessageAnswer> messageAnswers;
     // A level's position from 1 or its name; nothing cancels.
     std::deque<std::optional<std::string>> levelAnswers;

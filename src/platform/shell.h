@@ -24,6 +24,15 @@ struct FileDialogRequest {
     std::string initialPath;          // offered as the name
 };
 
+// A file chosen in a save dialog, with the entry of the type list (from
+// 0) it was chosen under.
+struct ChosenFile {
+    std::string path;
+    int type = 0;
+
+    bool operator==(const ChosenFile&) const = default;
+};
+
 enum class MessageButtons { Ok, YesNoCancel };
 // What a message with an OK button tells: a failure, or anything else.
 enum class MessageKind { Information, Error };
@@ -66,7 +75,7 @@ class Shell {
                                      MessageButtons buttons) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> askOpenPath(const FileDialogRequest& request) = 0;
-    virtual std::optional<std::string> askSavePath(const FileDialogRequest& request) = 0;
+    virtual std::optional<ChosenFile> askSavePath(const FileDialogRequest& request) = 0;
     // The level the user chose to edit (from 0, one that is editable), or
     // nothing when the user cancelled.
     virtual std::optional<int> askLevel(const LevelChoiceRequest& request) = 0;

@@ -60,7 +60,7 @@ namespace {
 
 // A file dialog with the request's title, types and name; a save dialog
 // takes any name, an open dialog only an existing file.
-std::optional<std::string> askPath(QWidget& window, const FileDialogRequest& request, bool save) {
+std::optional<ChosenFile> askPath(QWidget& window, const FileDialogRequest& request, bool save) {
     QFileDialog dialog(&window);
     dialog.setFont(scaledFont(window));
     dialog.setWindowTitle(fromBytes(request.title));
@@ -77,16 +77,20 @@ std::optional<std::string> askPath(QWidget& window, const FileDialogRequest& req
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front().toLocal8Bit().toStdString();
+    const auto type = nameFilters(request).indexOf(dialog.selectedNameFilter());
+    return ChosenFile{dialog.selectedFiles().front().toLocal8Bit().toStdString(),
+                      static_cast<int>(std::max<qsizetype>(type, 0))};
 }
 
 }  // namespace
 
 std::optional<std::string> QtShell::askOpenPath(const FileDialogRequest& request) {
-    return askPath(window_, request, false);
+    const std::optional<ChosenFile> chosen = askPath(window_, request, false);
+    if (!chosen) return std::nullopt;
+    return chosen->path;
 }
 
-std::optional<std::string> QtShell::askSavePath(const FileDialogRequest& request) {
+std::optional<ChosenFile> QtShell::askSavePath(const FileDialogRequest& request) {
     return askPath(window_, request, true);
 }
 

@@ -26,7 +26,7 @@ class QtShell : public Shell {
     MessageAnswer askMessage(const std::string& text, const std::string& caption,
                              MessageButtons buttons) override;
     std::optional<std::string> askOpenPath(const FileDialogRequest& request) override;
-    std::optional<std::string> askSavePath(const FileDialogRequest& request) override;
+    std::optional<ChosenFile> askSavePath(const FileDialogRequest& request) override;
     std::optional<int> askLevel(const LevelChoiceRequest& request) override;
     DialogResult runDialog(PropertyDialog& dialog) override;
     void setMenuCheck(int id, bool checked) override;

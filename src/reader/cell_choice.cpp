@@ -98,9 +98,9 @@ void randomPlaceCell(const ReaderState& s, int n, int& x, int& y) {
         y = 0;
         return;
     }
-    const auto i = static_cast<std::size_t>(n);
-    x = s.level.settings.randomPlaceX[i];
-    y = s.level.settings.randomPlaceY[i];
+    const RandomPlace& place = s.level.settings.randomPlaces[static_cast<std::size_t>(n)];
+    x = place.x;
+    y = place.y;
 }
 
 bool checkOnGrid(ReaderState& s, int x, int y) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "generate/background.h"
 #include "model/terrain.h"
@@ -198,10 +199,13 @@ Outcome dispatch(ReaderState& s, const std::string& keyword) {
     return ran(statement(s));
 }
 
-// The statement loop over the whole text.
-Status readStatements(ReaderState& s) {
+// The statement loop over the whole text. Each iteration starts at a line
+// start; a statement read is noted with the lines before it.
+Status readStatements(ReaderState& s, std::vector<SourceStatement>& statements) {
     s.phase = kBeforeMaze;
+    std::size_t unitBegin = s.cursor;
     for (;;) {
+        const std::size_t lineBegin = s.cursor;
         skipBlanks(s);
         s.message = msg::kBrokenMap;
         if (atTextEnd(s)) {
@@ -218,7 +222,11 @@ Status readStatements(ReaderState& s) {
             ++s.statementOrder;
             switch (dispatch(s, keyword)) {
                 case Outcome::kRead:
-                    break;
+                    nextLine(s);
+                    statements.push_back(SourceStatement{std::move(keyword), s.currentPart + 1,
+                                                         unitBegin, lineBegin, s.cursor});
+                    unitBegin = s.cursor;
+                    continue;
                 case Outcome::kFailed:
                     s.report = statementReport(s.line, s.message);
                     return Failure{s.report};
@@ -234,13 +242,15 @@ Status readStatements(ReaderState& s) {
 
 Result<LevelRead, ReadFailure> readLevel(std::string_view text, Random& random, Variant variant,
                                          int firstLine) {
-    LevelRead read{Level(kStone), -1};
+    LevelRead read{Level(kStone), -1, {}};
     // Nothing is placed yet: the extent starts inverted, so that the first
     // map part sets it.
     read.level.settings.extent = Extent{kMapWidth, kMapHeight, 0, 0};
     ReaderState s(text, read.level, random, variant);
     s.line = firstLine;
-    Status status = readStatements(s);
+    // A statement takes a line of some thirty bytes or more.
+    read.statements.reserve(text.size() / 32);
+    Status status = readStatements(s, read.statements);
     read.currentPart = s.currentPart;
     if (!status) return Failure{ReadFailure{std::move(status).error(), std::move(read)}};
     return read;

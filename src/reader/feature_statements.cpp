@@ -184,8 +184,7 @@ bool readDrawbridgeStatement(ReaderState& s) {
     int x = 0, y = 0, state = 0;
     const FeatureCell found = resolveFeatureCell(s, where, kDrawbridgeConditions, x, y, state);
     if (found != FeatureCell::Found) return found == FeatureCell::NoneQualifies;
-    s.level.cell(x, y).overlay =
-        static_cast<std::uint8_t>(kDrawbridgeMarker | direction | (closed ? kDrawbridgeClosed : 0));
+    s.level.cell(x, y).overlay = drawbridgeOverlay(direction, closed);
     noteCellStatement(s, kDrawbridgeKind, where, x, y);
     return true;
 }
@@ -201,7 +200,7 @@ bool readMazewalkStatement(ReaderState& s) {
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
 
     if (!checkOnGrid(s, where.x, where.y)) return false;
-    s.level.cell(where.x, where.y).overlay = static_cast<std::uint8_t>(kMazewalkMarker | direction);
+    s.level.cell(where.x, where.y).overlay = mazewalkOverlay(direction);
     noteCellStatement(s, kMazewalkKind, where, where.x, where.y);
     return true;
 }

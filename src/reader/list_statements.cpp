@@ -43,8 +43,8 @@ bool readPlaceEntry(ReaderState& s, std::size_t index) {
     int y = 0;
     // Stored as bytes, so only cells of the grid survive the trip intact.
     if (!readCoord(s, x, y) || !checkOnGrid(s, x, y)) return false;
-    s.level.settings.randomPlaceX[index] = static_cast<std::int8_t>(x);
-    s.level.settings.randomPlaceY[index] = static_cast<std::int8_t>(y);
+    s.level.settings.randomPlaces[index] = {static_cast<std::int8_t>(x),
+                                            static_cast<std::int8_t>(y)};
     return true;
 }
 

@@ -134,8 +134,8 @@ bool readGeometryStatement(ReaderState& s) {
     if (!endOfStatement(s, msg::kTooManyArguments)) return false;
     MapPart* part = s.openPart();
     if (part == nullptr) return false;
-    part->halign = halign;
-    part->valign = valign;
+    part->alignment = {static_cast<HorizontalAlignment>(halign),
+                       static_cast<VerticalAlignment>(valign)};
     return true;
 }
 
@@ -157,7 +157,7 @@ bool readMapStatement(ReaderState& s) {
 
     MapPart& part = *open;
     // Nothing is written unless every cell of the map lies on the grid.
-    if (!placeMapPart(part, part.halign, part.valign, width, height)) {
+    if (!placeMapPart(part, part.alignment, width, height)) {
         s.message = kMapDoesNotFit;
         return false;
     }
@@ -193,8 +193,7 @@ bool readNomapPart(ReaderState& s, MapForm form) {
         const CellRect& whole = kEditableCells;
         const int width = whole.x2 - whole.x1 + 1;
         const int height = whole.y2 - whole.y1 + 1;
-        part = MapPart{part.halign, part.valign, width,    height,
-                       whole.x1,    whole.y1,    whole.x2, whole.y2};
+        part = MapPart{part.alignment, width, height, whole.x1, whole.y1, whole.x2, whole.y2};
         widenExtent(s.level.settings.extent, part);
     }
     part.form = form;

@@ -2,11 +2,13 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "generate/random.h"
 #include "model/level.h"
 #include "model/result.h"
 #include "model/variant.h"
+#include "reader/source_statement.h"
 
 namespace mapedit {
 
@@ -14,6 +16,9 @@ namespace mapedit {
 struct LevelRead {
     Level level;
     int currentPart = -1;  // the map part the last statements placed into
+    // The statements read, in reading order; what follows the last one
+    // (comments, blank lines) is the text's tail.
+    std::vector<SourceStatement> statements;
 };
 
 // Why a read stopped, with what was read before the error (the editor shows

@@ -58,9 +58,9 @@ Appearance objectLook(const ObjectSpec& object, const LevelSettings& settings) {
 Appearance markerAppearance(std::uint8_t overlay) {
     const auto direction = static_cast<std::size_t>(markerDirection(overlay));
     switch (markerType(overlay)) {
-        case 1:
+        case MarkerType::Drawbridge:
             return {kDrawbridgeGlyphs[direction], terrainKinds[kDrawbridgeKind].color};
-        case 2:
+        case MarkerType::Mazewalk:
             return {kMazewalkGlyphs[direction], terrainKinds[kMazewalkKind].color};
         default:
             return {kUnknownMarkerGlyph, kUnknownMarkerColor};

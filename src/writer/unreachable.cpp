@@ -49,8 +49,8 @@ struct Unreachable {
         if (cell.terrain == kFountain) add("FOUNTAIN", "", x, y);
         if (cell.terrain == kKitchenSink) add("SINK", "", x, y);
         if (cell.terrain == kAltar) add("ALTAR", "", x, y);
-        if (markerType(cell.overlay) == markerType(kDrawbridgeMarker)) add("DRAWBRIDGE", "", x, y);
-        if (markerType(cell.overlay) == markerType(kMazewalkMarker)) add("MAZEWALK", "", x, y);
+        if (markerType(cell.overlay) == MarkerType::Drawbridge) add("DRAWBRIDGE", "", x, y);
+        if (markerType(cell.overlay) == MarkerType::Mazewalk) add("MAZEWALK", "", x, y);
     }
 
     void stairs() {

@@ -37,7 +37,7 @@ bool isLevelRegion(int kind) {
 
 // REGION, NON_DIGGABLE and NON_PASSWALL take a region of the part only.
 bool isPlainRegion(int kind) {
-    return kind < kMapPartArea || kind == kNonDiggableArea || kind == kNonPasswallArea;
+    return isRoomKind(kind) || kind == kNonDiggableArea || kind == kNonPasswallArea;
 }
 
 // A read exclusion belongs to the area of its statement; the editor's own
@@ -233,14 +233,13 @@ void writeWallAreas(WriteContext& ctx, int areaKind) {
 }
 
 bool writeRooms(WriteContext& ctx) {
-    const std::vector<AreaEntry*> kept =
-        keptAreas(ctx, [](int kind) { return kind >= 0 && kind < kMapPartArea; });
+    const std::vector<AreaEntry*> kept = keptAreas(ctx, [](int kind) { return isRoomKind(kind); });
     for (AreaEntry* e : kept) {
         addRoomStatement(ctx, *e->area);
         e->written = true;
     }
     bool wrote = !kept.empty();
-    for (int type = 0; type < static_cast<int>(words::kRoomTypes.size()); ++type) {
+    for (int type = kOrdinaryRoom; type < kRoomKindCount; ++type) {
         for (AreaEntry* e = ctx.findArea(nullptr, type); e != nullptr; e = ctx.findArea(e, type)) {
             if (!writesPlainHere(ctx, *e->area)) continue;
             addRoomStatement(ctx, *e->area);

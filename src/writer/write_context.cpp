@@ -148,9 +148,9 @@ bool WriteContext::stillHolds(const CellStatement& c) const {
         case kDoorway:
             return cell.terrain == kDoorway || cell.terrain == kSecretDoor;
         case kDrawbridgeKind:
-            return markerType(cell.overlay) == markerType(kDrawbridgeMarker);
+            return markerType(cell.overlay) == MarkerType::Drawbridge;
         case kMazewalkKind:
-            return markerType(cell.overlay) == markerType(kMazewalkMarker);
+            return markerType(cell.overlay) == MarkerType::Mazewalk;
         default:
             return cell.terrain == c.kind;
     }
@@ -296,9 +296,8 @@ void WriteContext::addPosition(int x, int y, int placement, int place) {
     if (placement == kAtRandomPlace) {
         const int count = std::clamp(settings.randomPlaceCount, 0, kMaxListEntries);
         auto standsOnCell = [&](int i) {
-            const auto n = static_cast<std::size_t>(i);
-            return i >= 0 && i < count && settings.randomPlaceX[n] == x &&
-                   settings.randomPlaceY[n] == y;
+            return i >= 0 && i < count &&
+                   settings.randomPlaces[static_cast<std::size_t>(i)].isAt(x, y);
         };
         int entry = standsOnCell(place) ? place : -1;
         for (int i = 0; i < count && entry < 0; ++i) {

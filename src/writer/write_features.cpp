@@ -46,13 +46,13 @@ bool isWrittenDoor(const MapCell& cell) {
 
 void addMarker(WriteContext& ctx, int x, int y, int placement, int place = -1) {
     const std::uint8_t overlay = ctx.level.cell(x, y).overlay;
-    const bool bridge = markerType(overlay) == markerType(kDrawbridgeMarker);
+    const bool bridge = markerType(overlay) == MarkerType::Drawbridge;
     ctx.line.append(bridge ? "DRAWBRIDGE: " : "MAZEWALK: ");
     ctx.addPosition(x, y, placement, place);
     ctx.line.push_back(',');
     ctx.line.append(words::kDirections[static_cast<std::size_t>(markerDirection(overlay))]);
     if (bridge) {
-        const bool closed = (overlay & kDrawbridgeClosed) != 0;
+        const bool closed = isDrawbridgeClosed(overlay);
         ctx.line.push_back(',');
         ctx.line.append(words::kBridgeStates[closed ? 1 : 0]);
     }
@@ -103,7 +103,7 @@ void writeMarkers(WriteContext& ctx) {
               [&ctx](const CellStatement& c) { addMarker(ctx, c.x, c.y, c.placement, c.place); });
     ctx.scanHomeCells([&ctx](int x, int y, const MapCell& cell) {
         if (cell.overlay == 0) return;
-        const bool bridge = markerType(cell.overlay) == markerType(kDrawbridgeMarker);
+        const bool bridge = markerType(cell.overlay) == MarkerType::Drawbridge;
         if (ctx.statementCovers(x, y, bridge ? kDrawbridgeKind : kMazewalkKind)) return;
         addMarker(ctx, x, y, kAtPosition);
         ctx.endLine();

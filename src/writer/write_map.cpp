@@ -90,9 +90,11 @@ void writeMapText(WriteContext& ctx) {
     ctx.line.push_back('\n');
     if (writesGeometry(ctx, p)) {
         ctx.line.append("GEOMETRY: ");
-        ctx.line.append(words::wordAt(words::kHorizontalPlacements, p.halign, "right"));
+        ctx.line.append(words::wordAt(words::kHorizontalPlacements,
+                                      static_cast<int>(p.alignment.horizontal), "right"));
         ctx.line.append(", ");
-        ctx.line.append(words::wordAt(words::kVerticalPlacements, p.valign, "bottom"));
+        ctx.line.append(words::wordAt(words::kVerticalPlacements,
+                                      static_cast<int>(p.alignment.vertical), "bottom"));
         ctx.line.push_back('\n');
     }
     if (p.hasMapText()) {
@@ -124,9 +126,9 @@ bool writeLists(WriteContext& ctx) {
     if (ctx.writePart == ctx.placeListPart) {
         ctx.line.append("RANDOM_PLACES: ");
         for (int i = 0; i < listCount(s.randomPlaceCount); ++i) {
-            const auto n = static_cast<std::size_t>(i);
+            const RandomPlace& place = s.randomPlaces[static_cast<std::size_t>(i)];
             if (i > 0) ctx.line.push_back(',');
-            ctx.addCellPosition(s.randomPlaceX[n], s.randomPlaceY[n]);
+            ctx.addCellPosition(place.x, place.y);
         }
         ctx.endLine();
         wrote = true;

@@ -63,8 +63,9 @@ int firstPartNamingPlace(const WriteContext& ctx) {
     const LevelSettings& s = ctx.settings;
     int first = kNoListPart;
     for (int i = 0; i < std::clamp(s.randomPlaceCount, 0, kMaxListEntries); ++i) {
-        const int x = s.randomPlaceX[static_cast<std::size_t>(i)];
-        const int y = s.randomPlaceY[static_cast<std::size_t>(i)];
+        const RandomPlace& place = s.randomPlaces[static_cast<std::size_t>(i)];
+        const int x = place.x;
+        const int y = place.y;
         const int home = ctx.homeOf(x, y);
         if (isOnGrid(x, y) && home != kNoPart && cellNamesPlace(ctx, x, y)) {
             first = std::min(first, home);
@@ -114,7 +115,7 @@ void chooseListParts(WriteContext& ctx) {
     };
     if (s.randomPlaceCount > 0) {
         ctx.placeListPart = readOr(s.randomPlacesPart, [&] {
-            return std::min(listPartOr(ctx.homeOf(s.randomPlaceX[0], s.randomPlaceY[0])),
+            return std::min(listPartOr(ctx.homeOf(s.randomPlaces[0].x, s.randomPlaces[0].y)),
                             firstPartNamingPlace(ctx));
         });
     }

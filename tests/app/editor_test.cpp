@@ -57,7 +57,7 @@ TEST_F(EditorTest, OpeningSettlesSortsTitlesAndRepaints) {
     EXPECT_GE(shell.invalidations, 1);
     // Innermost area first.
     ASSERT_EQ(editor.level().areas().size(), 3u);
-    EXPECT_EQ(editor.level().areas().front()->kind, 7);
+    EXPECT_EQ(editor.level().areas().front()->kind, kZoo);
     // With a blank filling only the parts are settled: the stone left of the
     // room stays stone although it borders floor.
     EXPECT_EQ(editor.level().cell(2, 4).terrain, kStone);

@@ -29,8 +29,8 @@ std::string savedAlone(std::string_view text) {
     HeadlessShell shell;
     Editor editor(shell, kSeed);
     if (!editor.openText(text, "alone.des")) return {};
-    Result<WrittenLevel> saved = writeLevel(editor.level(), editor.state().variant);
-    return saved ? std::move(saved->text) : std::string();
+    const Result<LevelSave> save = editor.levelSave();
+    return save ? save->saved.text : std::string();
 }
 
 class LevelFiles : public ::testing::TestWithParam<const char*> {
@@ -78,6 +78,30 @@ INSTANTIATE_TEST_SUITE_P(Files, LevelFiles,
                              std::string id = paramInfo.param;
                              return id.substr(0, id.find('.'));
                          });
+
+}  // namespace
+}  // namespace mapedit
+
+namespace mapedit {
+namespace {
+
+// The comments a file of several levels opens with belong to the file:
+// its first level saved in the writer's layout keeps them, and in the
+// designer's text they stay where they are.
+TEST(LevelFiles, TheFilesOpeningCommentsStayWithEitherLayout) {
+    const std::string text = test::slurp(fs::path(MAPEDIT_TEST_DATA) / "multi/watchtowers.des");
+    const std::string header = text.substr(0, text.find("MAZE"));
+    ASSERT_TRUE(header.starts_with("# The watchtowers"));
+    for (const SaveLayout layout : {SaveLayout::KeepText, SaveLayout::Fixed}) {
+        HeadlessShell shell;
+        Editor editor(shell, kSeed);
+        ASSERT_TRUE(editor.openText(text, "watchtowers.des", 0));
+        const Result<LevelSave> save = editor.levelSave(layout);
+        ASSERT_TRUE(save);
+        EXPECT_TRUE(save->saved.text.starts_with(header)) << save->saved.text;
+        EXPECT_EQ(save->saved.text.find("MAZE"), header.size());
+    }
+}
 
 }  // namespace
 }  // namespace mapedit

@@ -47,7 +47,11 @@ std::string openAndSave(const std::string& text, const fs::path& path,
     return out;
 }
 
-TEST(StableSave, OpenSaveOpenSaveGivesTheSameBytes) {
+// Calls check(text, file, level) for every level of every level file,
+// `level` empty for a file of one level; returns how many were checked,
+// check telling whether it could.
+template <class Check>
+int forEveryLevel(Check check) {
     int compared = 0;
     for (const fs::path& file : everyLevelFile()) {
         const std::string text = slurp(file);
@@ -57,12 +61,58 @@ TEST(StableSave, OpenSaveOpenSaveGivesTheSameBytes) {
             SCOPED_TRACE(file.string() + " level " + std::to_string(i + 1));
             const std::optional<int> level =
                 levels.isSingleLevel() ? std::nullopt : std::optional<int>(i);
-            const std::string first = openAndSave(text, file, level);
-            if (first.empty()) continue;  // does not read, has no map part, or cannot be edited
-            EXPECT_EQ(openAndSave(first, file, level), first);
-            ++compared;
+            if (check(text, file, level)) ++compared;
         }
     }
+    return compared;
+}
+
+TEST(StableSave, OpenSaveOpenSaveGivesTheSameBytes) {
+    const int compared =
+        forEveryLevel([](const std::string& text, const fs::path& file, std::optional<int> level) {
+            const std::string first = openAndSave(text, file, level);
+            // It does not read, has no map part, or cannot be edited.
+            if (first.empty()) return false;
+            EXPECT_EQ(openAndSave(first, file, level), first);
+            return true;
+        });
+    EXPECT_GE(compared, 40);
+}
+
+// What the default Save writes right after Open: the designer's own text.
+std::string openAndSaveKeepingText(const std::string& text, const fs::path& path,
+                                   std::optional<int> level) {
+    HeadlessShell shell;
+    Editor editor(shell, 7, variantOfFile(path));
+    if (!editor.openText(text, path.string(), level)) return {};
+    const Result<LevelSave> save = editor.levelSave();
+    if (!save) return {};
+    return level ? LevelFile(text).withLevel(*level, save->saved.text) : save->saved.text;
+}
+
+std::string withCrLf(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+// Saving a level right after opening it gives the file back byte for
+// byte, comments and spacing included, with either line end, and in a
+// file of several levels whichever level was opened.
+TEST(StableSave, SaveRightAfterOpenGivesTheFileBack) {
+    const int compared =
+        forEveryLevel([](const std::string& text, const fs::path& file, std::optional<int> level) {
+            const std::string saved = openAndSaveKeepingText(text, file, level);
+            if (saved.empty()) return false;
+            EXPECT_EQ(saved, text);
+            if (text.find('\r') == std::string::npos) {
+                EXPECT_EQ(openAndSaveKeepingText(withCrLf(text), file, level), withCrLf(text));
+            }
+            return true;
+        });
     EXPECT_GE(compared, 40);
 }
 

@@ -72,7 +72,7 @@ TEST_F(CliTest, HelpDescribesTheCommands) {
 }
 
 TEST_F(CliTest, RewriteWritesTheLevelBackThroughTheWriter) {
-    const CliRun r = runCli("rewrite " + data("cli/good.des"));
+    const CliRun r = runCli("rewrite --layout fixed " + data("cli/good.des"));
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "MAZE: \"good\", ' '\n"
@@ -97,9 +97,24 @@ TEST_F(CliTest, RewriteToAFileAndReadingItBackGivesTheSameText) {
     EXPECT_FALSE(slurp(once).empty());
 }
 
-// Both ways of rewriting write what they can and name what no part reaches.
+// By default the file comes back as it was written, untouched.
+TEST_F(CliTest, RewriteKeepsTheFilesOwnTextByDefault) {
+    for (const char* file : {"cli/good.des", "scripts/above_the_quay.des", "kept/ashes.des"}) {
+        const CliRun r = runCliApart("rewrite " + data(file));
+        EXPECT_EQ(r.status, 0) << file;
+        EXPECT_EQ(r.out, slurp(data(file))) << file;
+        EXPECT_EQ(r.err, "") << file;
+    }
+    const CliRun bad = runCliApart("rewrite --layout tidy " + data("cli/good.des"));
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("--layout must be kept or fixed, not 'tidy'"), std::string::npos)
+        << bad.err;
+}
+
+// Both ways of rewriting in the writer's layout write what they can and
+// name what no part reaches.
 TEST_F(CliTest, RewriteNamesWhatNoMapPartReaches) {
-    for (const char* plain : {"", "--plain "}) {
+    for (const char* plain : {"--layout fixed ", "--plain "}) {
         const std::string file = data("scripts/above_the_quay.des");
         const CliRun r = runCliApart("rewrite " + std::string(plain) + file);
         EXPECT_EQ(r.status, 0) << plain;
@@ -129,14 +144,14 @@ namespace {
 // again changes nothing more.
 TEST_F(CliTest, RewriteAfterOpenKeepsTheMapAsRead) {
     const std::string level = std::string(MAPEDIT_SOURCE_DIR) + "/samples/keep.des";
-    const CliRun saved = runCli("rewrite --seed 2 " + level);
+    const CliRun saved = runCli("rewrite --layout fixed --seed 2 " + level);
     const CliRun plain = runCli("rewrite --plain --seed 2 " + level);
     ASSERT_EQ(saved.status, 0);
     ASSERT_EQ(plain.status, 0);
     EXPECT_EQ(saved.out, plain.out);
     const fs::path once = dir_ / "once.des";
     std::ofstream(once, std::ios::binary) << saved.out;
-    EXPECT_EQ(runCli("rewrite --seed 2 " + once.string()).out, saved.out);
+    EXPECT_EQ(runCli("rewrite --layout fixed --seed 2 " + once.string()).out, saved.out);
 }
 
 TEST_F(CliTest, PlayWritesItsLogAndRendersTheWindowArea) {
@@ -207,10 +222,10 @@ TEST_F(CliTest, AFileOfSeveralLevelsNeedsLevelAndItsLevelsAreListed) {
 // Save makes of the file.
 TEST_F(CliTest, ALevelIsChosenByNameOrPosition) {
     const std::string towers = data("multi/watchtowers.des");
-    const CliRun byName = runCli("rewrite --seed 4 --level tower-2 " + towers);
+    const CliRun byName = runCli("rewrite --seed 4 --layout fixed --level tower-2 " + towers);
     EXPECT_EQ(byName.status, 0);
-    EXPECT_EQ(byName.out, runCli("rewrite --seed 4 --level 3 " + towers).out);
-    EXPECT_NE(byName.out, runCli("rewrite --seed 4 --level 1 " + towers).out);
+    EXPECT_EQ(byName.out, runCli("rewrite --seed 4 --layout fixed --level 3 " + towers).out);
+    EXPECT_NE(byName.out, runCli("rewrite --seed 4 --level 1 --layout fixed " + towers).out);
     const CliRun render = runCli("render --level 4 " + towers + " -o " + (dir_ / "f.png").string());
     EXPECT_EQ(render.status, 0);
 }

@@ -3,14 +3,19 @@
 // template lacks).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "dialogs/property_dialogs.h"
 #include "platform/headless_dialog.h"
+#include "resources/dialog_ids/drawbridge.h"
+#include "resources/dialog_ids/maze_part.h"
+#include "resources/dialog_ids/mazewalk.h"
 #include "resources/dialog_templates.h"
 #include "support/dialog_subjects.h"
 
@@ -57,6 +62,7 @@ TEST(Procedures, ASubjectOfTheWrongKindDoesNotCompile) {
     static_assert(!OpensADialog<MapCell&> && !OpensADialog<MapPart&>);
     // OK stores into the subject: neither a constant nor a temporary will do.
     static_assert(!OpensADialog<const LevelSettings&> && !OpensADialog<TrapSpec>);
+    static_assert(OpensADialog<PartAlignment&> && !OpensADialog<PartAlignment>);
     EXPECT_EQ(Subjects{}.dialogFor(106, Variant::Vanilla), nullptr);
 }
 
@@ -102,6 +108,94 @@ TEST(MazeDialog, KeepsTheFlagBitsItDoesNotShow) {
     open.click(1009);
     open.ok();
     EXPECT_EQ(settings.levelFlags2, kWallify | kBackgroundGenerated);
+}
+
+// Each radio stands for one half of the alignment: the dialog opens on the
+// pair the part has, and OK stores the pair checked, whatever it was.
+TEST(MazePartDialog, EditsBothHalvesOfTheAlignment) {
+    namespace ids = control::maze_part;
+    using H = HorizontalAlignment;
+    using V = VerticalAlignment;
+    const std::pair<H, int> horizontal[] = {{H::Left, ids::kLeft},
+                                            {H::HalfLeft, ids::kHalfLeft},
+                                            {H::Center, ids::kHorizontalCenter},
+                                            {H::HalfRight, ids::kHalfRight},
+                                            {H::Right, ids::kRight}};
+    const std::pair<V, int> vertical[] = {
+        {V::Top, ids::kTop}, {V::Center, ids::kVerticalCenter}, {V::Bottom, ids::kBottom}};
+    std::vector<std::pair<PartAlignment, std::pair<int, int>>> all;
+    for (const auto& [h, hId] : horizontal) {
+        for (const auto& [v, vId] : vertical) all.push_back({{h, v}, {hId, vId}});
+    }
+    for (const auto& [from, fromIds] : all) {
+        for (const auto& [to, toIds] : all) {
+            PartAlignment alignment = from;
+            const auto dialog = makePropertyDialog(alignment, Variant::Vanilla);
+            HeadlessDialog open(*dialog);
+            for (const auto& [h, id] : horizontal) {
+                EXPECT_EQ(open.isChecked(id), id == fromIds.first) << id;
+            }
+            for (const auto& [v, id] : vertical) {
+                EXPECT_EQ(open.isChecked(id), id == fromIds.second) << id;
+            }
+            EXPECT_EQ(open.click(toIds.first), "");
+            EXPECT_EQ(open.click(toIds.second), "");
+            open.ok();
+            EXPECT_EQ(alignment, to) << fromIds.first << "," << fromIds.second << " -> "
+                                     << toIds.first << "," << toIds.second;
+        }
+    }
+}
+
+// The radios of each marker dialog by the direction stored (a bridge's by
+// the side it opens towards, opposite that direction).
+constexpr std::array<int, 4> kWalkRadios = {control::mazewalk::kNorth, control::mazewalk::kEast,
+                                            control::mazewalk::kSouth, control::mazewalk::kWest};
+constexpr std::array<int, 4> kBridgeRadios = {
+    control::drawbridge::kSouth, control::drawbridge::kWest, control::drawbridge::kNorth,
+    control::drawbridge::kEast};
+
+// The dialog opens on the marker's direction and OK stores the one checked.
+TEST(MarkerDialogs, MazewalkEditsTheDirection) {
+    for (int from = 0; from < 4; ++from) {
+        for (int to = 0; to < 4; ++to) {
+            std::uint8_t overlay = mazewalkOverlay(from);
+            const auto dialog = makePropertyDialog(MazewalkMarker{overlay}, Variant::Vanilla);
+            HeadlessDialog open(*dialog);
+            for (int d = 0; d < 4; ++d) {
+                EXPECT_EQ(open.isChecked(kWalkRadios[static_cast<std::size_t>(d)]), d == from);
+            }
+            EXPECT_EQ(open.click(kWalkRadios[static_cast<std::size_t>(to)]), "");
+            open.ok();
+            EXPECT_EQ(int{overlay}, int{mazewalkOverlay(to)}) << from << " -> " << to;
+        }
+    }
+}
+
+// A bridge's direction and its open box both come from the overlay, and
+// both go back into it.
+TEST(MarkerDialogs, DrawbridgeEditsTheDirectionAndWhetherItIsClosed) {
+    for (int from = 0; from < 8; ++from) {
+        for (int to = 0; to < 8; ++to) {
+            const int fromDirection = from % 4, toDirection = to % 4;
+            const bool fromClosed = from >= 4, toClosed = to >= 4;
+            std::uint8_t overlay = drawbridgeOverlay(fromDirection, fromClosed);
+            const auto dialog = makePropertyDialog(DrawbridgeMarker{overlay}, Variant::Vanilla);
+            HeadlessDialog open(*dialog);
+            for (int d = 0; d < 4; ++d) {
+                EXPECT_EQ(open.isChecked(kBridgeRadios[static_cast<std::size_t>(d)]),
+                          d == fromDirection);
+            }
+            EXPECT_EQ(open.isChecked(control::drawbridge::kOpen), !fromClosed);
+            EXPECT_EQ(open.click(kBridgeRadios[static_cast<std::size_t>(toDirection)]), "");
+            if (fromClosed != toClosed) {
+                EXPECT_EQ(open.click(control::drawbridge::kOpen), "");
+            }
+            open.ok();
+            EXPECT_EQ(int{overlay}, int{drawbridgeOverlay(toDirection, toClosed)})
+                << from << " -> " << to;
+        }
+    }
 }
 
 // A line end would split the statement the text is written in.

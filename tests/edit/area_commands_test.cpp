@@ -16,6 +16,9 @@ namespace {
 
 using test::EditFixture;
 
+constexpr PartAlignment kTopLeft{HorizontalAlignment::Left, VerticalAlignment::Top};
+constexpr PartAlignment kBottomRight{HorizontalAlignment::Right, VerticalAlignment::Bottom};
+
 struct AreaCommandsTest : EditFixture {
     void SetUp() override { level.clearLevel(kFloor); }
 };
@@ -127,21 +130,21 @@ TEST_F(AreaCommandsTest, AnAreaStandsForAPartOnlyWhenItIsAMapPartInUse) {
 // The part takes the area's size, and the area the part's placed rectangle;
 // a size that does not fit leaves the part where it was.
 TEST_F(AreaCommandsTest, SnappingAMapPartPlacesThePartAndMovesTheArea) {
-    AreaRecord& area = *addMapPart(level, packAlignment(0, 0));
+    AreaRecord& area = *addMapPart(level, kTopLeft);
     MapPart& part = level.mapParts[0];
     area.x2 = area.x1 + 9;
     area.y2 = area.y1 + 3;
-    snapMapPart(part, area, 4, 2);
+    snapMapPart(part, area, kBottomRight);
     EXPECT_EQ(part.x2 - part.x1 + 1, 10);
     EXPECT_EQ(part.y2 - part.y1 + 1, 4);
-    EXPECT_EQ(part.halign, 4);
-    EXPECT_EQ(part.valign, 2);
+    EXPECT_EQ(part.alignment.horizontal, HorizontalAlignment::Right);
+    EXPECT_EQ(part.alignment.vertical, VerticalAlignment::Bottom);
     const MapPart placed = part;
     EXPECT_EQ((std::array{area.x1, area.y1, area.x2, area.y2}),
               (std::array{placed.x1, placed.y1, placed.x2, placed.y2}));
     area.x1 = 0;
     area.x2 = kMapWidth + 5;
-    snapMapPart(part, area, 0, 0);
+    snapMapPart(part, area, kTopLeft);
     EXPECT_EQ((std::array{part.x1, part.y1, part.x2, part.y2}),
               (std::array{placed.x1, placed.y1, placed.x2, placed.y2}));
     EXPECT_EQ((std::array{area.x1, area.y1, area.x2, area.y2}),
@@ -151,11 +154,11 @@ TEST_F(AreaCommandsTest, SnappingAMapPartPlacesThePartAndMovesTheArea) {
 // A size that would leave the grid at the part's alignment is refused and
 // the part keeps its place.
 TEST_F(AreaCommandsTest, APartThatWouldLeaveTheGridKeepsItsPlace) {
-    addMapPart(level, packAlignment(0, 0));
+    addMapPart(level, kTopLeft);
     const MapPart before = level.mapParts[0];
-    EXPECT_FALSE(placeMapPart(level.mapParts[0], 0, 0, kMapWidth - 1, 3));
+    EXPECT_FALSE(placeMapPart(level.mapParts[0], kTopLeft, kMapWidth - 1, 3));
     EXPECT_EQ(level.mapParts[0].x2, before.x2);
-    EXPECT_TRUE(placeMapPart(level.mapParts[0], 0, 0, 20, 3));
+    EXPECT_TRUE(placeMapPart(level.mapParts[0], kTopLeft, 20, 3));
     EXPECT_EQ(level.mapParts[0].x2, level.mapParts[0].x1 + 19);
 }
 

@@ -29,7 +29,7 @@ struct EditFixture : ::testing::Test {
         std::vector<CellPos> out;
         const LevelSettings& s = level.settings;
         for (std::size_t i = 0; i < static_cast<std::size_t>(s.randomPlaceCount); ++i) {
-            out.push_back({s.randomPlaceX[i], s.randomPlaceY[i]});
+            out.push_back({s.randomPlaces[i].x, s.randomPlaces[i].y});
         }
         return out;
     }

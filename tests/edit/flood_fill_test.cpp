@@ -202,8 +202,8 @@ TEST_F(FloodFillTest, MazewalkStoneOverStoneMarksOnlyOddOddCells) {
 TEST(MarkMazeStones, TurnsIsolatedOddOddStonesOfMapPartsIntoMazeStones) {
     Level level;
     level.settings.partCount = 2;
-    level.mapParts[0] = MapPart{0, 0, 0, 0, 2, 2, 8, 8};
-    level.mapParts[1] = MapPart{0, 0, 0, 0, 1, 12, 3, 14};
+    level.mapParts[0] = MapPart{.x1 = 2, .y1 = 2, .x2 = 8, .y2 = 8};
+    level.mapParts[1] = MapPart{.x1 = 1, .y1 = 12, .x2 = 3, .y2 = 14};
     struct Case {
         int x, y, expected;
     };

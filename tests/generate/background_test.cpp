@@ -98,14 +98,14 @@ TEST(BackgroundTest, MazeGridLayout) {
 TEST(BackgroundTest, BackgroundLeavesDetailMarkersAndPlacements) {
     Level level;
     level.cell(30, 9).detail = 2;
-    level.cell(30, 9).overlay = kDrawbridgeMarker | 1;
+    level.cell(30, 9).overlay = drawbridgeOverlay(1, false);
     level.cell(30, 9).monster.emplace();
     usePlainFill(level, ' ');
     Random random(1);
     applyBackground(level, random, false);
     EXPECT_EQ(level.cell(30, 9).terrain, kStone);
     EXPECT_EQ(level.cell(30, 9).detail, 2);
-    EXPECT_EQ(level.cell(30, 9).overlay, kDrawbridgeMarker | 1);
+    EXPECT_EQ(level.cell(30, 9).overlay, drawbridgeOverlay(1, false));
     EXPECT_TRUE(level.cell(30, 9).monster.has_value());
 }
 
@@ -140,7 +140,7 @@ TEST(BackgroundTest, MazewalksCarveIntoTheStoneOfAMapPart) {
     usePlainFill(level, '-');
     addPart(level, 5, 3, 15, 9);
     fillRect(level, 5, 3, 15, 9, kStone);
-    level.cell(4, 6).overlay = kMazewalkMarker | 1;
+    level.cell(4, 6).overlay = mazewalkOverlay(1);
     Random random(17);
     regenerateBackground(level, random);
     for (int x = 1; x < kMapWidth; ++x) {
@@ -164,8 +164,8 @@ TEST(BackgroundTest, MarkersAreWalkedRowByRow) {
         addPart(level, 5, 11, 15, 19);
         fillRect(level, 20, 3, 40, 9, kStone);
         fillRect(level, 5, 11, 15, 19, kStone);
-        level.cell(21, 5).overlay = kMazewalkMarker | 1;
-        level.cell(7, 13).overlay = kMazewalkMarker | 2;
+        level.cell(21, 5).overlay = mazewalkOverlay(1);
+        level.cell(7, 13).overlay = mazewalkOverlay(2);
     };
     Level refreshed, byRows, byColumns;
     build(refreshed);

@@ -154,7 +154,7 @@ TEST(MazewalkTest, StoneWithDetailIsWalkedAround) {
     Level level;
     makeMazeGrid(level);
     level.cell(9, 5).detail = 1;  // a former door turned into stone
-    level.cell(11, 7).overlay = kMazewalkMarker;
+    level.cell(11, 7).overlay = mazewalkOverlay(0);
     Random random(21);
     startMazewalk(level, random, 5, 5, 1);
     EXPECT_EQ(level.cell(9, 5).terrain, kStone);
@@ -162,8 +162,8 @@ TEST(MazewalkTest, StoneWithDetailIsWalkedAround) {
     for (const auto& [x, y] : around) {
         EXPECT_EQ(level.cell(x, y).terrain, kHorizontalWall) << x << "," << y;
     }
-    EXPECT_EQ(level.cell(11, 7).overlay, kMazewalkMarker);  // carving keeps markers
-    level.setTerrain(6, 5, kHorizontalWall);                // the first corridor, see above
+    EXPECT_EQ(level.cell(11, 7).overlay, mazewalkOverlay(0));  // carving keeps markers
+    level.setTerrain(6, 5, kHorizontalWall);                   // the first corridor, see above
     expectCarvedTree(level);
 }
 

@@ -10,11 +10,11 @@ cmake_minimum_required(VERSION 3.25)
 # The layers from the bottom up. A file may include headers of its own
 # layer and of the layers below it. resources holds the tables that the
 # dialogs and the shells build from.
-set(layers platform model generate writer reader view edit resources dialogs app)
+set(layers platform model generate writer reader save view edit resources dialogs app)
 # The shells sit on top, side by side: none includes another.
 set(shells cli win32 qt)
 # The engine knows nothing of drawing: it includes the engine alone.
-set(engine model generate writer reader)
+set(engine model generate writer reader save)
 string(JOIN ", " engine_names ${engine})
 # mapedit-cli saves its PNGs through the desktop's writer until that
 # writer moves below the shells.

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/ascii_case.h"
 #include "model/names.h"
@@ -23,6 +25,44 @@ TEST(FormatWords, WordsAreFoundExactlyAndAnEmptyWordNamesNothing) {
     ASSERT_NE(words::findWord(words::kLighting, "random"), nullptr);
     EXPECT_EQ(words::findWord(words::kLighting, "random")->value, -1);
     EXPECT_EQ(words::findWord(words::kLighting, "Lit"), nullptr);
+}
+
+// The room kinds are named by REGION's words; the kinds after them are not
+// rooms, nor is any number outside the list.
+TEST(FormatWords, RoomKindsAreTheRoomTypeWords) {
+    const std::pair<AreaKind, std::string_view> rooms[] = {
+        {kOrdinaryRoom, "ordinary"},
+        {kThroneRoom, "throne"},
+        {kSwamp, "swamp"},
+        {kVault, "vault"},
+        {kBeehive, "beehive"},
+        {kMorgue, "morgue"},
+        {kBarracks, "barracks"},
+        {kZoo, "zoo"},
+        {kDelphi, "delphi"},
+        {kTemple, "temple"},
+        {kShop, "shop"},
+        {kArmorShop, "armor shop"},
+        {kScrollShop, "scroll shop"},
+        {kPotionShop, "potion shop"},
+        {kWeaponShop, "weapon shop"},
+        {kFoodShop, "food shop"},
+        {kRingShop, "ring shop"},
+        {kWandShop, "wand shop"},
+        {kToolShop, "tool shop"},
+        {kBookShop, "book shop"},
+        {kCandleShop, "candle shop"},
+    };
+    ASSERT_EQ(std::size(rooms), words::kRoomTypes.size());
+    for (const auto& [kind, word] : rooms) {
+        EXPECT_EQ(words::indexOfWord(words::kRoomTypes, word), kind) << word;
+        EXPECT_TRUE(isRoomKind(kind)) << word;
+    }
+    for (const int kind :
+         {-1, kRoomKindCount, static_cast<int>(kMapPartArea), static_cast<int>(kNonDiggableArea),
+          static_cast<int>(kPortalArea), static_cast<int>(kStairExclusion)}) {
+        EXPECT_FALSE(isRoomKind(kind)) << kind;
+    }
 }
 
 TEST(FormatWords, ValuesOutsideAListGetTheWordGivenForThem) {

@@ -18,7 +18,7 @@ Level busyLevel() {
     Level level;
     MapCell& c = level.cell(10, 5);
     c.detail = 3;
-    c.overlay = kMazewalkMarker | 2;
+    c.overlay = mazewalkOverlay(2);
     c.monster.emplace().name.assign("jackal");
     c.trap.emplace();
     for (int symbol : {'!', '?'}) c.objects.emplace_back().symbol = symbol;
@@ -60,10 +60,11 @@ const std::vector<Change>& changes() {
         {"area added", [](Level& l) { l.newArea(1, 1, 1, 1); }},
         {"area removed", [](Level& l) { l.removeArea(l.areas()[0].get()); }},
         {"level name", [](Level& l) { l.settings.mazeName.assign("other"); }},
-        {"list entry", [](Level& l) { l.settings.randomPlaceX[9] = 7; }},
+        {"list entry", [](Level& l) { l.settings.randomPlaces[9].x = 7; }},
         {"stair spot", [](Level& l) { l.settings.stairUp.x = 4; }},
         {"extent", [](Level& l) { l.settings.extent.y2 = 3; }},
-        {"map part", [](Level& l) { l.mapParts[9].valign = 2; }},
+        {"map part",
+         [](Level& l) { l.mapParts[9].alignment.vertical = VerticalAlignment::Bottom; }},
     };
     return table;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -49,6 +50,56 @@ TEST(FixedTextTest, AssignsCutsAndTakesAnEmptyViewWithoutAPointer) {
     EXPECT_TRUE(t.empty());
 }
 
+// The overlay bytes are what edit scripts show and level copies compare:
+// the accessors must keep to them exactly.
+TEST(MarkerTest, OverlaysTakeApartIntoTypeDirectionAndBridgeState) {
+    struct Case {
+        std::uint8_t overlay;
+        MarkerType type;
+        int direction;
+        bool closed;
+        int setting;
+    };
+    const Case cases[] = {
+        {0x00, MarkerType::None, 0, false, 0},       {0x10, MarkerType::Drawbridge, 0, false, 0},
+        {0x13, MarkerType::Drawbridge, 3, false, 3}, {0x14, MarkerType::Drawbridge, 0, true, 4},
+        {0x17, MarkerType::Drawbridge, 3, true, 7},  {0x20, MarkerType::Mazewalk, 0, false, 0},
+        {0x22, MarkerType::Mazewalk, 2, false, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int{c.overlay});
+        EXPECT_EQ(markerType(c.overlay), c.type);
+        EXPECT_EQ(markerDirection(c.overlay), c.direction);
+        EXPECT_EQ(isDrawbridgeClosed(c.overlay), c.closed);
+        EXPECT_EQ(markerSetting(c.overlay), c.setting);
+        EXPECT_EQ(int{markerOverlay(c.type, c.setting)}, int{c.overlay});
+        if (c.type == MarkerType::Drawbridge) {
+            EXPECT_EQ(int{drawbridgeOverlay(c.direction, c.closed)}, int{c.overlay});
+        }
+        if (c.type == MarkerType::Mazewalk) {
+            EXPECT_EQ(int{mazewalkOverlay(c.direction)}, int{c.overlay});
+        }
+    }
+}
+
+// A place is kept in bytes but found by whole coordinates: only the cell it
+// holds matches, not one whose coordinates wrap to the same bytes.
+TEST(RandomPlaceTest, IsAtOnlyItsOwnCell) {
+    struct Case {
+        RandomPlace place;
+        int x, y;
+        bool at;
+    };
+    const Case cases[] = {
+        {{12, 5}, 12, 5, true},   {{12, 5}, 5, 12, false},    {{12, 5}, 12, 6, false},
+        {{12, -2}, 12, -2, true}, {{12, -2}, 12, 254, false}, {{-128, 0}, 128, 0, false},
+        {{0, 0}, 0, 0, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.place.isAt(c.x, c.y), c.at) << c.x << "," << c.y;
+    }
+}
+
 TEST(LevelTest, StartsAsAllFloor) {
     const Level level;
     EXPECT_EQ(level.cell(1, 0).terrain, kFloor);
@@ -60,7 +111,7 @@ TEST(LevelTest, ClearLevelResetsCellsSettingsAndPartsButKeepsAreas) {
     Level level;
     MapCell& c = level.cell(40, 10);
     c.detail = 2;
-    c.overlay = kMazewalkMarker | 1;
+    c.overlay = mazewalkOverlay(1);
     c.monster.emplace();
     c.trap.emplace();
     c.objects.emplace_back();
@@ -133,8 +184,8 @@ TEST(LevelTest, FindAreaOfKindIteratesInListOrder) {
 
 TEST(LevelTest, AreaAtTakesTheFirstHolderInListOrder) {
     Level level;
-    AreaRecord* small = addArea(level, 10, 5, 12, 7, 0);
-    AreaRecord* big = addArea(level, 5, 2, 30, 15, 0);
+    AreaRecord* small = addArea(level, 10, 5, 12, 7, kOrdinaryRoom);
+    AreaRecord* big = addArea(level, 5, 2, 30, 15, kOrdinaryRoom);
     EXPECT_EQ(level.areaAt(11, 6), big);
     level.sortAreasAscending();
     EXPECT_EQ(level.areaAt(11, 6), small);
@@ -196,7 +247,7 @@ TEST(LevelTest, RemovingTheOnlyPartLeavesNone) {
 TEST(LevelTest, RemovingOtherAreasLeavesPartsAlone) {
     Level level;
     auto parts = threeParts(level);
-    AreaRecord* room = addArea(level, 2, 2, 4, 4, 0, 1);
+    AreaRecord* room = addArea(level, 2, 2, 4, 4, kOrdinaryRoom, 1);
     level.removeArea(room);
     EXPECT_EQ(level.settings.partCount, 3);
     EXPECT_EQ(level.areas().size(), 3u);

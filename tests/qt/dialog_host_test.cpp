@@ -43,6 +43,8 @@ TEST(DialogHost, EveryTemplateBuildsInsideItsBoxWithItsTextsAndGroups) {
         DialogSubjects subjects;
         subjects.altar = 0x11;
         subjects.value = 0x21;
+        subjects.alignment = {HorizontalAlignment::Center, VerticalAlignment::Center};
+        subjects.marker = 0x21;
         const auto dialog = subjects.dialogFor(t->id, Variant::Vanilla);
         ASSERT_TRUE(dialog);
         QString caption;

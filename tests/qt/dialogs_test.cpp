@@ -41,6 +41,8 @@ FileDialogSeen look(const QFileDialog& d) {
 }
 
 const QStringList kLevelFilters = {"text(*.txt)", "All files(*.*)", "Level files(*.des)"};
+// Saving offers the writer's own layout as well.
+const QStringList kSaveFilters = kLevelFilters + QStringList{"Level files, fixed layout(*.des)"};
 
 TEST(FileDialogs, OpenAsksForAnExistingLevelFileAndCancellingChangesNothing) {
     auto window = startWindow(1);
@@ -114,7 +116,7 @@ TEST(FileDialogs, SaveAsAsksWithAnOverwritePromptAndSavesWhereTheUserSaid) {
     chooseMenu(*window, kSaveAs);
     ASSERT_EQ(answer.seen(), 1);
     EXPECT_EQ(seen.title, "Save As");
-    EXPECT_EQ(seen.filters, kLevelFilters);
+    EXPECT_EQ(seen.filters, kSaveFilters);
     EXPECT_EQ(seen.selectedFilter, "text(*.txt)");
     EXPECT_EQ(seen.accept, QFileDialog::AcceptSave);
     EXPECT_TRUE(seen.confirmsOverwrite);

@@ -149,7 +149,7 @@ TEST(ReaderDriver, TenMapPartsAtMostAndNothingWrittenPastThem) {
     const Status r = readFresh(level, text);
     EXPECT_EQ(r.error_or(""), "22: Too many map parts");
     EXPECT_EQ(level.settings.partCount, 10);
-    EXPECT_EQ(level.mapParts[9].halign, 0);
+    EXPECT_EQ(level.mapParts[9].alignment.horizontal, HorizontalAlignment::Left);
 }
 
 TEST(ReaderDriver, ReadStartsFromAFreshStoneLevel) {

@@ -251,7 +251,7 @@ TEST(FeatureStatements, RandomSinkAndMazewalksCount) {
     EXPECT_TRUE(level.mapParts[0].contains(sink.x, sink.y));
     EXPECT_EQ(countCells(level, [](const MapCell& c) { return c.terrain == kKitchenSink; }), 1);
     EXPECT_EQ(mazewalkMarkerCount(level), 2);
-    EXPECT_EQ(level.cell(6, 5).overlay, kMazewalkMarker | 2);
+    EXPECT_EQ(level.cell(6, 5).overlay, mazewalkOverlay(2));
 }
 
 }  // namespace

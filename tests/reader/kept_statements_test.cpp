@@ -35,7 +35,7 @@ TEST(ContinuedLines, ACommaEndingALineContinuesTheStatement) {
         const Status r = readStatements(level, kRoom, c.statements);
         ASSERT_TRUE(r) << c.statements << ": " << r.error();
         EXPECT_EQ(level.settings.randomPlaceCount, c.places) << c.statements;
-        EXPECT_EQ(level.settings.randomPlaceX[0], kPartX + 1) << c.statements;
+        EXPECT_EQ(level.settings.randomPlaces[0].x, kPartX + 1) << c.statements;
     }
 }
 
@@ -96,8 +96,8 @@ TEST(WholeLevelPart, NomapOnACaveLevelIsTheWholeLevel) {
         const MapPart& p = level.mapParts[0];
         EXPECT_EQ(p.form, c.form) << c.name;
         EXPECT_FALSE(p.hasMapText()) << c.name;
-        const MapPart expected = c.whole ? MapPart{p.halign, p.valign, 79, 21, 1, 0, 79, 20}
-                                         : MapPart{p.halign, p.valign};
+        const MapPart expected =
+            c.whole ? MapPart{p.alignment, 79, 21, 1, 0, 79, 20} : MapPart{p.alignment};
         EXPECT_EQ(p.x1, expected.x1) << c.name;
         EXPECT_EQ(p.y1, expected.y1) << c.name;
         EXPECT_EQ(p.x2, expected.x2) << c.name;

@@ -250,7 +250,9 @@ TEST(LevelStatements, MapPartPlacementRule) {
         {0, 0, 2, 1, 41, 11},
     };
     for (const Case& c : cases) {
-        const PartOrigin o = mapPartOrigin(c.halign, c.valign, c.width, c.height);
+        const PartAlignment alignment{static_cast<HorizontalAlignment>(c.halign),
+                                      static_cast<VerticalAlignment>(c.valign)};
+        const PartOrigin o = mapPartOrigin(alignment, c.width, c.height);
         EXPECT_EQ(o.x, c.x) << c.width << "x" << c.height << " h" << c.halign;
         EXPECT_EQ(o.y, c.y) << c.width << "x" << c.height << " v" << c.valign;
     }
@@ -321,8 +323,8 @@ TEST(LevelStatements, ExtentIsTheUnionOfTheParts) {
     EXPECT_EQ(e.x2, 76);  // 77 - 4 = 73 -> 73; x2 = 76
     EXPECT_EQ(e.y2, 18);  // 19 - 2 = 17; y2 = 18
     EXPECT_EQ(level.settings.partCount, 2);
-    EXPECT_EQ(level.mapParts[1].halign, 4);
-    EXPECT_EQ(level.mapParts[1].valign, 2);
+    EXPECT_EQ(level.mapParts[1].alignment.horizontal, HorizontalAlignment::Right);
+    EXPECT_EQ(level.mapParts[1].alignment.vertical, VerticalAlignment::Bottom);
 }
 
 TEST(LevelStatements, AnEmptyMapHasNoCells) {
@@ -379,12 +381,12 @@ TEST(LevelStatements, ListEntriesAreStored) {
                                       "RANDOM_MONSTERS: ' '")));
     const LevelSettings& s = level.settings;
     EXPECT_EQ(s.randomPlaceCount, 3);
-    EXPECT_EQ(s.randomPlaceX[0], kClosetX);  // stored moved by the part
-    EXPECT_EQ(s.randomPlaceY[0], kClosetY);
-    EXPECT_EQ(s.randomPlaceX[1], 5);
-    EXPECT_EQ(s.randomPlaceY[1], 0);
-    EXPECT_EQ(s.randomPlaceX[2], 79);
-    EXPECT_EQ(s.randomPlaceY[2], 20);
+    EXPECT_EQ(s.randomPlaces[0].x, kClosetX);  // stored moved by the part
+    EXPECT_EQ(s.randomPlaces[0].y, kClosetY);
+    EXPECT_EQ(s.randomPlaces[1].x, 5);
+    EXPECT_EQ(s.randomPlaces[1].y, 0);
+    EXPECT_EQ(s.randomPlaces[2].x, 79);
+    EXPECT_EQ(s.randomPlaces[2].y, 20);
     EXPECT_EQ(s.randomObjectCount, 2);
     EXPECT_EQ(s.randomObjects[1], -64);  // only "random" itself is refused for objects
     EXPECT_EQ(s.randomMonsterCount, 1);

@@ -22,7 +22,7 @@ constexpr std::uint32_t kFixedSeed = test::kReadSeed;
 // current so that relative coordinates move by (10, 5).
 struct Scan {
     explicit Scan(std::string t) : text(std::move(t)), s(text, level, random, Variant::Vanilla) {
-        level.mapParts[0] = MapPart{0, 0, 5, 3, 10, 5, 14, 7};
+        level.mapParts[0] = MapPart{.width = 5, .height = 3, .x1 = 10, .y1 = 5, .x2 = 14, .y2 = 7};
         s.currentPart = 0;
         s.message = kSentinel;
     }

@@ -371,8 +371,7 @@ TEST(Scanner, CheckOnGridRejectsCellsOffTheGrid) {
 
 TEST(Scanner, RandomPlacesReadAsSignedBytes) {
     Scan sc("");
-    sc.level.settings.randomPlaceX[3] = 12;
-    sc.level.settings.randomPlaceY[3] = static_cast<std::int8_t>(-2);
+    sc.level.settings.randomPlaces[3] = {12, static_cast<std::int8_t>(-2)};
     int x = 0, y = 0;
     randomPlaceCell(sc.s, 3, x, y);
     EXPECT_EQ(x, 12);
@@ -464,9 +463,9 @@ TEST_F(PickRandomCell, NeverReturnsACellHoldingAnObject) {
 
 TEST_F(PickRandomCell, AnEmptyPartFailsWithoutDrawing) {
     const MapPart empty[] = {
-        {0, 0, 0, 0, 41, 3, 40, 2},  // ENDMAP right after MAP
-        {0, 0, 0, 0, 0, 0, 0, 0},    // NOMAP
-        {0, 0, 3, 0, 10, 5, 12, 4},  // no rows
+        {.x1 = 41, .y1 = 3, .x2 = 40, .y2 = 2},              // ENDMAP right after MAP
+        {},                                                  // NOMAP
+        {.width = 3, .x1 = 10, .y1 = 5, .x2 = 12, .y2 = 4},  // no rows
     };
     for (const MapPart& part : empty) {
         sc.level.mapParts[0] = part;

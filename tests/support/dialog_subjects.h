@@ -18,7 +18,9 @@ struct DialogSubjects {
     TrapSpec trap;
     AreaRecord room;
     std::uint8_t altar = 0;
-    int value = 0;  // the door state, the alignment or the marker
+    PartAlignment alignment;
+    std::uint8_t marker = 0;  // the overlay of either marker
+    int value = 0;            // the door state
 
     // The dialog of the template on the subject of its kind; null for an
     // id no dialog has.
@@ -27,7 +29,7 @@ struct DialogSubjects {
             case dialog::kMaze:
                 return makePropertyDialog(settings, variant);
             case dialog::kMazePart:
-                return makePropertyDialog(PartAlignment{value}, variant);
+                return makePropertyDialog(alignment, variant);
             case dialog::kDoor:
                 return makePropertyDialog(DoorState{value}, variant);
             case dialog::kMonster:
@@ -39,9 +41,9 @@ struct DialogSubjects {
             case dialog::kRegion:
                 return makePropertyDialog(room, variant);
             case dialog::kMazewalk:
-                return makePropertyDialog(MazewalkMarker{value}, variant);
+                return makePropertyDialog(MazewalkMarker{marker}, variant);
             case dialog::kDrawbridge:
-                return makePropertyDialog(DrawbridgeMarker{value}, variant);
+                return makePropertyDialog(DrawbridgeMarker{marker}, variant);
             case dialog::kAltar:
                 return makePropertyDialog(AltarDetail{altar}, variant);
             case dialog::kAbout:

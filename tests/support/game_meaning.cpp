@@ -78,11 +78,11 @@ std::string cellDetail(const MapCell& cell) {
         detail = fmt::format(" altar {} {}", wordOr(words::kAlignments, cell.detail & 15),
                              wordOr(words::kAltarTypes, cell.detail >> 4));
     }
-    if (markerType(cell.overlay) == markerType(kDrawbridgeMarker)) {
+    if (markerType(cell.overlay) == MarkerType::Drawbridge) {
         detail += fmt::format(" drawbridge {} {}",
                               wordOr(words::kDirections, markerDirection(cell.overlay)),
-                              (cell.overlay & kDrawbridgeClosed) != 0 ? "closed" : "open");
-    } else if (markerType(cell.overlay) == markerType(kMazewalkMarker)) {
+                              isDrawbridgeClosed(cell.overlay) ? "closed" : "open");
+    } else if (markerType(cell.overlay) == MarkerType::Mazewalk) {
         detail +=
             fmt::format(" mazewalk {}", wordOr(words::kDirections, markerDirection(cell.overlay)));
     }
@@ -122,7 +122,7 @@ void addHeader(const Level& level, std::vector<std::string>& out) {
         return fmt::format("'{}'", static_cast<char>(s.randomObjects[i]));
     });
     list("RANDOM_PLACES", s.randomPlaceCount,
-         [&s](std::size_t i) { return cellText(s.randomPlaceX[i], s.randomPlaceY[i]); });
+         [&s](std::size_t i) { return cellText(s.randomPlaces[i].x, s.randomPlaces[i].y); });
 }
 
 // Every cell of the part's map, row by row, with the details of its cells;

@@ -58,7 +58,7 @@ TEST_F(CellLookTest, PlacementsShowInOrderOfPrecedence) {
     cell.objects[0].material = 13;  // copper
     EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{'(', 11}));
 
-    cell.overlay = kDrawbridgeMarker | 3;
+    cell.overlay = drawbridgeOverlay(3, false);
     EXPECT_EQ(cellAppearance(level, state, 10, 5), (Appearance{0x10, 3}));
 
     cell.monster.emplace();
@@ -116,8 +116,7 @@ TEST_F(CellLookTest, DamagedCountsReadNoFurtherThanTheirLists) {
     EXPECT_FALSE(inMapPart(level, 61, 5));
 
     level.settings.randomPlaceCount = 99;
-    level.settings.randomPlaceX = {10, 10, 12};
-    level.settings.randomPlaceY = {5, 5, 6};
+    level.settings.randomPlaces = {RandomPlace{10, 5}, RandomPlace{10, 5}, RandomPlace{12, 6}};
     EXPECT_EQ(randomPlaceAt(level, 10, 5), 0);
     EXPECT_EQ(randomPlaceAt(level, 12, 6), 2);
     EXPECT_EQ(randomPlaceAt(level, 13, 6), -1);

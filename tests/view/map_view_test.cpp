@@ -57,8 +57,7 @@ TEST_F(MapViewTest, CellsOutsideMapPartsAreDimmed) {
 
 TEST_F(MapViewTest, RandomPlaceAndSelectionBackgrounds) {
     level.settings.randomPlaceCount = 2;
-    level.settings.randomPlaceX = {10, 11};
-    level.settings.randomPlaceY = {5, 5};
+    level.settings.randomPlaces = {RandomPlace{10, 5}, RandomPlace{11, 5}};
     state.selectCell(11, 5);
     redrawCells(view, 9, 5, 12, 5);
     EXPECT_EQ(lookAt(10, 5).bg, colorTable[17]);

@@ -116,7 +116,7 @@ TEST_F(OverlayTest, OnlyExclusionAreasAreCrossed) {
         {"stair area", kStairArea, false},
         {"portal area", kPortalArea, false},
         {"non-diggable area", kNonDiggableArea, false},
-        {"room", 3, false},
+        {"room", kVault, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -139,7 +139,7 @@ TEST_F(OverlayTest, OnlyExclusionAreasAreCrossed) {
 
 TEST_F(OverlayTest, LabelIsAnEightRowBoxBlackOnTheAreaColour) {
     fillCanvas(kUntouched);
-    const AreaRecord& area = addArea(10, 5, 20, 12, 9);  // a temple room
+    const AreaRecord& area = addArea(10, 5, 20, 12, kTemple);
     ASSERT_EQ(area.label.view(), "TEMPLE");
     drawAreaOutline(view, area);
 
@@ -211,7 +211,7 @@ TEST_F(OverlayTest, TeleportLabelsAreArrowsOfTheirDirection) {
 }
 
 TEST_F(OverlayTest, XorOutlineDrawnTwiceRestoresEveryPixel) {
-    addArea(10, 5, 20, 12, 9);
+    addArea(10, 5, 20, 12, kTemple);
     addMapPart(5, 3, 40, 15);
     paintClientArea(view);
     const std::vector<std::uint32_t> before = canvas.pixels();

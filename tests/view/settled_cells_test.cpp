@@ -13,8 +13,7 @@ TEST_F(SettledCellsTest, WallsArePlainButOtherCellsKeepTheirHighlights) {
     level.setTerrain(10, 5, kVerticalWall);
     level.setTerrain(12, 5, kStone);
     level.settings.randomPlaceCount = 2;
-    level.settings.randomPlaceX = {10, 12};
-    level.settings.randomPlaceY = {5, 5};
+    level.settings.randomPlaces = {RandomPlace{10, 5}, RandomPlace{12, 5}};
     state.selectCell(11, 5);
     drawSettledCells(view, {10, 5, 12, 5});
     EXPECT_EQ(lookAt(10, 5), (CellLook{'|', colorTable[7], colorTable[0]}));

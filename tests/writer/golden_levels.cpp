@@ -13,8 +13,8 @@ void setList(std::array<std::int8_t, kMaxListEntries>& list, std::int32_t& count
 }
 
 void setPlace(LevelSettings& s, int index, int x, int y) {
-    s.randomPlaceX[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(x);
-    s.randomPlaceY[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(y);
+    s.randomPlaces[static_cast<std::size_t>(index)] = {static_cast<std::int8_t>(x),
+                                                       static_cast<std::int8_t>(y)};
 }
 
 AreaRecord& addRoom(Level& level, int type, int lit, int x1, int y1, int x2, int y2,
@@ -29,7 +29,7 @@ AreaRecord& addRoom(Level& level, int type, int lit, int x1, int y1, int x2, int
 
 void buildMinimal(Level& level) {
     level.settings.mazeName.assign("x");
-    addPart(level, 0, 0, 3, 3, 5, 3);
+    addPart(level, kTopLeft, 3, 3, 5, 3);
     // Lists that no placement inside a part refers to go with the first
     // part; the placements above the part reach no part and are left out.
     setList(level.settings.randomMonsters, level.settings.randomMonsterCount, "ab");
@@ -43,9 +43,9 @@ void buildMinimal(Level& level) {
 void buildTwoParts(Level& level) {
     LevelSettings& s = level.settings;
     s.mazeName.assign("parts");
-    addPart(level, 2, 1, 37, 9, 5, 3);  // lies inside the next one
-    addPart(level, 2, 1, 35, 9, 9, 5);  // the largest
-    addPart(level, 0, 0, 3, 3, 3, 2);
+    addPart(level, kCentered, 37, 9, 5, 3);  // lies inside the next one
+    addPart(level, kCentered, 35, 9, 9, 5);  // the largest
+    addPart(level, kTopLeft, 3, 3, 3, 2);
     paintRows(level, 35, 9, {"---------", "|.......|", "|.......|", "|.......|", "---------"});
     level.setTerrain(36, 12, kStone);
     level.setTerrain(37, 12, kMazewalkStone);
@@ -57,7 +57,7 @@ void buildTwoParts(Level& level) {
     level.setTerrain(5, 4, kLadderDown);
     s.stairDown = StairSpot{kStairAtRandomPlace, 4, 3};
     s.ladderDown = StairSpot{kStairPlacedRandom, 5, 4};
-    level.cell(3, 4).overlay = kMazewalkMarker | 1;
+    level.cell(3, 4).overlay = mazewalkOverlay(1);
 
     setList(s.randomMonsters, s.randomMonsterCount, "ab");
     setList(s.randomObjects, s.randomObjectCount, "[)%");
@@ -78,7 +78,7 @@ void buildTwoParts(Level& level) {
 
 void buildAreas(Level& level) {
     level.settings.mazeName.assign("areas");
-    addPart(level, 0, 0, 3, 3, 20, 8);
+    addPart(level, kTopLeft, 3, 3, 20, 8);
     addArea(level, kTeleportArea, 5, 5, 10, 8, 0);
     addArea(level, kTeleportArea, 4, 4, 5, 5, 0);
     addArea(level, kTeleportArea, 15, 4, 18, 6, 1);
@@ -111,7 +111,7 @@ void buildAreas(Level& level) {
 void buildFeatures(Level& level) {
     LevelSettings& s = level.settings;
     s.mazeName.assign("feats");
-    addPart(level, 3, 2, 53, 15, 8, 5);
+    addPart(level, {HorizontalAlignment::HalfRight, VerticalAlignment::Bottom}, 53, 15, 8, 5);
     paintRows(level, 53, 15, {"+SS+++++", "........", "....I}PL", "TtFACB/#", "H a!^-|."});
     constexpr std::uint8_t doorStates[] = {1, 1, 2, 0, 3, 4, 5, 9};
     for (int i = 0; i < 8; ++i) level.cell(53 + i, 15).detail = doorStates[i];
@@ -122,9 +122,9 @@ void buildFeatures(Level& level) {
     level.cell(56, 16).detail = 0x13;
     level.cell(57, 16).detail = 0x28;
     level.cell(58, 16).detail = 0x3A;
-    level.cell(59, 16).overlay = kDrawbridgeMarker | kDrawbridgeClosed | 3;
-    level.cell(60, 16).overlay = kDrawbridgeMarker;
-    level.cell(53, 17).overlay = kMazewalkMarker | 2;
+    level.cell(59, 16).overlay = drawbridgeOverlay(3, true);
+    level.cell(60, 16).overlay = drawbridgeOverlay(0, false);
+    level.cell(53, 17).overlay = mazewalkOverlay(2);
     level.setTerrain(54, 17, kUpstairs);
     level.setTerrain(55, 17, kLadderUp);
     level.setTerrain(56, 17, kStone);
@@ -143,7 +143,7 @@ void buildFeatures(Level& level) {
 void buildPlacements(Level& level) {
     LevelSettings& s = level.settings;
     s.mazeName.assign("placed");
-    addPart(level, 1, 1, 19, 9, 10, 3);
+    addPart(level, {HorizontalAlignment::HalfLeft, VerticalAlignment::Center}, 19, 9, 10, 3);
     setList(s.randomMonsters, s.randomMonsterCount, "abc");
     setList(s.randomObjects, s.randomObjectCount, "!?");
     s.randomPlaceCount = 2;
@@ -244,7 +244,7 @@ void buildTavrel(Level& level) {
     s.initBackground = 'T';
     s.levelFlags = 0xF0 | kSmoothed | kLit;
     s.levelFlags2 = kShortSighted | kNoMonGen | kWallify | kBackgroundGenerated;
-    addPart(level, 4, 2, 71, 17, 6, 2);
+    addPart(level, {HorizontalAlignment::Right, VerticalAlignment::Bottom}, 71, 17, 6, 2);
 
     ObjectSpec& dagger = putObject(level, 71, 17, ')');
     dagger.name.assign("dagger");

@@ -14,12 +14,15 @@
 
 namespace mapedit::test {
 
+constexpr PartAlignment kTopLeft{HorizontalAlignment::Left, VerticalAlignment::Top};
+constexpr PartAlignment kCentered{HorizontalAlignment::Center, VerticalAlignment::Center};
+
 // Adds a map part with the given placed rectangle, and its outline area as
 // the reader makes it.
-inline int addPart(Level& level, int halign, int valign, int x1, int y1, int width, int height) {
+inline int addPart(Level& level, PartAlignment alignment, int x1, int y1, int width, int height) {
     const int index = level.settings.partCount++;
     MapPart& p = level.mapParts[static_cast<std::size_t>(index)];
-    p = MapPart{halign, valign, width, height, x1, y1, x1 + width - 1, y1 + height - 1};
+    p = MapPart{alignment, width, height, x1, y1, x1 + width - 1, y1 + height - 1};
     AreaRecord* outline = level.newArea(p.x1, p.y1, p.x2, p.y2);
     outline->kind = kMapPartArea;
     outline->color = 9;

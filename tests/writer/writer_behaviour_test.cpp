@@ -34,7 +34,7 @@ TEST_P(HeaderForms, AreWrittenBeforeTheFirstPart) {
     Level level;
     level.settings.mazeName.assign("a");
     GetParam().set(level.settings);
-    addPart(level, 0, 0, 3, 3, 5, 3);
+    addPart(level, kTopLeft, 3, 3, 5, 3);
     EXPECT_EQ(headerOf(written(level)), GetParam().header);
 }
 
@@ -86,7 +86,8 @@ TEST(WriterGeometry, WritesEveryAlignmentWord) {
     for (auto [h, hWord] : horizontal) {
         for (auto [v, vWord] : vertical) {
             Level level;
-            addPart(level, h, v, 3, 3, 1, 1);
+            addPart(level, {static_cast<HorizontalAlignment>(h), static_cast<VerticalAlignment>(v)},
+                    3, 3, 1, 1);
             const std::string expected =
                 std::string("\nGEOMETRY: ") + hWord + ", " + vWord + "\nMAP\n";
             EXPECT_NE(written(level).find(expected), std::string::npos) << h << " " << v;
@@ -97,13 +98,13 @@ TEST(WriterGeometry, WritesEveryAlignmentWord) {
 TEST(WriterGeometry, PartsWithoutRowsReadBackAsTheyWere) {
     Level level;
     level.settings.mazeName.assign("n");
-    addPart(level, 2, 1, 0, 0, 1, 1);
-    level.mapParts[0] = MapPart{2, 1, 0, 0, 0, 0, 0, 0};  // GEOMETRY then NOMAP
+    addPart(level, kCentered, 0, 0, 1, 1);
+    level.mapParts[0] = MapPart{kCentered, 0, 0, 0, 0, 0, 0};  // GEOMETRY then NOMAP
     EXPECT_EQ(written(level), "MAZE: \"n\", random\n\nGEOMETRY: center, center\nNOMAP\n\n");
 
     Level empty;
     empty.settings.mazeName.assign("e");
-    addPart(empty, 0, 0, 3, 3, 0, 0);  // MAP directly followed by ENDMAP
+    addPart(empty, kTopLeft, 3, 3, 0, 0);  // MAP directly followed by ENDMAP
     EXPECT_EQ(written(empty), "MAZE: \"e\", random\n\nGEOMETRY: left, top\nMAP\nENDMAP\n\n");
 }
 
@@ -204,9 +205,8 @@ TEST(WriterModel, IsUnchanged) {
     const std::string first = written(level);
     for (std::size_t i = 0; i < partsBefore.size(); ++i) {
         const MapPart &a = partsBefore[i], &b = level.mapParts[i];
-        EXPECT_TRUE(a.halign == b.halign && a.valign == b.valign && a.width == b.width &&
-                    a.height == b.height && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 &&
-                    a.y2 == b.y2)
+        EXPECT_TRUE(a.alignment == b.alignment && a.width == b.width && a.height == b.height &&
+                    a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2)
             << "part " << i;
     }
     EXPECT_EQ(level.settings.partCount, 3);
@@ -233,7 +233,7 @@ class ObjectMaterial : public ::testing::TestWithParam<ObjectCase> {};
 TEST_P(ObjectMaterial, IsAPrefixOutsideTavrelAndAFieldInside) {
     const ObjectCase& c = GetParam();
     Level level;
-    addPart(level, 0, 0, 3, 3, 2, 1);
+    addPart(level, kTopLeft, 3, 3, 2, 1);
     ObjectSpec& o = putObject(level, 3, 3, ')');
     o.name.assign(c.name);
     o.material = c.material;
@@ -259,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WriterObjects, LongestLineIsWrittenWhole) {
     Level level;
-    addPart(level, 0, 0, 3, 3, 2, 1);
+    addPart(level, kTopLeft, 3, 3, 2, 1);
     const std::string a(63, 'a'), b(63, 'b'), c(63, 'c');
     ObjectSpec& o = putObject(level, 4, 3, ')');
     o.isContainer = 1;

@@ -56,7 +56,7 @@ bool hasLine(const std::vector<std::string>& lines, const std::string& line) {
 // A level with one 5 x 3 floor part at (20, 5).
 void quay(Level& level) {
     level.settings.mazeName.assign("quay");
-    addPart(level, 0, 0, 20, 5, 5, 3);
+    addPart(level, kTopLeft, 20, 5, 5, 3);
     paintRows(level, 20, 5, {".....", ".....", "....."});
 }
 
@@ -133,11 +133,10 @@ INSTANTIATE_TEST_SUITE_P(
                        l.cell(x, y).detail = 0x11;
                    },
                    "ALTAR: (40,10),law,shrine", "ALTAR at (60,2)"},
-        BeyondCase{"Drawbridge",
-                   [](Level& l, int x, int y) {
-                       l.cell(x, y).overlay = kDrawbridgeMarker | kDrawbridgeClosed | 3;
-                   },
-                   "DRAWBRIDGE: (40,10),west,closed", "DRAWBRIDGE at (60,2)"},
+        BeyondCase{
+            "Drawbridge",
+            [](Level& l, int x, int y) { l.cell(x, y).overlay = drawbridgeOverlay(3, true); },
+            "DRAWBRIDGE: (40,10),west,closed", "DRAWBRIDGE at (60,2)"},
         BeyondCase{"Engraving",
                    [](Level& l, int x, int y) {
                        Engraving e;
@@ -153,8 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
 // (5, 5)-(8, 6), second.
 void twoParts(Level& level) {
     level.settings.mazeName.assign("two");
-    addPart(level, 0, 0, 3, 3, 20, 8);
-    addPart(level, 2, 1, 5, 5, 4, 2);
+    addPart(level, kTopLeft, 3, 3, 20, 8);
+    addPart(level, kCentered, 5, 5, 4, 2);
 }
 
 TEST(WriterReadParts, ARandomRecordGoesWithThePartItWasReadInto) {
@@ -250,11 +249,11 @@ TEST(WriterNomap, WrittenInTheFormItWasRead) {
         level.settings.initForeground = '.';
         level.settings.initBackground = ' ';
         // Two parts of one size are written in their order.
-        if (c.second) level.mapParts[0] = MapPart{0, 0, 79, 21, 1, 0, 79, 20, kNoMap};
+        if (c.second) level.mapParts[0] = MapPart{kTopLeft, 79, 21, 1, 0, 79, 20, kNoMap};
         const int index = c.second ? 1 : 0;
         level.settings.partCount = index + 1;
-        level.mapParts[static_cast<std::size_t>(index)] =
-            MapPart{2, 2, 79, 21, 1, 0, 79, 20, c.form};
+        level.mapParts[static_cast<std::size_t>(index)] = MapPart{
+            {HorizontalAlignment::Center, VerticalAlignment::Bottom}, 79, 21, 1, 0, 79, 20, c.form};
         const std::string text = writeWithNotes(level).text;
         EXPECT_NE(text.find(c.expected), std::string::npos) << c.name << "\n" << text;
         const auto back = reread(text);
@@ -370,7 +369,7 @@ TEST(WriterReadParts, RandomRecordsWithoutRoomArePinnedToTheirCells) {
         {"an earlier part's random record may take the shared cell",
          "}.}}}",
          [&](Level& l) {
-             addPart(l, 0, 0, 20, 5, 5, 1);  // the same rectangle, written second
+             addPart(l, kTopLeft, 20, 5, 5, 1);  // the same rectangle, written second
              random(putMonster(l, 21, 5, 'a'), 1);
              MonsterSpec& second = putMonster(l, 23, 5, 'b');
              random(second, 2);
@@ -380,8 +379,8 @@ TEST(WriterReadParts, RandomRecordsWithoutRoomArePinnedToTheirCells) {
         {"a record pinned in a later part takes the cell first",
          "}.}}}",
          [&](Level& l) {
-             addPart(l, 0, 0, 40, 10, 2, 1);  // written second
-             paintRows(l, 40, 10, {"  "});    // stone only
+             addPart(l, kTopLeft, 40, 10, 2, 1);  // written second
+             paintRows(l, 40, 10, {"  "});        // stone only
              random(putMonster(l, 23, 5, 'a'), 1);
              MonsterSpec& later = putMonster(l, 21, 5, 'b');
              random(later, 2);
@@ -400,7 +399,7 @@ TEST(WriterReadParts, RandomRecordsWithoutRoomArePinnedToTheirCells) {
     for (const Case& c : cases) {
         Level level;
         level.settings.mazeName.assign("room");
-        addPart(level, 0, 0, 20, 5, 5, 1);
+        addPart(level, kTopLeft, 20, 5, 5, 1);
         paintRows(level, 20, 5, {c.row});
         c.put(level);
         const std::string text = writeWithNotes(level).text;

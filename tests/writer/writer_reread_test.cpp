@@ -24,14 +24,15 @@ Result<LevelRead, ReadFailure> writeAndReread(Level& level, std::string& text) {
 constexpr int kLargeX = 3, kLargeY = 3;
 void addTwoParts(Level& level) {
     level.settings.mazeName.assign("places");
-    addPart(level, 4, 2, 73, 17, 5, 2);             // written second
-    addPart(level, 0, 0, kLargeX, kLargeY, 10, 3);  // the largest, written first
+    addPart(level, {HorizontalAlignment::Right, VerticalAlignment::Bottom}, 73, 17, 5,
+            2);                                         // written second
+    addPart(level, kTopLeft, kLargeX, kLargeY, 10, 3);  // the largest, written first
 }
 
 void setPlace(Level& level, int index, int x, int y) {
     LevelSettings& s = level.settings;
-    s.randomPlaceX[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(x);
-    s.randomPlaceY[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(y);
+    s.randomPlaces[static_cast<std::size_t>(index)] = {static_cast<std::int8_t>(x),
+                                                       static_cast<std::int8_t>(y)};
     s.randomPlaceCount = std::max(s.randomPlaceCount, index + 1);
 }
 
@@ -154,7 +155,7 @@ TEST_P(ExclusionOnTheCorner, ReadsBackAsAnExclusion) {
     const ExclusionUse& c = GetParam();
     Level level;
     level.settings.mazeName.assign("corner");
-    addPart(level, 0, 0, kLargeX, kLargeY, 10, 3);
+    addPart(level, kTopLeft, kLargeX, kLargeY, 10, 3);
     addArea(level, c.areaKind, 0, 0, 4, 4, c.param);
     addArea(level, c.exclusionKind, 0, 0, 0, 0, c.param);
 

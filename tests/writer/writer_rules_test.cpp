@@ -33,7 +33,7 @@ TEST_P(ObjectTail, IsWrittenAndReadBack) {
     const TailCase& c = GetParam();
     Level level;
     level.settings.mazeName.assign("tail");
-    addPart(level, 0, 0, 3, 3, 2, 1);
+    addPart(level, kTopLeft, 3, 3, 2, 1);
     ObjectSpec& o = putObject(level, 4, 3, '(');
     o.buc = c.buc;
     o.spe = c.spe;
@@ -115,8 +115,8 @@ class DirectedRegions : public ::testing::TestWithParam<RegionCase> {};
 TEST_P(DirectedRegions, GoWithTheirParts) {
     Level level;
     level.settings.mazeName.assign("regions");
-    addPart(level, 0, 0, 3, 3, 20, 8);
-    addPart(level, 2, 1, 5, 5, 4, 2);
+    addPart(level, kTopLeft, 3, 3, 20, 8);
+    addPart(level, kCentered, 5, 5, 4, 2);
     GetParam().addRegions(level);
     EXPECT_EQ(regionLines(written(level)), GetParam().lines);
 }
@@ -172,8 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(WriterStairs, CellOfTwoPartsIsWrittenOnceWithTheLast) {
     Level level;
     level.settings.mazeName.assign("stairs");
-    addPart(level, 0, 0, 3, 3, 20, 8);
-    addPart(level, 2, 1, 5, 5, 4, 2);
+    addPart(level, kTopLeft, 3, 3, 20, 8);
+    addPart(level, kCentered, 5, 5, 4, 2);
     level.setTerrain(6, 5, kUpstairs);
     level.settings.stairUp = StairSpot{kStairAtPosition, 6, 5};
     level.setTerrain(7, 6, kLadderDown);

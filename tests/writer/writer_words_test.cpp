@@ -22,7 +22,7 @@ constexpr int cellX(int i) {
 
 void addFloorPart(Level& level) {
     level.settings.mazeName.assign("words");
-    addPart(level, 0, 0, 3, 3, 40, 3);
+    addPart(level, kTopLeft, 3, 3, 40, 3);
     for (int x = 3; x <= 42; ++x) {
         for (int y = 3; y <= 5; ++y) level.setTerrain(x, y, kFloor);
     }
@@ -124,9 +124,8 @@ const WordsCase kCases[] = {
      [](Level& l) {
          for (int i = 0; i < 12; ++i) {
              const int direction = i % 4;
-             l.cell(cellX(i), kRowY).overlay = static_cast<std::uint8_t>(
-                 i < 4 ? kMazewalkMarker | direction
-                       : kDrawbridgeMarker | direction | (i >= 8 ? kDrawbridgeClosed : 0));
+             l.cell(cellX(i), kRowY).overlay =
+                 i < 4 ? mazewalkOverlay(direction) : drawbridgeOverlay(direction, i >= 8);
          }
      },
      [](const Level& l) {
