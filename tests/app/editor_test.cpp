@@ -43,7 +43,7 @@ TEST_F(EditorTest, MessagesTellFailuresAsErrors) {
     EXPECT_EQ(shell.messages[0].caption, "Parse Error");
     EXPECT_EQ(shell.messages[0].kind, MessageKind::Error);
     // No map part: the writer refuses.
-    shell.saveAnswers.push_back("/nonexistent-folder/x.des");
+    shell.saveAnswers.push_back(ChosenFile{"/nonexistent-folder/x.des", 0});
     editor.onCommand(102);
     ASSERT_EQ(shell.messages.size(), 2u);
     EXPECT_EQ(shell.messages[1].caption, "Save");
