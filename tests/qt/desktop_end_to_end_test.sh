@@ -45,6 +45,13 @@ answer_file_dialog() {
     xdotool type --delay 10 "$2"
     sleep 0.3
     xdotool key Return
+    # On a busy machine the name's completion list may still be open and
+    # take the first Return; the dialog stays until one reaches it.
+    for _ in $(seq 10); do
+        sleep 0.5
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        xdotool windowfocus --sync "$dialog" 2>/dev/null && xdotool key Return
+    done
 }
 
 wait_for_exit() {
