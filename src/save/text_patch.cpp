@@ -189,7 +189,7 @@ std::optional<std::vector<int>> matchParts(const Texts& t) {
     }
     // The statements before the first part stay with the level; every part
     // left must be one of the old ones.
-    if (became[0] != 0 || kept != now.size()) return std::nullopt;
+    if (became.empty() || became[0] != 0 || kept != now.size()) return std::nullopt;
     return became;
 }
 
