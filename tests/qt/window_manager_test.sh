@@ -14,19 +14,7 @@ if [ "${1:-}" = "--inside" ]; then
 fi
 mapedit=$1 sample=$2 multi=$3
 
-skip() {
-    echo "SKIPPED: $1"
-    exit 77
-}
-fail() {
-    echo "FAILED: $1" >&2
-    exit 1
-}
-
-# Waits for a window whose title matches; prints its id.
-window_named() {
-    timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
-}
+. "$(dirname "$0")/x_session.sh"
 
 # The centre of a window on the screen, as "X Y".
 centre_of() {
@@ -101,15 +89,6 @@ if [ -n "${inside:-}" ]; then
     exit 0
 fi
 
-command -v xvfb-run >/dev/null || skip "xvfb-run is not installed, so no X server can be started"
-command -v xdotool >/dev/null || skip "xdotool is not installed, so the window cannot be driven"
 command -v xprop >/dev/null || skip "xprop is not installed, so no window manager can be seen"
 command -v openbox >/dev/null || skip "openbox is not installed (scripts/setup-deps installs it)"
-log=$(mktemp)
-if ! xvfb-run -a -s "-screen 0 1280x1024x24" true 2>"$log"; then
-    reason=$(head -c 300 "$log")
-    rm -f "$log"
-    skip "Xvfb could not start: $reason"
-fi
-rm -f "$log"
-exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$@"
+rerun_inside_xvfb "$@"
