@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace mapedit {
@@ -10,5 +12,11 @@ namespace mapedit {
 // same bytes on POSIX, UTF-16 on Windows. Empty when the bytes are not
 // UTF-8 that the platform can convert.
 std::optional<std::filesystem::path> nativePath(std::string_view utf8);
+
+// A file system path as UTF-8 bytes again.
+std::string utf8Path(const std::filesystem::path& path);
+
+// std::fopen for a UTF-8 path; null with errno set when it cannot open.
+std::FILE* openFile(std::string_view utf8, const char* mode);
 
 }  // namespace mapedit

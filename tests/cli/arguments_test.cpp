@@ -39,7 +39,7 @@ TEST(CliArguments, UsageErrorsAreReportedInOurWordsWithTheUsageAndExitTwo) {
         {"render" + g, "render needs -o OUT.png"},
         {"check --variant plain" + g, badVariant + "'plain'"},
         {"check --variant Tavrel" + g, badVariant + "'Tavrel'"},
-        {"check --variant ''" + g, badVariant + "''"},
+        {"check --variant " + kEmptyArgument + g, badVariant + "''"},
         {"check --seed -3" + g, badSeed + "'-3'"},
         {"check --seed 4294967296" + g, badSeed + "'4294967296'"},
         {"rewrite --seed 12x" + g, badSeed + "'12x'"},

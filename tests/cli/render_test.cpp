@@ -1,12 +1,11 @@
 // mapedit-cli render: the painted client area as a PNG, zoomed.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 
+#include "cli_run.h"
 #include "platform/canvas.h"
 #include "support/cell_probe.h"
 #include "support/png_image.h"
@@ -17,8 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 int runCli(const std::string& args) {
-    const int raw = std::system((std::string(MAPEDIT_CLI) + " " + args + " 2>/dev/null").c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return test::runCli(args).status;
 }
 
 class RenderTest : public ::testing::Test {
