@@ -8,7 +8,7 @@ WERROR := $(if $(CI),-DMAPEDIT_WERROR=ON,)
 DEPS   := $(if $(NO_DEPS),,deps)
 
 .PHONY: deps configure build test run startup screenshot bench fuzz clean format format-check \
-        windows-deps windows windows-test
+        windows-deps windows windows-test windows-dist
 
 deps:
 	@scripts/setup-deps
@@ -67,8 +67,19 @@ windows: $(WINDOWS_DEPS)
 windows-test: windows
 	@ctest --test-dir build/windows --output-on-failure -j$(JOBS) -LE qt
 
+# The zip to hand out: the programs and a short README.
+WINDOWS_ZIP := dist/mapedit-windows-x64.zip
+windows-dist: windows
+	@rm -rf build/windows/dist && mkdir -p build/windows/dist dist
+	@x86_64-w64-mingw32-strip -o build/windows/dist/mapedit-cli.exe build/windows/src/cli/mapedit-cli.exe
+	@cp resources/windows/README.txt build/windows/dist/
+	@rm -f $(WINDOWS_ZIP)
+	@cd build/windows/dist && cmake -E tar cf $(CURDIR)/$(WINDOWS_ZIP) --format=zip \
+	    mapedit-cli.exe README.txt
+	@echo "$(WINDOWS_ZIP): $$(du -k $(WINDOWS_ZIP) | cut -f1) KiB"
+
 clean:
-	rm -rf build
+	rm -rf build dist
 
 format:
 	@git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
