@@ -7,7 +7,8 @@ SAMPLE ?= samples/keep.des
 WERROR := $(if $(CI),-DMAPEDIT_WERROR=ON,)
 DEPS   := $(if $(NO_DEPS),,deps)
 
-.PHONY: deps configure build test run startup screenshot bench fuzz clean format format-check
+.PHONY: deps configure build test run startup screenshot bench fuzz clean format format-check \
+        windows-deps windows windows-test windows-dist
 
 deps:
 	@scripts/setup-deps
@@ -48,8 +49,37 @@ fuzz: $(DEPS)
 	    -DMAPEDIT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build build/fuzz -j$(JOBS) --target reader_fuzz level_file_fuzz kept_text_fuzz
 
+# The Windows programs, cross-compiled with MinGW-w64; the generators of
+# the build run natively, from a host build of tools/ made first.
+WINDOWS_DEPS := $(if $(NO_DEPS),,windows-deps)
+
+windows-deps:
+	@scripts/setup-deps windows
+
+windows: $(WINDOWS_DEPS)
+	@log=$$(cmake -S tools -B build/host-tools -G Ninja -DCMAKE_BUILD_TYPE=Release 2>&1) || \
+	    { printf '%s\n' "$$log" >&2; exit 1; }
+	@cmake --build build/host-tools -j$(JOBS)
+	@log=$$(cmake --preset windows $(WERROR) 2>&1) || { printf '%s\n' "$$log" >&2; exit 1; }
+	@cmake --build build/windows -j$(JOBS)
+
+# The tests of the Windows build under Wine (scripts/wine-run).
+windows-test: windows
+	@ctest --test-dir build/windows --output-on-failure -j$(JOBS) -LE qt
+
+# The zip to hand out: the programs and a short README.
+WINDOWS_ZIP := dist/mapedit-windows-x64.zip
+windows-dist: windows
+	@rm -rf build/windows/dist && mkdir -p build/windows/dist dist
+	@x86_64-w64-mingw32-strip -o build/windows/dist/mapedit-cli.exe build/windows/src/cli/mapedit-cli.exe
+	@cp resources/windows/README.txt build/windows/dist/
+	@rm -f $(WINDOWS_ZIP)
+	@cd build/windows/dist && cmake -E tar cf $(CURDIR)/$(WINDOWS_ZIP) --format=zip \
+	    mapedit-cli.exe README.txt
+	@echo "$(WINDOWS_ZIP): $$(du -k $(WINDOWS_ZIP) | cut -f1) KiB"
+
 clean:
-	rm -rf build
+	rm -rf build dist
 
 format:
 	@git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format -i

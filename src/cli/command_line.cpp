@@ -45,6 +45,10 @@ const Subcommand* chosen(const CLI::App& app, const Options& o) {
 
 const Subcommand* parse(const std::vector<std::string>& args, Options& o) {
     CLI::App app("", "mapedit-cli");
+    // Options are --name on every platform; on Windows CLI11 would take
+    // /name for one too, and an absolute POSIX path (as Wine hands them
+    // over) starts so. Subcommands inherit this from the app.
+    app.allow_windows_style_options(false);
     declareParser(app, o);
     std::vector<std::string> reversed(args.rbegin(), args.rend());  // as CLI11 takes them
     try {

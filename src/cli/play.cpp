@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/script_player.h"
+#include "platform/native_path.h"
 
 namespace mapedit::cli {
 
@@ -50,15 +51,17 @@ int playLines(std::istream& in, const std::string& script, ScriptPlayer& player,
 // --seed the generator starts from 1, so that logs are reproducible.
 int runPlayCommand(const Options& o, std::FILE* out, std::FILE* err) {
     const std::string& script = o.files[0];
-    std::ifstream in(script, std::ios::binary);
-    if (!in) {
+    const auto scriptPath = nativePath(script);
+    std::ifstream in;
+    if (scriptPath) in.open(*scriptPath, std::ios::binary);
+    if (!in.is_open()) {
         std::fprintf(err, "mapedit-cli: cannot read %s\n", script.c_str());
         return 1;
     }
     std::FILE* log = out;
     std::FILE* opened = nullptr;
     if (!o.output.empty()) {
-        opened = std::fopen(o.output.c_str(), "wb");
+        opened = openFile(o.output, "wb");
         if (opened == nullptr) {
             std::fprintf(err, "mapedit-cli: cannot write %s\n", o.output.c_str());
             return 1;

@@ -2,7 +2,7 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "platform/headless_shell.h"
-#include "qt/png_export.h"
+#include "platform/png_file.h"
 
 namespace mapedit::cli {
 

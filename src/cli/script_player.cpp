@@ -6,7 +6,7 @@
 #include "cli/dialog_actions.h"
 #include "cli/script_looks.h"
 #include "platform/headless_dialog.h"
-#include "qt/png_export.h"
+#include "platform/png_file.h"
 #include "resources/menu.h"
 #include "resources/toolbar.h"
 #include "writer/writer.h"

@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/png_file.h"
 #include "qt/first_frame.h"
+#include "qt/framebuffer_image.h"
 #include "qt/main_window.h"
 #include "qt/pixel_art_image.h"
 #include "qt/start_arguments.h"
@@ -16,8 +18,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 void saveAndQuit(const QPixmap& shot, const std::string& path) {
-    const bool ok = shot.save(QString::fromStdString(path), "PNG");
-    if (!ok) std::fprintf(stderr, "mapedit: cannot write %s\n", path.c_str());
+    std::string error;
+    const bool ok = mapedit::savePng(mapedit::imageCanvas(shot.toImage()), 1, path, error);
+    if (!ok) std::fprintf(stderr, "mapedit: %s\n", error.c_str());
     QApplication::exit(ok ? 0 : 1);
 }
 

@@ -100,5 +100,22 @@ TEST_F(FileIo, AWriteReplacesTheWholeFileByteForByte) {
     EXPECT_EQ(names(), (std::vector<std::string>{"folder", "level.des"}));
 }
 
+// Paths are UTF-8 bytes wherever the program holds them, on Windows too,
+// where the file system takes UTF-16.
+TEST_F(FileIo, NamesAreUtf8) {
+    const std::u8string name = u8"H\u00f6hle \u0436\u8ff7\u5bae.des";
+    const auto folder = dir_.u8string();
+    const std::string path =
+        std::string(folder.begin(), folder.end()) + "/" + std::string(name.begin(), name.end());
+    ASSERT_TRUE(writeFileAtomically(path, "MAZE\n"));
+    ASSERT_TRUE(writeFileAtomically(path, "MAZE again\n"));
+    EXPECT_TRUE(fs::is_regular_file(dir_ / fs::path(name)));
+    const Result<std::string> back = readWholeFile(path);
+    ASSERT_TRUE(back) << back.error();
+    EXPECT_EQ(*back, "MAZE again\n");
+    EXPECT_EQ(directoryOf(path), std::string(folder.begin(), folder.end()));
+    EXPECT_EQ(fileNameOf(path), std::string(name.begin(), name.end()));
+}
+
 }  // namespace
 }  // namespace mapedit

@@ -2,6 +2,7 @@
 // text, and the exit status of each kind of run.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,7 @@ TEST(CliArguments, UsageErrorsAreReportedInOurWordsWithTheUsageAndExitTwo) {
         {"render" + g, "render needs -o OUT.png"},
         {"check --variant plain" + g, badVariant + "'plain'"},
         {"check --variant Tavrel" + g, badVariant + "'Tavrel'"},
-        {"check --variant ''" + g, badVariant + "''"},
+        {"check --variant " + kEmptyArgument + g, badVariant + "''"},
         {"check --seed -3" + g, badSeed + "'-3'"},
         {"check --seed 4294967296" + g, badSeed + "'4294967296'"},
         {"rewrite --seed 12x" + g, badSeed + "'12x'"},
@@ -83,11 +84,15 @@ TEST(CliArguments, EveryOptionSpellingIsAcceptedAndAFailedFileExitsOne) {
         std::string args;
         int status;
     };
+    // Save replaces its target by renaming over it: never point it at a
+    // device such as /dev/null, which a run as root would replace.
+    const std::filesystem::path written =
+        std::filesystem::temp_directory_path() / "mapedit-arguments-rewrite.des";
     const std::vector<Case> cases = {
         {"check --seed 0 --variant orvandel " + kGood, 0},
         {"check --seed=4294967295 --variant=tavrel " + kGood, 0},
         {"check " + kGood + " --variant vanilla --seed 7 --seed 8", 0},
-        {"rewrite --output=/dev/null " + kGood, 0},
+        {"rewrite --output=" + written.string() + " " + kGood, 0},
         {"check " + kGood + " " + kMissing, 1},
         {"rewrite " + kMissing, 1},
         {"render " + kMissing + kNoPng + " --zoom 16", 1},
@@ -100,6 +105,7 @@ TEST(CliArguments, EveryOptionSpellingIsAcceptedAndAFailedFileExitsOne) {
             EXPECT_NE(r.err.find("Cannot open " + kMissing), std::string::npos);
         }
     }
+    std::filesystem::remove(written);
 }
 
 TEST(CliUsage, ListsEverySubcommandWithItsSummaryInOneColumn) {

@@ -11,8 +11,12 @@ using CliRun = ProgramRun;
 
 // Standard error is discarded unless `withStderr`, which merges it into out.
 inline CliRun runCli(const std::string& args, bool withStderr = false) {
-    return runShell(std::string(MAPEDIT_CLI) + " " + args +
-                    (withStderr ? " 2>&1" : " 2>/dev/null"));
+    if (withStderr) return runShell(commandWord(MAPEDIT_CLI) + " " + args + " 2>&1");
+    // Into a file of its own rather than the null device, which Wine's cmd
+    // opens for one program at a time.
+    CliRun r = runProgram(MAPEDIT_CLI, args);
+    r.err.clear();
+    return r;
 }
 
 // Standard output and standard error apart.

@@ -5,7 +5,6 @@
 // Its first lines may say `# args: ...` (more options for play) and
 // `# exit: N` (the exit status; 0 when not said).
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -34,8 +33,9 @@ std::string header(const std::string& script, const std::string& key, std::strin
 
 mapedit::test::ProgramRun play(const fs::path& dir, const std::string& name,
                                const std::string& args) {
-    return mapedit::test::runShell("cd '" + dir.string() + "' && " + MAPEDIT_CLI + " play " + name +
-                                   " " + args + " 2>&1");
+    using namespace mapedit::test;
+    return runShell(
+        inFolder(dir, commandWord(MAPEDIT_CLI) + " play " + name + " " + args + " 2>&1"));
 }
 
 std::vector<std::string> scriptNames() {

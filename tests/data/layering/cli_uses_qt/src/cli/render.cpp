@@ -1,0 +1,2 @@
+// The command-line tool may not borrow from the desktop shell.
+#include "qt/png_export.h"
