@@ -80,7 +80,9 @@ int run(MainWindow& window, const StartOptions& options) {
         SetTimer(window.window(), kGrabTimer, 700, nullptr);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (message.message == WM_TIMER && message.wParam == kGrabTimer) {
+        // Controls run timers of their own with small ids too.
+        if (message.message == WM_TIMER && message.hwnd == window.window() &&
+            message.wParam == kGrabTimer) {
             KillTimer(window.window(), kGrabTimer);
             return grabAndQuit(window, options);
         }

@@ -67,6 +67,9 @@ StartRequest parseStartArguments(const std::vector<std::string>& arguments,
                                  std::uint32_t clockSeed) {
     CLI::App app("mapedit", "mapedit");
     app.set_help_flag();
+    // Options are --name only: CLI11 on Windows would take /name for one
+    // too, and an absolute POSIX path (as Wine hands them over) starts so.
+    app.allow_windows_style_options(false);
     bool help = false;
     RawArguments raw;
     app.add_flag("-h,--help", help);
