@@ -61,23 +61,29 @@ windows: $(WINDOWS_DEPS)
 	    { printf '%s\n' "$$log" >&2; exit 1; }
 	@cmake --build build/host-tools -j$(JOBS)
 	@log=$$(cmake --preset windows $(WERROR) 2>&1) || { printf '%s\n' "$$log" >&2; exit 1; }
+	@scripts/wine-run --init
 	@cmake --build build/windows -j$(JOBS)
 
-# The tests of the Windows build under Wine (scripts/wine-run). Each takes
-# well under a second; the time limit turns a program stuck in Wine into a
-# failure rather than a long wait.
+# The tests of the Windows build under Wine (scripts/wine-run), inside one
+# virtual X server so that the window tests have a display; the end-to-end
+# test brings its own. Each test takes well under a second (the end-to-end
+# test a quarter of a minute); the time limit turns a program stuck in Wine
+# into a failure rather than a long wait. Wine's server ends with the run.
 windows-test: windows
-	@ctest --test-dir build/windows --output-on-failure -j$(JOBS) -LE qt --timeout 60
+	@status=0; xvfb-run -a -s "-screen 0 1280x1024x24" \
+	    ctest --test-dir build/windows --output-on-failure -j$(JOBS) -LE qt --timeout 60 || status=$$?; \
+	    scripts/wine-run --stop; exit $$status
 
 # The zip to hand out: the programs and a short README.
 WINDOWS_ZIP := dist/mapedit-windows-x64.zip
 windows-dist: windows
 	@rm -rf build/windows/dist && mkdir -p build/windows/dist dist
+	@x86_64-w64-mingw32-strip -o build/windows/dist/mapedit.exe build/windows/src/win32/mapedit.exe
 	@x86_64-w64-mingw32-strip -o build/windows/dist/mapedit-cli.exe build/windows/src/cli/mapedit-cli.exe
 	@cp resources/windows/README.txt build/windows/dist/
 	@rm -f $(WINDOWS_ZIP)
 	@cd build/windows/dist && cmake -E tar cf $(CURDIR)/$(WINDOWS_ZIP) --format=zip \
-	    mapedit-cli.exe README.txt
+	    mapedit.exe mapedit-cli.exe README.txt
 	@echo "$(WINDOWS_ZIP): $$(du -k $(WINDOWS_ZIP) | cut -f1) KiB"
 
 clean:
