@@ -242,38 +242,6 @@ TEST(Win32DialogHost, OkWritesTheSubjectAndCancelDoesNot) {
     }
 }
 
-// Enter presses the default button; Escape and the close box cancel.
-TEST(Win32DialogHost, EnterPressesTheDefaultButtonEscapeAndCloseCancel) {
-    MAPEDIT_OWNER_OR_SKIP(owner, kOwnerArea);
-    struct Case {
-        int templateId;
-        UINT message;
-        WPARAM key;
-        DialogResult expected;
-    };
-    const Case cases[] = {
-        {dialog::kTrap, WM_KEYDOWN, VK_RETURN, DialogResult::Ok},
-        {dialog::kTrap, WM_KEYDOWN, VK_ESCAPE, DialogResult::Cancel},
-        {dialog::kDoor, WM_KEYDOWN, VK_RETURN, DialogResult::Ok},
-        {dialog::kAbout, WM_KEYDOWN, VK_RETURN, DialogResult::Ok},
-        {dialog::kAbout, WM_KEYDOWN, VK_ESCAPE, DialogResult::Cancel},
-        {dialog::kDoor, WM_CLOSE, 0, DialogResult::Cancel},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.templateId << " key " << c.key);
-        OpenDialog d(owner, c.templateId, 1);
-        const HWND box = d.window.get();
-        if (c.message == WM_CLOSE) {
-            SendMessageW(box, WM_CLOSE, 0, 0);
-        } else {
-            MSG key{box, c.message, c.key, 0, 0, {}};
-            EXPECT_TRUE(IsDialogMessageW(box, &key));
-        }
-        pumpMessages();
-        EXPECT_EQ(d.session.result(), c.expected);
-    }
-}
-
 TEST(Win32DialogHost, TheAboutBoxShowsTheProgramIconTwiceItsSize) {
     MAPEDIT_OWNER_OR_SKIP(owner, kOwnerArea);
     OpenDialog d(owner, dialog::kAbout, 1);

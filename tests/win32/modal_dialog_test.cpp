@@ -21,7 +21,14 @@ void CALLBACK pressKey(HWND, UINT, UINT_PTR timer, DWORD) {
     PostMessageW(focus, WM_KEYUP, key, 0);
 }
 
-TEST(Win32ModalDialogs, EnterAcceptsEscapeCancelsAndTheFocusClicksNothing) {
+void CALLBACK closeBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostMessageW(GetActiveWindow(), WM_CLOSE, 0, 0);
+}
+
+// Enter presses the default button; Escape and the close box cancel, the
+// About box's too, which has no Cancel button.
+TEST(Win32ModalDialogs, EnterAcceptsEscapeAndTheCloseBoxCancelAndTheFocusClicksNothing) {
     MAPEDIT_OWNER_OR_SKIP(owner, (RECT{100, 80, 900, 680}));
     struct Case {
         int templateId;
@@ -31,6 +38,8 @@ TEST(Win32ModalDialogs, EnterAcceptsEscapeCancelsAndTheFocusClicksNothing) {
     const Case cases[] = {
         {dialog::kDoor, &pressKey<VK_RETURN>, DialogResult::Ok},
         {dialog::kTrap, &pressKey<VK_ESCAPE>, DialogResult::Cancel},
+        {dialog::kAbout, &pressKey<VK_ESCAPE>, DialogResult::Cancel},
+        {dialog::kMazewalk, &closeBox, DialogResult::Cancel},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.templateId);
