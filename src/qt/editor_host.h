@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/editor.h"
-#include "qt/client_input.h"
+#include "app/client_input.h"
 #include "qt/map_widget.h"
 #include "qt/qt_shell.h"
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "platform/canvas.h"
-#include "qt/client_input.h"
+#include "app/client_input.h"
 
 namespace mapedit {
 

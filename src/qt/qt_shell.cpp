@@ -166,27 +166,9 @@ std::string titleWithModifiedMark(const std::string& title) {
     return escaped.substr(0, last) + "[*]" + escaped.substr(last);
 }
 
-std::string defaultSuffix(const FileDialogRequest& request, int filterIndex) {
-    if (filterIndex < 0 || filterIndex >= static_cast<int>(request.filters.size())) {
-        return request.defaultExtension;
-    }
-    const std::string& pattern = request.filters[static_cast<std::size_t>(filterIndex)].pattern;
-    // Only a pattern of one extension names one; "*.*" keeps the default.
-    if (pattern.rfind("*.", 0) != 0) return request.defaultExtension;
-    const std::string extension = pattern.substr(2);
-    if (extension.empty() || extension.find_first_of("*?;. ") != std::string::npos) {
-        return request.defaultExtension;
-    }
-    return extension;
-}
-
 QStringList nameFilters(const FileDialogRequest& request) {
     QStringList entries;
-    for (const FileFilter& f : request.filters) {
-        const QString name = fromBytes(f.name);
-        const QString pattern = "(" + fromBytes(f.pattern) + ")";
-        entries << (name.endsWith(pattern) ? name : name + " " + pattern);
-    }
+    for (const FileFilter& f : request.filters) entries << fromBytes(filterEntryName(f));
     return entries;
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <string>
 
+#include "platform/file_filters.h"
 #include "platform/shell.h"
 #include "qt/command_actions.h"
 
@@ -59,10 +60,5 @@ QStringList nameFilters(const FileDialogRequest& request);
 // the program's name when there is no file): the window shows "*" there
 // while the level differs from what was last opened or saved.
 std::string titleWithModifiedMark(const std::string& title);
-
-// The extension a file dialog adds to a name typed without one while the
-// type at `filterIndex` is chosen: that type's, or the request's default
-// when the type stands for any extension.
-std::string defaultSuffix(const FileDialogRequest& request, int filterIndex);
 
 }  // namespace mapedit

@@ -3,6 +3,7 @@
 #include "win32/dialog_font.h"
 #include "win32/dialog_layout.h"
 #include "win32/dialog_template_builder.h"
+#include "win32/pixel_art_bitmap.h"
 
 namespace mapedit {
 
@@ -69,8 +70,8 @@ void PropertyDialogSession::showIcons() {
     const std::span<const ControlTemplate> controls = dialog_.dialogTemplate().controls;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (controls[i].kind != ControlKind::Icon) continue;
-        if (!icon_) icon_ = pixelArtBitmap(programIcon(), 2, GetSysColor(COLOR_BTNFACE));
-        SendMessageW(controls_->window(i), STM_SETIMAGE, IMAGE_BITMAP,
+        if (!icon_) icon_.reset(programIconHandle(2));
+        SendMessageW(controls_->window(i), STM_SETIMAGE, IMAGE_ICON,
                      reinterpret_cast<LPARAM>(icon_.get()));
     }
 }

@@ -3,11 +3,12 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "platform/shell.h"
-#include "win32/pixel_art_bitmap.h"
 #include "win32/win32_dialog_controls.h"
 
 namespace mapedit {
@@ -43,7 +44,10 @@ class PropertyDialogSession {
     int fontPoints_;
     std::vector<std::uint16_t> words_;
     std::optional<Win32DialogControls> controls_;
-    OwnedBitmap icon_;
+    struct IconDeleter {
+        void operator()(HICON icon) const { DestroyIcon(icon); }
+    };
+    std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter> icon_;
     std::optional<DialogResult> result_;
 };
 

@@ -55,7 +55,7 @@ std::uint32_t kindStyle(const ControlTemplate& c, bool firstOfRadioGroup) {
         case ControlKind::GroupBox:
             return BS_GROUPBOX;
         case ControlKind::Icon:
-            return SS_BITMAP;
+            return SS_ICON | SS_REALSIZEIMAGE;
         case ControlKind::Edit:
             return WS_BORDER | WS_TABSTOP | ES_LEFT | (c.has(kAutoHScroll) ? ES_AUTOHSCROLL : 0);
         case ControlKind::Radio:

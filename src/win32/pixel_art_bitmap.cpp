@@ -1,44 +1,49 @@
 #include "win32/pixel_art_bitmap.h"
 
+#include <cstdint>
+
 namespace mapedit {
 
-std::uint32_t overBackground(std::uint32_t argb, std::uint32_t rgb) {
-    const std::uint32_t alpha = argb >> 24;
-    std::uint32_t mixed = 0;
-    for (const int shift : {0, 8, 16}) {
-        const std::uint32_t top = (argb >> shift) & 0xFF;
-        const std::uint32_t bottom = (rgb >> shift) & 0xFF;
-        const std::uint32_t channel = (top * alpha + bottom * (255 - alpha) + 127) / 255;
-        mixed |= channel << shift;
-    }
-    return mixed;
-}
-
-OwnedBitmap pixelArtBitmap(const PixelArt& art, int scale, COLORREF background) {
-    const int width = art.width * scale, height = art.height * scale;
+HBITMAP pixelArtBitmap(const PixelArt& art, int scale) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // rows from the top
+    info.bmiHeader.biWidth = art.width * scale;
+    info.bmiHeader.biHeight = -art.height * scale;  // top row first
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || bits == nullptr) return nullptr;
-    // COLORREF is 0x00BBGGRR; the bitmap's pixels are 0x00RRGGBB.
-    const std::uint32_t back =
-        (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr) return nullptr;
     auto* pixels = static_cast<std::uint32_t*>(bits);
-    for (int y = 0; y < height; ++y) {
-        const std::string_view row = art.rows[static_cast<std::size_t>(y / scale)];
+    const int width = art.width * scale;
+    for (int y = 0; y < art.height * scale; ++y) {
+        const auto& row = art.rows[static_cast<std::size_t>(y / scale)];
         for (int x = 0; x < width; ++x) {
-            const auto at = static_cast<std::size_t>(x / scale);
-            const char letter = at < row.size() ? row[at] : '.';
-            pixels[y * width + x] = overBackground(artColour(letter), back);
+            const std::size_t column = static_cast<std::size_t>(x / scale);
+            const std::uint32_t argb = artColour(column < row.size() ? row[column] : '.');
+            // Premultiplied alpha, as alpha-blending image lists expect.
+            const std::uint32_t a = argb >> 24;
+            auto channel = [&](int shift) { return ((argb >> shift) & 0xFF) * a / 255; };
+            pixels[y * width + x] = a << 24 | channel(16) << 16 | channel(8) << 8 | channel(0);
         }
     }
     return bitmap;
+}
+
+HICON programIconHandle(int scale) {
+    const PixelArt& art = programIcon();
+    HBITMAP colour = pixelArtBitmap(art, scale);
+    // With a 32-bit colour bitmap the mask is ignored but must be there.
+    HBITMAP mask = CreateBitmap(art.width * scale, art.height * scale, 1, 1, nullptr);
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmColor = colour;
+    info.hbmMask = mask;
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(colour);
+    DeleteObject(mask);
+    return icon;
 }
 
 }  // namespace mapedit

@@ -249,11 +249,15 @@ TEST(Win32DialogHost, TheAboutBoxShowsTheProgramIconTwiceItsSize) {
     for (std::size_t i = 0; i < d.look().controls.size(); ++i) {
         if (d.look().controls[i].kind != ControlKind::Icon) continue;
         ++icons;
-        const auto image =
-            reinterpret_cast<HBITMAP>(SendMessageW(d.control(i), STM_GETIMAGE, IMAGE_BITMAP, 0));
-        ASSERT_NE(image, nullptr);
+        const auto icon =
+            reinterpret_cast<HICON>(SendMessageW(d.control(i), STM_GETIMAGE, IMAGE_ICON, 0));
+        ASSERT_NE(icon, nullptr);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
         BITMAP bitmap{};
-        GetObjectW(image, sizeof bitmap, &bitmap);
+        GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
         EXPECT_EQ(bitmap.bmWidth, 32);
         EXPECT_EQ(bitmap.bmHeight, 32);
     }

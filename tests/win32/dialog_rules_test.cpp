@@ -1,13 +1,11 @@
 // The arithmetic behind the Windows dialogs: the font size at a zoom, the
-// level list's selection, the icon's colours over the dialog.
+// level list's selection.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <vector>
 
 #include "win32/dialog_font.h"
 #include "win32/level_list.h"
-#include "win32/pixel_art_bitmap.h"
 
 namespace mapedit {
 namespace {
@@ -61,21 +59,6 @@ TEST(LevelList, SettlesOnLevelsThatCanBeEditedOnly) {
     EXPECT_EQ(settledLevel(none, -1, 1, false), -1);
     const std::vector<LevelChoice> later = {{"x", false}, {"y", true}};
     EXPECT_EQ(firstEditableLevel(later), 1);
-}
-
-TEST(PixelArtBitmap, LaysEachPixelOverTheBackground) {
-    struct Case {
-        std::uint32_t argb, background, expected;
-    };
-    const Case cases[] = {
-        {0xFF102030, 0xC0C0C0, 0x102030},  // opaque: its own colour
-        {0x00102030, 0xC0C0C0, 0xC0C0C0},  // transparent: the background
-        {0x80FF0000, 0x0000FF, 0x80007F},  // half: each channel between
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::hex << c.argb);
-        EXPECT_EQ(overBackground(c.argb, c.background), c.expected);
-    }
 }
 
 }  // namespace
