@@ -23,6 +23,19 @@ LevelPick editableAt(std::span<const LevelChoice> levels, int index) {
 
 }  // namespace
 
+std::string levelQuestion(const LevelChoiceRequest& request) {
+    const std::string& name = request.fileName;
+    const bool one = request.levels.size() == 1;
+    int editable = 0;
+    for (const LevelChoice& level : request.levels) editable += level.editable ? 1 : 0;
+    if (editable == 0) {
+        return one ? name + " holds one level, of rooms and corridors, which cannot be edited."
+                   : name + " holds several levels, none of which can be edited.";
+    }
+    if (one) return name + " holds one level. Do you want to edit it?";
+    return name + " holds several levels. Which one do you want to edit?";
+}
+
 std::string levelListEntry(const LevelChoice& level, int index) {
     std::string entry = fmt::format("{} \"{}\"", index + 1, level.name);
     if (!level.editable) entry += fmt::format(" ({})", kNotEditable);

@@ -21,6 +21,10 @@ struct LevelChoiceRequest {
     std::vector<LevelChoice> levels;
 };
 
+// What the dialog says above the list: how many levels the file holds and
+// whether any can be chosen.
+std::string levelQuestion(const LevelChoiceRequest& request);
+
 // How a level is listed: its position from 1 and its name, and why it
 // cannot be chosen when it cannot.
 std::string levelListEntry(const LevelChoice& level, int index);

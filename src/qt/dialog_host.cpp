@@ -84,7 +84,7 @@ class DialogBuilder {
     void place(DialogBaseUnits units) {
         for (const Built& b : built_) {
             const DialogRect& r = b.control->rect;
-            QRect place = dialogRect(units, r.x, r.y, r.width, r.height);
+            QRect place = qtDialogRect(units, r.x, r.y, r.width, r.height);
             // A drop-down's template height includes its opened list.
             if (b.control->kind == ControlKind::DropDown) {
                 place.setHeight(b.widget->sizeHint().height());
@@ -187,7 +187,7 @@ DialogResult runPropertyDialog(QWidget& owner, PropertyDialog& dialog) {
     for (const ControlTemplate& c : t.controls) builder.build(c);
     const std::vector<TextPlace> places = builder.textPlaces(t);
     const DialogBaseUnits units = unitsToFit(dialogBaseUnits(font), places);
-    box.setFixedSize(dialogRect(units, 0, 0, t.width, t.height).size());
+    box.setFixedSize(qtDialogRect(units, 0, 0, t.width, t.height).size());
     builder.place(units);
     dialog.initialise(controls);
     return box.exec() == QDialog::Accepted ? DialogResult::Ok : DialogResult::Cancel;

@@ -48,5 +48,22 @@ TEST(LevelChoice, TheListSaysWhichLevelsCannotBeEdited) {
               "12 \"oracle\" (rooms and corridors: cannot be edited)");
 }
 
+TEST(LevelChoice, QuestionSaysHowManyLevelsAndWhetherAnyCanBeEdited) {
+    const LevelChoice maze{"tower", true}, rooms{"oracle", false};
+    struct Case {
+        std::vector<LevelChoice> levels;
+        const char* question;
+    };
+    const Case cases[] = {
+        {{maze, rooms, maze}, "f.des holds several levels. Which one do you want to edit?"},
+        {{rooms}, "f.des holds one level, of rooms and corridors, which cannot be edited."},
+        {{rooms, rooms}, "f.des holds several levels, none of which can be edited."},
+        {{maze}, "f.des holds one level. Do you want to edit it?"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(levelQuestion({"Open Level", "f.des", c.levels}), c.question);
+    }
+}
+
 }  // namespace
 }  // namespace mapedit

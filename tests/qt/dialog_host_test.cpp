@@ -15,7 +15,6 @@
 
 #include "dialogs/property_dialogs.h"
 #include "qt/dialog_host.h"
-#include "qt/dialog_units.h"
 #include "qt/window_fixture.h"
 #include "resources/dialog_templates.h"
 #include "support/dialog_subjects.h"
@@ -144,33 +143,6 @@ TEST(DialogHost, EveryTextFitsAndEveryListKeepsToItsRows) {
             EXPECT_TRUE(clipped.isEmpty()) << clipped.join(", ").toStdString();
             EXPECT_TRUE(tooLong.isEmpty()) << tooLong.join(", ").toStdString();
         }
-    }
-}
-
-// The units grow until the widest and the highest text fit, and stay as
-// they are when everything fits already.
-TEST(DialogUnits, GrowJustEnoughForEveryText) {
-    struct Case {
-        const char* name;
-        std::vector<TextPlace> places;
-        DialogBaseUnits expected;
-    };
-    const DialogBaseUnits base{6, 15};
-    const std::vector<Case> cases = {
-        {"nothing asked", {}, {6, 15}},
-        {"fits already", {{{10, 10, 40, 10}, 60, 15}}, {6, 15}},
-        // 30 units at 7 pixels per 4 reach pixel 53 (52.5 rounded), one short.
-        {"wider text", {{{0, 0, 30, 10}, 54, 0}}, {8, 15}},
-        {"widest of several", {{{0, 0, 40, 8}, 50, 0}, {{0, 0, 20, 8}, 40, 0}}, {8, 15}},
-        {"higher text", {{{0, 0, 40, 8}, 0, 17}}, {6, 17}},
-        // At 7 pixels per 4 units, units 1 to 3 run from pixel 2 to 5.
-        {"edges round", {{{1, 0, 2, 8}, 4, 0}}, {8, 15}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const DialogBaseUnits units = unitsToFit(base, c.places);
-        EXPECT_EQ(units.x, c.expected.x);
-        EXPECT_EQ(units.y, c.expected.y);
     }
 }
 

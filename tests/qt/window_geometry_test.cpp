@@ -1,12 +1,11 @@
 // The arithmetic of the window: client pixels from mouse positions,
-// dialog units, centring on the screen, the file dialog's type list,
-// the fixed window size and the crispness of drawn images; the zoom.
+// centring on the screen, the file dialog's type list, the fixed window
+// size and the crispness of drawn images; the zoom.
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
 
 #include "dialogs/property_dialogs.h"
-#include "qt/dialog_units.h"
 #include "qt/map_widget.h"
 #include "qt/pixel_art_image.h"
 #include "qt/qt_shell.h"
@@ -36,27 +35,6 @@ TEST(ClientPixel, FloorsTheDevicePositionDividedByTheZoom) {
                                         << c.ratio << " zoom " << c.zoom);
         EXPECT_EQ(clientPixel(c.position, c.ratio, c.zoom), c.pixel);
     }
-}
-
-TEST(DialogUnits, ConvertEdgesRoundedSoTouchingControlsStillTouch) {
-    const DialogBaseUnits units{7, 15};
-    struct Case {
-        int x, y, w, h;
-        QRect pixels;
-    };
-    const std::vector<Case> cases = {
-        {0, 0, 163, 43, {0, 0, 285, 81}},  // 163 * 7 / 4 = 285.25, 43 * 15 / 8 = 80.6
-        {7, 7, 18, 21, {12, 13, 32, 40}},  // edges 12.25..43.75 and 13.1..52.5
-        {119, 22, 37, 14, {208, 41, 65, 27}},
-        {1, 1, 1, 1, {2, 2, 2, 2}},  // 1.75 -> 2, 3.5 -> 4; 1.9 -> 2, 3.75 -> 4
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " " << c.w << "x" << c.h);
-        EXPECT_EQ(dialogRect(units, c.x, c.y, c.w, c.h), c.pixels);
-    }
-    // Side by side in units, side by side in pixels, where converting the
-    // width alone would make them overlap.
-    EXPECT_EQ(dialogRect(units, 2, 0, 1, 1).right() + 1, dialogRect(units, 3, 0, 1, 1).left());
 }
 
 TEST(WindowPlacement, CentresWithIntegerHalvesRoundedTowardZero) {
