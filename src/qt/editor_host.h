@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "app/editor.h"
 #include "app/client_input.h"
+#include "app/editor.h"
 #include "qt/map_widget.h"
 #include "qt/qt_shell.h"
 

@@ -3,8 +3,8 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "platform/canvas.h"
 #include "app/client_input.h"
+#include "platform/canvas.h"
 
 namespace mapedit {
 
