@@ -8,7 +8,7 @@ WERROR := $(if $(CI),-DMAPEDIT_WERROR=ON,)
 DEPS   := $(if $(NO_DEPS),,deps)
 
 .PHONY: deps configure build test run startup screenshot bench fuzz clean format format-check \
-        windows-deps windows windows-test windows-dist
+        windows-deps windows windows-test windows-dist windows-screenshot
 
 deps:
 	@scripts/setup-deps
@@ -75,6 +75,15 @@ windows-test: windows
 	@status=0; xvfb-run -a -s "-screen 0 1280x1024x24" \
 	    ctest --test-dir build/windows --output-on-failure -j$(JOBS) -LE qt --timeout 60 || status=$$?; \
 	    scripts/wine-run --stop; exit $$status
+
+# The README's picture of the Windows editor under Wine, in a window
+# manager's frame, drawn by the program itself.
+windows-screenshot: windows
+	@scripts/wine-run --stop
+	@xvfb-run -a -s "-screen 0 1280x1024x24" sh -c 'openbox >/dev/null 2>&1 & sleep 1; \
+	    scripts/wine-run build/windows/src/win32/mapedit.exe --zoom 1 --seed 7 \
+	    --screenshot docs/windows_screenshot.png $(SAMPLE); status=$$?; \
+	    scripts/wine-run --stop; exit $$status'
 
 # The zip to hand out: the programs and a short README.
 WINDOWS_ZIP := dist/mapedit-windows-x64.zip

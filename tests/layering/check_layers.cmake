@@ -4,7 +4,8 @@
 #     cmake -DROOT=<source tree> -P check_layers.cmake
 #
 # Only includes written "layer/header.h" are layer headers; others
-# (generated tables, third-party headers) are not checked, except Qt's.
+# (generated tables, third-party headers) are not checked, except Qt's and
+# the Windows API's.
 cmake_minimum_required(VERSION 3.25)
 
 # The layers from the bottom up. A file may include headers of its own
@@ -59,6 +60,12 @@ foreach(file IN LISTS files)
         if(line MATCHES "<(Q[A-Za-z0-9_]*(/[^>]*)?)>")
             if(NOT layer STREQUAL "qt")
                 report("${file} includes <${CMAKE_MATCH_1}>: Qt belongs to src/qt only")
+            endif()
+            continue()
+        endif()
+        if(line MATCHES "<((windows|windowsx|commctrl|commdlg|shellapi|winuser)\\.h)>")
+            if(NOT layer STREQUAL "win32")
+                report("${file} includes <${CMAKE_MATCH_1}>: the Windows API belongs to src/win32 only")
             endif()
             continue()
         endif()

@@ -1,0 +1,2 @@
+// Only the Windows shell uses the Windows API.
+#include <windows.h>
