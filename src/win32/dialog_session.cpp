@@ -4,6 +4,7 @@
 #include "win32/dialog_layout.h"
 #include "win32/dialog_template_builder.h"
 #include "win32/pixel_art_bitmap.h"
+#include "win32/template_dialog.h"
 
 namespace mapedit {
 
@@ -33,16 +34,12 @@ PropertyDialogSession::PropertyDialogSession(HWND owner, PropertyDialog& dialog,
       words_(dialogTemplateWords(dialog.dialogTemplate(), fontPoints_)) {}
 
 DialogResult PropertyDialogSession::runModal() {
-    const auto answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
-                                                reinterpret_cast<LPCDLGTEMPLATEW>(words_.data()),
-                                                owner_, &procedure, reinterpret_cast<LPARAM>(this));
+    const auto answer = runTemplateDialog(words_, owner_, &procedure, this);
     return answer == IDOK ? DialogResult::Ok : DialogResult::Cancel;
 }
 
 HWND PropertyDialogSession::openModeless() {
-    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                      reinterpret_cast<LPCDLGTEMPLATEW>(words_.data()), owner_,
-                                      &procedure, reinterpret_cast<LPARAM>(this));
+    return openTemplateDialog(words_, owner_, &procedure, this);
 }
 
 INT_PTR CALLBACK PropertyDialogSession::procedure(HWND window, UINT message, WPARAM wParam,

@@ -7,6 +7,7 @@
 #include "win32/dialog_template_builder.h"
 #include "win32/level_chooser_layout.h"
 #include "win32/level_list.h"
+#include "win32/template_dialog.h"
 #include "win32/wide_text.h"
 #include "win32/window_centre.h"
 
@@ -59,16 +60,12 @@ LevelChooserSession::LevelChooserSession(HWND owner, const LevelChoiceRequest& r
     : owner_(owner), request_(request), words_(chooserTemplate(owner, request, zoom)) {}
 
 std::optional<int> LevelChooserSession::runModal() {
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
-                            reinterpret_cast<LPCDLGTEMPLATEW>(words_.data()), owner_, &procedure,
-                            reinterpret_cast<LPARAM>(this));
+    runTemplateDialog(words_, owner_, &procedure, this);
     return chosen_;
 }
 
 HWND LevelChooserSession::openModeless() {
-    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                      reinterpret_cast<LPCDLGTEMPLATEW>(words_.data()), owner_,
-                                      &procedure, reinterpret_cast<LPARAM>(this));
+    return openTemplateDialog(words_, owner_, &procedure, this);
 }
 
 INT_PTR CALLBACK LevelChooserSession::procedure(HWND window, UINT message, WPARAM wParam,
