@@ -42,15 +42,6 @@ answer_file_dialog() {
     done
 }
 
-wait_for_exit() {
-    for _ in $(seq 100); do
-        kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
-        sleep 0.1
-    done
-    kill "$1"
-    fail "mapedit did not quit"
-}
-
 # Where the client area lies in the window: the picture the window draws
 # of itself holds the level as mapedit-cli renders it.
 find_client_area() {
@@ -72,32 +63,15 @@ draw_and_save() {
     window=$(window_named '^level.des - Morvath Map Construction Helper$') || true
     [ -n "$window" ] || fail "the editor window did not appear"
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    local left=$X top=$((Y + map_y))
-    at() { xdotool mousemove "$((left + $1))" "$((top + $2))"; sleep 0.15; }
-    at 125 420; xdotool click 1; sleep 0.15
-    at 225 180; xdotool mousedown 1; sleep 0.15
-    at 325 180
-    at 445 180
-    xdotool mouseup 1; sleep 0.15
+    draw_pen_stroke "$X" "$((Y + map_y))"
     file_menu "$window" a
     answer_file_dialog "Save As" "$work/saved.txt"
     for _ in $(seq 50); do [ -s "$work/saved.txt" ] && break; sleep 0.1; done
     [ -s "$work/saved.txt" ] || fail "nothing was saved"
     file_menu "$window" x
-    wait_for_exit "$pid" || fail "mapedit quit with status $?"
+    wait_for_exit "$pid" mapedit || fail "mapedit quit with status $?"
 
-    cat >"$work/same.script" <<SCRIPT
-open $work/level.des
-move 125 420
-click 125 420
-move 225 180
-down 225 180
-drag 325 180
-drag 445 180
-up 445 180
-answer save $work/expected.txt
-menu 102
-SCRIPT
+    pen_stroke_script "$work/level.des" "$work/expected.txt" >"$work/same.script"
     "$cli" play --seed 7 "$work/same.script" >/dev/null || fail "mapedit-cli play failed"
     cmp "$work/expected.txt" "$work/saved.txt" || {
         diff "$work/expected.txt" "$work/saved.txt" >&2

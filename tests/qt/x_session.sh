@@ -32,3 +32,43 @@ rerun_inside_xvfb() {
     rm -f "$log"
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$@"
 }
+
+# Waits for the program of process $1 to end by itself; fails naming it
+# ($2) when it does not within 15 seconds. Answers the program's status.
+wait_for_exit() {
+    for _ in $(seq 150); do
+        kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
+        sleep 0.1
+    done
+    kill "$1"
+    fail "$2 did not quit"
+}
+
+# The pen stroke the end-to-end tests draw with the mouse, the map's top
+# left corner at screen pixel ($1, $2) and the zoom 1: a wall kind taken
+# from the palette, then a stroke across the map.
+draw_pen_stroke() {
+    local left=$1 top=$2
+    at() { xdotool mousemove "$((left + $1))" "$((top + $2))"; sleep 0.2; }
+    at 125 420; xdotool click 1; sleep 0.2
+    at 225 180; xdotool mousedown 1; sleep 0.2
+    at 325 180
+    at 445 180
+    xdotool mouseup 1; sleep 0.2
+}
+
+# The same stroke as an edit script: opens $1, draws, saves as $2.
+pen_stroke_script() {
+    cat <<SCRIPT
+open $1
+move 125 420
+click 125 420
+move 225 180
+down 225 180
+drag 325 180
+drag 445 180
+up 445 180
+answer save $2
+menu 102
+SCRIPT
+}

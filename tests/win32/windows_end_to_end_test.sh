@@ -51,15 +51,6 @@ answer_file_dialog() {
     xdotool key Return
 }
 
-wait_for_exit() {
-    for _ in $(seq 150); do
-        kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
-        sleep 0.1
-    done
-    kill "$1"
-    fail "mapedit.exe did not quit"
-}
-
 # Scenario 1: what the window shows of a level is what render draws.
 shows_the_render() {
     "$wine_run" "$cli" render --seed 7 "$sample" -o "$work/render.png" ||
@@ -78,12 +69,7 @@ draw_and_save() {
     window=$(window_named "^$(title_of level.des)\$") || true
     [ -n "$window" ] || fail "the editor window did not appear"
     map_origin "$(title_of level.des)"
-    at() { xdotool mousemove "$((left + $1))" "$((top + $2))"; sleep 0.2; }
-    at 125 420; xdotool click 1; sleep 0.2
-    at 225 180; xdotool mousedown 1; sleep 0.2
-    at 325 180
-    at 445 180
-    xdotool mouseup 1; sleep 0.2
+    draw_pen_stroke "$left" "$top"
     file_menu "$window" a
     # Drive Z: is the root of the file system; the dialog takes a
     # Windows path only.
@@ -92,20 +78,9 @@ draw_and_save() {
     for _ in $(seq 100); do [ -s "$work/saved.txt" ] && break; sleep 0.1; done
     [ -s "$work/saved.txt" ] || { kill "$pid"; fail "nothing was saved"; }
     file_menu "$window" x
-    wait_for_exit "$pid" || fail "mapedit.exe quit with status $?"
+    wait_for_exit "$pid" mapedit.exe || fail "mapedit.exe quit with status $?"
 
-    cat >"$work/same.script" <<SCRIPT
-open $work/level.des
-move 125 420
-click 125 420
-move 225 180
-down 225 180
-drag 325 180
-drag 445 180
-up 445 180
-answer save $work/expected.txt
-menu 102
-SCRIPT
+    pen_stroke_script "$work/level.des" "$work/expected.txt" >"$work/same.script"
     "$wine_run" "$cli" play --seed 7 "$work/same.script" >/dev/null ||
         fail "mapedit-cli.exe play failed"
     cmp "$work/expected.txt" "$work/saved.txt" || {
