@@ -121,6 +121,30 @@ TEST(WindowsMainWindow, ToolButtonsDigitsAndMenuMarksFollowTheEditor) {
     EXPECT_NE(shown & MF_CHECKED, toggled & MF_CHECKED);
 }
 
+TEST(WindowsMainWindow, StatusLineAndTipsNameWhatLiesUnderTheMouse) {
+    START_WINDOW(window);
+    HWND status = FindWindowExW(window->window(), nullptr, STATUSCLASSNAMEW, nullptr);
+    ASSERT_NE(status, nullptr);
+    auto statusText = [&] {
+        wchar_t text[256] = {};
+        SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    window->mouseMove(405, 198, false);  // cell (40, 10) of the all-floor level
+    EXPECT_NE(statusText().find(L"40, 10"), std::wstring::npos) << statusText();
+    window->mouseMove(405, 440, false);  // the palette, off the map
+    EXPECT_EQ(statusText(), L"");
+    EXPECT_EQ(window->toolTipAt(5, 5), "");
+
+    // The tool bar asks its parent for each button's tip.
+    NMTTDISPINFOW tip{};
+    tip.hdr.hwndFrom = nullptr;
+    tip.hdr.idFrom = kFirstTool + 2;
+    tip.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(window->window(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_EQ(std::wstring(tip.szText), L"Pen (3)");
+}
+
 TEST(WindowsMainWindow, TheMapAreaShowsTheFramebufferAtTheZoom) {
     START_WINDOW(window);
     RECT map;

@@ -6,17 +6,23 @@
 #     the map of a copy of a sample; File > Save as... saves through the
 #     common dialog, and the file equals what mapedit-cli.exe play saves
 #     for the same events; File > Quit ends the program.
+#  3. File > Open... through the common dialog on a file with a parse error
+#     shows the "Parse Error" box, and the title names the file read.
 # Exit 77 (skipped) when Wine, Xvfb or xdotool cannot be had.
 set -u
 if [ "${1:-}" = "--inside" ]; then
     shift
     inside=1
 fi
-mapedit=$1 cli=$2 window_part=$3 wine_run=$4 sample=$5
+mapedit=$1 cli=$2 window_part=$3 wine_run=$4 sample=$5 broken=$6
 
 . "$(dirname "$0")/../qt/x_session.sh"
 
 title_of() { echo "$1 - Morvath Map Construction Helper"; }
+
+# Windows paths for the common dialogs, which take no other: drive Z: is
+# the root of the file system.
+windows_path() { echo "Z:${1//\//\\}"; }
 
 # The map area's place on the screen, from Windows' own account of it.
 map_origin() {
@@ -71,10 +77,7 @@ draw_and_save() {
     map_origin "$(title_of level.des)"
     draw_pen_stroke "$left" "$top"
     file_menu "$window" a
-    # Drive Z: is the root of the file system; the dialog takes a
-    # Windows path only.
-    local saved="$work/saved.txt"
-    answer_file_dialog "Save As" "Z:${saved//\//\\}"
+    answer_file_dialog "Save As" "$(windows_path "$work/saved.txt")"
     for _ in $(seq 100); do [ -s "$work/saved.txt" ] && break; sleep 0.1; done
     [ -s "$work/saved.txt" ] || { kill "$pid"; fail "nothing was saved"; }
     file_menu "$window" x
@@ -89,6 +92,24 @@ draw_and_save() {
     }
 }
 
+# Scenario 3: a file with a parse error, opened through the open dialog.
+open_broken() {
+    "$wine_run" "$mapedit" --zoom 1 --seed 7 &
+    local pid=$! window box
+    window=$(window_named '^Morvath Map Construction Helper$') || true
+    [ -n "$window" ] || fail "the editor window did not appear"
+    file_menu "$window" o
+    answer_file_dialog "Open File" "$(windows_path "$broken")"
+    box=$(window_named '^Parse Error$') || true
+    [ -n "$box" ] || { kill "$pid"; fail "no \"Parse Error\" box appeared"; }
+    xdotool windowfocus --sync "$box"
+    xdotool key Return
+    window=$(window_named "^$(title_of "$(basename "$broken")")\$") || true
+    [ -n "$window" ] || { kill "$pid"; fail "the title does not name the file read"; }
+    file_menu "$window" x
+    wait_for_exit "$pid" mapedit.exe || fail "mapedit.exe quit with status $?"
+}
+
 if [ -n "${inside:-}" ]; then
     work=$(mktemp -d)
     # A prefix of its own: Wine ties a prefix's windows to one X display,
@@ -98,7 +119,8 @@ if [ -n "${inside:-}" ]; then
     trap '"$wine_run" --stop; rm -rf "$work"' EXIT
     shows_the_render
     draw_and_save
-    echo "the Windows editor drew, saved and showed what the engine does"
+    open_broken
+    echo "the Windows editor drew, saved, reported and showed what the engine does"
     exit 0
 fi
 
