@@ -65,14 +65,15 @@ windows: $(WINDOWS_DEPS)
 	@cmake --build build/windows -j$(JOBS)
 
 # The tests of the Windows build under Wine (scripts/wine-run), inside one
-# virtual X server so that the window tests have a display; the end-to-end
+# virtual X server so that the window tests have a display (a large one,
+# where the map fits at zoom 2); the end-to-end
 # test brings its own. Each test takes well under a second (the end-to-end
 # test a quarter of a minute); the time limit turns a program stuck in Wine
 # into a failure rather than a long wait. Wine's server, which may have
 # started without a display (test discovery), ends before and after.
 windows-test: windows
 	@scripts/wine-run --stop
-	@status=0; xvfb-run -a -s "-screen 0 1280x1024x24" \
+	@status=0; xvfb-run -a -s "-screen 0 3840x2160x24" \
 	    ctest --test-dir build/windows --output-on-failure -j$(JOBS) -LE qt --timeout 60 || status=$$?; \
 	    scripts/wine-run --stop; exit $$status
 

@@ -43,19 +43,19 @@ void tell(const std::string& text, bool error) {
                 MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
-// The monitor's scale, as large as the window fits its work area.
+// The scale of the monitor the window opens on, as large as the window
+// fits its work area.
 int startZoom(int asked) {
     if (asked > 0) return asked;
+    const POINT origin = {0, 0};
+    HMONITOR monitor = MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    RECT work;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int scale = std::max(1, (dpi + 48) / 96);
-    // Frame, menu bar, tool bar and status line, which grow with the scale.
-    const SIZE chrome = {16 * scale, 120 * scale};
-    return zoomThatFits(static_cast<unsigned>(dpi),
-                        {work.right - work.left, work.bottom - work.top}, chrome);
+    return monitorZoom(static_cast<unsigned>(dpi), info.rcWork);
 }
 
 constexpr UINT_PTR kGrabTimer = 1;

@@ -50,7 +50,14 @@ int zoomThatFits(unsigned dpi, SIZE available, SIZE chrome) {
     return zoom;
 }
 
-MainWindow::MainWindow(const StartOptions& options, int zoom) : zoom_(zoom) {
+int monitorZoom(unsigned dpi, const RECT& work) {
+    const int scale = std::max(1, static_cast<int>((dpi + 48) / 96));
+    const SIZE chrome = {16 * scale, 120 * scale};
+    return zoomThatFits(dpi, {work.right - work.left, work.bottom - work.top}, chrome);
+}
+
+MainWindow::MainWindow(const StartOptions& options, int zoom)
+    : zoom_(zoom), followsDpi_(options.zoom == 0) {
     icon_ = programIconHandle(2);
     registerClass(&MainWindow::procedure, icon_);
     menu_ = buildMenuBar();
@@ -144,10 +151,31 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
+        case WM_DPICHANGED:
+            dpiChanged(HIWORD(w), *reinterpret_cast<const RECT*>(l));
+            return 0;
         default:
             break;
     }
     return DefWindowProcW(frame_, message, w, l);
+}
+
+// On a monitor of another scale the map takes that scale's zoom (unless
+// the command line fixed one), and the window stands where Windows says.
+void MainWindow::dpiChanged(unsigned dpi, const RECT& suggested) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), &monitor);
+    const int zoom = followsDpi_ ? monitorZoom(dpi, monitor.rcWork) : zoom_;
+    if (zoom != zoom_) {
+        zoom_ = zoom;
+        setToolBarZoom(toolBar_, zoom_);
+        map_->setZoom(zoom_);
+        shell_.attach({frame_, menu_.bar, toolBar_, map_->window(), zoom_});
+    }
+    SetWindowPos(frame_, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut();
 }
 
 // A key's command runs the menu-opening rule on the popups holding its

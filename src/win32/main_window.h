@@ -53,8 +53,10 @@ class MainWindow : public ClientInput {
     template <typename Event>
     void deliver(Event&& event);
     void showStatus(int px, int py);
+    void dpiChanged(unsigned dpi, const RECT& suggested);
 
     int zoom_;
+    bool followsDpi_;
     HWND frame_ = nullptr;
     HWND toolBar_ = nullptr;
     HWND status_ = nullptr;
@@ -71,5 +73,8 @@ class MainWindow : public ClientInput {
 // 96, rounded), at which a window of the map at that zoom plus `chrome`
 // pixels around it fits `available`; 1 when none does.
 int zoomThatFits(unsigned dpi, SIZE available, SIZE chrome);
+// The same for a monitor of that DPI and work area, allowing for the
+// frame, menu bar, tool bar and status line at its scale.
+int monitorZoom(unsigned dpi, const RECT& work);
 
 }  // namespace mapedit

@@ -48,6 +48,18 @@ MapView::MapView(HWND parent, const Canvas& canvas, int zoom) : canvas_(canvas),
     SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void MapView::setZoom(int zoom) {
+    zoom_ = zoom;
+    SetWindowPos(window_, nullptr, 0, 0, canvas_.width() * zoom, canvas_.height() * zoom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    GetClientRect(window_, &tool.rect);
+    SendMessageW(toolTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
 MapView::~MapView() {
     if (IsWindow(window_)) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
 }

@@ -21,8 +21,9 @@ class MapView {
     void setInput(ClientInput* input) { input_ = input; }
     // Shows the framebuffer as it is now.
     void present();
-    // Where the framebuffer pixel (x, y) begins in the window.
     int zoom() const { return zoom_; }
+    // Shows each framebuffer pixel as zoom x zoom pixels from now on.
+    void setZoom(int zoom);
 
   private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);

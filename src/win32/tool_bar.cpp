@@ -26,6 +26,13 @@ HIMAGELIST toolImages(int zoom) {
 
 }  // namespace
 
+void setToolBarZoom(HWND toolBar, int zoom) {
+    const auto old =
+        SendMessageW(toolBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolImages(zoom)));
+    if (old != 0) ImageList_Destroy(reinterpret_cast<HIMAGELIST>(old));
+    SendMessageW(toolBar, TB_AUTOSIZE, 0, 0);
+}
+
 std::wstring toolButtonTip(int id) {
     int digit = 1;
     for (const ToolButton& b : toolbarButtons()) {
@@ -45,7 +52,7 @@ HWND buildToolBar(HWND window, int zoom) {
         WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP, 0, 0, 0,
         0, window, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolImages(zoom)));
+    setToolBarZoom(bar, zoom);
     std::vector<TBBUTTON> buttons;
     for (const ToolButton& b : toolbarButtons()) {
         TBBUTTON button{};

@@ -11,6 +11,9 @@ namespace mapedit {
 // name each tool and the digit key that chooses it.
 HWND buildToolBar(HWND window, int zoom);
 
+// Redraws the buttons' images at another zoom.
+void setToolBarZoom(HWND toolBar, int zoom);
+
 // The tooltip text of a tool button's command; empty for another id.
 std::wstring toolButtonTip(int id);
 

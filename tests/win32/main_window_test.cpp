@@ -164,3 +164,42 @@ TEST(WindowsMainWindow, TheMapAreaShowsTheFramebufferAtTheZoom) {
 
 }  // namespace
 }  // namespace mapedit
+
+namespace mapedit {
+namespace {
+
+TEST(WindowsMainWindow, OnAMonitorOfAnotherScaleTheMapTakesItsZoom) {
+    START_WINDOW(window);
+    RECT suggested = {40, 30, 40 + 1700, 30 + 1100};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), &monitor);
+    // Twice the scale where the screen has room for it (make windows-test
+    // gives it), else as large as fits.
+    const int zoom = monitorZoom(192, monitor.rcWork);
+    if (monitor.rcWork.right - monitor.rcWork.left >= 1700) {
+        EXPECT_EQ(zoom, 2);
+    }
+    SendMessageW(window->window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT map;
+    GetClientRect(window->mapWindow(), &map);
+    EXPECT_EQ(map.right, 810 * zoom);
+    EXPECT_EQ(map.bottom, 450 * zoom);
+    RECT frame;
+    GetWindowRect(window->window(), &frame);
+    EXPECT_EQ(frame.left, 40);
+    EXPECT_EQ(frame.top, 30);
+    // Clicks land on the framebuffer's pixels at the new zoom.
+    SendMessageW(window->mapWindow(), WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(155 * zoom, 420 * zoom));
+    SendMessageW(window->mapWindow(), WM_LBUTTONUP, 0, MAKELPARAM(155 * zoom, 420 * zoom));
+    SendMessageW(window->mapWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(405 * zoom, 198 * zoom));
+    SendMessageW(window->mapWindow(), WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(405 * zoom, 198 * zoom));
+    SendMessageW(window->mapWindow(), WM_LBUTTONUP, 0, MAKELPARAM(405 * zoom, 198 * zoom));
+    EXPECT_TRUE(window->editor().document().hasUnsavedChanges());
+}
+
+}  // namespace
+}  // namespace mapedit
