@@ -8,13 +8,16 @@
 #     for the same events; File > Quit ends the program.
 #  3. File > Open... through the common dialog on a file with a parse error
 #     shows the "Parse Error" box, and the title names the file read.
+#  4. A file of several levels named at start-up asks which level to edit;
+#     the Down key passes over the level that cannot be edited, and Enter
+#     opens the next.
 # Exit 77 (skipped) when Wine, Xvfb or xdotool cannot be had.
 set -u
 if [ "${1:-}" = "--inside" ]; then
     shift
     inside=1
 fi
-mapedit=$1 cli=$2 window_part=$3 wine_run=$4 sample=$5 broken=$6
+mapedit=$1 cli=$2 window_part=$3 wine_run=$4 sample=$5 broken=$6 several=$7
 
 . "$(dirname "$0")/../qt/x_session.sh"
 
@@ -110,6 +113,23 @@ open_broken() {
     wait_for_exit "$pid" mapedit.exe || fail "mapedit.exe quit with status $?"
 }
 
+# Scenario 4: the level question at start-up.
+level_question() {
+    "$wine_run" "$mapedit" --zoom 1 --seed 7 "$several" &
+    local pid=$! window dialog
+    dialog=$(window_named '^Open Level$') || true
+    [ -n "$dialog" ] || { kill "$pid"; fail "no \"Open Level\" question appeared"; }
+    xdotool windowfocus --sync "$dialog"
+    sleep 0.5
+    xdotool key Down
+    sleep 0.3
+    xdotool key Return
+    window=$(window_named "^$(title_of "$(basename "$several") \\(tower-2\\)")\$") || true
+    [ -n "$window" ] || { kill "$pid"; fail "the level chosen, tower-2, was not opened"; }
+    file_menu "$window" x
+    wait_for_exit "$pid" mapedit.exe || fail "mapedit.exe quit with status $?"
+}
+
 if [ -n "${inside:-}" ]; then
     work=$(mktemp -d)
     # A prefix of its own: Wine ties a prefix's windows to one X display,
@@ -120,7 +140,8 @@ if [ -n "${inside:-}" ]; then
     shows_the_render
     draw_and_save
     open_broken
-    echo "the Windows editor drew, saved, reported and showed what the engine does"
+    level_question
+    echo "the Windows editor drew, saved, asked, reported and showed what the engine does"
     exit 0
 fi
 
