@@ -83,8 +83,8 @@ bool writeAll(int fd, std::string_view text) {
 
 #else
 
-// Writes all of text to a fresh descriptor and syncs it.
-bool writeAll(int fd, std::string_view text) {
+// Writes all of text to a descriptor.
+bool writeBytes(int fd, std::string_view text) {
     while (!text.empty()) {
         const ssize_t n = ::write(fd, text.data(), text.size());
         if (n < 0) {
@@ -93,7 +93,12 @@ bool writeAll(int fd, std::string_view text) {
         }
         text.remove_prefix(static_cast<std::size_t>(n));
     }
-    return ::fsync(fd) == 0;
+    return true;
+}
+
+// Writes all of text to a fresh file and syncs it.
+bool writeAll(int fd, std::string_view text) {
+    return writeBytes(fd, text) && ::fsync(fd) == 0;
 }
 
 #endif
@@ -137,25 +142,61 @@ Status writeFileAtomically(const std::string& path, std::string_view text) {
 
 #else
 
-Status writeFileAtomically(const std::string& path, std::string_view text) {
+namespace {
+
+// The file a path names in the end: symbolic links are followed (to where
+// they point, whether or not that exists yet), so that saving through a
+// link writes the file and keeps the link.
+std::string fileBehindLinks(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::is_symlink(path, ec)) return path;
+    if (const fs::path real = fs::canonical(path, ec); !ec) return real.string();
+    // A link to a file still to be made: follow it by hand. As many links
+    // as the system itself follows before giving up.
+    fs::path at = path;
+    for (int hop = 0; hop < 40 && fs::is_symlink(at, ec); ++hop) {
+        const fs::path to = fs::read_symlink(at, ec);
+        if (ec) break;
+        at = to.is_absolute() ? to : at.parent_path() / to;
+    }
+    return at.string();
+}
+
+// A device or a pipe cannot be replaced by renaming a file over it, which
+// would put a plain file in its place: it is written to directly.
+Status writeInPlace(const std::string& path, std::string_view text) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+    if (fd < 0) return cannotWrite(path, errno);
+    const bool written = writeBytes(fd, text);
+    const int error = errno;
+    if (::close(fd) != 0 || !written) return cannotWrite(path, written ? errno : error);
+    return {};
+}
+
+}  // namespace
+
+Status writeFileAtomically(const std::string& named, std::string_view text) {
+    struct stat old {};
+    const bool exists = ::stat(named.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return writeInPlace(named, text);
+    const std::string path = fileBehindLinks(named);
     std::string temp = directoryOf(path) + "/.mapedit-save-XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return cannotWrite(path, errno);
+    if (fd < 0) return cannotWrite(named, errno);
     const bool written = writeAll(fd, text);
     const int savedErrno = errno;
     if (::close(fd) != 0 || !written) {
         const int error = written ? errno : savedErrno;
         ::unlink(temp.c_str());
-        return cannotWrite(path, error);
+        return cannotWrite(named, error);
     }
     // Keep the permissions an existing file had; a new file gets the usual ones.
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    ::chmod(temp.c_str(), mode);
+    ::chmod(temp.c_str(), exists ? (old.st_mode & 07777) : 0644);
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
-        return cannotWrite(path, error);
+        return cannotWrite(named, error);
     }
     return {};
 }

@@ -14,7 +14,8 @@ Result<std::string> readWholeFile(const std::string& path);
 // Replaces the file at `path` with `text`: the text goes to a temporary file
 // in the same directory, which is renamed over the target only once it is
 // complete, so a failed save never leaves a damaged or emptied file. A
-// failure says, in a sentence, which file and why.
+// symbolic link is written through and stays a link; a device or a pipe
+// is written to as it is. A failure says, in a sentence, which file and why.
 Status writeFileAtomically(const std::string& path, std::string_view text);
 
 // The directory part of a path; "." for a bare file name.

@@ -8,6 +8,11 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
+
 namespace mapedit {
 namespace {
 
@@ -99,6 +104,61 @@ TEST_F(FileIo, AWriteReplacesTheWholeFileByteForByte) {
     EXPECT_EQ(*back, text);
     EXPECT_EQ(names(), (std::vector<std::string>{"folder", "level.des"}));
 }
+
+#ifndef _WIN32
+// A designer's level kept behind a link (into a shared folder, say) stays
+// behind it: Save writes the file the link names and keeps the link.
+TEST_F(FileIo, AWriteThroughALinkWritesItsFileAndKeepsTheLink) {
+    const struct {
+        const char* link;
+        const char* pointsTo;
+        const char* file;  // what is written in the end
+    } cases[] = {
+        {"level.des", "folder/real.des", "folder/real.des"},
+        {"absolute.des", "", "folder/abs.des"},  // pointsTo: the file's absolute path
+        {"folder/up.des", "../top.des", "top.des"},
+        {"twice.des", "level.des", "folder/real.des"},
+        {"dangling.des", "folder/new.des", "folder/new.des"},
+    };
+    ASSERT_TRUE(writeFileAtomically(at("folder/real.des"), "old\n"));
+    for (const auto& c : cases) {
+        const std::string to = *c.pointsTo != 0 ? c.pointsTo : at(c.file);
+        fs::create_symlink(to, dir_ / c.link);
+        const std::string text = std::string("MAZE through ") + c.link + "\n";
+        const Status written = writeFileAtomically(at(c.link), text);
+        ASSERT_TRUE(written) << c.link << ": " << written.error();
+        EXPECT_TRUE(fs::is_symlink(dir_ / c.link)) << c.link;
+        EXPECT_EQ(fs::read_symlink(dir_ / c.link).string(), to) << c.link;
+        const Result<std::string> back = readWholeFile(at(c.file));
+        ASSERT_TRUE(back) << c.link;
+        EXPECT_EQ(*back, text) << c.link;
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(dir_)) {
+        EXPECT_EQ(entry.path().filename().string().rfind(".mapedit-save-", 0), std::string::npos)
+            << entry.path();
+    }
+}
+
+// A pipe (or a device: mapedit-cli rewrite -o /dev/stdout) takes the text as
+// it is and stays what it was, rather than being replaced by a plain file.
+TEST_F(FileIo, APipeIsWrittenToAndStaysAPipe) {
+    const std::string pipe = at("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // The reading end is open before the write, which then needs no wait;
+    // a text this short fits the pipe's buffer.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const Status written = writeFileAtomically(pipe, "MAZE: \"piped\"\n");
+    char buffer[64] = {};
+    const ssize_t n = ::read(reader, buffer, sizeof buffer);
+    ::close(reader);
+    ASSERT_TRUE(written) << written.error();
+    EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0))),
+              "MAZE: \"piped\"\n");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(names(), (std::vector<std::string>{"folder", "pipe"}));
+}
+#endif
 
 // Paths are UTF-8 bytes wherever the program holds them, on Windows too,
 // where the file system takes UTF-16.
