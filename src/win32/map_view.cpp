@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "win32/bitmap_format.h"
 #include "win32/wide_text.h"
 
 namespace mapedit {
@@ -160,14 +161,8 @@ void MapView::paint() {
     if (input_ != nullptr) input_->beforePaint();
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window_, &ps);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = canvas_.width();
-    info.bmiHeader.biHeight = -canvas_.height();  // top row first
-    info.bmiHeader.biPlanes = 1;
     // 0x00RRGGBB words are exactly a 32-bit DIB's pixels.
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = topDownBitmap32(canvas_.width(), canvas_.height());
     // Nearest neighbour: each framebuffer pixel a sharp block.
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchDIBits(dc, 0, 0, canvas_.width() * zoom_, canvas_.height() * zoom_, 0, 0,

@@ -2,16 +2,12 @@
 
 #include <cstdint>
 
+#include "win32/bitmap_format.h"
+
 namespace mapedit {
 
 HBITMAP pixelArtBitmap(const PixelArt& art, int scale) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = art.width * scale;
-    info.bmiHeader.biHeight = -art.height * scale;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = topDownBitmap32(art.width * scale, art.height * scale);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap == nullptr) return nullptr;

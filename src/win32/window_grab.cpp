@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "win32/bitmap_format.h"
+
 namespace mapedit {
 
 namespace {
@@ -12,13 +14,7 @@ Canvas grabScreen(const RECT& r) {
     Canvas picture(w, h);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = topDownBitmap32(w, h);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap != nullptr) {

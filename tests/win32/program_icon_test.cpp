@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "resources/pixel_art.h"
+#include "win32/bitmap_format.h"
 #include "win32/wide_text.h"
 
 namespace mapedit {
@@ -16,13 +17,7 @@ namespace {
 std::vector<std::uint32_t> iconPixels(HICON icon, int size) {
     ICONINFO info{};
     if (!GetIconInfo(icon, &info)) return {};
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = size;
-    format.bmiHeader.biHeight = -size;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = topDownBitmap32(size, size);
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size));
     HDC dc = GetDC(nullptr);
     GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(size), pixels.data(), &format,
