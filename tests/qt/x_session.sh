@@ -10,9 +10,17 @@ fail() {
     exit 1
 }
 
-# Waits for a window whose title matches; prints its id.
+# Waits up to 20 seconds for a window whose title matches; prints its id.
+# A search can fail outright when a window goes away while it looks (a
+# dialog closing): it is asked again rather than trusted.
 window_named() {
-    timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
+    local id
+    for _ in $(seq 40); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.5
+    done
+    return 1
 }
 
 # Runs the calling script again inside a fresh virtual X server, with

@@ -11,19 +11,42 @@
 namespace mapedit::test {
 namespace {
 
-// Timer procedures: the key is pressed where the focus is, once the modal
-// loop runs.
+// The dialog this thread shows, or null while there is none yet.
+HWND openDialog() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM l) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(w, name, 16);
+            if (!IsWindowVisible(w) || lstrcmpW(name, L"#32770") != 0) return TRUE;
+            *reinterpret_cast<HWND*>(l) = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Timer procedures: once the modal loop shows the dialog, the key is
+// pressed where its focus is (on the dialog itself while the window system
+// has not yet given it the focus, which the dialog takes as the same key).
+// Until then the timer keeps coming.
 template <WPARAM key>
 void CALLBACK pressKey(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND dialog = openDialog();
+    if (dialog == nullptr) return;
     KillTimer(nullptr, timer);
-    const HWND focus = GetFocus();
+    HWND focus = GetFocus();
+    if (focus == nullptr || !IsChild(dialog, focus)) focus = dialog;
     PostMessageW(focus, WM_KEYDOWN, key, 0);
     PostMessageW(focus, WM_KEYUP, key, 0);
 }
 
 void CALLBACK closeBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND dialog = openDialog();
+    if (dialog == nullptr) return;
     KillTimer(nullptr, timer);
-    PostMessageW(GetActiveWindow(), WM_CLOSE, 0, 0);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
 }
 
 // Enter presses the default button; Escape and the close box cancel, the
