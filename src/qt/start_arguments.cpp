@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <ctime>
 
-#include "platform/whole_number.h"
-
 namespace mapedit {
 
 namespace {
@@ -52,23 +50,12 @@ struct StartArguments {
 // Takes the values of the parsed options into `o`; false after reporting a
 // bad one.
 bool takeValues(const QCommandLineParser& parser, const StartArguments& a, StartOptions& o) {
-    if (parser.isSet(a.zoom)) {
-        const auto zoom = wholeNumber<int>(parser.value(a.zoom).toStdString(), 1, 16);
-        if (!zoom) return usageError("bad argument '--zoom'");
-        o.zoom = static_cast<int>(*zoom);
-    }
-    if (parser.isSet(a.seed)) {
-        const auto seed =
-            wholeNumber<std::uint32_t>(parser.value(a.seed).toStdString(), 0, UINT32_MAX);
-        if (!seed) return usageError("bad argument '--seed'");
-        o.seed = static_cast<std::uint32_t>(*seed);
-    }
-    if (parser.isSet(a.variant)) {
-        const auto variant = variantNamed(parser.value(a.variant).toStdString());
-        if (!variant) {
-            return usageError("unknown variant '" + parser.value(a.variant).toStdString() + "'");
-        }
-        o.variant = *variant;
+    auto value = [&](const QCommandLineOption& option) -> std::optional<std::string> {
+        if (!parser.isSet(option)) return std::nullopt;
+        return parser.value(option).toStdString();
+    };
+    if (const auto error = takeStartValues({value(a.zoom), value(a.seed), value(a.variant)}, o)) {
+        return usageError(*error);
     }
     if (parser.isSet(a.grab)) o.grabPath = parser.value(a.grab).toLocal8Bit().toStdString();
     if (parser.isSet(a.screenshot))

@@ -3,8 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 
-#include "platform/whole_number.h"
-
 namespace mapedit {
 
 namespace {
@@ -32,28 +30,15 @@ StartRequest usageError(const std::string& message) {
 }
 
 struct RawArguments {
-    std::string zoom, seed, variant, grab, screenshot;
+    StartValues values;
+    std::string grab, screenshot;
     std::vector<std::string> files;
 };
 
 // The values as the options they spell, or the usage error of the first
 // that spells none.
 StartRequest takeValues(const RawArguments& raw, StartOptions o) {
-    if (!raw.zoom.empty()) {
-        const auto zoom = wholeNumber<int>(raw.zoom, 1, 16);
-        if (!zoom) return usageError("bad argument '--zoom'");
-        o.zoom = *zoom;
-    }
-    if (!raw.seed.empty()) {
-        const auto seed = wholeNumber<std::uint32_t>(raw.seed, 0, UINT32_MAX);
-        if (!seed) return usageError("bad argument '--seed'");
-        o.seed = *seed;
-    }
-    if (!raw.variant.empty()) {
-        const auto variant = variantNamed(raw.variant);
-        if (!variant) return usageError("unknown variant '" + raw.variant + "'");
-        o.variant = *variant;
-    }
+    if (const auto error = takeStartValues(raw.values, o)) return usageError(*error);
     o.grabPath = raw.grab;
     o.screenshotPath = raw.screenshot;
     if (raw.files.size() > 1) return usageError("bad argument '" + raw.files[1] + "'");
@@ -73,9 +58,9 @@ StartRequest parseStartArguments(const std::vector<std::string>& arguments,
     bool help = false;
     RawArguments raw;
     app.add_flag("-h,--help", help);
-    app.add_option("--zoom", raw.zoom);
-    app.add_option("--seed", raw.seed);
-    app.add_option("--variant", raw.variant);
+    app.add_option("--zoom", raw.values.zoom);
+    app.add_option("--seed", raw.values.seed);
+    app.add_option("--variant", raw.values.variant);
     app.add_option("--grab", raw.grab);
     app.add_option("--screenshot", raw.screenshot);
     app.add_option("file", raw.files);

@@ -1,23 +1,12 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "model/variant.h"
+#include "app/start_options.h"
 
 namespace mapedit {
-
-// What the command line asks of the Windows editor.
-struct StartOptions {
-    std::string file;  // UTF-8
-    int zoom = 0;      // 0: the monitor's own, as large as fits
-    std::uint32_t seed = 0;
-    Variant variant = Variant::Vanilla;
-    std::string grabPath;        // save a picture of the map area once shown, and quit
-    std::string screenshotPath;  // save a picture of the whole window once shown, and quit
-};
 
 // The options, or what to tell instead (the help, or a usage error with the
 // usage) and the exit status to end with.
