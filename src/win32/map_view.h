@@ -21,7 +21,6 @@ class MapView {
     void setInput(ClientInput* input) { input_ = input; }
     // Shows the framebuffer as it is now.
     void present();
-    int zoom() const { return zoom_; }
     // Shows each framebuffer pixel as zoom x zoom pixels from now on.
     void setZoom(int zoom);
 

@@ -4,13 +4,14 @@
 
 namespace mapedit {
 
+namespace {
+
+// The text an entry shows: its own text, then a tab and its shortcut.
 std::wstring menuEntryText(const MenuEntry& entry) {
     std::wstring text = wideFromBytes(entry.text);
     if (!entry.shortcut.empty()) text += L'\t' + wideFromBytes(entry.shortcut);
     return text;
 }
-
-namespace {
 
 void appendItem(HMENU menu, const MenuEntry& entry, MenuBar& bar);
 

@@ -20,7 +20,4 @@ struct MenuBar {
 // stand at the far end of the bar.
 MenuBar buildMenuBar();
 
-// The text an entry shows: its own text, then a tab and its shortcut.
-std::wstring menuEntryText(const MenuEntry& entry);
-
 }  // namespace mapedit
