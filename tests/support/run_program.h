@@ -63,11 +63,17 @@ inline std::string inFolder(const std::filesystem::path& dir, const std::string&
 inline ProgramRun runShell(const std::string& command) {
 #ifdef _WIN32
     // cmd /c drops the outer quotes of a line that starts with one; these
-    // are the ones it drops. Binary: the output's bytes as written.
-    FILE* pipe = _popen(('"' + command + '"').c_str(), "rb");
+    // are the ones it drops. Binary: the output's bytes as written. Under
+    // Wine on a busy machine starting cmd now and then fails: it is tried
+    // again before the run counts as failed.
+    FILE* pipe = nullptr;
+    for (int attempt = 0; attempt < 3 && pipe == nullptr; ++attempt) {
+        pipe = _popen(('"' + command + '"').c_str(), "rb");
+    }
 #else
     FILE* pipe = popen(command.c_str(), "r");
 #endif
+    if (pipe == nullptr) return {-1, "", "cannot start: " + command};
     std::string out;
     char buffer[4096];
     std::size_t n;
